@@ -1,0 +1,144 @@
+// The emulated host's in-memory drawing and session state, shared by the files
+// that implement the ZedLib call families. Internal to the emulated host.
+#ifndef LEDGEWRIGHT_EMUHOST_EMU_STATE_H
+#define LEDGEWRIGHT_EMUHOST_EMU_STATE_H
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "emuhost/emu_api.h"
+#include "host/zedlib.h"
+
+namespace emu {
+
+// Points closer than this are the same point.
+constexpr double kTolerance = 1e-6;
+
+struct Layer {
+    int number = 0;
+    bool visible = true;
+    bool detect = true;
+    int colour = 0;
+    ZedString name;
+};
+
+enum class ElementClass { Figure, Dimension, Note };
+
+struct Element {
+    ZedId id = -1;
+    ZedId segment = -1;
+    ElementClass cls = ElementClass::Figure;
+    ZedFigure figure{};     // Figure: as laid out, corners with kinds 7 and 8
+    ZedLineType2 attrs{};   // Figure: full line attributes
+    ZedDimRecord dim{};     // Dimension: the record as stored, kind set
+    ZedLeader leader{};     // Note: the record, text pointer cleared
+    ZedString text;         // Note: the host's own copy of the text
+};
+
+struct Attribute {
+    int32_t kind = 0;  // ZED_ATTR_TEXT or ZED_ATTR_INTEGER
+    ZedString text;
+    int32_t integer = 0;
+};
+
+struct Segment {
+    ZedId id = -1;
+    int type = ZED_SGM_FIGURE;
+    int layer = 0;
+    bool closed = false;
+    std::vector<ZedId> chain;  // element ids in chain order
+    std::map<int32_t, Attribute> attributes;
+    ZedId hole = -1;  // the hole this segment belongs to, -1 for none
+};
+
+struct Hole {
+    ZedId id = -1;
+    ZedHoleShape shape{};
+    std::vector<ZedId> segments;  // the hole's own segments
+};
+
+// What the host knows of the command in progress.
+struct Session {
+    ZedReadyFunc start = nullptr;
+    ZedAdmitFunc admission = nullptr;
+    ZedEndFunc end = nullptr;
+    ZedReadyFunc ready = nullptr;
+    ZedExecuteFunc execute = nullptr;
+    ZedCompareFunc compare = nullptr;
+    bool active = false;
+    uint32_t mask = 0;
+    int32_t filter[ZED_FILTER_SIZE] = {0, 0, 0, 0, 0};
+    double aperture = 1.0;
+    std::string prompt;
+    ZedFigRef blink{-1, -1};
+    int redraws = 0;
+    std::vector<std::string> protocolErrors;
+};
+
+struct Fault {
+    std::string name;  // "" for any call
+    int nth = 0;       // counted from the moment the fault was set
+    bool onwards = false;
+    int seen = 0;
+};
+
+struct Drawing {
+    std::vector<Layer> layers;  // in the order they were added
+    int currentLayer = 0;
+    std::map<ZedId, Segment> segments;
+    std::map<ZedId, Element> elements;
+    std::map<ZedId, Hole> holes;
+    ZedId nextId = 1;
+
+    Session session;
+    std::vector<Message> messages;
+
+    std::vector<Fault> faults;
+    std::vector<std::string> calls;
+    int injected = 0;
+    std::vector<Change> journal;
+
+    // Memory handed to the plug-in and not yet given back.
+    std::set<const void*> liveMemory;     // ZedLyrGetAllLayer arrays
+    std::set<const void*> liveHoleShapes; // hole-shape records
+    // Text handed back to the plug-in, valid until the next ZedLib call.
+    ZedString returnedText;
+};
+
+// The one drawing of the process.
+Drawing& State();
+
+// Records a ZedLib call and tells whether an injected fault makes it fail.
+// Every ZedLib entry point starts with it; a failing call returns at once.
+bool EnterCall(const char* name);
+// Records a change to the drawing made by the call in progress.
+void Journal(const std::string& description);
+
+ZedId NewId();
+Layer* FindLayer(int number);
+Segment* FindSegment(ZedId id);
+Element* FindElement(ZedId id);
+Hole* FindHole(ZedId id);
+// Removes a segment and its elements (and its hole membership) from the drawing.
+void EraseSegment(ZedId id);
+
+// Formatting for journal and dump: fixed decimals.
+std::string Fmt(double value);
+std::string FmtPoint(double x, double y);
+
+}  // namespace emu
+
+// Starts a ZedLib entry point: counts the call and returns `failure` when an
+// injected fault fails it.
+#define EMU_ENTER(failure)                  \
+    do {                                    \
+        if (!::emu::EnterCall(__func__)) {  \
+            return failure;                 \
+        }                                   \
+    } while (0)
+
+#endif  // LEDGEWRIGHT_EMUHOST_EMU_STATE_H
