@@ -116,7 +116,7 @@ Drawing& State();
 // Every ZedLib entry point starts with it; a failing call returns at once.
 bool EnterCall(const char* name);
 // Records a change to the drawing made by the call in progress.
-void Journal(const std::string& description);
+void RecordChange(const std::string& description);
 
 ZedId NewId();
 Layer* FindLayer(int number);

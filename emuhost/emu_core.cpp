@@ -1,0 +1,145 @@
+// The emulated host's process-wide state, call accounting, fault injection and
+// journal.
+#include <cstdio>
+
+#include "emuhost/emu_state.h"
+
+namespace emu {
+
+Drawing& State() {
+    static Drawing drawing;
+    return drawing;
+}
+
+namespace {
+
+// A fault fires on the nth matching call counted from when it was set.
+bool FaultFires(Fault& fault, const char* name) {
+    if (!fault.name.empty() && fault.name != name) {
+        return false;
+    }
+    ++fault.seen;
+    return fault.onwards ? fault.seen >= fault.nth : fault.seen == fault.nth;
+}
+
+}  // namespace
+
+bool EnterCall(const char* name) {
+    Drawing& d = State();
+    d.calls.emplace_back(name);
+    bool fail = false;
+    for (Fault& fault : d.faults) {
+        // Every fault counts every call, so several faults can be armed at once.
+        if (FaultFires(fault, name)) {
+            fail = true;
+        }
+    }
+    if (fail) {
+        ++d.injected;
+    }
+    return !fail;
+}
+
+void RecordChange(const std::string& description) {
+    Drawing& d = State();
+    const std::string name = d.calls.empty() ? std::string("(setup)") : d.calls.back();
+    d.journal.push_back(Change{static_cast<int>(d.calls.size()), name, description});
+}
+
+ZedId NewId() { return State().nextId++; }
+
+Layer* FindLayer(int number) {
+    for (Layer& layer : State().layers) {
+        if (layer.number == number) {
+            return &layer;
+        }
+    }
+    return nullptr;
+}
+
+Segment* FindSegment(ZedId id) {
+    auto it = State().segments.find(id);
+    return it == State().segments.end() ? nullptr : &it->second;
+}
+
+Element* FindElement(ZedId id) {
+    auto it = State().elements.find(id);
+    return it == State().elements.end() ? nullptr : &it->second;
+}
+
+Hole* FindHole(ZedId id) {
+    auto it = State().holes.find(id);
+    return it == State().holes.end() ? nullptr : &it->second;
+}
+
+void EraseSegment(ZedId id) {
+    Drawing& d = State();
+    Segment* segment = FindSegment(id);
+    if (segment == nullptr) {
+        return;
+    }
+    for (ZedId element : segment->chain) {
+        d.elements.erase(element);
+    }
+    if (Hole* hole = FindHole(segment->hole)) {
+        std::erase(hole->segments, id);
+        // A hole whose last segment is gone is gone too.
+        if (hole->segments.empty()) {
+            d.holes.erase(hole->id);
+        }
+    }
+    d.segments.erase(id);
+}
+
+std::string Fmt(double value) {
+    char buffer[64];
+    // Six decimals, and never "-0.000000".
+    std::snprintf(buffer, sizeof buffer, "%.6f", value == 0.0 ? 0.0 : value);
+    std::string text = buffer;
+    if (text == "-0.000000") {
+        text = "0.000000";
+    }
+    return text;
+}
+
+std::string FmtPoint(double x, double y) { return "(" + Fmt(x) + ", " + Fmt(y) + ")"; }
+
+// ---------------------------------------------------------------------------
+// Public API: lifecycle, faults, call log, journal
+// ---------------------------------------------------------------------------
+
+void Reset() {
+    Drawing& d = State();
+    for (const void* memory : d.liveMemory) {
+        delete[] static_cast<const int32_t*>(memory);
+    }
+    for (const void* shape : d.liveHoleShapes) {
+        delete static_cast<const ZedHoleShape*>(shape);
+    }
+    d = Drawing{};
+}
+
+void FailCall(const std::string& name, int nth, bool onwards) {
+    State().faults.push_back(Fault{name, nth, onwards, 0});
+}
+
+void FailNthCall(int nth, bool onwards) { State().faults.push_back(Fault{"", nth, onwards, 0}); }
+
+void ClearFaults() { State().faults.clear(); }
+
+std::vector<std::string> CallLog() { return State().calls; }
+
+int CallCount() { return static_cast<int>(State().calls.size()); }
+
+int InjectedFailures() { return State().injected; }
+
+void ResetCallLog() {
+    Drawing& d = State();
+    d.calls.clear();
+    d.journal.clear();
+    d.injected = 0;
+}
+
+std::vector<Change> Journal() { return State().journal; }
+
+}  // namespace emu
