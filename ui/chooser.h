@@ -1,0 +1,30 @@
+// The pattern chooser, as the rest of the plug-in sees it.
+//
+// The chooser is the plug-in's one modeless window. Until it exists (it is made
+// at the first command start) the command works without it: the shared sizes
+// then come from the registry.
+#ifndef LEDGEWRIGHT_UI_CHOOSER_H
+#define LEDGEWRIGHT_UI_CHOOSER_H
+
+#include "host/zedtext.h"
+
+// The shared values that the chooser shows, as the user last left them.
+struct ChooserSharedValues {
+    ZedString protrude;  // texts, read as numbers by the settings loader
+    ZedString width;
+    ZedString height;
+    int isLayer = 0;     // the layer-filter check box
+    ZedString layers;    // the layer list
+};
+
+bool ChooserExists();
+// The chooser's shared values; only meaningful while ChooserExists().
+ChooserSharedValues ChooserValues();
+// Shows the chooser, creating it at the first call.
+void ShowChooser();
+// The platform's plain hide, without saving the position.
+void HideChooserPlain();
+// Saves the chooser's position and hides it (end of the command).
+void HideChooser();
+
+#endif  // LEDGEWRIGHT_UI_CHOOSER_H
