@@ -1,0 +1,6 @@
+#include "command/app.h"
+
+CLedgewrightApp& TheApp() {
+    static CLedgewrightApp app;
+    return app;
+}

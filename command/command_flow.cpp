@@ -1,0 +1,53 @@
+#include "command/command_flow.h"
+
+#include "command/command_state.h"
+#include "command/dispatcher.h"
+#include "command/layer_states.h"
+#include "command/messages.h"
+#include "command/temporary_elements.h"
+#include "platform/path.h"
+#include "ui/chooser.h"
+
+int RegisterLedgewright() {
+    if (ZedCtlRegisterZedLib2(CommandStart, CommandAdmission, CommandEnd) <= 0) {
+        return -1;
+    }
+    InstallationFolder() = FindInstallationFolder();
+    return 0;
+}
+
+int CommandStart() {
+    ShowChooser();
+    ZedEvtSetEventMask(ZED_MASK_KEYIN | ZED_MASK_POINT);
+    ZedMsgPutMessage(kPromptPattern);
+    ZedCtlSetExecuteFunc(PatternPromptExecute, ZED_TEXT(""));
+    return 0;
+}
+
+int CommandAdmission() { return 1; }
+
+void CommandEnd() {
+    DeleteTemporaryElements();
+    PutLayersBack();
+    HideChooser();
+}
+
+int PatternPromptExecute(int type, ZedEvent* event) {
+    double x = 0.0;
+    double y = 0.0;
+    if (ZedEvtGetPoint(type, event, &x, &y) == 0) {
+        return ZED_EXEC_END;
+    }
+    if (type == ZED_EVT_END) {
+        return ZED_EXEC_END;
+    }
+    if (type != ZED_EVT_KEYIN) {
+        return ZED_EXEC_WAIT;
+    }
+    const ZedChar* typed = ZedEvtGetKeyinString(type, event);
+    if (typed == nullptr) {
+        return ZED_EXEC_WAIT;
+    }
+    // The host's text lives only until the next call: take a copy.
+    return DispatchKeyword(ZedString(typed));
+}

@@ -1,0 +1,11 @@
+#ifndef LEDGEWRIGHT_COMMAND_DISPATCHER_H
+#define LEDGEWRIGHT_COMMAND_DISPATCHER_H
+
+#include "host/zedtext.h"
+
+// Handles one string typed at a prompt that accepts text: a pattern keyword or
+// Delete switches to that state (2), a positive number narrows picking to that
+// layer and keeps the state (3), anything else ends the command (0).
+int DispatchKeyword(const ZedString& text);
+
+#endif  // LEDGEWRIGHT_COMMAND_DISPATCHER_H

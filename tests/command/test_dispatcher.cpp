@@ -1,0 +1,127 @@
+// The keyword dispatcher at the pattern prompt, driven through the emulated
+// host as a user would type: which texts are keywords, which are layer
+// numbers, and which end the command.
+#include <gtest/gtest.h>
+
+#include "emuhost/emu_api.h"
+#include "tests/support/plugin_test.h"
+
+namespace {
+
+class DispatcherTest : public PluginTest {
+protected:
+    void SetUp() override {
+        PluginTest::SetUp();
+        for (int layer : {0, 30, 50, 60}) {
+            emu::AddLayer(layer);
+        }
+        StartCommand();
+    }
+};
+
+TEST_F(DispatcherTest, StartPutsUpThePatternPromptAndListensForTextAndClicks) {
+    EXPECT_EQ(emu::CurrentPrompt(), "턱걸이타입선택 :");
+    EXPECT_EQ(emu::EventMask(), ZED_MASK_KEYIN | ZED_MASK_POINT);
+    EXPECT_TRUE(emu::CommandActive());
+}
+
+TEST_F(DispatcherTest, PatternKeywordsAreRecognisedInAnyCase) {
+    // A recognised pattern keyword loads that pattern's settings, which writes
+    // its missing values back with their defaults.
+    for (const char* typed : {"planea", "PLANEA", "pLaNeA"}) {
+        emu::Reset();
+        SetUp();
+        emu::Type(typed);
+        EXPECT_EQ(Stored("PA_WidthValue"), "10.0") << typed;
+    }
+}
+
+TEST_F(DispatcherTest, NearMissesOfAKeywordEndTheCommandWithoutLoadingIt) {
+    for (const char* typed : {"Plane A", "PlaneA ", " PlaneA", "PlaneAB", "Plane"}) {
+        emu::Reset();
+        SetUp();
+        emu::Type(typed);
+        EXPECT_FALSE(emu::CommandActive()) << typed;
+        EXPECT_EQ(Stored("PA_WidthValue"), "(missing)") << typed;
+        EXPECT_TRUE(TextsOn(emu::Channel::Error).empty()) << typed;
+    }
+}
+
+TEST_F(DispatcherTest, EveryTypedStringLoadsTheSharedSettings) {
+    emu::Type("30");
+    EXPECT_EQ(Stored("mMainLayer"), "30|50|60");
+    EXPECT_EQ(Stored("mMainProtrude"), "1.0");
+}
+
+TEST_F(DispatcherTest, EachPatternLoadsOnlyItsOwnSettings) {
+    emu::Type("PlaneD");
+    EXPECT_NE(Stored("PD_SlotR"), "(missing)");
+    EXPECT_EQ(Stored("PA_Hole"), "(missing)");
+    EXPECT_EQ(Stored("SB_DisplayWidth"), "(missing)");
+}
+
+TEST_F(DispatcherTest, SideCAndSideDReloadOnlyTheSharedSettings) {
+    for (const char* keyword : {"SideC", "sided"}) {
+        emu::Reset();
+        SetUp();
+        emu::Type(keyword);
+        EXPECT_EQ(Stored("mMainWidth"), "3.0") << keyword;
+        for (const char* value : {"PA_Hole", "PB_Hole", "PC_Hole", "PD_SlotR", "SA_Color", "SB_Color"}) {
+            EXPECT_EQ(Stored(value), "(missing)") << keyword << " " << value;
+        }
+    }
+}
+
+TEST_F(DispatcherTest, TextsThatAreNoPositiveNumberEndTheCommandSilently) {
+    for (const char* typed : {"0", "-3", "abc", ""}) {
+        emu::Reset();
+        SetUp();
+        EXPECT_TRUE(emu::Type(typed));
+        EXPECT_FALSE(emu::CommandActive()) << typed;
+        EXPECT_TRUE(TextsOn(emu::Channel::Error).empty()) << typed;
+        EXPECT_TRUE(TextsOn(emu::Channel::MessageBox).empty()) << typed;
+    }
+}
+
+TEST_F(DispatcherTest, ALayerNumberKeepsThePromptAndLeavesOnlyThatLayerPickable) {
+    for (const char* typed : {"30", "30abc"}) {
+        emu::Reset();
+        SetUp();
+        emu::Type(typed);
+        EXPECT_TRUE(emu::CommandActive()) << typed;
+        EXPECT_EQ(emu::CurrentPrompt(), "턱걸이타입선택 :");
+        EXPECT_EQ(ZedLyrGetDetection(30), 1) << typed;
+        for (int other : {0, 50, 60}) {
+            EXPECT_EQ(ZedLyrGetDetection(other), 0) << typed << " layer " << other;
+        }
+    }
+}
+
+TEST_F(DispatcherTest, ALayerNumberThatNamesNoLayerLeavesNothingPickableUntilTheEnd) {
+    emu::Type("77");
+    EXPECT_TRUE(emu::CommandActive());
+    for (int layer : {0, 30, 50, 60}) {
+        EXPECT_EQ(ZedLyrGetDetection(layer), 0);
+    }
+    emu::EndCommand();
+    for (int layer : {0, 30, 50, 60}) {
+        EXPECT_EQ(ZedLyrGetDetection(layer), 1);
+    }
+}
+
+TEST_F(DispatcherTest, AClickAtThePatternPromptEndsTheCommand) {
+    EXPECT_TRUE(emu::PickAt(5.0, 5.0));
+    EXPECT_FALSE(emu::CommandActive());
+    EXPECT_TRUE(emu::ProtocolErrors().empty());
+}
+
+TEST_F(DispatcherTest, DeleteTouchesNoLayer) {
+    Store("mMainIsLayer", "1");
+    emu::Type("Delete");
+    for (int layer : {0, 30, 50, 60}) {
+        EXPECT_EQ(ZedLyrGetDetection(layer), 1) << layer;
+    }
+    EXPECT_EQ(Stored("PA_Hole"), "(missing)");
+}
+
+}  // namespace
