@@ -1,6 +1,7 @@
 #include "command/command_state.h"
 
 #include "command/layer_states.h"
+#include "command/line_pick.h"
 #include "command/temporary_elements.h"
 
 ZedString& InstallationFolder() {
@@ -12,4 +13,5 @@ void ResetCommandState() {
     InstallationFolder().clear();
     TemporaryElements().Clear();
     LayerSnapshotState() = LayerSnapshot{};
+    ResetPicks();
 }

@@ -5,6 +5,7 @@
 
 #include "command/command_flow.h"
 #include "command/command_state.h"
+#include "geometry/shoulder_memory.h"
 #include "settings/registry_store.h"
 #include "settings/shoulder_settings.h"
 #include "tests/support/scratch_registry.h"
@@ -13,6 +14,7 @@ void PluginTest::SetUp() {
     emu::Reset();
     ResetCommandState();
     ResetShoulderSettings();
+    ResetShoulderMemory();
     UseScratchRegistry();
 }
 

@@ -1,0 +1,8 @@
+#include "command/line_pick.h"
+
+PickState& Picks() {
+    static PickState state;
+    return state;
+}
+
+void ResetPicks() { Picks() = PickState{}; }

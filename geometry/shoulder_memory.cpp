@@ -1,0 +1,20 @@
+#include "geometry/shoulder_memory.h"
+
+ShoulderMemory& Shoulder() {
+    static ShoulderMemory memory;
+    return memory;
+}
+
+void ForgetShoulder() {
+    ShoulderMemory& m = Shoulder();
+    m.firstSide.ref.id = -1;
+    m.innerSide.ref.id = -1;
+    m.secondSide.ref.id = -1;
+    m.holeSegment = -1;
+    m.cutLineSegment = -1;
+    m.fourthSegment = -1;
+    m.slotSegment = -1;
+    m.displaySegment = -1;
+}
+
+void ResetShoulderMemory() { Shoulder() = ShoulderMemory{}; }

@@ -1,0 +1,53 @@
+// The shoulder memory: the last shoulder built by any pattern, so that it can
+// be rebuilt after the user types a new value, its hole re-made and the
+// shoulder tagged for Delete.
+#ifndef LEDGEWRIGHT_GEOMETRY_SHOULDER_MEMORY_H
+#define LEDGEWRIGHT_GEOMETRY_SHOULDER_MEMORY_H
+
+#include "host/zedlib.h"
+
+// One element of the shoulder: how the host names it and its figure as the
+// build made or last amended it.
+struct ShoulderPiece {
+    ZedFigRef ref{0, -1};
+    ZedFigure record{};
+};
+
+struct ShoulderMemory {
+    // A three-element shoulder, in outline order: the piece of the picked line
+    // before the shoulder, the side out of the line, the side parallel to it,
+    // the side back to the line, and the piece after. Patterns that replace the
+    // whole line keep element 0 in the tail and head references.
+    ShoulderPiece tail;
+    ShoulderPiece firstSide;
+    ShoulderPiece innerSide;
+    ShoulderPiece secondSide;
+    ShoulderPiece head;
+
+    // The outline's neighbours beyond the tail and head pieces, for the
+    // patterns that move them too (0 in the element half when unused).
+    ShoulderPiece beforeTail;
+    ShoulderPiece afterHead;
+
+    // The cut line along the shoulder's root, instance 0.
+    ZedFigRef cutLine{0, -1};
+
+    // The segments of the shoulder's separate parts, recorded on the shoulder
+    // by the tagging; -1 when absent. The hole segment is the current hole's.
+    ZedId holeSegment = -1;
+    ZedId cutLineSegment = -1;
+    ZedId fourthSegment = -1;  // no pattern makes this part
+    ZedId slotSegment = -1;
+    ZedId displaySegment = -1;
+};
+
+ShoulderMemory& Shoulder();
+
+// What a builder does before it draws a new shoulder: the three sides are
+// forgotten (element -1) and so are the five part segments.
+void ForgetShoulder();
+
+// Back to the state at load (tests).
+void ResetShoulderMemory();
+
+#endif  // LEDGEWRIGHT_GEOMETRY_SHOULDER_MEMORY_H

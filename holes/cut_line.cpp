@@ -1,0 +1,37 @@
+#include "holes/cut_line.h"
+
+#include "command/messages.h"
+#include "geometry/figure_record.h"
+#include "geometry/shoulder_memory.h"
+#include "geometry/splice.h"
+
+bool CreateCutLine(ZedPoint start, ZedPoint end, ZedId layer, int colour, int lineType) {
+    // A refused segment shows up as a refused line in it.
+    const ZedId segment = ZedSgmCreateSegment(ZED_SGM_FIGURE, 0);
+    const ZedFigure line = MakeLine(start, end);
+    const ZedId element = ZedFigCreateFigure(segment, &line);
+    if (element == -1) {
+        ZedMsgPutErrorMessage(kMsgCutLineNotCreated);
+        return false;
+    }
+    const ZedFigRef ref{0, element};
+    const ZedLineType attributes{colour, lineType, 0};
+    ZedFigSetLineType(&ref, &attributes);
+    if (ZedSgmChangeLayer(segment, layer) == -1) {
+        ZedMsgPutErrorMessage(kMsgCutLineLayerNotChanged);
+        return false;
+    }
+    Shoulder().cutLine = ref;
+    Shoulder().cutLineSegment = segment;
+    return true;
+}
+
+bool MoveCutLine(ZedPoint start, ZedPoint end) {
+    ZedFigure line{};
+    if (!ReadFigure(Shoulder().cutLine, line, kMsgCutLineNotRead)) {
+        return false;
+    }
+    SetLineStart(line, start);
+    SetLineEnd(line, end);
+    return AmendFigure(Shoulder().cutLine, line, kMsgCutLineNotAmended);
+}

@@ -1,0 +1,23 @@
+// The mark a finished shoulder carries in the drawing, so that Delete can find
+// it again after the command has ended.
+#ifndef LEDGEWRIGHT_TAGGING_SHOULDER_TAG_H
+#define LEDGEWRIGHT_TAGGING_SHOULDER_TAG_H
+
+#include "host/zedlib.h"
+
+// Attribute numbers on a shoulder's segment.
+enum ShoulderAttribute : int32_t {
+    kAttrShoulderType = 40270,    // text "SymbolShoulder"
+    kAttrElementList = 40271,     // the shoulder's element ids, "101,205"
+    kAttrHoleSegment = 40272,
+    kAttrCutLineSegment = 40273,
+    kAttrFourthSegment = 40274,
+    kAttrSlotSegment = 40275,
+    kAttrDisplaySegment = 40276,
+};
+
+// Writes the attributes of the shoulder memory's shoulder on the segment that
+// holds its outline elements.
+void ShoulderTag(ZedId segment);
+
+#endif  // LEDGEWRIGHT_TAGGING_SHOULDER_TAG_H
