@@ -18,6 +18,13 @@
 
 #include "host/zedlib.h"
 
+#if defined(_WIN32)
+// windows.h defines MessageBox (Channel below) as a macro for MessageBoxW. Taken
+// in here first, it renames the enumerator and every use of it alike, whatever
+// order a file includes the two headers in.
+#include <windows.h>
+#endif
+
 #define EMU_API ZEDLIB_API
 
 namespace emu {

@@ -1,5 +1,6 @@
 // The emulated host's process-wide state, call accounting, fault injection and
 // journal.
+#include <algorithm>
 #include <cstdio>
 
 #include "emuhost/emu_state.h"
@@ -27,6 +28,9 @@ bool FaultFires(Fault& fault, const char* name) {
 bool EnterCall(const char* name) {
     Drawing& d = State();
     d.calls.emplace_back(name);
+    // Texts handed out two calls ago expire now; those of the last call live through this one.
+    d.retiringTexts = std::move(d.handedTexts);
+    d.handedTexts.clear();
     bool fail = false;
     for (Fault& fault : d.faults) {
         // Every fault counts every call, so several faults can be armed at once.
@@ -44,6 +48,15 @@ void RecordChange(const std::string& description) {
     Drawing& d = State();
     const std::string name = d.calls.empty() ? std::string("(setup)") : d.calls.back();
     d.journal.push_back(Change{static_cast<int>(d.calls.size()), name, description});
+}
+
+const ZedChar* HandOutText(const ZedString& text) {
+    auto block = std::make_unique<ZedChar[]>(text.size() + 1);
+    std::copy(text.begin(), text.end(), block.get());
+    block[text.size()] = 0;
+    const ZedChar* handed = block.get();
+    State().handedTexts.push_back(std::move(block));
+    return handed;
 }
 
 ZedId NewId() { return State().nextId++; }

@@ -107,6 +107,12 @@ struct Drawing {
     std::set<const void*> liveHoleShapes; // hole-shape records
     // Text handed back to the plug-in, valid until the next ZedLib call.
     ZedString returnedText;
+    // Texts handed back by HandOutText, each in a heap block of its own so that
+    // the sanitizer catches a plug-in that keeps one: the blocks of a call stay
+    // valid through the next ZedLib call (which may take such a text back, as
+    // an amend does) and are freed when the call after that begins.
+    std::vector<std::unique_ptr<ZedChar[]>> handedTexts;
+    std::vector<std::unique_ptr<ZedChar[]>> retiringTexts;
 };
 
 // The one drawing of the process.
@@ -117,6 +123,8 @@ Drawing& State();
 bool EnterCall(const char* name);
 // Records a change to the drawing made by the call in progress.
 void RecordChange(const std::string& description);
+// A host-owned copy of the text for the plug-in to read (see handedTexts).
+const ZedChar* HandOutText(const ZedString& text);
 
 ZedId NewId();
 Layer* FindLayer(int number);

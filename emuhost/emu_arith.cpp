@@ -1,0 +1,194 @@
+// ZedLib geometry queries: distance, the in/out test of a point against a
+// closed outline list, and the intersections of lines and circles.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "emuhost/emu_geom.h"
+#include "emuhost/emu_state.h"
+
+using namespace emu;
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+// A point this close to the outline lies on it.
+constexpr double kOnOutline = 1e-9;
+// A line and a circle, or two circles, this close to touching touch.
+constexpr double kTangent = 1e-9;
+
+double Cross(double ax, double ay, double bx, double by) { return ax * by - ay * bx; }
+
+// How far the direction from p to the element turns while the element is
+// traversed, in radians; p does not lie on the element. An arc turns as much
+// as its chord plus one whole turn when p lies in the circular segment between
+// chord and arc (the arc and the chord back form a loop around p, counter-
+// clockwise for a counter-clockwise arc). A counter-clockwise arc lies right
+// of its chord, a clockwise one left of it.
+double Turning(const ZedFigure& f, const ZedPoint& p) {
+    const ZedPoint s = StartOf(f);
+    const ZedPoint e = EndOf(f);
+    const double side = Cross(s.x - p.x, s.y - p.y, e.x - p.x, e.y - p.y);
+    const double along = (s.x - p.x) * (e.x - p.x) + (s.y - p.y) * (e.y - p.y);
+    if (IsLineKind(f.kind)) {
+        return std::atan2(side, along);
+    }
+    const bool ccw = ArcFlag(f) == ZED_ARC_CCW;
+    if (side == 0 && along < 0) {
+        // p on the chord: the arc sweeps half a turn round it.
+        return ccw ? kPi : -kPi;
+    }
+    double turning = std::atan2(side, along);
+    const bool inDisk = Distance(CentreOf(f), p) < f.v[6];
+    if (inDisk && ccw && side < 0) {
+        turning += 2 * kPi;
+    } else if (inDisk && !ccw && side > 0) {
+        turning -= 2 * kPi;
+    }
+    return turning;
+}
+
+// Checks an outline list: lines and arcs that are valid and follow on from one
+// another round to the first, or one circle.
+bool ClosedOutline(const ZedFigure* outline, int count) {
+    if (count == 1 && outline[0].kind == ZED_FIG_CIRCLE) {
+        return FigureProblem(outline[0]).empty();
+    }
+    for (int i = 0; i < count; ++i) {
+        const ZedFigure& f = outline[i];
+        if ((f.kind != ZED_FIG_LINE && f.kind != ZED_FIG_ARC) || !FigureProblem(f).empty()) {
+            return false;
+        }
+        if (!Near(EndOf(f), StartOf(outline[(i + 1) % count]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsLine(const ZedFigure* f) { return f != nullptr && IsLineKind(f->kind) && FigureProblem(*f).empty(); }
+
+bool IsRound(const ZedFigure* f) {
+    return f != nullptr && (IsArcKind(f->kind) || f->kind == ZED_FIG_CIRCLE) && FigureProblem(*f).empty();
+}
+
+void Put(ZedIntersection* out, int index, const ZedPoint& p, bool marker) {
+    out->points[index].p = p;
+    out->points[index].marker = marker ? 1 : 0;
+}
+
+bool OnLine(const ZedFigure& line, const ZedPoint& p) { return DistanceTo(line, p) <= kTolerance; }
+
+}  // namespace
+
+extern "C" {
+
+double ZedAriLen2Pnts(const ZedPoint* p, const ZedPoint* q) {
+    EMU_ENTER(-1.0);
+    if (p == nullptr || q == nullptr) {
+        return -1.0;
+    }
+    return Distance(*p, *q);
+}
+
+int ZedAriIochkPnt(const ZedFigure* outline, int count, const ZedPoint* point) {
+    EMU_ENTER(-1);
+    if (outline == nullptr || point == nullptr || count < 1 || !ClosedOutline(outline, count)) {
+        return -1;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (DistanceTo(outline[i], *point) <= kOnOutline) {
+            return 2;
+        }
+    }
+    if (outline[0].kind == ZED_FIG_CIRCLE) {
+        return Distance(CentreOf(outline[0]), *point) < outline[0].v[6] ? 0 : 1;
+    }
+    // Winding number: whole turns of the direction from the point to the
+    // outline; not zero inside, whichever way the outline runs.
+    double turning = 0;
+    for (int i = 0; i < count; ++i) {
+        turning += Turning(outline[i], *point);
+    }
+    const long turns = std::lround(turning / (2 * kPi));
+    return turns != 0 ? 0 : 1;
+}
+
+int ZedAriItsLinLin(int option, const ZedFigure* a, const ZedFigure* b, ZedIntersection* out) {
+    EMU_ENTER(-1);
+    if (option != 0 || !IsLine(a) || !IsLine(b) || out == nullptr) {
+        return -1;
+    }
+    *out = ZedIntersection{};
+    ZedPoint crossing;
+    if (!CrossLines(*a, *b, crossing)) {
+        return 0;
+    }
+    Put(out, 0, crossing, OnLine(*a, crossing) && OnLine(*b, crossing));
+    return 1;
+}
+
+int ZedAriItsLinArc(int option, const ZedFigure* line, const ZedFigure* arc, ZedIntersection* out) {
+    EMU_ENTER(-1);
+    if (option != 0 || !IsLine(line) || !IsRound(arc) || out == nullptr) {
+        return -1;
+    }
+    *out = ZedIntersection{};
+    const ZedPoint s = StartOf(*line);
+    const ZedPoint e = EndOf(*line);
+    const double length = Distance(s, e);
+    const ZedPoint u{(e.x - s.x) / length, (e.y - s.y) / length};
+    const ZedPoint c = CentreOf(*arc);
+    const double r = arc->v[6];
+    // The foot of the centre on the line, and the centre's distance from it.
+    const double t = (c.x - s.x) * u.x + (c.y - s.y) * u.y;
+    const ZedPoint foot{s.x + t * u.x, s.y + t * u.y};
+    const double h = Distance(foot, c);
+    if (h > r + kTangent) {
+        return 0;
+    }
+    if (std::fabs(h - r) <= kTangent) {
+        Put(out, 0, foot, OnLine(*line, foot) && WithinArcSpan(*arc, foot));
+        return 1;
+    }
+    // In the line's own direction: the nearer to its start first.
+    const double half = std::sqrt(r * r - h * h);
+    const ZedPoint points[2] = {{foot.x - half * u.x, foot.y - half * u.y}, {foot.x + half * u.x, foot.y + half * u.y}};
+    for (int i = 0; i < 2; ++i) {
+        Put(out, i, points[i], OnLine(*line, points[i]) && WithinArcSpan(*arc, points[i]));
+    }
+    return 2;
+}
+
+int ZedAriItsArcArc(int option, const ZedFigure* a, const ZedFigure* b, ZedIntersection* out) {
+    EMU_ENTER(-1);
+    if (option != 0 || !IsRound(a) || !IsRound(b) || out == nullptr) {
+        return -1;
+    }
+    *out = ZedIntersection{};
+    const ZedPoint ca = CentreOf(*a);
+    const ZedPoint cb = CentreOf(*b);
+    const double ra = a->v[6];
+    const double rb = b->v[6];
+    const double d = Distance(ca, cb);
+    // Concentric circles (the same circle included) have no single points in common.
+    if (d <= kTangent || d > ra + rb + kTangent || d < std::fabs(ra - rb) - kTangent) {
+        return 0;
+    }
+    const ZedPoint u{(cb.x - ca.x) / d, (cb.y - ca.y) / d};
+    const double x = (d * d + ra * ra - rb * rb) / (2 * d);
+    const ZedPoint base{ca.x + x * u.x, ca.y + x * u.y};
+    if (std::fabs(d - (ra + rb)) <= kTangent || std::fabs(d - std::fabs(ra - rb)) <= kTangent) {
+        Put(out, 0, base, WithinArcSpan(*a, base));
+        return 1;
+    }
+    // The point left of the line from the first centre to the second comes first.
+    const double h = std::sqrt(std::max(0.0, ra * ra - x * x));
+    const ZedPoint points[2] = {{base.x - h * u.y, base.y + h * u.x}, {base.x + h * u.y, base.y - h * u.x}};
+    for (int i = 0; i < 2; ++i) {
+        Put(out, i, points[i], WithinArcSpan(*a, points[i]));
+    }
+    return 2;
+}
+
+}  // extern "C"

@@ -1,0 +1,108 @@
+// ZedLib element calls: an element's segment, kind, place in its chain, and
+// deleting it.
+#include "emuhost/emu_chain.h"
+
+using namespace emu;
+
+namespace {
+
+std::string Id(ZedId id) { return std::to_string(id); }
+
+// Takes the element out of its chain. Returns what happened to the segment.
+std::string Unchain(Segment& segment, size_t at) {
+    const ZedId id = segment.chain[at];
+    State().elements.erase(id);
+    if (segment.chain.size() == 1) {
+        const ZedId gone = segment.id;
+        EraseSegment(gone);
+        return "; segment " + Id(gone) + " deleted";
+    }
+    std::vector<ZedId>& chain = segment.chain;
+    if (segment.type != ZED_SGM_FIGURE) {
+        chain.erase(chain.begin() + static_cast<std::ptrdiff_t>(at));
+        return "";
+    }
+    if (segment.closed) {
+        // The open chain starts at the element after the deleted one.
+        std::vector<ZedId> opened(chain.begin() + static_cast<std::ptrdiff_t>(at) + 1, chain.end());
+        opened.insert(opened.end(), chain.begin(), chain.begin() + static_cast<std::ptrdiff_t>(at));
+        chain = opened;
+        segment.closed = false;
+        return "; segment opened, starting at element " + Id(chain.front());
+    }
+    if (at == 0 || at + 1 == chain.size()) {
+        chain.erase(chain.begin() + static_cast<std::ptrdiff_t>(at));
+        return "";
+    }
+    // Inside an open chain: the elements after it form a new segment on the
+    // same layer; attributes and hole membership stay with the first part.
+    Segment& rest = MakeSegment(segment.type, segment.layer);
+    rest.chain.assign(chain.begin() + static_cast<std::ptrdiff_t>(at) + 1, chain.end());
+    chain.resize(at);
+    for (ZedId moved : rest.chain) {
+        FindElement(moved)->segment = rest.id;
+    }
+    return "; elements after it moved to new segment " + Id(rest.id);
+}
+
+}  // namespace
+
+extern "C" {
+
+ZedId ZedElmGetSegment(ZedId element) {
+    EMU_ENTER(-1);
+    const Element* found = FindElement(element);
+    return found != nullptr ? found->segment : -1;
+}
+
+int ZedElmGetType(ZedId element) {
+    EMU_ENTER(-1);
+    const Element* found = FigureElement(element);
+    return found != nullptr ? found->figure.kind : -1;
+}
+
+int ZedElmGetElementOrder(ZedId element) {
+    EMU_ENTER(-1);
+    const Element* found = FindElement(element);
+    if (found == nullptr) {
+        return -1;
+    }
+    return static_cast<int>(IndexInChain(*FindSegment(found->segment), element)) + 1;
+}
+
+ZedId ZedElmGetNextElementId(ZedId element) {
+    EMU_ENTER(-1);
+    const Element* found = FindElement(element);
+    if (found == nullptr) {
+        return -1;
+    }
+    const Segment& segment = *FindSegment(found->segment);
+    const size_t at = IndexInChain(segment, element);
+    return at + 1 < segment.chain.size() ? segment.chain[at + 1] : -1;
+}
+
+ZedId ZedElmGetPrevElementId(ZedId element) {
+    EMU_ENTER(-1);
+    const Element* found = FindElement(element);
+    if (found == nullptr) {
+        return -1;
+    }
+    const Segment& segment = *FindSegment(found->segment);
+    const size_t at = IndexInChain(segment, element);
+    return at > 0 ? segment.chain[at - 1] : -1;
+}
+
+int ZedElmDeleteElement(ZedId element) {
+    EMU_ENTER(-1);
+    const Element* found = FindElement(element);
+    if (found == nullptr) {
+        return -1;
+    }
+    Segment& segment = *FindSegment(found->segment);
+    const std::string segmentId = Id(segment.id);
+    const std::string what = Unchain(segment, IndexInChain(segment, element));
+    RecordChange("element " + Id(element) + " deleted from segment " + segmentId + what);
+    return 0;
+}
+
+}  // extern "C"

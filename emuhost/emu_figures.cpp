@@ -1,0 +1,334 @@
+// ZedLib figure calls: reading, creating, inserting and amending figures,
+// dividing, joining and closing chains, corners, and line attributes.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "emuhost/emu_chain.h"
+#include "emuhost/emu_geom.h"
+
+using namespace emu;
+
+namespace {
+
+std::string Id(ZedId id) { return std::to_string(id); }
+
+// The element's kind as the outline list reports it: corners as arcs and lines.
+int OutlineKind(int kind) {
+    if (kind == ZED_FIG_FILLET) {
+        return ZED_FIG_ARC;
+    }
+    return kind == ZED_FIG_CHAMFER ? ZED_FIG_LINE : kind;
+}
+
+// Where the chain of a closed segment meets the point: the index of the
+// element that starts there, or of the element whose inside holds it.
+struct ChainPlace {
+    size_t index = 0;
+    bool vertex = false;
+};
+
+bool FindOnChain(const Segment& segment, const ZedPoint& p, ChainPlace& place) {
+    for (size_t i = 0; i < segment.chain.size(); ++i) {
+        if (Near(StartOf(FigureAt(segment, i)), p)) {
+            place = ChainPlace{i, true};
+            return true;
+        }
+    }
+    for (size_t i = 0; i < segment.chain.size(); ++i) {
+        if (DistanceTo(FigureAt(segment, i), p) <= kTolerance) {
+            place = ChainPlace{i, false};
+            return true;
+        }
+    }
+    return false;
+}
+
+// A line still runs the way it did before its ends moved.
+bool SameDirection(const ZedFigure& before, const ZedFigure& after) {
+    const double dot = (EndOf(before).x - StartOf(before).x) * (EndOf(after).x - StartOf(after).x) +
+                       (EndOf(before).y - StartOf(before).y) * (EndOf(after).y - StartOf(after).y);
+    return dot > 0;
+}
+
+}  // namespace
+
+extern "C" {
+
+int ZedFigGetFigure(const ZedFigRef* element, ZedFigure* figure) {
+    EMU_ENTER(-1);
+    const Element* found = FigureElement(element);
+    if (found == nullptr || figure == nullptr) {
+        return -1;
+    }
+    *figure = found->figure;
+    return 0;
+}
+
+int ZedFigGetFigure2(const ZedFigRef* segment, ZedFigure* figures, int capacity) {
+    EMU_ENTER(-1);
+    if (segment == nullptr || segment->instance != 0 || capacity < 0 || (figures == nullptr && capacity > 0)) {
+        return -1;
+    }
+    const Segment* found = FigureSegment(segment->id);
+    if (found == nullptr) {
+        return -1;
+    }
+    const size_t count = std::min(found->chain.size(), static_cast<size_t>(capacity));
+    for (size_t i = 0; i < count; ++i) {
+        figures[i] = FigureAt(*found, i);
+        figures[i].kind = OutlineKind(figures[i].kind);
+    }
+    return static_cast<int>(count);
+}
+
+ZedId ZedFigCreateFigure(ZedId segment, const ZedFigure* figure) {
+    EMU_ENTER(-1);
+    Segment* target = FigureSegment(segment);
+    if (target == nullptr || figure == nullptr || !AppendProblem(*target, *figure, false).empty()) {
+        return -1;
+    }
+    const ZedId id = PlaceElement(*target, target->chain.size(), *figure, ZedLineType2{});
+    RecordChange("element " + Id(id) + " appended to segment " + Id(segment) + ": " + FigureText(*figure));
+    return id;
+}
+
+ZedId ZedFigInsertFigure(ZedId element, const ZedFigure* figure) {
+    EMU_ENTER(-1);
+    const Element* before = FigureElement(element);
+    if (before == nullptr || figure == nullptr) {
+        return -1;
+    }
+    Segment& segment = *FindSegment(before->segment);
+    if (segment.closed || IsCornerKind(figure->kind) || figure->kind == ZED_FIG_CIRCLE ||
+        before->figure.kind == ZED_FIG_CIRCLE || !FigureProblem(*figure).empty()) {
+        return -1;
+    }
+    // The new figure must lead into the element and follow on from the one
+    // before it, if any.
+    const size_t at = IndexInChain(segment, element);
+    if (!Near(EndOf(*figure), StartOf(before->figure))) {
+        return -1;
+    }
+    if (at > 0 && !Near(StartOf(*figure), EndOf(FigureAt(segment, at - 1)))) {
+        return -1;
+    }
+    const ZedId id = PlaceElement(segment, at, *figure, ZedLineType2{});
+    RecordChange("element " + Id(id) + " inserted before element " + Id(element) + ": " + FigureText(*figure));
+    return id;
+}
+
+int ZedFigAmendFigure(const ZedFigRef* element, const ZedFigure* figure) {
+    EMU_ENTER(-1);
+    Element* found = FigureElement(element);
+    // The kind stays; neighbours are not re-checked, so a chain may be left
+    // open in between while its ends are moved one at a time.
+    if (found == nullptr || figure == nullptr || figure->kind != found->figure.kind ||
+        !FigureProblem(*figure).empty()) {
+        return -1;
+    }
+    found->figure = *figure;
+    RecordChange("element " + Id(found->id) + " amended: " + FigureText(*figure));
+    return 0;
+}
+
+int ZedFigDivide(const ZedFigRef* segment, const ZedPoint* at, ZedId* divided) {
+    EMU_ENTER(-1);
+    if (segment == nullptr || segment->instance != 0 || at == nullptr || divided == nullptr) {
+        return -1;
+    }
+    Segment* target = FigureSegment(segment->id);
+    if (target == nullptr || !target->closed || target->chain.empty() || IsCircleSegment(*target)) {
+        return -1;
+    }
+    ChainPlace place;
+    if (!FindOnChain(*target, *at, place)) {
+        return -1;
+    }
+    std::string what;
+    if (place.vertex) {
+        what = "starts at element " + Id(target->chain[place.index]);
+    } else {
+        Element& split = *FindElement(target->chain[place.index]);
+        // A corner is one rounded or cut vertex; it is not cut in two.
+        if (IsCornerKind(split.figure.kind)) {
+            return -1;
+        }
+        // The element keeps the piece up to the point; the piece from the
+        // point on is a new element that heads the divided chain.
+        ZedFigure first;
+        ZedFigure second;
+        SplitAt(split.figure, *at, first, second);
+        if (!FigureProblem(first).empty() || !FigureProblem(second).empty()) {
+            return -1;
+        }
+        split.figure = first;
+        const ZedId head = PlaceElement(*target, place.index + 1, second, split.attrs);
+        place.index += 1;
+        what = "element " + Id(split.id) + " cut, new element " + Id(head) + " " + FigureText(second);
+    }
+    std::rotate(target->chain.begin(), target->chain.begin() + static_cast<std::ptrdiff_t>(place.index),
+                target->chain.end());
+    target->closed = false;
+    *divided = target->id;
+    RecordChange("segment " + Id(target->id) + " divided at " + FmtPoint(at->x, at->y) + ": " + what);
+    return 0;
+}
+
+ZedId ZedFigConcat(ZedId first, ZedId second) {
+    EMU_ENTER(-1);
+    Segment* a = FigureSegment(first);
+    Segment* b = FigureSegment(second);
+    if (a == nullptr || b == nullptr || first == second || a->closed || b->closed || a->chain.empty() ||
+        b->chain.empty() || a->layer != b->layer || b->hole != -1) {
+        return -1;
+    }
+    std::string how;
+    if (Near(ChainEnd(*a), ChainStart(*b))) {
+        a->chain.insert(a->chain.end(), b->chain.begin(), b->chain.end());
+        how = "after";
+    } else if (Near(ChainEnd(*b), ChainStart(*a))) {
+        a->chain.insert(a->chain.begin(), b->chain.begin(), b->chain.end());
+        how = "before";
+    } else {
+        return -1;
+    }
+    for (ZedId moved : b->chain) {
+        FindElement(moved)->segment = first;
+    }
+    State().segments.erase(second);
+    RecordChange("segment " + Id(second) + " joined " + how + " segment " + Id(first));
+    return first;
+}
+
+ZedId ZedFigChangeCorner(ZedId element) {
+    EMU_ENTER(-1);
+    const Element* corner = FigureElement(element);
+    if (corner == nullptr || !IsCornerKind(corner->figure.kind)) {
+        return -1;
+    }
+    Segment& segment = *FindSegment(corner->segment);
+    const size_t at = IndexInChain(segment, element);
+    ZedFigure plain = corner->figure;
+    plain.kind = OutlineKind(plain.kind);
+    const ZedLineType2 attributes = corner->attrs;
+    const bool wasClosed = segment.closed;
+    segment.chain.erase(segment.chain.begin() + static_cast<std::ptrdiff_t>(at));
+    State().elements.erase(element);
+    const ZedId id = PlaceElement(segment, at, plain, attributes);
+    segment.closed = wasClosed;
+    RecordChange("corner " + Id(element) + " replaced by element " + Id(id) + ": " + FigureText(plain));
+    return id;
+}
+
+int ZedFigRemoveCorner(ZedId element) {
+    EMU_ENTER(-1);
+    const Element* corner = FigureElement(element);
+    if (corner == nullptr || !IsCornerKind(corner->figure.kind)) {
+        return -1;
+    }
+    Segment& segment = *FindSegment(corner->segment);
+    const size_t count = segment.chain.size();
+    const size_t at = IndexInChain(segment, element);
+    if (count < 3 || (!segment.closed && (at == 0 || at + 1 == count))) {
+        return -1;
+    }
+    Element& before = *FindElement(segment.chain[(at + count - 1) % count]);
+    Element& after = *FindElement(segment.chain[(at + 1) % count]);
+    if (before.figure.kind != ZED_FIG_LINE || after.figure.kind != ZED_FIG_LINE) {
+        return -1;
+    }
+    ZedPoint meet;
+    if (!CrossLines(before.figure, after.figure, meet)) {
+        return -1;
+    }
+    // Both lines are lengthened (or shortened) to the crossing, never turned round.
+    ZedFigure extendedBefore = before.figure;
+    ZedFigure extendedAfter = after.figure;
+    SetEnd(extendedBefore, meet);
+    SetStart(extendedAfter, meet);
+    if (!FigureProblem(extendedBefore).empty() || !FigureProblem(extendedAfter).empty() ||
+        !SameDirection(before.figure, extendedBefore) || !SameDirection(after.figure, extendedAfter)) {
+        return -1;
+    }
+    before.figure = extendedBefore;
+    after.figure = extendedAfter;
+    segment.chain.erase(segment.chain.begin() + static_cast<std::ptrdiff_t>(at));
+    State().elements.erase(element);
+    RecordChange("corner " + Id(element) + " removed: elements " + Id(before.id) + " and " + Id(after.id) +
+                 " meet at " + FmtPoint(meet.x, meet.y));
+    return 0;
+}
+
+int ZedFigIsClosed(ZedId segment) {
+    EMU_ENTER(0);
+    const Segment* found = FigureSegment(segment);
+    return found != nullptr && found->closed ? 1 : 0;
+}
+
+int ZedFigSetClosed(ZedId segment, int closed) {
+    EMU_ENTER(-1);
+    Segment* found = FigureSegment(segment);
+    if (found == nullptr || (closed != 0 && closed != 1)) {
+        return -1;
+    }
+    if (found->closed == (closed == 1)) {
+        return 0;
+    }
+    // Only a chain whose ends meet can be closed; a circle cannot be opened.
+    if (closed == 1 ? !CanClose(*found) : IsCircleSegment(*found)) {
+        return -1;
+    }
+    found->closed = closed == 1;
+    RecordChange("segment " + Id(segment) + (closed == 1 ? " closed" : " opened"));
+    return 0;
+}
+
+int ZedFigGetLineType(const ZedFigRef* element, ZedLineType* attributes) {
+    EMU_ENTER(-1);
+    const Element* found = FigureElement(element);
+    if (found == nullptr || attributes == nullptr) {
+        return -1;
+    }
+    *attributes = ZedLineType{found->attrs.colour, found->attrs.lineType, 0};
+    return 0;
+}
+
+int ZedFigSetLineType(const ZedFigRef* element, const ZedLineType* attributes) {
+    EMU_ENTER(-1);
+    Element* found = FigureElement(element);
+    if (found == nullptr || attributes == nullptr) {
+        return -1;
+    }
+    if (found->attrs.colour != attributes->colour || found->attrs.lineType != attributes->lineType) {
+        found->attrs.colour = attributes->colour;
+        found->attrs.lineType = attributes->lineType;
+        RecordChange("element " + Id(found->id) + " line attributes: " + LineAttributesText(found->attrs));
+    }
+    return 0;
+}
+
+int ZedFigGetLineType2(const ZedFigRef* element, ZedLineType2* attributes) {
+    EMU_ENTER(-1);
+    const Element* found = FigureElement(element);
+    if (found == nullptr || attributes == nullptr) {
+        return -1;
+    }
+    *attributes = found->attrs;
+    return 0;
+}
+
+int ZedFigSetLineType2(const ZedFigRef* element, const ZedLineType2* attributes) {
+    EMU_ENTER(-1);
+    Element* found = FigureElement(element);
+    if (found == nullptr || attributes == nullptr) {
+        return -1;
+    }
+    if (std::memcmp(&found->attrs, attributes, sizeof *attributes) != 0) {
+        found->attrs = *attributes;
+        RecordChange("element " + Id(found->id) + " line attributes: " + LineAttributesText(found->attrs));
+    }
+    return 0;
+}
+
+}  // extern "C"

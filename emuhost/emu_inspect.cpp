@@ -1,0 +1,163 @@
+// Reading the drawing for tests: segments, chains, figures, line attributes,
+// and the integrity check of chains. None of this counts as a ZedLib call.
+#include <algorithm>
+#include <set>
+
+#include "emuhost/emu_chain.h"
+#include "emuhost/emu_geom.h"
+
+namespace emu {
+
+namespace {
+
+std::string Id(ZedId id) { return std::to_string(id); }
+
+ElementClass ClassOf(int segmentType) {
+    switch (segmentType) {
+    case ZED_SGM_DIMENSION:
+        return ElementClass::Dimension;
+    case ZED_SGM_NOTE:
+        return ElementClass::Note;
+    default:
+        return ElementClass::Figure;
+    }
+}
+
+// The elements of the chain exist, belong to the segment, once each, and are
+// of the segment's class; the hole the segment names lists it.
+std::string MembershipProblem(const Segment& segment) {
+    std::set<ZedId> seen;
+    for (ZedId id : segment.chain) {
+        const Element* element = FindElement(id);
+        if (element == nullptr) {
+            return "element " + Id(id) + " of the chain does not exist";
+        }
+        if (element->segment != segment.id) {
+            return "element " + Id(id) + " names segment " + Id(element->segment);
+        }
+        if (element->cls != ClassOf(segment.type)) {
+            return "element " + Id(id) + " is of another class than its segment";
+        }
+        if (!seen.insert(id).second) {
+            return "element " + Id(id) + " appears twice in the chain";
+        }
+    }
+    if (segment.hole != -1) {
+        const Hole* hole = FindHole(segment.hole);
+        if (hole == nullptr || std::ranges::find(hole->segments, segment.id) == hole->segments.end()) {
+            return "hole " + Id(segment.hole) + " does not list the segment";
+        }
+    }
+    return "";
+}
+
+std::string ChainProblem(const Segment& segment) {
+    const size_t count = segment.chain.size();
+    for (size_t i = 0; i < count; ++i) {
+        const ZedFigure& figure = FigureAt(segment, i);
+        const std::string problem = FigureProblem(figure);
+        if (!problem.empty()) {
+            return "element " + Id(segment.chain[i]) + ": " + problem;
+        }
+        if (figure.kind == ZED_FIG_CIRCLE && count != 1) {
+            return "circle " + Id(segment.chain[i]) + " shares its segment";
+        }
+        if (i > 0 && !Near(EndOf(FigureAt(segment, i - 1)), StartOf(figure))) {
+            return "elements " + Id(segment.chain[i - 1]) + " and " + Id(segment.chain[i]) + " do not touch: " +
+                   FmtPoint(EndOf(FigureAt(segment, i - 1)).x, EndOf(FigureAt(segment, i - 1)).y) + " and " +
+                   FmtPoint(StartOf(figure).x, StartOf(figure).y);
+        }
+    }
+    if (segment.closed && count == 0) {
+        return "closed segment without elements";
+    }
+    if (segment.closed && !CanClose(segment)) {
+        return "closed chain does not close: ends at " + FmtPoint(ChainEnd(segment).x, ChainEnd(segment).y) +
+               ", starts at " + FmtPoint(ChainStart(segment).x, ChainStart(segment).y);
+    }
+    return "";
+}
+
+}  // namespace
+
+std::vector<ZedId> SegmentIds() {
+    std::vector<ZedId> ids;
+    for (const auto& [id, segment] : State().segments) {
+        ids.push_back(id);
+    }
+    return ids;
+}
+
+bool SegmentExists(ZedId segment) { return FindSegment(segment) != nullptr; }
+
+bool ElementExists(ZedId element) { return FindElement(element) != nullptr; }
+
+int SegmentType(ZedId segment) {
+    const Segment* found = FindSegment(segment);
+    return found != nullptr ? found->type : -1;
+}
+
+int SegmentLayer(ZedId segment) {
+    const Segment* found = FindSegment(segment);
+    return found != nullptr ? found->layer : -1;
+}
+
+bool SegmentClosed(ZedId segment) {
+    const Segment* found = FindSegment(segment);
+    return found != nullptr && found->closed;
+}
+
+std::vector<ZedId> Chain(ZedId segment) {
+    const Segment* found = FindSegment(segment);
+    return found != nullptr ? found->chain : std::vector<ZedId>{};
+}
+
+ZedFigure FigureOf(ZedId element) {
+    const Element* found = FigureElement(element);
+    return found != nullptr ? found->figure : ZedFigure{};
+}
+
+ZedLineType2 AttributesOf(ZedId element) {
+    const Element* found = FigureElement(element);
+    return found != nullptr ? found->attrs : ZedLineType2{};
+}
+
+std::string CheckIntegrity(ZedId segment) {
+    const Segment* found = FindSegment(segment);
+    if (found == nullptr) {
+        return "no segment " + Id(segment);
+    }
+    std::string problem = MembershipProblem(*found);
+    if (problem.empty() && found->type == ZED_SGM_FIGURE) {
+        problem = ChainProblem(*found);
+    }
+    return problem.empty() ? "" : "segment " + Id(segment) + ": " + problem;
+}
+
+std::string CheckAllIntegrity() {
+    const Drawing& d = State();
+    for (const auto& [id, segment] : d.segments) {
+        const std::string problem = CheckIntegrity(id);
+        if (!problem.empty()) {
+            return problem;
+        }
+    }
+    // Every element lies in the chain of the segment it names.
+    for (const auto& [id, element] : d.elements) {
+        const Segment* segment = FindSegment(element.segment);
+        if (segment == nullptr || IndexInChain(*segment, id) == segment->chain.size()) {
+            return "element " + Id(id) + " is in no chain";
+        }
+    }
+    for (const auto& [id, hole] : d.holes) {
+        for (ZedId member : hole.segments) {
+            const Segment* segment = FindSegment(member);
+            if (segment == nullptr || segment->hole != id) {
+                return "hole " + Id(id) + " lists segment " + Id(member) + " that is not its own";
+            }
+        }
+    }
+    return "";
+}
+
+}  // namespace emu
