@@ -6,6 +6,7 @@
 #include "command/command_flow.h"
 #include "command/command_state.h"
 #include "geometry/shoulder_memory.h"
+#include "holes/hole_state.h"
 #include "settings/registry_store.h"
 #include "settings/shoulder_settings.h"
 #include "tests/support/scratch_registry.h"
@@ -15,13 +16,21 @@ void PluginTest::SetUp() {
     ResetCommandState();
     ResetShoulderSettings();
     ResetShoulderMemory();
-    UseScratchRegistry();
+    ResetHoleState();
+    // The old store goes first: a scratch store undoes its redirection when it
+    // is destroyed.
+    registry_.reset();
+    registry_ = std::make_unique<ScratchRegistry>();
+    ASSERT_TRUE(registry_->ok());
 }
 
 void PluginTest::TearDown() {
     emu::Reset();
     ResetCommandState();
     ResetShoulderSettings();
+    ResetShoulderMemory();
+    ResetHoleState();
+    registry_.reset();
 }
 
 void PluginTest::Register() { ASSERT_EQ(RegisterLedgewright(), 0); }

@@ -6,10 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "emuhost/emu_api.h"
+#include "tests/support/scratch_registry.h"
 
 class PluginTest : public ::testing::Test {
 protected:
@@ -28,7 +30,7 @@ protected:
     static void Store(const std::string& name, const std::string& value);
 
 private:
-    std::string registryFile_;
+    std::unique_ptr<ScratchRegistry> registry_;
 };
 
 #endif  // LEDGEWRIGHT_TESTS_SUPPORT_PLUGIN_TEST_H

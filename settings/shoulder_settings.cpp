@@ -1,0 +1,5 @@
+#include "settings/shoulder_settings.h"
+
+ShoulderSettingsRecord ShoulderSettings;
+
+void ResetShoulderSettings() { ShoulderSettings = ShoulderSettingsRecord(); }

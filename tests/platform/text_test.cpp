@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include "platform/text.h"
+
+namespace {
+
+TEST(Utf8Text, RoundTripsKoreanAndCharactersBeyondTheBasicPlane) {
+    const std::string utf8 = "턱걸이 \xF0\x9F\x94\xA9 A\\\"";
+    const ZedString text = Utf8ToZed(utf8);
+    EXPECT_EQ(ZedToUtf8(text), utf8);
+#if !ZED_LEGACY
+    EXPECT_EQ(text.substr(0, 3), ZED_TEXT("턱걸이"));
+    // One character above U+FFFF is a surrogate pair where wchar_t has 2 bytes.
+    EXPECT_EQ(text.size(), sizeof(ZedChar) == 2 ? 10u : 9u);
+#endif
+}
+
+TEST(Utf8Text, ReplacesMalformedSequences) {
+    const std::u32string expected = U"a\uFFFDb";
+    EXPECT_EQ(DecodeUtf8("a\xFF" "b"), expected);
+    EXPECT_EQ(DecodeUtf8("a\x80" "b"), expected);
+    // Truncated at the end.
+    EXPECT_EQ(DecodeUtf8("a\xED\x95"), U"a\uFFFD\uFFFD");
+    // Overlong form of "/" and an encoded surrogate.
+    EXPECT_EQ(DecodeUtf8("\xC0\xAF"), U"\uFFFD\uFFFD");
+    EXPECT_EQ(DecodeUtf8("\xED\xA0\x80").front(), U'\uFFFD');
+    EXPECT_EQ(EncodeUtf8(std::u32string(1, char32_t{0x110000})), "\xEF\xBF\xBD");
+}
+
+TEST(Utf16Text, PairsSurrogatesAndReplacesLoneOnes) {
+    EXPECT_EQ(EncodeUtf16(U"\U0001F529"), u"\xD83D\xDD29");
+    EXPECT_EQ(DecodeUtf16(u"\xD83D\xDD29"), U"\U0001F529");
+    const std::u16string lone = {u'a', char16_t{0xD83D}, u'b', char16_t{0xDD29}};
+    EXPECT_EQ(DecodeUtf16(lone), U"a\uFFFDb\uFFFD");
+}
+
+}  // namespace

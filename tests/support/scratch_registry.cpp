@@ -1,0 +1,83 @@
+#include "tests/support/scratch_registry.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "settings/registry_backend.h"
+
+#ifdef _WIN32
+
+ScratchRegistry::ScratchRegistry() {
+    scratchPath_ = L"Software\\LedgewrightTests\\Scratch" + std::to_wstring(GetCurrentProcessId());
+    RegDeleteTreeW(HKEY_CURRENT_USER, scratchPath_.c_str());
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, scratchPath_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, &scratch_, nullptr) != ERROR_SUCCESS) {
+        scratch_ = nullptr;
+        return;
+    }
+    ok_ = RegOverridePredefKey(HKEY_CURRENT_USER, scratch_) == ERROR_SUCCESS;
+}
+
+ScratchRegistry::~ScratchRegistry() {
+    if (ok_) {
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    }
+    if (scratch_ != nullptr) {
+        RegCloseKey(scratch_);
+        RegDeleteTreeW(HKEY_CURRENT_USER, scratchPath_.c_str());
+        // The common parent goes too once no other test program uses it.
+        RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\LedgewrightTests");
+    }
+}
+
+bool ScratchRegistry::SetRawValue(const wchar_t* name, DWORD type, const void* data, DWORD size) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Quorvane\\ZED\\Ledgewright", 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    const LONG status = RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS;
+}
+
+#else
+
+ScratchRegistry::ScratchRegistry() {
+    std::error_code error;
+    const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+    std::string pattern = (error ? std::string("/tmp") : base.string()) + "/ledgewright-registry-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) {
+        return;
+    }
+    folder_ = pattern;
+    file_ = folder_ + "/registry.reg";
+    SetRegistryFilePath(file_);
+    ok_ = true;
+}
+
+ScratchRegistry::~ScratchRegistry() {
+    SetRegistryFilePath("");
+    if (!folder_.empty()) {
+        std::error_code error;
+        std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, error);
+        std::filesystem::remove_all(folder_, error);
+    }
+}
+
+std::string ScratchRegistry::ReadFile() const {
+    std::ifstream in(file_, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+void ScratchRegistry::WriteFile(const std::string& content) const {
+    std::ofstream out(file_, std::ios::binary | std::ios::trunc);
+    out << content;
+}
+
+#endif
