@@ -1,0 +1,56 @@
+// Replays the user's actions against the emulated host and writes the
+// transcript: each action, then what the host showed because of it.
+//
+//   > type PlaneA
+//   prompt: <평면도-타입A>턱걸이를 작성할 라인선택 :
+//   > pick 50 0
+//   error: 닫힌 연결선 형상을 선택하셔야 합니다.
+//   (command ended)
+//
+// Messages are marked by channel ("prompt:", "error:", "message box:"); the
+// runner's own notes are in parentheses. Nothing in the transcript depends on
+// time, addresses or paths, so the same inputs give the same transcript.
+#ifndef LEDGEWRIGHT_RUNNER_DRIVER_H
+#define LEDGEWRIGHT_RUNNER_DRIVER_H
+
+#include <ostream>
+
+#include "host/zedlib.h"
+#include "runner/drawing_loader.h"
+#include "runner/pick_targets.h"
+#include "runner/script_file.h"
+
+namespace runner {
+
+class Driver {
+public:
+    // Messages already in the host when the driver is made are reported by the
+    // first ReportChanges.
+    Driver(std::ostream& out, LoadedDrawing drawing);
+
+    // Performs one action and reports what it changed; `echo` writes the
+    // action first ("> start"). Quit does nothing here.
+    void Perform(const Action& action, bool echo);
+    // Reports the messages, protocol errors and blinking that changed since
+    // the last report, and the end of a command that was running.
+    void ReportChanges();
+    // Notes a command left running after the last action.
+    void Finish();
+
+private:
+    void Start();
+    void Deliver(bool delivered, bool typed);
+    void PickOn(const PickTarget& target);
+    void Note(const std::string& text);
+
+    std::ostream& out_;
+    LoadedDrawing drawing_;
+    size_t messagesSeen_ = 0;
+    size_t protocolErrorsSeen_ = 0;
+    ZedFigRef blink_{-1, -1};
+    bool commandActive_ = false;
+};
+
+}  // namespace runner
+
+#endif  // LEDGEWRIGHT_RUNNER_DRIVER_H

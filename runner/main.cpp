@@ -1,0 +1,163 @@
+// zedrunner: loads a command plug-in into the emulated host and replays a
+// user's actions at the host's prompt. See runner/README.md.
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "emuhost/emu_api.h"
+#include "runner/drawing_file.h"
+#include "runner/drawing_loader.h"
+#include "runner/driver.h"
+#include "runner/options.h"
+#include "runner/plugin_library.h"
+#include "runner/process_env.h"
+#include "runner/script_file.h"
+#include "runner/session.h"
+#include "runner/svg_writer.h"
+#include "runner/text_files.h"
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kRunFailed = 1;
+constexpr int kBadInput = 2;
+
+void Complain(const std::string& text) { std::cerr << "zedrunner: " << text << "\n"; }
+
+std::string Absolute(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(runner::PathFromUtf8(path), error);
+    return error ? path : runner::PathToUtf8(absolute.lexically_normal());
+}
+
+// Reads an input file; nothing (after complaining) when it cannot be read.
+std::optional<std::string> ReadInput(const std::string& path, const char* what) {
+    std::optional<std::string> text = runner::ReadTextFile(path);
+    if (!text) {
+        Complain(std::string("cannot read the ") + what + " file " + path);
+    }
+    return text;
+}
+
+// Points the plug-in's settings file and installation folder where asked.
+void SetPluginEnvironment(const runner::Options& options) {
+#ifdef _WIN32
+    if (!options.registry.empty() || !options.installDir.empty()) {
+        Complain("note: on Windows the plug-in uses the real registry and the runner's own folder");
+    }
+    const char* hostProgram = "bin\\zed.exe";
+#else
+    const char* hostProgram = "bin/zed";
+#endif
+    if (!options.registry.empty()) {
+        runner::SetEnvironmentVariableUtf8("ZED_REGISTRY_FILE", Absolute(options.registry));
+    }
+    if (!options.installDir.empty()) {
+        std::filesystem::path exe =
+            runner::PathFromUtf8(Absolute(options.installDir)) / runner::PathFromUtf8(hostProgram);
+        runner::SetEnvironmentVariableUtf8("ZED_HOST_EXE", runner::PathToUtf8(exe.make_preferred()));
+    }
+}
+
+std::string PluginPath(const runner::Options& options) {
+    if (!options.plugin.empty()) {
+        return options.plugin;
+    }
+    const std::filesystem::path beside =
+        runner::PathFromUtf8(runner::ExecutableDirectory()) / runner::PathFromUtf8(runner::kDefaultPluginName);
+    return runner::PathToUtf8(beside);
+}
+
+bool WriteOutput(const std::string& path, const std::string& text, const char* what) {
+    if (runner::WriteTextFile(path, text)) {
+        return true;
+    }
+    Complain(std::string("cannot write the ") + what + " file " + path);
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    runner::PrepareStandardOutput();
+    std::string problem;
+    const std::optional<runner::Options> options =
+        runner::ParseOptions(runner::CommandLineArguments(argc, argv), problem);
+    if (!options) {
+        Complain(problem + " (see --help)");
+        return kBadInput;
+    }
+    if (options->help) {
+        std::cout << runner::UsageText();
+        return kDone;
+    }
+
+    // Both inputs are read before anything runs, so that a mistake in either
+    // is found first.
+    runner::SourceError error;
+    std::optional<runner::DrawingFile> drawing = runner::ParseDrawing("", "", error);
+    if (!options->drawing.empty()) {
+        const std::optional<std::string> text = ReadInput(options->drawing, "drawing");
+        if (!text) {
+            return kBadInput;
+        }
+        drawing = runner::ParseDrawing(*text, options->drawing, error);
+        if (!drawing) {
+            Complain(error.ToString());
+            return kBadInput;
+        }
+    }
+    std::optional<std::vector<runner::Action>> actions;
+    if (!options->script.empty()) {
+        const std::optional<std::string> text = ReadInput(options->script, "script");
+        if (!text) {
+            return kBadInput;
+        }
+        actions = runner::ParseScript(*text, options->script, error);
+        if (!actions) {
+            Complain(error.ToString());
+            return kBadInput;
+        }
+    }
+
+    SetPluginEnvironment(*options);
+    emu::Reset();
+    std::optional<runner::LoadedDrawing> loaded = runner::LoadDrawing(*drawing, options->drawing, error);
+    if (!loaded) {
+        Complain(error.ToString());
+        return kBadInput;
+    }
+
+    const std::string pluginPath = PluginPath(*options);
+    const runner::StartupFunction startup = runner::LoadPlugin(pluginPath, problem);
+    if (startup == nullptr) {
+        Complain(problem);
+        return kRunFailed;
+    }
+    const int started = startup();
+    if (started < 0) {
+        Complain("Startup of the plug-in " + pluginPath + " returned " + std::to_string(started) +
+                 ": it could not register its command");
+        return kRunFailed;
+    }
+
+    runner::Driver driver(std::cout, std::move(*loaded));
+    driver.ReportChanges();  // anything the plug-in showed while starting up
+    if (actions) {
+        runner::RunScript(*actions, driver);
+    } else {
+        runner::RunInteractive(std::cin, std::cout, driver);
+    }
+    std::cout << std::flush;
+
+    bool written = true;
+    if (!options->svg.empty()) {
+        written = WriteOutput(options->svg, runner::RenderDrawingSvg(), "picture") && written;
+    }
+    if (!options->dump.empty()) {
+        written = WriteOutput(options->dump, emu::Dump(), "dump") && written;
+    }
+    return written ? kDone : kRunFailed;
+}

@@ -1,0 +1,98 @@
+#include "runner/options.h"
+
+namespace runner {
+
+namespace {
+
+struct ValueOption {
+    const char* name;
+    std::string Options::*field;
+};
+
+constexpr ValueOption kValueOptions[] = {
+    {"--plugin", &Options::plugin},
+    {"--drawing", &Options::drawing},
+    {"--script", &Options::script},
+    {"--svg", &Options::svg},
+    {"--dump", &Options::dump},
+    {"--registry", &Options::registry},
+    {"--install-dir", &Options::installDir},
+};
+
+}  // namespace
+
+std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, std::string& problem) {
+    Options options;
+    for (size_t k = 0; k < arguments.size(); ++k) {
+        const std::string& argument = arguments[k];
+        if (argument == "--help" || argument == "-h") {
+            options.help = true;
+            continue;
+        }
+        const size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        const ValueOption* option = nullptr;
+        for (const ValueOption& candidate : kValueOptions) {
+            if (name == candidate.name) {
+                option = &candidate;
+            }
+        }
+        if (option == nullptr) {
+            problem = argument.rfind("--", 0) == 0 ? "unknown option '" + name + "'"
+                                                   : "unexpected argument '" + argument + "'";
+            return std::nullopt;
+        }
+        std::string value;
+        if (equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+        } else if (k + 1 < arguments.size()) {
+            value = arguments[++k];
+        } else {
+            problem = "option " + name + " needs a value";
+            return std::nullopt;
+        }
+        if (value.empty()) {
+            problem = "option " + name + " needs a value";
+            return std::nullopt;
+        }
+        if (!(options.*(option->field)).empty()) {
+            problem = "option " + name + " given twice";
+            return std::nullopt;
+        }
+        options.*(option->field) = value;
+    }
+    return options;
+}
+
+std::string UsageText() {
+    const std::string head =
+        "usage: zedrunner [options]\n"
+        "\n"
+        "Loads a command plug-in into the emulated Zed CAD host, lays out a drawing and\n"
+        "replays what a user does at the host's prompt, printing what the user would see.\n"
+        "\n"
+        "options:\n";
+    const std::string plugin =
+        "  --plugin PATH       the plug-in library (default: " + std::string(kDefaultPluginName) +
+        " beside zedrunner)\n";
+    const std::string rest =
+        "  --drawing FILE      the drawing to lay out first (default: an empty layer 0)\n"
+        "  --script FILE       the actions to replay (default: read them at a \"> \" prompt)\n"
+        "  --svg FILE          write a picture of the drawing at the end\n"
+        "  --dump FILE         write the host's text dump of the drawing at the end\n"
+        "  --registry FILE     the plug-in's settings file (sets ZED_REGISTRY_FILE;\n"
+        "                      on Windows the plug-in uses the real registry instead)\n"
+        "  --install-dir DIR   the host's installation folder, which holds zed_ap/\n"
+        "                      (sets ZED_HOST_EXE to DIR/bin/zed; not on Windows, where\n"
+        "                      the runner's own folder decides)\n"
+        "  --help              this text\n"
+        "\n"
+        "actions (one a line, # starts a comment):\n"
+        "  start | type <text> | pick <x> <y> | pick-element <shape>:<n> |\n"
+        "  pick-dimension <n> | pick-note <n> | end | quit\n"
+        "\n"
+        "exit status: 0 done, 1 the plug-in or an output file failed, 2 bad options or input.\n";
+    return head + plugin + rest;
+}
+
+}  // namespace runner

@@ -1,0 +1,132 @@
+#include "runner/script_file.h"
+
+#include "runner/tokens.h"
+
+namespace runner {
+
+namespace {
+
+const char kActions[] = "start, type, pick, pick-element, pick-dimension, pick-note, end or quit";
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// "type" takes the rest of the line verbatim after one separating blank, so a
+// typed text may hold blanks, # and quotes, or be empty.
+LineResult ParseType(std::string_view rest, Action& action) {
+    action.kind = Action::Kind::Type;
+    action.text = rest.empty() ? std::string() : std::string(rest.substr(1));
+    action.echo = action.text.empty() ? "type" : "type " + action.text;
+    return LineResult::Action;
+}
+
+bool ExpectCount(const std::vector<Token>& tokens, size_t count, const std::string& what, std::string& problem) {
+    if (tokens.size() == count + 1) {
+        return true;
+    }
+    problem = "expected " + what + " after '" + tokens[0].text + "'";
+    return false;
+}
+
+bool ParseShapeElement(const std::string& word, Action& action) {
+    const size_t colon = word.find(':');
+    if (colon == std::string::npos) {
+        return false;
+    }
+    const std::optional<int> shape = ParseInteger(std::string_view(word).substr(0, colon));
+    const std::optional<int> position = ParseInteger(std::string_view(word).substr(colon + 1));
+    if (!shape || !position || *shape < 1 || *position < 1) {
+        return false;
+    }
+    action.shape = *shape;
+    action.position = *position;
+    return true;
+}
+
+}  // namespace
+
+LineResult ParseActionLine(std::string_view line, Action& action, std::string& problem) {
+    size_t first = 0;
+    while (first < line.size() && IsBlank(line[first])) {
+        ++first;
+    }
+    line.remove_prefix(first);
+    action = Action{};
+    const std::string_view typeWord = "type";
+    if (line.substr(0, typeWord.size()) == typeWord && (line.size() == typeWord.size() || IsBlank(line[4]))) {
+        return ParseType(line.substr(typeWord.size()), action);
+    }
+
+    std::vector<Token> tokens;
+    if (!Tokenize(line, tokens, problem)) {
+        return LineResult::Invalid;
+    }
+    if (tokens.empty()) {
+        return LineResult::Blank;
+    }
+    const std::string& keyword = tokens[0].text;
+    action.echo = keyword;
+    for (size_t k = 1; k < tokens.size(); ++k) {
+        action.echo += " " + tokens[k].text;
+    }
+    if (keyword == "start" || keyword == "end" || keyword == "quit") {
+        action.kind = keyword == "start" ? Action::Kind::Start
+                      : keyword == "end" ? Action::Kind::End
+                                         : Action::Kind::Quit;
+        return ExpectCount(tokens, 0, "nothing", problem) ? LineResult::Action : LineResult::Invalid;
+    }
+    if (keyword == "pick") {
+        action.kind = Action::Kind::Pick;
+        const std::optional<double> x = tokens.size() > 1 ? ParseNumber(tokens[1].text) : std::nullopt;
+        const std::optional<double> y = tokens.size() > 2 ? ParseNumber(tokens[2].text) : std::nullopt;
+        if (tokens.size() != 3 || !x || !y) {
+            problem = "expected 2 numbers (x y) after 'pick'";
+            return LineResult::Invalid;
+        }
+        action.x = *x;
+        action.y = *y;
+        return LineResult::Action;
+    }
+    if (keyword == "pick-element") {
+        action.kind = Action::Kind::PickElement;
+        if (tokens.size() != 2 || !ParseShapeElement(tokens[1].text, action)) {
+            problem = "expected <shape>:<position> after 'pick-element', both from 1 (e.g. 1:3)";
+            return LineResult::Invalid;
+        }
+        return LineResult::Action;
+    }
+    if (keyword == "pick-dimension" || keyword == "pick-note") {
+        action.kind = keyword == "pick-dimension" ? Action::Kind::PickDimension : Action::Kind::PickNote;
+        const std::optional<int> index = tokens.size() == 2 ? ParseInteger(tokens[1].text) : std::nullopt;
+        if (!index || *index == 0) {
+            problem = "expected a number after '" + keyword + "': 1 for the oldest, -1 for the newest";
+            return LineResult::Invalid;
+        }
+        action.index = *index;
+        return LineResult::Action;
+    }
+    problem = "unknown action '" + keyword + "' (expected " + kActions + ")";
+    return LineResult::Invalid;
+}
+
+std::optional<std::vector<Action>> ParseScript(std::string_view text, const std::string& fileName, SourceError& error) {
+    error.file = fileName;
+    std::vector<Action> actions;
+    const std::vector<std::string> lines = SplitLines(text);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        Action action;
+        std::string problem;
+        const LineResult result = ParseActionLine(lines[i], action, problem);
+        if (result == LineResult::Invalid) {
+            error.line = static_cast<int>(i) + 1;
+            error.message = problem;
+            return std::nullopt;
+        }
+        if (result == LineResult::Action) {
+            action.line = static_cast<int>(i) + 1;
+            actions.push_back(std::move(action));
+        }
+    }
+    return actions;
+}
+
+}  // namespace runner

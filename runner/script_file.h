@@ -1,0 +1,50 @@
+// The runner's script: what the user does at the host, one action a line.
+//
+//   start                    run the command
+//   type PlaneA              type a text (the rest of the line after one blank)
+//   pick 50 0                click at a point of the drawing
+//   pick-element 1:3         click on element 3 (chain position) of shape 1 of the drawing file
+//   pick-dimension 2         click on the 2nd dimension in the drawing (-1: the newest)
+//   pick-note -1             click on a note, counted the same way
+//   end                      end the command
+//   quit                     stop reading actions
+//   # comment
+//
+// The same lines are read at the prompt of the interactive mode.
+#ifndef LEDGEWRIGHT_RUNNER_SCRIPT_FILE_H
+#define LEDGEWRIGHT_RUNNER_SCRIPT_FILE_H
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runner/source_error.h"
+
+namespace runner {
+
+struct Action {
+    enum class Kind { Start, Type, Pick, PickElement, PickDimension, PickNote, End, Quit };
+    Kind kind = Kind::Start;
+    int line = 0;
+    std::string echo;  // the action as the transcript shows it
+    std::string text;  // Type: UTF-8, as written
+    double x = 0.0;    // Pick
+    double y = 0.0;
+    int shape = 0;     // PickElement: shape of the drawing file, from 1
+    int position = 0;  // PickElement: position in the shape's chain, from 1
+    int index = 0;     // PickDimension, PickNote: from 1 (oldest) or from -1 (newest)
+};
+
+enum class LineResult { Blank, Action, Invalid };
+
+// Reads one line. A blank line or a comment gives Blank; a malformed line gives
+// Invalid with a description in `problem`.
+LineResult ParseActionLine(std::string_view line, Action& action, std::string& problem);
+
+// Reads a whole script; a malformed line stops the reading with its line in `error`.
+std::optional<std::vector<Action>> ParseScript(std::string_view text, const std::string& fileName, SourceError& error);
+
+}  // namespace runner
+
+#endif  // LEDGEWRIGHT_RUNNER_SCRIPT_FILE_H
