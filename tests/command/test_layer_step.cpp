@@ -3,6 +3,7 @@
 // was before the command touched it.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "command/layer_states.h"
@@ -17,6 +18,11 @@ struct LayerLook {
     std::string name;
     bool operator==(const LayerLook&) const = default;
 };
+
+void PrintTo(const LayerLook& look, std::ostream* out) {
+    *out << "{visible " << look.visible << ", detect " << look.detect << ", colour " << look.colour << ", \""
+         << look.name << "\"}";
+}
 
 LayerLook Look(int layer) {
     ZedChar name[128] = {};
@@ -52,8 +58,7 @@ TEST_F(LayerStepTest, WithTheFilterOnOnlyTheListedLayersArePickable) {
     Store("mMainLayer", "30|50|60");
     StartCommand();
     emu::Type("PlaneB");
-    // The pattern's line pick is not part of this build yet, so the keyword
-    // ends the command; the layers were narrowed and are put back.
+    emu::EndCommand();
     ExpectLayersAsBefore();
     EXPECT_FALSE(LayerSnapshotState().changed);
 }
@@ -92,7 +97,7 @@ TEST_F(LayerStepTest, LayersComeBackAfterATypedLayerNumberFollowedByAKeyword) {
     StartCommand();
     emu::Type("60");
     emu::Type("SideA");
-    EXPECT_FALSE(emu::CommandActive());
+    emu::EndCommand();
     ExpectLayersAsBefore();
 }
 
@@ -102,6 +107,7 @@ TEST_F(LayerStepTest, LayersComeBackAfterALayerNumberWithTheFilterOff) {
     emu::Type("50");
     emu::Type("30");
     emu::Type("PlaneA");
+    emu::EndCommand();
     ExpectLayersAsBefore();
 }
 
