@@ -16,6 +16,9 @@ enum ShoulderAttribute : int32_t {
     kAttrDisplaySegment = 40276,
 };
 
+// The text of 40270 that marks a shoulder (read back in any letter case).
+inline constexpr const ZedChar kShoulderTypeText[] = ZED_TEXT("SymbolShoulder");
+
 // Writes the attributes of the shoulder memory's shoulder on the segment that
 // holds its outline elements.
 void ShoulderTag(ZedId segment);

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need from Debian's packages, when it is
+# missing. Safe to run again.
+set -euo pipefail
+
+want=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev librapidcheck-dev)
+if [ "${1:-}" = "--windows" ]; then
+  want+=(g++-mingw-w64-x86-64-posix wine64 xvfb)
+fi
+
+missing=()
+for pkg in "${want[@]}"; do
+  dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

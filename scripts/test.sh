@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and
+# runs every test; then cross-builds for Windows and runs the same tests under
+# Wine (scripts/windows-tests.sh). LEDGEWRIGHT_SKIP_WINDOWS=1 leaves out the
+# Windows part, for a quicker run at one's desk; CI always runs it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+start=$SECONDS
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DLEDGEWRIGHT_SANITIZE=ON >/dev/null
+cmake --build build/asan -j"$jobs"
+(cd build/asan && ctest --output-on-failure -j"$jobs")
+echo "Native suite: $((SECONDS - start)) s"
+
+if [ "${LEDGEWRIGHT_SKIP_WINDOWS:-0}" = 1 ]; then
+    echo "Windows suite skipped (LEDGEWRIGHT_SKIP_WINDOWS=1)"
+    exit 0
+fi
+start=$SECONDS
+scripts/windows-tests.sh
+echo "Windows suite: $((SECONDS - start)) s"

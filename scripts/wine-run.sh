@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Runs a Windows program under 64-bit Wine: the emulator of the cross build
+# (CMAKE_CROSSCOMPILING_EMULATOR), so ctest and test discovery run .exe files
+# through it.
+#
+#   scripts/wine-run.sh program.exe [arguments...]
+#
+# Run the tests through scripts/windows-tests.sh, which starts Wine's services and
+# an X display first; this script alone only makes sure that the prefix exists.
+set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+wine_prefix_ensure
+exec "$WINE64" "$@"

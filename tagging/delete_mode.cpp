@@ -1,0 +1,98 @@
+#include "tagging/delete_mode.h"
+
+#include "command/dispatcher.h"
+#include "command/messages.h"
+#include "tagging/chain_neighbours.h"
+#include "tagging/id_list.h"
+#include "tagging/restore_outline.h"
+#include "tagging/segment_attributes.h"
+#include "tagging/shoulder_check.h"
+#include "tagging/shoulder_tag.h"
+
+namespace {
+
+// Deletes the separate parts that the shoulder's attributes name. A part's
+// attribute goes with its segment, so that a later pick never deletes a
+// segment that merely took over the id. Only an integer value names a
+// segment, and never the shoulder's own.
+void DeleteShoulderParts(ZedId shoulder) {
+    for (const int32_t number : {kAttrHoleSegment, kAttrCutLineSegment, kAttrFourthSegment, kAttrSlotSegment,
+                                 kAttrDisplaySegment}) {
+        int32_t part = -1;
+        if (!ReadIntegerAttribute(shoulder, number, part) || part == shoulder) {
+            continue;
+        }
+        if (ZedSgmDeleteSegment(part) != -1) {
+            ZedSgmDeleteAttribute(shoulder, number);
+        }
+    }
+}
+
+// The shoulder's element list, or no ids when it has none.
+ShoulderElementIds ReadElementList(ZedId shoulder) {
+    ZedAttrValue value{};
+    if (ZedSgmGetAttribute(shoulder, kAttrElementList, &value) == -1) {
+        return {};
+    }
+    // Parsed before any other host call, while the host's text is valid.
+    return ParseIdList(value);
+}
+
+int AnswerUnpickedEvent(int type, ZedEvent* event) {
+    if (type == ZED_EVT_END) {
+        return ZED_EXEC_END;
+    }
+    if (type != ZED_EVT_KEYIN) {
+        return ZED_EXEC_WAIT;
+    }
+    const ZedChar* typed = ZedEvtGetKeyinString(type, event);
+    if (typed == nullptr) {
+        return ZED_EXEC_WAIT;
+    }
+    // The host's text lives only until the next call: take a copy.
+    return DispatchKeyword(ZedString(typed));
+}
+
+void DeleteShoulder(ZedId instance, ZedId shoulder) {
+    DeleteShoulderParts(shoulder);
+    const ShoulderElementIds ids = ReadElementList(shoulder);
+    ChainNeighbours neighbours;
+    if (!FindChainNeighbours(shoulder, ids, neighbours)) {
+        return;  // not one run of the outline: the outline stays as it is
+    }
+    if (RestoreOutline(instance, shoulder, ids, neighbours.before, neighbours.after)) {
+        ZedSgmDeleteAllAttribute(shoulder);
+    } else {
+        ZedMsgPutErrorMessage(kMsgShoulderNotDeleted);
+    }
+}
+
+}  // namespace
+
+int DeleteModeReady() {
+    // Picks are screened by the compare function; typed text is taken too, so
+    // that a keyword typed here switches pattern or mode as at any prompt that
+    // accepts text (the host delivers typed text only with its mask bit).
+    ZedEvtSetEventMask(ZED_MASK_COMPARE_PICK | ZED_MASK_KEYIN);
+    ZedEvtSetCompareFunction(IsShoulderSegment);
+    ZedMsgPutMessage(kPromptDeleteShoulder);
+    ZedCtlSetExecuteFunc(DeleteModeExecute, ZED_TEXT(""));
+    return 0;
+}
+
+int DeleteModeExecute(int type, ZedEvent* event) {
+    double x = 0.0;
+    double y = 0.0;
+    if (ZedEvtGetPoint(type, event, &x, &y) != 0) {
+        return AnswerUnpickedEvent(type, event);
+    }
+    // The host screens picks with IsShoulderSegment; a pick on nothing, or
+    // from a host that did not screen, is not a shoulder and changes nothing.
+    const ZedId element = ZedEvtGetElementId(type, event);
+    const ZedId segment = ZedEvtGetSegmentId(type, event);
+    const ZedId instance = ZedEvtGetInstanceId(type, event);
+    if (segment != -1 && IsShoulderSegment(element) == 1 && ZedElmGetSegment(element) == segment) {
+        DeleteShoulder(instance, segment);
+    }
+    return ZED_EXEC_WAIT;
+}

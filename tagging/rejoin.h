@@ -1,0 +1,41 @@
+// Joining an outline again across the gap that a deleted shoulder leaves
+// between the element before it (b) and the element after it (c): one way for
+// each pair of kinds, each with its own numbered messages.
+#ifndef LEDGEWRIGHT_TAGGING_REJOIN_H
+#define LEDGEWRIGHT_TAGGING_REJOIN_H
+
+#include "host/zedlib.h"
+
+// One of the two elements the outline is joined between.
+struct RejoinEnd {
+    ZedFigRef ref{0, -1};
+    ZedFigure figure{};  // as the host gives it for the element
+    ZedFigure listed{};  // as the segment's outline list holds it
+};
+
+struct Rejoin {
+    ZedId picked = -1;  // the shoulder's segment as picked
+    RejoinEnd b;
+    RejoinEnd c;
+    // The segments of b and c once the shoulder's elements are gone: the same
+    // segment when the outline was closed, two when it was open.
+    ZedId bSegment = -1;
+    ZedId cSegment = -1;
+    // Set when joining deleted b (or c) and its segment went with it.
+    bool bSegmentGone = false;
+    bool cSegmentGone = false;
+};
+
+// Each moves b's end and c's start to where they meet and joins the two; true
+// on success, false after reporting the numbered failure.
+bool RejoinCollinearLines(Rejoin& r);
+bool RejoinCrossingLines(Rejoin& r);
+bool RejoinLineToArc(Rejoin& r);
+bool RejoinArcToLine(Rejoin& r);
+bool RejoinArcs(Rejoin& r);
+
+// Whether b and c (both lines) run along one straight edge, in the same or
+// the opposite direction.
+bool AreCollinearDirections(const ZedFigure& b, const ZedFigure& c);
+
+#endif  // LEDGEWRIGHT_TAGGING_REJOIN_H

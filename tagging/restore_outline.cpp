@@ -1,0 +1,67 @@
+#include "tagging/restore_outline.h"
+
+#include "geometry/outline.h"
+#include "tagging/rejoin.h"
+
+namespace {
+
+void DeleteListed(std::span<const ZedId> ids) {
+    for (const ZedId id : ids) {
+        ZedElmDeleteElement(id);
+    }
+}
+
+bool ReadEnd(ZedId instance, ZedId element, RejoinEnd& end) {
+    end.ref = ZedFigRef{instance, element};
+    return ZedFigGetFigure(&end.ref, &end.figure) != -1 && GetOutlineRecord(end.ref, end.listed);
+}
+
+// A corner at an end is turned into a plain arc or line and read again. A
+// corner that stays a corner could be joined by none of the ways there are,
+// so that is a failure, found before anything is deleted.
+bool MakePlain(RejoinEnd& end) {
+    if (end.figure.kind != ZED_FIG_FILLET && end.figure.kind != ZED_FIG_CHAMFER) {
+        return true;
+    }
+    const ZedId plain = ZedFigChangeCorner(end.ref.id);
+    return plain > 0 && ReadEnd(end.ref.instance, plain, end);
+}
+
+}  // namespace
+
+bool RestoreOutline(ZedId instance, ZedId segment, std::span<const ZedId> ids, ZedId before, ZedId after) {
+    // With nothing on one side, or one element on both (an outline of the
+    // shoulder and one more element), there is nothing to join: joining an
+    // element to itself would only destroy it.
+    if (before == -1 || after == -1 || before == after) {
+        DeleteListed(ids);
+        return true;
+    }
+    Rejoin r;
+    r.picked = segment;
+    if (!ReadEnd(instance, before, r.b) || !ReadEnd(instance, after, r.c) || !MakePlain(r.b) || !MakePlain(r.c)) {
+        return false;
+    }
+    DeleteListed(ids);
+    r.bSegment = ZedElmGetSegment(r.b.ref.id);
+    r.cSegment = ZedElmGetSegment(r.c.ref.id);
+    if (r.bSegment == -1 || r.cSegment == -1) {
+        return false;
+    }
+    const int bKind = r.b.figure.kind;
+    const int cKind = r.c.figure.kind;
+    if (bKind == ZED_FIG_LINE && cKind == ZED_FIG_LINE) {
+        return AreCollinearDirections(r.b.figure, r.c.figure) ? RejoinCollinearLines(r) : RejoinCrossingLines(r);
+    }
+    if (bKind == ZED_FIG_LINE && cKind == ZED_FIG_ARC) {
+        return RejoinLineToArc(r);
+    }
+    if (bKind == ZED_FIG_ARC && cKind == ZED_FIG_LINE) {
+        return RejoinArcToLine(r);
+    }
+    if (bKind == ZED_FIG_ARC && cKind == ZED_FIG_ARC) {
+        return RejoinArcs(r);
+    }
+    // Other kinds are left as they are, the outline open between them.
+    return true;
+}

@@ -1,0 +1,32 @@
+#include "tagging/shoulder_check.h"
+
+#include "tagging/segment_attributes.h"
+#include "tagging/shoulder_tag.h"
+
+namespace {
+
+ZedChar FoldCase(ZedChar c) { return (c >= ZED_TEXT('A') && c <= ZED_TEXT('Z')) ? static_cast<ZedChar>(c + 32) : c; }
+
+bool SameIgnoringCase(const ZedString& text, const ZedChar* expected) {
+    size_t i = 0;
+    for (; expected[i] != 0; ++i) {
+        if (i >= text.size() || FoldCase(text[i]) != FoldCase(expected[i])) {
+            return false;
+        }
+    }
+    return i == text.size();
+}
+
+}  // namespace
+
+int IsShoulderSegment(ZedId element) {
+    const ZedId segment = ZedElmGetSegment(element);
+    if (segment == -1 || ZedSgmGetType(segment) != ZED_SGM_FIGURE) {
+        return 0;
+    }
+    ZedString type;
+    if (!ReadTextAttribute(segment, kAttrShoulderType, type)) {
+        return 0;
+    }
+    return SameIgnoringCase(type, kShoulderTypeText) ? 1 : 0;
+}

@@ -1,0 +1,52 @@
+#include "tagging/shoulder_tag.h"
+
+#if ZED_LEGACY
+
+// The older host keeps no segment attributes: its shoulders carry no mark.
+void ShoulderTag(ZedId) {}
+
+#else
+
+#include <vector>
+
+#include "geometry/shoulder_memory.h"
+#include "tagging/id_list.h"
+#include "tagging/segment_attributes.h"
+
+namespace {
+
+// An integer attribute that names a part segment when there is one; a part
+// that is absent must not be named by a value left from an earlier tagging.
+void TagPart(ZedId segment, int32_t number, ZedId part) {
+    if (part == -1) {
+        ZedSgmDeleteAttribute(segment, number);
+    } else {
+        WriteIntegerAttribute(segment, number, part);
+    }
+}
+
+}  // namespace
+
+void ShoulderTag(ZedId segment) {
+    const ShoulderMemory& memory = Shoulder();
+    WriteTextAttribute(segment, kAttrShoulderType, kShoulderTypeText);
+
+    std::vector<ZedId> elements;
+    for (const ShoulderPiece* side : {&memory.firstSide, &memory.innerSide, &memory.secondSide}) {
+        if (side->ref.id != -1) {
+            elements.push_back(side->ref.id);
+        }
+    }
+    // With no element known the list of an earlier tagging stays as it was.
+    if (!elements.empty()) {
+        WriteTextAttribute(segment, kAttrElementList, FormatIdList(elements));
+    }
+
+    TagPart(segment, kAttrHoleSegment, memory.holeSegment);
+    TagPart(segment, kAttrCutLineSegment, memory.cutLineSegment);
+    TagPart(segment, kAttrFourthSegment, memory.fourthSegment);
+    TagPart(segment, kAttrSlotSegment, memory.slotSegment);
+    TagPart(segment, kAttrDisplaySegment, memory.displaySegment);
+}
+
+#endif

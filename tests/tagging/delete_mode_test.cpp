@@ -1,0 +1,335 @@
+// Delete mode driven as the user drives it through the emulated host: type
+// Delete, pick a marked shoulder. The shoulders are made with the toolkit's
+// splice helpers, as a builder makes them, or laid out by hand. Checked: what
+// is left of the outline (its chain, its points, closed or open, and the
+// host's integrity check), which segments go, which attributes stay, and what
+// the user is told.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "geometry/shoulder_memory.h"
+#include "tagging/shoulder_tag.h"
+#include "tests/tagging/tagging_test_support.h"
+
+namespace {
+
+using namespace tagging_test;
+
+class DeleteModeTest : public TaggingTest {
+protected:
+    // A closed 20 × 10 rectangle, counter-clockwise from the origin, with a
+    // shoulder 4 wide and 3 deep cut into the middle of its bottom edge.
+    void MakeRectangleWithShoulder() {
+        const ZedId rectangle = emu::AddOutline(kLayer,
+                                                {emu::Line(0, 0, 20, 0), emu::Line(20, 0, 20, 10),
+                                                 emu::Line(20, 10, 0, 10), emu::Line(0, 10, 0, 0)},
+                                                true);
+        ASSERT_NE(rectangle, -1);
+        cut_ = CutShoulderInto(rectangle, {8, 0}, {12, 0}, {8, -3}, {12, -3});
+        ASSERT_NE(cut_.outline, -1);
+        ASSERT_EQ(emu::CheckIntegrity(cut_.outline), "");
+        ASSERT_EQ(emu::Chain(cut_.outline).size(), 8u);
+    }
+
+    static bool AnyExists(const Sides& sides) {
+        return emu::ElementExists(sides.first) || emu::ElementExists(sides.inner) ||
+               emu::ElementExists(sides.second);
+    }
+
+    static void SetText(ZedId segment, int32_t number, const std::string& utf8) {
+        const ZedString text = emu::FromUtf8(utf8);
+        ZedAttrValue value{};
+        value.kind = ZED_ATTR_TEXT;
+        value.value.text = text.c_str();
+        ASSERT_EQ(ZedSgmSetAttribute(segment, number, &value), 0);
+    }
+
+    CutShoulder cut_;
+};
+
+TEST_F(DeleteModeTest, ThePromptOffersMarkedShouldersAndTakesTypedText) {
+    EnterDeleteMode();
+    EXPECT_EQ(emu::EventMask(), static_cast<uint32_t>(ZED_MASK_COMPARE_PICK | ZED_MASK_KEYIN));
+    EXPECT_TRUE(emu::ProtocolErrors().empty());
+}
+
+TEST_F(DeleteModeTest, AShoulderInTheMiddleOfAnEdgeLeavesOneStraightEdge) {
+    MakeRectangleWithShoulder();
+    TagShoulder(cut_.outline, cut_.sides);
+    EnterDeleteMode();
+
+    ASSERT_TRUE(emu::PickElement(cut_.sides.inner));
+
+    EXPECT_FALSE(AnyExists(cut_.sides));
+    EXPECT_FALSE(emu::ElementExists(cut_.tail));
+    const std::vector<ZedId> chain = emu::Chain(cut_.outline);
+    ASSERT_EQ(chain.size(), 4u);
+    EXPECT_NE(std::find(chain.begin(), chain.end(), cut_.head), chain.end());
+    const ZedFigure edge = emu::FigureOf(cut_.head);
+    EXPECT_EQ(edge.kind, ZED_FIG_LINE);
+    EXPECT_POINT_NEAR(StartOf(edge), 0, 0);
+    EXPECT_POINT_NEAR(EndOf(edge), 20, 0);
+    EXPECT_TRUE(emu::SegmentClosed(cut_.outline));
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+    EXPECT_TRUE(TextsOn(emu::Channel::Error).empty());
+
+    // The mark goes with the shoulder, and Delete mode waits for the next pick.
+    EXPECT_FALSE(emu::HasAttribute(cut_.outline, kAttrShoulderType));
+    EXPECT_FALSE(emu::HasAttribute(cut_.outline, kAttrElementList));
+    EXPECT_TRUE(emu::CommandActive());
+    EXPECT_TRUE(TextsOn(emu::Channel::Prompt).empty());
+    EXPECT_TRUE(emu::ProtocolErrors().empty());
+
+    // The outline is no shoulder any more: a pick on it finds nothing.
+    const std::string before = emu::Dump();
+    ASSERT_TRUE(emu::PickElement(cut_.head));
+    EXPECT_EQ(emu::Dump(), before);
+}
+
+TEST_F(DeleteModeTest, ThePartsNamedByTheShoulderGoWithIt) {
+    MakeRectangleWithShoulder();
+    const ZedId hole = emu::AddOutline(kLayer, {emu::Circle(10, 5, 1)}, true);
+    const ZedId cutLine = emu::AddOutline(kLayer, {emu::Line(8, 0, 12, 0)}, false);
+    const ZedId fourth = emu::AddOutline(kLayer, {emu::Line(1, 1, 2, 2)}, false);
+    const ZedId slot = emu::AddOutline(kLayer, {emu::Line(3, 3, 4, 4)}, false);
+    const ZedId display = emu::AddOutline(kLayer, {emu::Line(5, 5, 6, 6)}, false);
+    const ZedId unrelated = emu::AddOutline(kLayer, {emu::Circle(30, 30, 2)}, true);
+    Shoulder().holeSegment = hole;
+    Shoulder().cutLineSegment = cutLine;
+    Shoulder().fourthSegment = fourth;
+    Shoulder().slotSegment = slot;
+    Shoulder().displaySegment = display;
+    TagShoulder(cut_.outline, cut_.sides);
+    EnterDeleteMode();
+
+    ASSERT_TRUE(emu::PickElement(cut_.sides.first));
+
+    for (const ZedId part : {hole, cutLine, fourth, slot, display}) {
+        EXPECT_FALSE(emu::SegmentExists(part)) << part;
+    }
+    EXPECT_TRUE(emu::SegmentExists(unrelated));
+    EXPECT_FALSE(AnyExists(cut_.sides));
+    EXPECT_EQ(emu::Chain(cut_.outline).size(), 4u);
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+}
+
+TEST_F(DeleteModeTest, OnlyAnIntegerOtherThanTheShouldersOwnSegmentNamesAPart) {
+    MakeRectangleWithShoulder();
+    const ZedId unrelated = emu::AddOutline(kLayer, {emu::Circle(30, 30, 2)}, true);
+    TagShoulder(cut_.outline, cut_.sides);
+    SetText(cut_.outline, kAttrHoleSegment, std::to_string(unrelated));
+    ZedAttrValue own{};
+    own.kind = ZED_ATTR_INTEGER;
+    own.value.integer = cut_.outline;
+    ASSERT_EQ(ZedSgmSetAttribute(cut_.outline, kAttrCutLineSegment, &own), 0);
+    EnterDeleteMode();
+
+    ASSERT_TRUE(emu::PickElement(cut_.sides.second));
+
+    EXPECT_TRUE(emu::SegmentExists(unrelated));
+    ASSERT_TRUE(emu::SegmentExists(cut_.outline));
+    EXPECT_FALSE(AnyExists(cut_.sides));
+    EXPECT_TRUE(emu::SegmentClosed(cut_.outline));
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+}
+
+TEST_F(DeleteModeTest, ElementsThatAreNotOneRunOfTheOutlineAreLeftAlone) {
+    MakeRectangleWithShoulder();
+    const ZedId hole = emu::AddOutline(kLayer, {emu::Circle(10, 5, 1)}, true);
+    const ZedId other = emu::AddOutline(kLayer, {emu::Line(30, 0, 40, 0), emu::Line(40, 0, 40, 5)}, false);
+    const std::vector<ZedId> otherIds = emu::Chain(other);
+    Shoulder().holeSegment = hole;
+    TagShoulder(cut_.outline, cut_.sides);
+    const std::vector<ZedId> chain = emu::Chain(cut_.outline);
+    EnterDeleteMode();
+
+    const std::string first = std::to_string(cut_.sides.first);
+    const std::string second = std::to_string(cut_.sides.second);
+    for (const std::string& list : {first + "," + second, first + "," + std::to_string(otherIds[0]),
+                                    std::to_string(otherIds[0]), first + "," + first, std::string("x"),
+                                    std::to_string(cut_.tail) + "," + first + "," + std::to_string(cut_.sides.inner) +
+                                        "," + second + "," + std::to_string(cut_.head) + ",999"}) {
+        SetText(cut_.outline, kAttrElementList, list);
+        const std::string before = emu::Dump();
+        ASSERT_TRUE(emu::PickElement(cut_.sides.inner)) << list;
+        EXPECT_EQ(emu::Chain(cut_.outline), chain) << list;
+        EXPECT_EQ(emu::Chain(other), otherIds) << list;
+        EXPECT_TRUE(emu::HasAttribute(cut_.outline, kAttrShoulderType)) << list;
+        EXPECT_TRUE(emu::HasAttribute(cut_.outline, kAttrElementList)) << list;
+        EXPECT_TRUE(TextsOn(emu::Channel::Error).empty()) << list;
+        EXPECT_TRUE(emu::CommandActive());
+    }
+    // The separate parts went at the first pick, and so did their attribute.
+    EXPECT_FALSE(emu::SegmentExists(hole));
+    EXPECT_FALSE(emu::HasAttribute(cut_.outline, kAttrHoleSegment));
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+}
+
+TEST_F(DeleteModeTest, AShoulderAtEitherEndOfAnOpenOutlineIsSimplyDeleted) {
+    // A plate edge from (0, 0) to (10, 5) with a three-line step after it or
+    // before it; nothing lies beyond the step.
+    const std::vector<ZedFigure> stepAfter = {emu::Line(0, 0, 10, 0), emu::Line(10, 0, 10, 5),
+                                              emu::Line(10, 5, 12, 5), emu::Line(12, 5, 12, 8),
+                                              emu::Line(12, 8, 10, 8)};
+    const std::vector<ZedFigure> stepBefore = {emu::Line(0, -3, -2, -3), emu::Line(-2, -3, -2, 0),
+                                               emu::Line(-2, 0, 0, 0), emu::Line(0, 0, 10, 0),
+                                               emu::Line(10, 0, 10, 5)};
+    for (const bool after : {true, false}) {
+        emu::Reset();
+        SetUp();
+        const Laid laid = LayOut(after ? stepAfter : stepBefore, false);
+        ASSERT_EQ(laid.ids.size(), 5u);
+        const Sides sides = after ? Sides{laid.ids[2], laid.ids[3], laid.ids[4]}
+                                  : Sides{laid.ids[0], laid.ids[1], laid.ids[2]};
+        const std::vector<ZedId> kept = after ? std::vector<ZedId>{laid.ids[0], laid.ids[1]}
+                                              : std::vector<ZedId>{laid.ids[3], laid.ids[4]};
+        TagShoulder(laid.segment, sides);
+        EnterDeleteMode();
+
+        ASSERT_TRUE(emu::PickElement(sides.inner));
+
+        EXPECT_FALSE(AnyExists(sides)) << after;
+        ASSERT_TRUE(emu::ElementExists(kept[0])) << after;
+        const ZedId left = ZedElmGetSegment(kept[0]);
+        EXPECT_EQ(emu::Chain(left), kept) << after;
+        EXPECT_FALSE(emu::SegmentClosed(left)) << after;
+        EXPECT_POINT_NEAR(StartOf(emu::FigureOf(kept[0])), 0, 0);
+        EXPECT_POINT_NEAR(EndOf(emu::FigureOf(kept[1])), 10, 5);
+        EXPECT_EQ(emu::SegmentIds().size(), 1u) << after;
+        EXPECT_EQ(emu::CheckAllIntegrity(), "") << after;
+        EXPECT_TRUE(TextsOn(emu::Channel::Error).empty()) << after;
+        EXPECT_FALSE(emu::HasAttribute(left, kAttrShoulderType)) << after;
+    }
+}
+
+TEST_F(DeleteModeTest, AnElementOnBothSidesOfTheShoulderIsKept) {
+    // The outline is the step and one line that closes it: that line is the
+    // element before the step and the element after it. There is nothing to
+    // join it to, and it must not be lost in trying.
+    const Laid laid = LayOut({emu::Line(12, 0, 0, 0), emu::Line(0, 0, 0, 3), emu::Line(0, 3, 12, 3),
+                              emu::Line(12, 3, 12, 0)},
+                             true);
+    ASSERT_EQ(laid.ids.size(), 4u);
+    const Sides sides{laid.ids[1], laid.ids[2], laid.ids[3]};
+    TagShoulder(laid.segment, sides);
+    EnterDeleteMode();
+
+    ASSERT_TRUE(emu::PickElement(sides.inner));
+
+    EXPECT_FALSE(AnyExists(sides));
+    EXPECT_EQ(emu::Chain(laid.segment), std::vector<ZedId>{laid.ids[0]});
+    EXPECT_POINT_NEAR(StartOf(emu::FigureOf(laid.ids[0])), 12, 0);
+    EXPECT_POINT_NEAR(EndOf(emu::FigureOf(laid.ids[0])), 0, 0);
+    EXPECT_TRUE(TextsOn(emu::Channel::Error).empty());
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+}
+
+TEST_F(DeleteModeTest, AnEdgeThatStartsAnOpenOutlineIsTakenOverByTheRestOfIt) {
+    // b is the first element of the open outline: once the step is gone b is
+    // alone in its part, and deleting it takes that part with it. The rest of
+    // the edge then runs from b's start and there is nothing left to join.
+    const Laid laid = LayOut({emu::Line(0, 0, 8, 0), emu::Line(8, 0, 8, -3), emu::Line(8, -3, 12, -3),
+                              emu::Line(12, -3, 12, 0), emu::Line(12, 0, 20, 0), emu::Line(20, 0, 20, 10)},
+                             false);
+    ASSERT_EQ(laid.ids.size(), 6u);
+    const Sides sides{laid.ids[1], laid.ids[2], laid.ids[3]};
+    TagShoulder(laid.segment, sides);
+    EnterDeleteMode();
+
+    ASSERT_TRUE(emu::PickElement(sides.inner));
+
+    EXPECT_TRUE(TextsOn(emu::Channel::Error).empty());
+    EXPECT_FALSE(emu::ElementExists(laid.ids[0]));
+    const ZedId edge = laid.ids[4];
+    ASSERT_TRUE(emu::ElementExists(edge));
+    EXPECT_EQ(emu::Chain(ZedElmGetSegment(edge)), (std::vector<ZedId>{edge, laid.ids[5]}));
+    EXPECT_POINT_NEAR(StartOf(emu::FigureOf(edge)), 0, 0);
+    EXPECT_EQ(emu::SegmentIds().size(), 1u);
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+}
+
+TEST_F(DeleteModeTest, AShoulderInsideAnOpenOutlineJoinsItsTwoPartsAgain) {
+    // The rectangle's chain laid out open: the outline runs from (20, 0)
+    // round to (20, 0) without being closed.
+    const Laid laid = LayOut({emu::Line(20, 0, 20, 10), emu::Line(20, 10, 0, 10), emu::Line(0, 10, 0, 0),
+                              emu::Line(0, 0, 8, 0), emu::Line(8, 0, 8, -3), emu::Line(8, -3, 12, -3),
+                              emu::Line(12, -3, 12, 0), emu::Line(12, 0, 20, 0)},
+                             false);
+    ASSERT_EQ(laid.ids.size(), 8u);
+    const Sides sides{laid.ids[4], laid.ids[5], laid.ids[6]};
+    TagShoulder(laid.segment, sides);
+    EnterDeleteMode();
+
+    ASSERT_TRUE(emu::PickElement(sides.inner));
+
+    const ZedId edge = laid.ids[7];
+    ASSERT_TRUE(emu::ElementExists(edge));
+    EXPECT_EQ(ZedElmGetSegment(edge), laid.segment);
+    EXPECT_EQ(emu::Chain(laid.segment), (std::vector<ZedId>{laid.ids[0], laid.ids[1], laid.ids[2], edge}));
+    EXPECT_POINT_NEAR(StartOf(emu::FigureOf(edge)), 0, 0);
+    EXPECT_POINT_NEAR(EndOf(emu::FigureOf(edge)), 20, 0);
+    EXPECT_FALSE(emu::SegmentClosed(laid.segment));
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+    EXPECT_EQ(emu::SegmentIds().size(), 1u);
+    EXPECT_TRUE(TextsOn(emu::Channel::Error).empty());
+}
+
+TEST_F(DeleteModeTest, PicksOnAnUntaggedOutlineOrOnNothingChangeNothing) {
+    MakeRectangleWithShoulder();
+    TagShoulder(cut_.outline, cut_.sides);
+    const ZedId plain = emu::AddOutline(kLayer,
+                                        {emu::Line(40, 0, 50, 0), emu::Line(50, 0, 50, 10),
+                                         emu::Line(50, 10, 40, 10), emu::Line(40, 10, 40, 0)},
+                                        true);
+    EnterDeleteMode();
+    const std::string before = emu::Dump();
+
+    ASSERT_TRUE(emu::PickElement(emu::Chain(plain)[0]));
+    ASSERT_TRUE(emu::PickAt(100, 100));
+
+    EXPECT_EQ(emu::Dump(), before);
+    EXPECT_TRUE(emu::Messages().empty());
+    EXPECT_TRUE(emu::CommandActive());
+
+    // The marked shoulder is still offered.
+    ASSERT_TRUE(emu::PickElement(cut_.sides.inner));
+    EXPECT_FALSE(AnyExists(cut_.sides));
+    EXPECT_EQ(emu::Chain(plain).size(), 4u);
+}
+
+TEST_F(DeleteModeTest, TypedKeywordsGoToTheDispatcher) {
+    EnterDeleteMode();
+    ASSERT_TRUE(emu::Type("delete"));
+    EXPECT_TRUE(emu::CommandActive());
+    EXPECT_EQ(TextsOn(emu::Channel::Prompt), std::vector<std::string>{kDeletePrompt});
+
+    ASSERT_TRUE(emu::Type("PlaneA"));
+    EXPECT_EQ(Stored("PA_WidthValue"), "10.0");
+
+    emu::Reset();
+    SetUp();
+    EnterDeleteMode();
+    ASSERT_TRUE(emu::Type("abc"));
+    EXPECT_FALSE(emu::CommandActive());
+    EXPECT_TRUE(emu::ProtocolErrors().empty());
+}
+
+TEST_F(DeleteModeTest, ALayerNumberKeepsDeleteModeWaiting) {
+    emu::AddLayer(30);
+    EnterDeleteMode();
+    ASSERT_TRUE(emu::Type("30"));
+    EXPECT_TRUE(emu::CommandActive());
+    EXPECT_EQ(ZedLyrGetDetection(kLayer), 0);
+    EXPECT_EQ(ZedLyrGetDetection(30), 1);
+    EXPECT_EQ(emu::EventMask(), static_cast<uint32_t>(ZED_MASK_COMPARE_PICK | ZED_MASK_KEYIN));
+}
+
+TEST_F(DeleteModeTest, EndingTheCommandEndsDeleteMode) {
+    EnterDeleteMode();
+    emu::EndCommand();
+    EXPECT_FALSE(emu::CommandActive());
+    EXPECT_TRUE(emu::ProtocolErrors().empty());
+}
+
+}  // namespace

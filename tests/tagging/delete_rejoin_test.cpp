@@ -1,0 +1,421 @@
+// How Delete mode joins an outline again across the gap a shoulder leaves,
+// for every pair of kinds of the element before the shoulder (b) and the one
+// after it (c), on closed outlines (b and c stay in one segment, which is
+// closed again) and on open ones (b and c end up in two segments, which are
+// joined). Every failure message is reached through a fault the emulated host
+// injects at the step that reports it; the failing pick keeps the shoulder's
+// mark. Geometry checks: where b now ends and c now starts, and the host's
+// integrity check of the result.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "tagging/shoulder_tag.h"
+#include "tests/tagging/tagging_test_support.h"
+
+namespace {
+
+using namespace tagging_test;
+
+// A shoulder laid out by hand: the outline's figures with the three sides at
+// `first`, `first` + 1 and `first` + 2, b just before them and c just after.
+struct JoinCase {
+    const char* name;
+    std::vector<ZedFigure> figures;
+    size_t first;
+    // Where b and c meet once the shoulder is gone; absent when b is deleted
+    // and c takes over (collinear lines).
+    ZedPoint meet;
+    // Element ids of the outline's figures in order, for extra checks.
+    std::function<void(const std::vector<ZedId>&)> check;
+};
+
+ZedFigure Reversed(const ZedFigure& f) {
+    if (f.kind == ZED_FIG_LINE) {
+        return emu::Line(f.v[2], f.v[3], f.v[0], f.v[1]);
+    }
+    return emu::Arc(f.v[0], f.v[1], f.v[4], f.v[5], f.v[2], f.v[3],
+                    emu::ArcFlag(f) == ZED_ARC_CCW ? ZED_ARC_CW : ZED_ARC_CCW);
+}
+
+std::vector<ZedFigure> ReversedOutline(const std::vector<ZedFigure>& figures) {
+    std::vector<ZedFigure> reversed;
+    for (auto it = figures.rbegin(); it != figures.rend(); ++it) {
+        reversed.push_back(Reversed(*it));
+    }
+    return reversed;
+}
+
+// A rectangle 20 × 10 whose bottom edge carries a step 8..12 standing 3 out.
+std::vector<ZedFigure> CollinearOutline() {
+    return {emu::Line(20, 0, 20, 10), emu::Line(20, 10, 0, 10), emu::Line(0, 10, 0, 0), emu::Line(0, 0, 8, 0),
+            emu::Line(8, 0, 8, -3),   emu::Line(8, -3, 12, -3), emu::Line(12, -3, 12, 0), emu::Line(12, 0, 20, 0)};
+}
+
+// A shoulder across the bottom-right corner of a 20 × 10 rectangle: b is the
+// bottom edge up to x = 16, c the right edge from y = 4.
+std::vector<ZedFigure> CornerOutline() {
+    return {emu::Line(20, 10, 0, 10),  emu::Line(0, 10, 0, 0),    emu::Line(0, 0, 16, 0), emu::Line(16, 0, 16, -3),
+            emu::Line(16, -3, 24, -3), emu::Line(24, -3, 20, 4), emu::Line(20, 4, 20, 10)};
+}
+
+// The bottom edge runs up to x = 19 and the right side is an arc about
+// (16, 3) of radius 5 that the edge's line meets at x = 12 and x = 20.
+std::vector<ZedFigure> LineArcOutline() {
+    return {emu::Line(21, 3, 21, 10),
+            emu::Line(21, 10, 0, 10),
+            emu::Line(0, 10, 0, 0),
+            emu::Line(0, 0, 19, 0),
+            emu::Line(19, 0, 19, -2),
+            emu::Line(19, -2, 21, -2),
+            emu::Line(21, -2, ArcPoint(16, 3, 5, -20).x, ArcPoint(16, 3, 5, -20).y),
+            ArcDegrees(16, 3, 5, -20, 0, ZED_ARC_CCW)};
+}
+
+// b an arc about (0, 0) and c an arc about (12, 0), both of radius 10: the
+// circles meet at (6, 8) and (6, -8). b runs on past (6, 8), so the host
+// marks the first point as lying on b.
+std::vector<ZedFigure> OverlappingArcsOutline() {
+    const ZedPoint bEnd = ArcPoint(0, 0, 10, 60);
+    const ZedPoint cStart = ArcPoint(12, 0, 10, 140);
+    return {emu::Line(2, 0, 10, 0),
+            ArcDegrees(0, 0, 10, 0, 60, ZED_ARC_CCW),
+            emu::Line(bEnd.x, bEnd.y, bEnd.x, 11),
+            emu::Line(bEnd.x, 11, cStart.x, 11),
+            emu::Line(cStart.x, 11, cStart.x, cStart.y),
+            ArcDegrees(12, 0, 10, 140, 180, ZED_ARC_CCW)};
+}
+
+// b an arc about (12, 0) and c an arc about (0, 0), clockwise, both stopping
+// short of (6, 8): the host's first point (6, -8) is not on b, so the second
+// is taken.
+std::vector<ZedFigure> ShortArcsOutline() {
+    const ZedPoint bEnd = ArcPoint(12, 0, 10, 135);
+    const ZedPoint cStart = ArcPoint(0, 0, 10, 45);
+    return {emu::Line(10, 0, 10, -5),
+            emu::Line(10, -5, 2, -5),
+            emu::Line(2, -5, 2, 0),
+            ArcDegrees(12, 0, 10, 180, 135, ZED_ARC_CW),
+            emu::Line(bEnd.x, bEnd.y, bEnd.x, 11),
+            emu::Line(bEnd.x, 11, cStart.x, 11),
+            emu::Line(cStart.x, 11, cStart.x, cStart.y),
+            ArcDegrees(0, 0, 10, 45, 0, ZED_ARC_CW)};
+}
+
+std::vector<JoinCase> JoinCases() {
+    return {
+        {"collinear lines", CollinearOutline(), 4, {0, 0},
+         [](const std::vector<ZedId>& ids) {
+             // b goes; c runs the whole edge from b's old start.
+             EXPECT_FALSE(emu::ElementExists(ids[3]));
+             EXPECT_POINT_NEAR(EndOf(emu::FigureOf(ids[7])), 20, 0);
+         }},
+        {"crossing lines", CornerOutline(), 3, {20, 0},
+         [](const std::vector<ZedId>& ids) {
+             EXPECT_POINT_NEAR(StartOf(emu::FigureOf(ids[2])), 0, 0);
+             EXPECT_POINT_NEAR(EndOf(emu::FigureOf(ids[6])), 20, 10);
+         }},
+        {"line then arc", LineArcOutline(), 4, {20, 0},
+         [](const std::vector<ZedId>& ids) {
+             // Of the two crossings (12, 0) and (20, 0) the one nearer b's end.
+             const ZedFigure arc = emu::FigureOf(ids[7]);
+             EXPECT_EQ(arc.kind, ZED_FIG_ARC);
+             EXPECT_POINT_NEAR(EndOf(arc), 21, 3);
+         }},
+        {"arc then line", ReversedOutline(LineArcOutline()), 1, {20, 0},
+         [](const std::vector<ZedId>& ids) {
+             // Of the two crossings the one nearer c's start.
+             EXPECT_POINT_NEAR(StartOf(emu::FigureOf(ids[0])), 21, 3);
+             EXPECT_POINT_NEAR(EndOf(emu::FigureOf(ids[4])), 0, 0);
+         }},
+        {"arcs, first point on b", OverlappingArcsOutline(), 2, {6, 8},
+         [](const std::vector<ZedId>& ids) { EXPECT_POINT_NEAR(StartOf(emu::FigureOf(ids[1])), 10, 0); }},
+        {"arcs, first point off b", ShortArcsOutline(), 4, {6, 8},
+         [](const std::vector<ZedId>& ids) { EXPECT_POINT_NEAR(EndOf(emu::FigureOf(ids[7])), 10, 0); }},
+    };
+}
+
+class DeleteRejoinTest : public TaggingTest {
+protected:
+    // Lays the case out (closed or open), tags its shoulder and enters Delete
+    // mode; the messages so far are cleared.
+    Laid Prepare(const JoinCase& c, bool closed) {
+        const Laid laid = LayOut(c.figures, closed);
+        EXPECT_EQ(laid.ids.size(), c.figures.size()) << c.name;
+        if (laid.ids.size() != c.figures.size()) {
+            return laid;
+        }
+        sides_ = Sides{laid.ids[c.first], laid.ids[c.first + 1], laid.ids[c.first + 2]};
+        TagShoulder(laid.segment, sides_);
+        EnterDeleteMode();
+        return laid;
+    }
+
+    Sides sides_;
+};
+
+TEST_F(DeleteRejoinTest, EachPairOfKindsIsJoinedWhereItsElementsMeet) {
+    for (const JoinCase& c : JoinCases()) {
+        for (const bool closed : {true, false}) {
+            emu::Reset();
+            SetUp();
+            const Laid laid = Prepare(c, closed);
+            ASSERT_FALSE(laid.ids.empty()) << c.name;
+            const ZedId b = laid.ids[c.first - 1];
+            const ZedId after = laid.ids[c.first + 3];
+
+            ASSERT_TRUE(emu::PickElement(sides_.inner)) << c.name;
+
+            SCOPED_TRACE(std::string(c.name) + (closed ? ", closed" : ", open"));
+            EXPECT_TRUE(TextsOn(emu::Channel::Error).empty());
+            for (const ZedId side : {sides_.first, sides_.inner, sides_.second}) {
+                EXPECT_FALSE(emu::ElementExists(side));
+            }
+            ASSERT_TRUE(emu::ElementExists(after));
+            EXPECT_POINT_NEAR(StartOf(emu::FigureOf(after)), c.meet.x, c.meet.y);
+            if (emu::ElementExists(b)) {
+                EXPECT_POINT_NEAR(EndOf(emu::FigureOf(b)), c.meet.x, c.meet.y);
+                EXPECT_EQ(ZedElmGetSegment(b), ZedElmGetSegment(after));
+            }
+            // One outline again, closed when it was closed.
+            EXPECT_EQ(emu::SegmentIds(), std::vector<ZedId>{laid.segment});
+            EXPECT_EQ(emu::SegmentClosed(laid.segment), closed);
+            EXPECT_EQ(emu::Chain(laid.segment).size(), c.figures.size() - 3 - (emu::ElementExists(b) ? 0 : 1));
+            EXPECT_EQ(emu::CheckAllIntegrity(), "");
+            EXPECT_FALSE(emu::HasAttribute(laid.segment, kAttrShoulderType));
+            c.check(laid.ids);
+        }
+    }
+}
+
+TEST_F(DeleteRejoinTest, ACornerBeforeTheEdgeIsMadePlainAndTheEdgeKeepsItsStart) {
+    std::vector<ZedFigure> figures = CollinearOutline();
+    const Laid laid = LayOut(figures, true);
+    const ZedId fillet = emu::AddFillet(laid.ids[2], 2.0);  // between the left edge and b
+    ASSERT_NE(fillet, -1);
+    const ZedId b = laid.ids[3];
+    EXPECT_POINT_NEAR(StartOf(emu::FigureOf(b)), 2, 0);
+    sides_ = Sides{laid.ids[4], laid.ids[5], laid.ids[6]};
+    TagShoulder(laid.segment, sides_);
+    EnterDeleteMode();
+
+    ASSERT_TRUE(emu::PickElement(sides_.inner));
+
+    EXPECT_TRUE(TextsOn(emu::Channel::Error).empty());
+    EXPECT_FALSE(emu::ElementExists(b));
+    EXPECT_FALSE(emu::ElementExists(fillet));
+    const ZedFigure edge = emu::FigureOf(laid.ids[7]);
+    EXPECT_POINT_NEAR(StartOf(edge), 2, 0);
+    EXPECT_POINT_NEAR(EndOf(edge), 20, 0);
+    // The rounded corner keeps its shape as a plain arc in front of the edge.
+    const ZedId corner = ZedElmGetPrevElementId(laid.ids[7]) != -1 ? ZedElmGetPrevElementId(laid.ids[7])
+                                                                     : ZedSgmGetTailElementId(laid.segment);
+    EXPECT_EQ(emu::FigureOf(corner).kind, ZED_FIG_ARC);
+    EXPECT_POINT_NEAR(EndOf(emu::FigureOf(corner)), 2, 0);
+    EXPECT_TRUE(emu::SegmentClosed(laid.segment));
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+}
+
+TEST_F(DeleteRejoinTest, ALineThatWouldShrinkToNothingIsDeleted) {
+    // c's line passes through b's start (b deleted) or b's line through c's
+    // end (c deleted); what is left is a 10 × 10 square either way.
+    const std::vector<ZedFigure> bGoes = {emu::Line(10, 10, 0, 10), emu::Line(0, 10, 0, 0),  emu::Line(0, 0, 10, 0),
+                                          emu::Line(10, 0, 12, 0),  emu::Line(12, 0, 12, 5), emu::Line(12, 5, 11, 5),
+                                          emu::Line(11, 5, 10, 5),  emu::Line(10, 5, 10, 10)};
+    const std::vector<ZedFigure> cGoes = {emu::Line(10, 10, 0, 10), emu::Line(0, 10, 0, 0),   emu::Line(0, 0, 6, 0),
+                                          emu::Line(6, 0, 6, -6),   emu::Line(6, -6, 10, -6), emu::Line(10, -6, 10, -5),
+                                          emu::Line(10, -5, 10, 0), emu::Line(10, 0, 10, 10)};
+    for (const bool bIsDeleted : {true, false}) {
+        emu::Reset();
+        SetUp();
+        const Laid laid = LayOut(bIsDeleted ? bGoes : cGoes, true);
+        ASSERT_EQ(laid.ids.size(), 8u);
+        const size_t first = bIsDeleted ? 4 : 3;
+        sides_ = Sides{laid.ids[first], laid.ids[first + 1], laid.ids[first + 2]};
+        TagShoulder(laid.segment, sides_);
+        EnterDeleteMode();
+
+        ASSERT_TRUE(emu::PickElement(sides_.inner));
+
+        EXPECT_TRUE(TextsOn(emu::Channel::Error).empty()) << bIsDeleted;
+        EXPECT_FALSE(emu::ElementExists(laid.ids[first + (bIsDeleted ? -1 : 3)])) << bIsDeleted;
+        EXPECT_EQ(emu::Chain(laid.segment).size(), 4u) << bIsDeleted;
+        EXPECT_TRUE(emu::SegmentClosed(laid.segment)) << bIsDeleted;
+        EXPECT_EQ(emu::CheckAllIntegrity(), "") << bIsDeleted;
+        for (const ZedId id : emu::Chain(laid.segment)) {
+            const ZedFigure f = emu::FigureOf(id);
+            for (const ZedPoint p : {StartOf(f), EndOf(f)}) {
+                EXPECT_TRUE((p.x == 0 || p.x == 10) && (p.y == 0 || p.y == 10)) << p.x << "," << p.y;
+            }
+        }
+    }
+}
+
+TEST_F(DeleteRejoinTest, ALineAndAnArcThatDoNotMeetLeaveTheOutlineOpen) {
+    // The arc about (30, 8) never reaches the line of the bottom edge.
+    const Laid laid = LayOut({emu::Line(0, 10, 0, 0), emu::Line(0, 0, 20, 0), emu::Line(20, 0, 20, -2),
+                              emu::Line(20, -2, 28, -2), emu::Line(28, -2, 28, 8),
+                              ArcDegrees(30, 8, 2, 180, 90, ZED_ARC_CW), emu::Line(30, 10, 0, 10)},
+                             true);
+    ASSERT_EQ(laid.ids.size(), 7u);
+    sides_ = Sides{laid.ids[2], laid.ids[3], laid.ids[4]};
+    TagShoulder(laid.segment, sides_);
+    EnterDeleteMode();
+
+    ASSERT_TRUE(emu::PickElement(sides_.inner));
+
+    EXPECT_TRUE(TextsOn(emu::Channel::Error).empty());
+    EXPECT_FALSE(emu::ElementExists(sides_.inner));
+    EXPECT_POINT_NEAR(EndOf(emu::FigureOf(laid.ids[1])), 20, 0);
+    EXPECT_POINT_NEAR(StartOf(emu::FigureOf(laid.ids[5])), 28, 8);
+    EXPECT_FALSE(emu::SegmentClosed(laid.segment));
+    EXPECT_FALSE(emu::HasAttribute(laid.segment, kAttrShoulderType));
+}
+
+// A host call that fails at a step of the join, and what the user is told.
+struct JoinFault {
+    const char* call;
+    int nth;
+    bool closed;
+    const char* message;
+};
+
+struct FaultCase {
+    size_t joinCase;  // index into JoinCases()
+    std::vector<JoinFault> faults;
+};
+
+TEST_F(DeleteRejoinTest, EveryFailedStepIsReportedByItsNumberAndKeepsTheMark) {
+    const std::vector<FaultCase> table = {
+        {0,
+         {{"ZedFigAmendFigure", 1, true, "직선요소를 수정할 수 없습니다.(1)"},
+          {"ZedFigSetClosed", 1, true, "결합할 수 없습니다(2)."},
+          {"ZedFigConcat", 1, false, "결합할 수 없습니다(2)."}}},
+        {1,
+         {{"ZedAriItsLinLin", 1, true, "교차점이 많습니다(1)."},
+          {"ZedFigAmendFigure", 1, true, "직선요소를 수정할 수 없습니다.(9)"},
+          {"ZedFigAmendFigure", 2, true, "직선요소를 수정할 수 없습니다.(10)"},
+          {"ZedFigSetClosed", 1, true, "결합할 수 없습니다(11)."},
+          {"ZedFigConcat", 1, false, "결합할 수 없습니다(12)."}}},
+        {2,
+         {{"ZedFigAmendFigure", 1, true, "직선요소를 수정할 수 없습니다.(101)"},
+          {"ZedFigAmendFigure", 2, true, "원호요소를 수정할 수 없습니다.(102)"},
+          {"ZedFigSetClosed", 1, true, "결합할 수 없습니다(103)."},
+          {"ZedFigConcat", 1, false, "결합할 수 없습니다(104)."}}},
+        {3,
+         {{"ZedFigAmendFigure", 1, true, "직선요소를 수정할 수 없습니다.(201)"},
+          {"ZedFigAmendFigure", 2, true, "원호요소를 수정할 수 없습니다.(202)"},
+          {"ZedFigSetClosed", 1, true, "결합할 수 없습니다(203)."},
+          {"ZedFigConcat", 1, false, "결합할 수 없습니다(204)."}}},
+        {4,
+         {{"ZedFigAmendFigure", 1, true, "요소를 수정할 수 없습니다.(301)"},
+          {"ZedFigAmendFigure", 2, true, "원호요소를 수정할 수 없습니다.(302)"},
+          {"ZedFigSetClosed", 1, true, "결합할 수 없습니다(303)."},
+          {"ZedFigConcat", 1, false, "결합할 수 없습니다(304)."}}},
+    };
+    const std::vector<JoinCase> cases = JoinCases();
+    for (const FaultCase& row : table) {
+        const JoinCase& c = cases[row.joinCase];
+        for (const JoinFault& fault : row.faults) {
+            emu::Reset();
+            SetUp();
+            const Laid laid = Prepare(c, fault.closed);
+            ASSERT_FALSE(laid.ids.empty());
+            emu::FailCall(fault.call, fault.nth);
+
+            ASSERT_TRUE(emu::PickElement(sides_.inner));
+
+            SCOPED_TRACE(std::string(c.name) + ": " + fault.call + " #" + std::to_string(fault.nth));
+            EXPECT_EQ(emu::InjectedFailures(), 1);
+            EXPECT_EQ(TextsOn(emu::Channel::Error), (std::vector<std::string>{fault.message, kNotDeleted}));
+            // The shoulder's elements are gone; its mark stays on the outline.
+            EXPECT_FALSE(emu::ElementExists(sides_.inner));
+            EXPECT_TRUE(emu::HasAttribute(laid.segment, kAttrShoulderType));
+            EXPECT_TRUE(emu::HasAttribute(laid.segment, kAttrElementList));
+            EXPECT_TRUE(emu::CommandActive());
+        }
+    }
+}
+
+TEST_F(DeleteRejoinTest, AnIntersectionTheHostRefusesIsAFailureNotAnOpenOutline) {
+    const std::vector<JoinCase> cases = JoinCases();
+    const std::vector<std::pair<size_t, const char*>> refusals = {
+        {2, "ZedAriItsLinArc"}, {3, "ZedAriItsLinArc"}, {4, "ZedAriItsArcArc"}};
+    for (const auto& [index, call] : refusals) {
+        emu::Reset();
+        SetUp();
+        const Laid laid = Prepare(cases[index], true);
+        ASSERT_FALSE(laid.ids.empty());
+        emu::FailCall(call, 1);
+
+        ASSERT_TRUE(emu::PickElement(sides_.inner));
+
+        EXPECT_EQ(TextsOn(emu::Channel::Error), std::vector<std::string>{kNotDeleted}) << cases[index].name;
+        EXPECT_TRUE(emu::HasAttribute(laid.segment, kAttrShoulderType)) << cases[index].name;
+    }
+}
+
+TEST_F(DeleteRejoinTest, AFailedJoinNextToACornerHasItsOwnNumber) {
+    const Laid laid = LayOut(CollinearOutline(), true);
+    ASSERT_NE(emu::AddChamfer(laid.ids[2], 1.0), -1);
+    sides_ = Sides{laid.ids[4], laid.ids[5], laid.ids[6]};
+    TagShoulder(laid.segment, sides_);
+    EnterDeleteMode();
+    emu::FailCall("ZedFigSetClosed", 1);
+
+    ASSERT_TRUE(emu::PickElement(sides_.inner));
+
+    EXPECT_EQ(TextsOn(emu::Channel::Error), (std::vector<std::string>{"결합할 수 없습니다(1).", kNotDeleted}));
+}
+
+// The rectangle with the step, and a chamfer between the step's second side
+// and the rest of the edge: c is the chamfer.
+Laid LayOutChamferAfterShoulder() {
+    const Laid laid = LayOut(CollinearOutline(), true);
+    if (laid.ids.size() != 8u || emu::AddChamfer(laid.ids[6], 1.0) == -1) {
+        return Laid{};
+    }
+    return Laid{laid.segment, emu::Chain(laid.segment)};
+}
+
+TEST_F(DeleteRejoinTest, ACornerAfterTheShoulderIsMadePlainFirst) {
+    const Laid laid = LayOutChamferAfterShoulder();
+    ASSERT_EQ(laid.ids.size(), 9u);
+    ASSERT_EQ(emu::FigureOf(laid.ids[7]).kind, ZED_FIG_CHAMFER);
+    sides_ = Sides{laid.ids[4], laid.ids[5], laid.ids[6]};
+    TagShoulder(laid.segment, sides_);
+    EnterDeleteMode();
+
+    ASSERT_TRUE(emu::PickElement(sides_.inner));
+
+    // The chamfer, made a plain line from (12, -1) to (13, 0), ends where the
+    // bottom edge's line crosses it: it goes, and b runs on to (13, 0).
+    EXPECT_TRUE(TextsOn(emu::Channel::Error).empty());
+    EXPECT_FALSE(emu::ElementExists(laid.ids[7]));
+    EXPECT_POINT_NEAR(EndOf(emu::FigureOf(laid.ids[3])), 13, 0);
+    EXPECT_POINT_NEAR(StartOf(emu::FigureOf(laid.ids[8])), 13, 0);
+    EXPECT_EQ(emu::Chain(laid.segment).size(), 5u);
+    EXPECT_TRUE(emu::SegmentClosed(laid.segment));
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+}
+
+TEST_F(DeleteRejoinTest, NothingIsDeletedWhenTheEndsCannotBeReadOrMadePlain) {
+    for (const char* call : {"ZedFigGetFigure", "ZedFigGetFigure2", "ZedFigChangeCorner"}) {
+        emu::Reset();
+        SetUp();
+        const Laid laid = LayOutChamferAfterShoulder();
+        ASSERT_EQ(laid.ids.size(), 9u);
+        sides_ = Sides{laid.ids[4], laid.ids[5], laid.ids[6]};
+        TagShoulder(laid.segment, sides_);
+        EnterDeleteMode();
+        const std::string before = emu::Dump();
+        emu::FailCall(call, 1, true);
+
+        ASSERT_TRUE(emu::PickElement(sides_.inner)) << call;
+
+        EXPECT_EQ(TextsOn(emu::Channel::Error), std::vector<std::string>{kNotDeleted}) << call;
+        EXPECT_EQ(emu::Dump(), before) << call;
+    }
+}
+
+}  // namespace

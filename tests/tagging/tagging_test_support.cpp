@@ -1,0 +1,96 @@
+#include "tests/tagging/tagging_test_support.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "geometry/figure_record.h"
+#include "geometry/shoulder_memory.h"
+#include "geometry/splice.h"
+#include "tagging/shoulder_tag.h"
+
+namespace tagging_test {
+
+void TaggingTest::SetUp() {
+    PluginTest::SetUp();
+    if (ZED_LEGACY) {
+        GTEST_SKIP() << "the older host keeps no segment attributes: no tags and no Delete mode";
+    }
+    ResetShoulderMemory();
+    emu::AddLayer(kLayer, "Plate");
+    emu::SetCurrentLayer(kLayer);
+}
+
+void TaggingTest::EnterDeleteMode() {
+    StartCommand();
+    ASSERT_TRUE(emu::Type("Delete"));
+    ASSERT_TRUE(emu::CommandActive());
+    ASSERT_EQ(emu::CurrentPrompt(), kDeletePrompt);
+    emu::ClearMessages();
+}
+
+CutShoulder CutShoulderInto(ZedId outline, ZedPoint p1, ZedPoint p2, ZedPoint q1, ZedPoint q2) {
+    CutShoulder cut;
+    if (!DivideOutline(0, outline, p2, nullptr)) {
+        return cut;
+    }
+    const ZedFigRef head{0, ZedSgmGetHeadElementId(outline)};
+    const ZedFigRef tail{0, ZedSgmGetTailElementId(outline)};
+    ZedFigure headFigure{};
+    ZedFigure tailFigure{};
+    if (!ReadFigure(head, headFigure, nullptr) || !ReadFigure(tail, tailFigure, nullptr)) {
+        return cut;
+    }
+    SetLineStart(headFigure, p2);
+    SetLineEnd(tailFigure, p1);
+    if (!AmendFigure(head, headFigure, nullptr) || !AmendFigure(tail, tailFigure, nullptr)) {
+        return cut;
+    }
+    std::vector<ZedId> ids;
+    ZedId chain = -1;
+    const ChainMessages messages{nullptr, {nullptr, nullptr}};
+    if (!BuildChain(0, {MakeLine(p1, q1), MakeLine(q1, q2), MakeLine(q2, p2)}, ZedLineType2{}, messages, ids, chain)) {
+        return cut;
+    }
+    ZedId joined = -1;
+    if (!JoinAndClose(outline, chain, kLayer, JoinMessages{nullptr, nullptr, nullptr}, &joined)) {
+        return cut;
+    }
+    cut.outline = joined;
+    cut.tail = tail.id;
+    cut.sides = Sides{ids[0], ids[1], ids[2]};
+    cut.head = head.id;
+    return cut;
+}
+
+void TagShoulder(ZedId segment, const Sides& sides) {
+    ShoulderMemory& memory = Shoulder();
+    memory.firstSide.ref = ZedFigRef{0, sides.first};
+    memory.innerSide.ref = ZedFigRef{0, sides.inner};
+    memory.secondSide.ref = ZedFigRef{0, sides.second};
+    ShoulderTag(segment);
+}
+
+Laid LayOut(const std::vector<ZedFigure>& figures, bool closed) {
+    Laid laid;
+    laid.segment = emu::AddOutline(kLayer, figures, closed);
+    if (laid.segment != -1) {
+        laid.ids = emu::Chain(laid.segment);
+    }
+    return laid;
+}
+
+ZedPoint ArcPoint(double cx, double cy, double radius, double degrees) {
+    const double a = degrees * std::numbers::pi / 180.0;
+    return ZedPoint{cx + radius * std::cos(a), cy + radius * std::sin(a)};
+}
+
+ZedFigure ArcDegrees(double cx, double cy, double radius, double from, double to, int flag) {
+    const ZedPoint s = ArcPoint(cx, cy, radius, from);
+    const ZedPoint e = ArcPoint(cx, cy, radius, to);
+    return emu::Arc(cx, cy, s.x, s.y, e.x, e.y, flag);
+}
+
+ZedPoint StartOf(const ZedFigure& figure) { return FigureStart(figure); }
+ZedPoint EndOf(const ZedFigure& figure) { return FigureEnd(figure); }
+
+}  // namespace tagging_test
