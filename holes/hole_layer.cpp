@@ -1,0 +1,33 @@
+#include "holes/hole_layer.h"
+
+#include <vector>
+
+#include "command/messages.h"
+#include "command/split_text.h"
+#include "settings/conversions.h"
+
+bool ResolveHoleLayer(ZedId outlineSegment, const ZedString& layerText, ZedId& holeLayer) {
+    const ZedId outlineLayer = ZedSgmGetLayer(outlineSegment);
+    if (outlineLayer == -1) {
+        ZedMsgPutErrorMessage(kMsgHoleOutlineLayerNotRead);
+        return false;
+    }
+    std::vector<ZedString> pieces;
+    const int count = SplitText(ZED_TEXT('|'), layerText, pieces);
+    if (count == 1) {
+        holeLayer = SettingInteger(layerText);
+        return true;
+    }
+    bool matched = false;
+    std::vector<ZedString> pair;
+    for (const ZedString& piece : pieces) {
+        if (SplitText(ZED_TEXT(':'), piece, pair) == 2 && SettingInteger(pair[0]) == outlineLayer) {
+            holeLayer = SettingInteger(pair[1]);
+            matched = true;
+        }
+    }
+    if (!matched) {
+        ZedDlgMessageBox(kMsgHoleLayerNotResolved);
+    }
+    return matched;
+}

@@ -1,0 +1,75 @@
+#include "holes/hole_master.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "command/command_state.h"
+#include "command/messages.h"
+#include "platform/path.h"
+#include "platform/text.h"
+
+namespace {
+
+bool FileExists(const ZedString& path) {
+#if defined(_WIN32)
+    // Wide text is the native path; the legacy build's code-page text is what
+    // the narrow file calls take.
+    const std::filesystem::path file(path);
+#else
+    const std::filesystem::path file(ZedToUtf8(path));
+#endif
+    std::error_code error;
+    return std::filesystem::is_regular_file(file, error);
+}
+
+constexpr ZedChar kMasterFolder[] = ZED_TEXT("zed_ap");
+constexpr ZedChar kMcMasterFile[] = ZED_TEXT("Ledgewright.hol");
+#if LEDGEWRIGHT_SHAPED_HOLES
+constexpr ZedChar kShapedMasterFile[] = ZED_TEXT("Ledgewright_Gv.hol");
+#endif
+
+}  // namespace
+
+ZedString HoleMasterPath(HoleMaster master) {
+    const ZedChar* file = kMcMasterFile;
+#if LEDGEWRIGHT_SHAPED_HOLES
+    if (master == HoleMaster::Shaped) {
+        file = kShapedMasterFile;
+    }
+#else
+    (void)master;
+#endif
+    return InstallationFolder() + kPathSeparator + kMasterFolder + kPathSeparator + file;
+}
+
+bool ReadHoleMaster(HoleMaster master, ZedHoleData& data) {
+    const ZedString path = HoleMasterPath(master);
+    data = ZedHoleData{};
+    if (FileExists(path) && ZedHolGetHoleMaster(path.c_str(), &data) != -1) {
+        if (data.shape != nullptr) {
+            return true;
+        }
+        FreeHoleData(data);  // a record without its shape is of no use
+    }
+    const ZedString message = kMsgHoleMasterMissing + path;
+    ZedDlgMessageBox(message.c_str());
+    return false;
+}
+
+void FreeHoleData(ZedHoleData& data, HoleFreeCall first) {
+    const auto usual = [&data] { return ZedHolFreeHoleData(&data); };
+    const auto second = [&data] { return ZedHoleFreeHoleData(&data); };
+    if (first == HoleFreeCall::Usual) {
+        if (usual() == -1) {
+            second();
+        }
+    } else if (second() == -1) {
+        usual();
+    }
+}
+
+void WriteDrillingSide(ZedHoleShape& shape, int drillingSide) {
+    const bool fromBelow = drillingSide != 0;
+    shape.fromBelow = fromBelow ? 1 : 0;
+    shape.sideCode = fromBelow ? 7 : 0;
+}

@@ -1,0 +1,165 @@
+#include "holes/mc_hole.h"
+
+#include <array>
+
+#include "command/line_pick.h"
+#include "command/messages.h"
+#include "holes/hole_layer.h"
+#include "holes/hole_master.h"
+#include "holes/hole_pattern.h"
+#include "holes/hole_state.h"
+#include "settings/shoulder_settings.h"
+
+namespace {
+
+// The hole's figures read when looking for its circle.
+constexpr int kHoleFigureCapacity = 100;
+
+// Reads the current hole's data, or shows the message box and fails.
+bool ReadCurrentHoleData(ZedHoleData& data) {
+    data = ZedHoleData{};
+    if (ZedHolGetHoleData(Holes().currentHole, &data) == -1) {
+        ZedDlgMessageBox(kMsgHoleDataNotRead);
+        return false;
+    }
+    if (data.shape == nullptr) {
+        FreeHoleData(data);
+        ZedDlgMessageBox(kMsgHoleDataNotRead);
+        return false;
+    }
+    return true;
+}
+
+// Writes one field of the current hole through its data.
+template <typename Change>
+bool AmendCurrentHole(Change change) {
+    ZedHoleData data{};
+    if (!ReadCurrentHoleData(data)) {
+        return false;
+    }
+    change(*data.shape);
+    const bool amended = ZedHolAmendHoleData(Holes().currentHole, &data) != -1;
+    FreeHoleData(data);
+    if (!amended) {
+        ZedDlgMessageBox(kMsgHoleDataNotAmended);
+    }
+    return amended;
+}
+
+}  // namespace
+
+bool CreateMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedString& keyword) {
+    const HolePattern& pattern = HolePatternOf(keyword);
+    ZedId layer = 0;
+    if (!ResolveHoleLayer(outlineSegment, HoleLayerText(pattern), layer)) {
+        return false;
+    }
+    ZedHoleData data{};
+    if (!ReadHoleMaster(HoleMaster::Mc, data)) {
+        return false;
+    }
+    ZedHoleShape& shape = *data.shape;
+    shape.diameter = 2.0 * radius;
+    shape.layer = layer;
+    WriteDrillingSide(shape, DrillingSide(pattern));
+    shape.flag = 0;
+    shape.depth = ShoulderSettings.mMainHeight;
+    const ZedId hole = ZedHolCreateHole(0, &centre, &data);
+    if (hole == -1) {
+        ZedMsgPutErrorMessage(kMsgMcHoleNotCreated01);
+    }
+    FreeHoleData(data);
+    AdoptHole(hole);
+    return true;
+}
+
+bool SetMcHoleDiameter(double radius) {
+    return AmendCurrentHole([radius](ZedHoleShape& shape) { shape.diameter = 2.0 * radius; });
+}
+
+bool SetMcHoleDepth(double depth) {
+    return AmendCurrentHole([depth](ZedHoleShape& shape) { shape.depth = depth; });
+}
+
+bool FindHoleCentre(const ZedSgmRef& holeSegment, ZedPoint& centre) {
+    const ZedId hole = ZedHolGetHoleId(&holeSegment);
+    if (hole == -1) {
+        return false;
+    }
+    ZedHoleData data{};
+    if (ZedHolGetHoleData(hole, &data) == -1) {
+        return false;
+    }
+    std::array<ZedFigure, kHoleFigureCapacity> figures{};
+    const ZedFigRef segment{0, holeSegment.segment};
+    const int count = ZedFigGetFigure2(&segment, figures.data(), kHoleFigureCapacity);
+    bool found = false;
+    for (int i = 0; i < count && !found; ++i) {
+        if (figures[static_cast<size_t>(i)].kind == ZED_FIG_CIRCLE) {
+            centre = ZedPoint{figures[static_cast<size_t>(i)].v[0], figures[static_cast<size_t>(i)].v[1]};
+            found = true;
+        }
+    }
+    FreeHoleData(data, HoleFreeCall::Second);
+    return found;
+}
+
+bool RebuildMcHole(int drillingSide) {
+    ZedHoleData old{};
+    if (!ReadCurrentHoleData(old)) {
+        return false;
+    }
+    // The hole's segment goes with the hole; a hole without a circle has no
+    // centre to make the new one at. These fail without a message.
+    ZedSgmRef first{};
+    ZedPoint centre{};
+    if (!FirstHoleSegment(Holes().currentHole, first) || !FindHoleCentre(first, centre) ||
+        ZedSgmDeleteSegment(first.segment) == -1) {
+        FreeHoleData(old);
+        return false;
+    }
+    ForgetDeletedHole(first.segment);
+
+    ZedHoleData made{};
+    if (!ReadHoleMaster(HoleMaster::Mc, made)) {
+        FreeHoleData(old);
+        return false;
+    }
+    made.shape->diameter = old.shape->diameter;
+    made.shape->layer = old.shape->layer;
+    made.shape->flag = old.shape->flag;
+    made.shape->depth = old.shape->depth;
+    WriteDrillingSide(*made.shape, drillingSide);
+    const ZedId hole = ZedHolCreateHole(0, &centre, &made);
+    FreeHoleData(old);
+    FreeHoleData(made);
+    if (hole == -1) {
+        ZedDlgMessageBox(kMsgMcHoleNotRemade);
+        return false;
+    }
+    if (AdoptHole(hole)) {
+        TagShoulderWithHole();
+    }
+    return true;
+}
+
+bool MoveMcHole(ZedPoint centre, double radius, const ZedString& keyword) {
+    if (!SetMcHoleDiameter(radius)) {
+        return false;
+    }
+    ZedSgmRef first{};
+    if (!FirstHoleSegment(Holes().currentHole, first)) {
+        ZedDlgMessageBox(kMsgHoleSegmentsNotRead);
+        return false;
+    }
+    if (ZedSgmDeleteSegment(first.segment) == -1) {
+        ZedDlgMessageBox(kMsgHoleNotDeleted);
+        return false;
+    }
+    ForgetDeletedHole(first.segment);
+    if (!CreateMcHole(Picks().linePick.segment, centre, radius, keyword)) {
+        ZedDlgMessageBox(kMsgHoleNotCreated);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,30 @@
+// The MC hole: a round hole made from the MC hole master at a centre point,
+// and the changes made to it while its shoulder is being edited.
+#ifndef LEDGEWRIGHT_HOLES_MC_HOLE_H
+#define LEDGEWRIGHT_HOLES_MC_HOLE_H
+
+#include "host/zedlib.h"
+
+// Makes an MC hole of twice the radius across at the centre, on the hole layer
+// of the pattern (keyword) for the outline's layer, drilled from the pattern's
+// side, as deep as the shoulder is high. It becomes the current hole. A hole
+// the host refuses is reported, leaves the current hole -1 and still counts as
+// success; a layer or master-file problem fails.
+bool CreateMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedString& keyword);
+
+// Change the current hole in place.
+bool SetMcHoleDiameter(double radius);
+bool SetMcHoleDepth(double depth);
+
+// Deletes the current hole and makes it again at the same centre with the same
+// layer, diameter, flag byte and depth, drilled from the given side.
+bool RebuildMcHole(int drillingSide);
+
+// Resizes the current hole, deletes it and makes a new MC hole at the new
+// centre, over the outline of the last line pick.
+bool MoveMcHole(ZedPoint centre, double radius, const ZedString& keyword);
+
+// The centre of the first circle among the figures of a hole's segment.
+bool FindHoleCentre(const ZedSgmRef& holeSegment, ZedPoint& centre);
+
+#endif  // LEDGEWRIGHT_HOLES_MC_HOLE_H
