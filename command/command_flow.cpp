@@ -38,16 +38,5 @@ int PatternPromptExecute(int type, ZedEvent* event) {
     if (ZedEvtGetPoint(type, event, &x, &y) == 0) {
         return ZED_EXEC_END;
     }
-    if (type == ZED_EVT_END) {
-        return ZED_EXEC_END;
-    }
-    if (type != ZED_EVT_KEYIN) {
-        return ZED_EXEC_WAIT;
-    }
-    const ZedChar* typed = ZedEvtGetKeyinString(type, event);
-    if (typed == nullptr) {
-        return ZED_EXEC_WAIT;
-    }
-    // The host's text lives only until the next call: take a copy.
-    return DispatchKeyword(ZedString(typed));
+    return AnswerTextOrEnd(type, event);
 }

@@ -70,3 +70,18 @@ int DispatchKeyword(const ZedString& text) {
     ZedLyrSetDetection(layer, 1);
     return ZED_EXEC_WAIT;
 }
+
+int AnswerTextOrEnd(int type, ZedEvent* event) {
+    if (type == ZED_EVT_END) {
+        return ZED_EXEC_END;
+    }
+    if (type != ZED_EVT_KEYIN) {
+        return ZED_EXEC_WAIT;
+    }
+    const ZedChar* typed = ZedEvtGetKeyinString(type, event);
+    if (typed == nullptr) {
+        return ZED_EXEC_WAIT;
+    }
+    // The host's text lives only until the next call: take a copy.
+    return DispatchKeyword(ZedString(typed));
+}

@@ -38,21 +38,6 @@ ShoulderElementIds ReadElementList(ZedId shoulder) {
     return ParseIdList(value);
 }
 
-int AnswerUnpickedEvent(int type, ZedEvent* event) {
-    if (type == ZED_EVT_END) {
-        return ZED_EXEC_END;
-    }
-    if (type != ZED_EVT_KEYIN) {
-        return ZED_EXEC_WAIT;
-    }
-    const ZedChar* typed = ZedEvtGetKeyinString(type, event);
-    if (typed == nullptr) {
-        return ZED_EXEC_WAIT;
-    }
-    // The host's text lives only until the next call: take a copy.
-    return DispatchKeyword(ZedString(typed));
-}
-
 void DeleteShoulder(ZedId instance, ZedId shoulder) {
     DeleteShoulderParts(shoulder);
     const ShoulderElementIds ids = ReadElementList(shoulder);
@@ -84,7 +69,7 @@ int DeleteModeExecute(int type, ZedEvent* event) {
     double x = 0.0;
     double y = 0.0;
     if (ZedEvtGetPoint(type, event, &x, &y) != 0) {
-        return AnswerUnpickedEvent(type, event);
+        return AnswerTextOrEnd(type, event);
     }
     // The host screens picks with IsShoulderSegment; a pick on nothing, or
     // from a host that did not screen, is not a shoulder and changes nothing.
