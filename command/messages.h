@@ -20,4 +20,121 @@ LEDGEWRIGHT_TEXT(kMsgCutLineLayerNotChanged, "절단선의 레이어를 변경�
 LEDGEWRIGHT_TEXT(kMsgCutLineNotRead, "절단선의 정보를 참조할 수 없습니다.");
 LEDGEWRIGHT_TEXT(kMsgCutLineNotAmended, "절단선길이를 수정할 수 없습니다.");
 
+// Holes and hole notes.
+LEDGEWRIGHT_TEXT(kMsgHoleOutlineLayerNotRead, "소속 레이어를 확인할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgHoleLayerNotResolved, "소속 레이어를 확인할 수 없어서 구멍을 작성할 수 없습니다.");
+// Followed directly by the full path of the master file that was tried.
+LEDGEWRIGHT_TEXT(kMsgHoleMasterMissing, "Hole 마스터파일이 없어서 작성할 수 없습니다.\n");
+LEDGEWRIGHT_TEXT(kMsgMcHoleNotCreated01, "MC구멍을 작성할 수 없습니다.(01)");
+LEDGEWRIGHT_TEXT(kMsgShapedHoleNotCreated01, "이형구멍을 작성할 수 없습니다.(01)");
+LEDGEWRIGHT_TEXT(kMsgHoleDataNotRead, "holedata를 참조할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgHoleDataNotAmended, "holedata를 수정할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgMcHoleNotRemade, "MC구멍을 수정할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgHoleSegmentsNotRead, "holedata의 sgm정보를 확인할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgHoleNotDeleted, "구멍을 삭제할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgHoleNotCreated, "구멍을 작성할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgHoleNoteNotRead, "구멍주기정보를 확인할수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgNoteNotAmended, "주기정보를 수정할수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgHoleDepthNotSetA1, "구멍의 깊이를 수정할 수 없습니다.(A-1)");
+LEDGEWRIGHT_TEXT(kMsgHoleDepthNotSetA2, "구멍의 깊이를 수정할 수 없습니다.(A-2)");
+LEDGEWRIGHT_TEXT(kMsgHoleDepthNotSetB1, "구멍의 깊이를 수정할 수 없습니다.(B-1)");
+LEDGEWRIGHT_TEXT(kMsgHoleDepthNotSetB2, "구멍의 깊이를 수정할 수 없습니다.(B-2)");
+LEDGEWRIGHT_TEXT(kMsgHoleDepthNotSetC1, "구멍의 깊이를 수정할 수 없습니다.(C-1)");
+LEDGEWRIGHT_TEXT(kMsgHoleDepthNotSetC2, "구멍의 깊이를 수정할 수 없습니다.(C-2)");
+// Texts of the hole notes: the drilling side, and the depth's prefix.
+LEDGEWRIGHT_TEXT(kNoteTopFace, "상면");
+LEDGEWRIGHT_TEXT(kNoteBottomFace, "하면");
+LEDGEWRIGHT_TEXT(kNoteDepthPrefix, "깊이:");
+
+// Shoulder tagging and Delete mode.
+LEDGEWRIGHT_TEXT(kPromptDeleteShoulder, "삭제형상(모따기형상) 지시 :");
+LEDGEWRIGHT_TEXT(kMsgShoulderNotDeleted, "요소삭제를 진행할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended1, "직선요소를 수정할 수 없습니다.(1)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended9, "직선요소를 수정할 수 없습니다.(9)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended10, "직선요소를 수정할 수 없습니다.(10)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended101, "직선요소를 수정할 수 없습니다.(101)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended201, "직선요소를 수정할 수 없습니다.(201)");
+LEDGEWRIGHT_TEXT(kMsgArcNotAmended102, "원호요소를 수정할 수 없습니다.(102)");
+LEDGEWRIGHT_TEXT(kMsgArcNotAmended202, "원호요소를 수정할 수 없습니다.(202)");
+LEDGEWRIGHT_TEXT(kMsgArcNotAmended302, "원호요소를 수정할 수 없습니다.(302)");
+LEDGEWRIGHT_TEXT(kMsgElementNotAmended301, "요소를 수정할 수 없습니다.(301)");
+LEDGEWRIGHT_TEXT(kMsgTooManyCrossings1, "교차점이 많습니다(1).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined1, "결합할 수 없습니다(1).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined2, "결합할 수 없습니다(2).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined11, "결합할 수 없습니다(11).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined12, "결합할 수 없습니다(12).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined103, "결합할 수 없습니다(103).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined104, "결합할 수 없습니다(104).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined203, "결합할 수 없습니다(203).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined204, "결합할 수 없습니다(204).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined303, "결합할 수 없습니다(303).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined304, "결합할 수 없습니다(304).");
+
+// Plan pattern A.
+LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead2, "형상의 요소정보를 확인할 수 없습니다.(2)");
+LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead21, "형상의 요소정보를 확인할 수 없습니다.(21)");
+LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead22, "형상의 요소정보를 확인할 수 없습니다.(22)");
+LEDGEWRIGHT_TEXT(kMsgLineAttributesNotRead21, "선속성을 참조할 수 없습니다.(21)");
+LEDGEWRIGHT_TEXT(kMsgLineAttributesNotRead22, "선속성을 참조할 수 없습니다.(22)");
+LEDGEWRIGHT_TEXT(kMsgLineAttributesNotRead51, "선속성을 참조할 수 없습니다.(51)");
+LEDGEWRIGHT_TEXT(kMsgLayerNotRead21, "레이어를 참조할 수 없습니다.(21)");
+LEDGEWRIGHT_TEXT(kMsgLayerNotRead51, "레이어를 참조할 수 없습니다.(51)");
+LEDGEWRIGHT_TEXT(kMsgSpacingTooLarge21, "이격폭이 너무 큽니다.(21)");
+LEDGEWRIGHT_TEXT(kMsgSpacingTooLarge22, "이격폭이 너무 큽니다.(22)");
+LEDGEWRIGHT_TEXT(kMsgWidthTooLarge, "수정거리가 너무 큽니다.");
+LEDGEWRIGHT_TEXT(kMsgOutlineNotDivided1, "도형을 분할할 수 없습니다.(1)");
+LEDGEWRIGHT_TEXT(kMsgOutlineNotDivided11, "도형을 분할할 수 없습니다.(11)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended3, "직선요소를 수정할 수 없습니다.(3)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended4, "직선요소를 수정할 수 없습니다.(4)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended11, "직선요소를 수정할 수 없습니다.(11)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended12, "직선요소를 수정할 수 없습니다.(12)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended13, "직선요소를 수정할 수 없습니다.(13)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended21, "직선요소를 수정할 수 없습니다.(21)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended22, "직선요소를 수정할 수 없습니다.(22)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended23, "직선요소를 수정할 수 없습니다.(23)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended24, "직선요소를 수정할 수 없습니다.(24)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended25, "직선요소를 수정할 수 없습니다.(25)");
+// Plain messages: the build goes on with the corner as it is.
+LEDGEWRIGHT_TEXT(kMsgFilletNotChanged11, "코너를 원호로 변경할 수 없습니다.(11)");
+LEDGEWRIGHT_TEXT(kMsgFilletNotChanged12, "코너를 원호로 변경할 수 없습니다.(12)");
+LEDGEWRIGHT_TEXT(kMsgChamferNotChanged11, "모따기요소를 변경할 수 없습니다.(11)");
+LEDGEWRIGHT_TEXT(kMsgChamferNotChanged12, "모따기요소를 변경할 수 없습니다.(12)");
+LEDGEWRIGHT_TEXT(kMsgElementNotDeleted11, "요소를 삭제할 수 없습니다.(11)");
+LEDGEWRIGHT_TEXT(kMsgElementNotDeleted12, "요소를 삭제할 수 없습니다.(12)");
+LEDGEWRIGHT_TEXT(kMsgElementNotDeleted51, "요소를 삭제할 수 없습니다.(51)");
+LEDGEWRIGHT_TEXT(kMsgElementNotDeleted52, "요소를 삭제할 수 없습니다.(52)");
+LEDGEWRIGHT_TEXT(kMsgElementNotDeleted53, "요소를 삭제할 수 없습니다.(53)");
+LEDGEWRIGHT_TEXT(kMsgElementNotDeleted54, "요소를 삭제할 수 없습니다.(54)");
+LEDGEWRIGHT_TEXT(kMsgElementNotDeleted55, "요소를 삭제할 수 없습니다.(55)");
+LEDGEWRIGHT_TEXT(kMsgElementNotDeleted56, "요소를 삭제할 수 없습니다.(56)");
+LEDGEWRIGHT_TEXT(kMsgElementNotCreated1, "요소를 작성할 수 없습니다.(1)");
+LEDGEWRIGHT_TEXT(kMsgElementNotCreated11, "요소를 작성할 수 없습니다.(11)");
+LEDGEWRIGHT_TEXT(kMsgElementNotCreated51, "요소를 작성할 수 없습니다.(51)");
+LEDGEWRIGHT_TEXT(kMsgElementNotInserted1, "요소를 삽입할 수 없습니다.(1)");
+LEDGEWRIGHT_TEXT(kMsgElementNotInserted2, "요소를 삽입할 수 없습니다.(2)");
+LEDGEWRIGHT_TEXT(kMsgElementNotInserted11, "요소를 삽입할 수 없습니다.(11)");
+LEDGEWRIGHT_TEXT(kMsgElementNotInserted12, "요소를 삽입할 수 없습니다.(12)");
+LEDGEWRIGHT_TEXT(kMsgElementNotInserted51, "요소를 삽입할 수 없습니다.(51)");
+LEDGEWRIGHT_TEXT(kMsgElementNotInserted52, "요소를 삽입할 수 없습니다.(52)");
+LEDGEWRIGHT_TEXT(kMsgElementNotInserted53, "요소를 삽입할 수 없습니다.(53)");
+LEDGEWRIGHT_TEXT(kMsgElementNotInserted54, "요소를 삽입할 수 없습니다.(54)");
+LEDGEWRIGHT_TEXT(kMsgLayerNotChanged, "레이어를 변경할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgLayerNotChanged12, "레이어를 변경할 수 없습니다.(12)");
+LEDGEWRIGHT_TEXT(kMsgOutlineNotJoined, "도형을 결합할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgOutlineNotJoined12, "도형을 결합할 수 없습니다.(12)");
+LEDGEWRIGHT_TEXT(kMsgOutlineNotClosed, "도형을 폐도형화할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgOutlineNotClosed12, "도형을 폐도형화할 수 없습니다.(12)");
+LEDGEWRIGHT_TEXT(kMsgDimensionNotRead, "치수요소를 참조할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgDimensionNotAmended01, "치수요소를 수정할 수 없습니다.(01)");
+LEDGEWRIGHT_TEXT(kMsgDimensionNotAmended02, "치수요소를 수정할 수 없습니다.(02)");
+
+// Pick-and-edit dialogue.
+LEDGEWRIGHT_TEXT(kPromptPlaneALinePick, "<평면도-타입A>턱걸이를 작성할 라인선택 :");
+LEDGEWRIGHT_TEXT(kPromptDimensionPick, "수치변경하실 치수지시 :");
+LEDGEWRIGHT_TEXT(kPromptValueEntry, "변경수치 입력 :");
+LEDGEWRIGHT_TEXT(kMsgOutlineNotClosedPicked, "닫힌 연결선 형상을 선택하셔야 합니다.");
+LEDGEWRIGHT_TEXT(kMsgPickTemporaryDimension, "임시작성된 치수를 선택하셔야 합니다.");
+LEDGEWRIGHT_TEXT(kMsgNumberExpected, "숫자를 입력하셔야 합니다.");
+LEDGEWRIGHT_TEXT(kMsgDimensionInfoNotRead, "치수정보를 확인할 수 없습니다.");
+
 #endif  // LEDGEWRIGHT_COMMAND_MESSAGES_H

@@ -1,0 +1,105 @@
+// Plan pattern A on outlines of growing size: a shoulder built on the long
+// bottom edge of a plate whose top edge is cut into many pieces, then ten
+// width changes (narrower and wider in turn, one of them over the whole edge
+// and back). Laying out the drawing is not timed.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "command/command_flow.h"
+#include "command/command_state.h"
+#include "command/line_pick.h"
+#include "emuhost/emu_api.h"
+#include "geometry/plane_a.h"
+#include "geometry/shoulder_memory.h"
+#include "holes/hole_state.h"
+#include "settings/shoulder_settings.h"
+
+namespace {
+
+constexpr int kLayer = 50;
+
+// A closed plate of the given number of elements: the bottom edge from (0, 0)
+// to (1000, 0), the right side, the top edge in pieces, the left side.
+ZedId Plate(int elements) {
+    const int pieces = elements - 3;
+    std::vector<ZedFigure> figures{emu::Line(0, 0, 1000, 0), emu::Line(1000, 0, 1000, 100)};
+    for (int i = 0; i < pieces; ++i) {
+        const double from = 1000.0 - 1000.0 * i / pieces;
+        const double to = 1000.0 - 1000.0 * (i + 1) / pieces;
+        figures.push_back(emu::Line(from, 100, to, 100));
+    }
+    figures.push_back(emu::Line(0, 100, 0, 0));
+    return emu::AddOutline(kLayer, figures, true);
+}
+
+void FreshDrawing() {
+    emu::Reset();
+    ResetCommandState();
+    ResetShoulderMemory();
+    ResetHoleState();
+    emu::AddLayer(0);
+    emu::AddLayer(3);
+    emu::AddLayer(kLayer);
+    RegisterLedgewright();  // works out the installation folder with the hole masters
+    ShoulderSettingsRecord& s = ShoulderSettings;
+    s.mMainWidth = 20.0;
+    s.mMainProtrude = 5.0;
+    s.mMainHeight = 2.0;
+    s.PA_IsWidthValue = 1;
+    s.PA_WidthValue = 10.0;
+    s.PA_WidthValueDistance = 0.5;
+    s.PA_IsHoleDraw = 1;
+    s.PA_Hole = 0;
+    s.PA_HoleLayer = ZED_TEXT("3");
+    s.PA_HoleWidth = ZED_TEXT("0.5");
+    s.PA_IsLineDraw = 1;
+}
+
+// Widths typed one after the other: in place, over the whole edge, back.
+constexpr double kWidths[10] = {10.0, 30.0, 15.0, 1000.0, 40.0, 25.0, 12.0, 60.0, 8.0, 20.0};
+
+void BM_BuildAndTenWidthChanges(benchmark::State& state) {
+    const int elements = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        FreshDrawing();
+        const ZedId plate = Plate(elements);
+        const ZedId bottom = emu::Chain(plate).front();
+        state.ResumeTiming();
+
+        bool done = BuildPlaneA(bottom, plate, 0);
+        Picks().editMode = kEditSecond;
+        for (double width : kWidths) {
+            done = RebuildPlaneA(width) && done;
+        }
+        if (!done) {
+            state.SkipWithError("a build or rebuild failed");
+            break;
+        }
+    }
+    state.SetComplexityN(elements);
+}
+BENCHMARK(BM_BuildAndTenWidthChanges)->Arg(10)->Arg(100)->Arg(1000)->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_Build(benchmark::State& state) {
+    const int elements = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        FreshDrawing();
+        const ZedId plate = Plate(elements);
+        const ZedId bottom = emu::Chain(plate).front();
+        state.ResumeTiming();
+        if (!BuildPlaneA(bottom, plate, 0)) {
+            state.SkipWithError("the build failed");
+            break;
+        }
+    }
+    state.SetComplexityN(elements);
+}
+BENCHMARK(BM_Build)->Arg(10)->Arg(100)->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

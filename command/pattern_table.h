@@ -1,0 +1,57 @@
+// The values in which the patterns' pick-and-edit dialogues differ: one row per
+// pattern. The dialogue's states (pick_dialogue.h) are written once and read
+// their pattern's row.
+#ifndef LEDGEWRIGHT_COMMAND_PATTERN_TABLE_H
+#define LEDGEWRIGHT_COMMAND_PATTERN_TABLE_H
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "command/line_pick.h"
+#include "holes/hole_pattern.h"
+#include "host/zedlib.h"
+
+enum class Pattern { PlaneA };
+
+// A slot of the temporary element table that the dimension pick compares, and
+// the edit mode a pick on it sets.
+struct SlotEdit {
+    int slot = 0;
+    int editMode = kEditNone;
+};
+
+struct PatternRow {
+    Pattern pattern;
+    const ZedChar* linePickPrompt;
+    // The builder, given the line pick record; true when the shoulder and its
+    // temporary elements exist.
+    bool (*build)(const LinePick& pick);
+    // The rebuild, given the typed value (the edit mode says what changes).
+    bool (*rebuild)(double value);
+    std::array<int32_t, ZED_FILTER_SIZE> dimensionPickFilter;
+    // The slots compared at the dimension pick, in order.
+    std::array<SlotEdit, 5> slotStorage;
+    int slotCount;
+    // The dimension kinds (byte 0 of the record) that the rebuild takes.
+    std::array<int32_t, 2> kindStorage;
+    int kindCount;
+    // The hole settings and depth-entry messages; null for a pattern without
+    // a hole.
+    const HolePattern* hole;
+
+    std::span<const SlotEdit> Slots() const { return {slotStorage.data(), static_cast<size_t>(slotCount)}; }
+    std::span<const int32_t> DimensionKinds() const {
+        return {kindStorage.data(), static_cast<size_t>(kindCount)};
+    }
+};
+
+const PatternRow& PatternRowOf(Pattern pattern);
+
+// Whether the pattern's rebuild takes a dimension of this kind.
+bool AcceptsDimensionKind(const PatternRow& row, int32_t kind);
+
+// The pick filter of every line pick: figure segments, lines only.
+inline constexpr std::array<int32_t, ZED_FILTER_SIZE> kLinePickFilter{2, 1, 0, 0, 0};
+
+#endif  // LEDGEWRIGHT_COMMAND_PATTERN_TABLE_H

@@ -1,0 +1,335 @@
+// BuildPlaneA: reads the picked line and everything around it before changing
+// anything, then cuts the outline open, splices the three sides of the shoulder
+// in, closes it again and adds the cut line, hole, dimensions and notes. Every
+// step that fails reports its own numbered message and ends the build.
+#include <vector>
+
+#include "command/messages.h"
+#include "command/temporary_elements.h"
+#include "geometry/direction_angle.h"
+#include "geometry/figure_record.h"
+#include "geometry/length_dimension.h"
+#include "geometry/outline.h"
+#include "geometry/plane_a.h"
+#include "geometry/plane_a_parts.h"
+#include "geometry/splice.h"
+#include "geometry/vec2.h"
+#include "holes/cut_line.h"
+#include "holes/hole_notes.h"
+#include "holes/mc_hole.h"
+#include "holes/shaped_hole.h"
+#include "settings/shoulder_settings.h"
+#include "tagging/shoulder_tag.h"
+
+namespace {
+
+bool Report(const ZedChar* message) {
+    ZedMsgPutErrorMessage(message);
+    return false;
+}
+
+// The picked line and what the build learns about it before it changes the
+// drawing.
+struct PickedLine {
+    ZedFigRef ref{};
+    ZedId segment = -1;  // the closed outline
+    ZedFigure previous{};  // the neighbours as ZedFigGetFigure gives them,
+    ZedFigure next{};      // corners with kinds 7 and 8
+    ZedPoint s{};  // the line's start and end as its outline list holds them
+    ZedPoint e{};
+    int colour = 0;  // from the short line attributes
+    ZedLineType2 attributes{};
+    ZedId layer = -1;
+};
+
+enum class Neighbour { Previous, Next };
+
+// The element before (after) the given one, or the segment's tail (head) when
+// the element starts (ends) the chain: the outline is closed.
+ZedId WrappedNeighbour(ZedId element, ZedId segment, Neighbour which) {
+    const ZedId id =
+        which == Neighbour::Previous ? ZedElmGetPrevElementId(element) : ZedElmGetNextElementId(element);
+    if (id != -1) {
+        return id;
+    }
+    return which == Neighbour::Previous ? ZedSgmGetTailElementId(segment) : ZedSgmGetHeadElementId(segment);
+}
+
+bool ReadNeighbour(const ZedFigRef& picked, Neighbour which, ZedFigure& figure) {
+    const ZedId segment = ZedElmGetSegment(picked.id);
+    if (segment == -1 || ZedSgmGetElementCount(segment) < 2) {
+        return false;
+    }
+    const ZedFigRef ref{picked.instance, WrappedNeighbour(picked.id, segment, which)};
+    return ref.id != -1 && ZedFigGetFigure(&ref, &figure) != -1;
+}
+
+bool ReadPickedElement(PickedLine& line) {
+    ZedFigure figure{};
+    if (ZedFigGetFigure(&line.ref, &figure) == -1) {
+        return Report(kMsgElementInfoNotRead21);
+    }
+    const ZedId segment = ZedElmGetSegment(line.ref.id);
+    if (segment == -1 || ZedSgmGetElementCount(segment) < 2) {
+        return Report(kMsgElementInfoNotRead21);
+    }
+    if (!ReadNeighbour(line.ref, Neighbour::Previous, line.previous) ||
+        !ReadNeighbour(line.ref, Neighbour::Next, line.next)) {
+        return Report(kMsgElementInfoNotRead21);
+    }
+    return true;
+}
+
+bool ReadOutlineRecords(PickedLine& line) {
+    ZedFigure record{};
+    ZedFigure neighbour{};
+    if (!GetOutlineRecord(line.ref, record) || !GetPreviousOutlineRecord(line.ref, neighbour) ||
+        !GetNextOutlineRecord(line.ref, neighbour)) {
+        return Report(kMsgElementInfoNotRead22);
+    }
+    // Only a straight line has the start and end the shoulder is placed on.
+    if (record.kind != ZED_FIG_LINE) {
+        return Report(kMsgElementInfoNotRead22);
+    }
+    line.s = LineStart(record);
+    line.e = LineEnd(record);
+    return true;
+}
+
+bool ReadAttributes(PickedLine& line) {
+    ZedLineType shortForm{};
+    if (ZedFigGetLineType(&line.ref, &shortForm) == -1) {
+        return Report(kMsgLineAttributesNotRead21);
+    }
+    line.colour = shortForm.colour;
+    if (ZedFigGetLineType2(&line.ref, &line.attributes) == -1) {
+        return Report(kMsgLineAttributesNotRead22);
+    }
+    line.layer = ZedSgmGetLayer(line.segment);
+    if (line.layer == -1) {
+        return Report(kMsgLayerNotRead21);
+    }
+    return true;
+}
+
+// Which way the shoulder stands out: the host's in/out test of a point just
+// left of the line. A test the host cannot answer would put the shoulder on a
+// guessed side, so it fails the build like an unreadable outline.
+bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, PlaneASide& side) {
+    const double theta = DirectionAngle(line.s, line.e);
+    const ZedPoint test = PlaneASideTestPoint(m, theta);
+    const int answer = ZedAriIochkPnt(outline.data(), static_cast<int>(outline.size()), &test);
+    if (answer == -1) {
+        return Report(kMsgElementInfoNotRead22);
+    }
+    side = PlaneASideFromAnswer(theta, answer);
+    return true;
+}
+
+// The pieces of the picked line that stay beside the shoulder; element 0 when
+// the shoulder takes the whole line.
+struct EndPieces {
+    ZedId tail = 0;
+    ZedFigure tailRecord{};
+    ZedId head = 0;
+    ZedFigure headRecord{};
+};
+
+// Centre and inset placement: the outline opens at P2; its head element is the
+// piece P2→E and its tail the rest of the line, shortened to end at P1.
+bool OpenAtBase(const PickedLine& line, const ShoulderCorners& corners, EndPieces& ends) {
+    const ZedId instance = line.ref.instance;
+    if (!DivideOutline(instance, line.segment, corners.p2, kMsgOutlineNotDivided1)) {
+        return false;
+    }
+    const ZedFigRef head{instance, ZedSgmGetHeadElementId(line.segment)};
+    if (!ReadFoundFigure(head, ends.headRecord, kMsgElementInfoNotRead2)) {
+        return false;
+    }
+    const ZedFigRef tail{instance, ZedSgmGetTailElementId(line.segment)};
+    if (!ReadFoundFigure(tail, ends.tailRecord, kMsgElementInfoNotRead2)) {
+        return false;
+    }
+    SetLineStart(ends.headRecord, corners.p2);
+    if (!AmendFigure(head, ends.headRecord, kMsgLineNotAmended3)) {
+        return false;
+    }
+    SetLineEnd(ends.tailRecord, corners.p1);
+    if (!AmendFigure(tail, ends.tailRecord, kMsgLineNotAmended4)) {
+        return false;
+    }
+    ends.head = head.id;
+    ends.tail = tail.id;
+    return true;
+}
+
+// A filleted or chamfered corner beside a line that goes whole becomes a plain
+// arc or line first. A corner that stays is only worth a notice.
+void FreeCorner(const PickedLine& line, Neighbour which, int kind) {
+    const bool previous = which == Neighbour::Previous;
+    const ZedChar* notice = nullptr;
+    if (kind == ZED_FIG_FILLET) {
+        notice = previous ? kMsgFilletNotChanged11 : kMsgFilletNotChanged12;
+    } else if (kind == ZED_FIG_CHAMFER) {
+        notice = previous ? kMsgChamferNotChanged11 : kMsgChamferNotChanged12;
+    } else {
+        return;
+    }
+    const ZedId corner = WrappedNeighbour(line.ref.id, line.segment, which);
+    if (corner == -1 || ZedFigChangeCorner(corner) == -1) {
+        ZedMsgPutMessage(notice);
+    }
+}
+
+// Full-line placement: the picked line goes, in two halves, and the outline is
+// left open from E round to S.
+bool RemoveWholeLine(const PickedLine& line, ZedPoint m) {
+    FreeCorner(line, Neighbour::Previous, line.previous.kind);
+    FreeCorner(line, Neighbour::Next, line.next.kind);
+    if (!DivideOutline(line.ref.instance, line.segment, m, kMsgOutlineNotDivided11)) {
+        return false;
+    }
+    return DeleteFoundElement(ZedSgmGetHeadElementId(line.segment), kMsgElementNotDeleted11) &&
+           DeleteFoundElement(ZedSgmGetTailElementId(line.segment), kMsgElementNotDeleted12);
+}
+
+struct ShoulderSides {
+    ZedId first = -1;
+    ZedId inner = -1;
+    ZedId second = -1;
+};
+
+// The three sides as a chain of their own, joined into the opened outline,
+// which is closed again.
+bool SpliceSides(const PickedLine& line, const ShoulderCorners& c, bool fullLine, ShoulderSides& sides) {
+    const std::vector<ZedFigure> figures{MakeLine(c.p1, c.q1), MakeLine(c.q1, c.q2), MakeLine(c.q2, c.p2)};
+    const ChainMessages chainMessages =
+        fullLine ? ChainMessages{kMsgElementNotCreated11, {kMsgElementNotInserted11, kMsgElementNotInserted12}}
+                 : ChainMessages{kMsgElementNotCreated1, {kMsgElementNotInserted1, kMsgElementNotInserted2}};
+    const JoinMessages joinMessages =
+        fullLine ? JoinMessages{kMsgLayerNotChanged12, kMsgOutlineNotJoined12, kMsgOutlineNotClosed12}
+                 : JoinMessages{kMsgLayerNotChanged, kMsgOutlineNotJoined, kMsgOutlineNotClosed};
+    std::vector<ZedId> ids;
+    ZedId chain = -1;
+    if (!BuildChain(line.ref.instance, figures, line.attributes, chainMessages, ids, chain)) {
+        return false;
+    }
+    if (!JoinAndClose(line.segment, chain, line.layer, joinMessages)) {
+        return false;
+    }
+    sides = ShoulderSides{ids[0], ids[1], ids[2]};
+    return true;
+}
+
+bool DrawCutLine(const PickedLine& line, const ShoulderCorners& c) {
+    const ShoulderSettingsRecord& s = ShoulderSettings;
+    if (s.PA_IsLineDraw == 0) {
+        return true;
+    }
+    // Either the picked line's colour, solid, or the pattern's own colour and
+    // line type.
+    const bool own = s.PA_LineValue != 0;
+    return CreateCutLine(c.p1, c.p2, line.layer, own ? s.PA_Color : line.colour, own ? s.PA_LType : 0);
+}
+
+bool MakeHole(const PickedLine& line, ZedPoint m, const ShoulderCorners& c) {
+    if (ShoulderSettings.PA_IsHoleDraw == 0) {
+        return true;
+    }
+    const double clearance = PlaneAHoleClearance();
+#if LEDGEWRIGHT_SHAPED_HOLES
+    if (ShoulderSettings.PA_Hole != 0) {
+        return CreateShapedHole(line.segment, c.p1, c.p2, Distance(c.p1, c.q1) + clearance, kPlaneAKeyword);
+    }
+#endif
+    return CreateMcHole(line.segment, m, PlaneAHoleRadius(m, c.q1, clearance), kPlaneAKeyword);
+}
+
+// The depth dimension (slot 7) and the width dimension (slot 6), each in a
+// dimension segment of its own. A segment the host refuses ends the build
+// without a message of its own.
+bool MakeDimensions(ZedId instance, const ShoulderCorners& c, const EndPieces& ends, const ShoulderSides& sides,
+                    bool flipped) {
+    const double offset = PlaneADimensionOffset(flipped);
+    ZedId segment = ZedSgmCreateSegment(ZED_SGM_DIMENSION, 0);
+    if (segment == -1 || !CreateLengthDimension(DimensionAnchor{c.p1, {instance, ends.tail}},
+                                                DimensionAnchor{c.q1, {instance, sides.inner}}, offset,
+                                                kSlotFirstDimension, segment)) {
+        return false;
+    }
+    segment = ZedSgmCreateSegment(ZED_SGM_DIMENSION, 0);
+    return segment != -1 && CreateLengthDimension(DimensionAnchor{c.q1, {instance, sides.first}},
+                                                  DimensionAnchor{c.q2, {instance, sides.second}}, offset,
+                                                  kSlotSecondDimension, segment);
+}
+
+bool MakeNotes(ZedPoint m, const ShoulderCorners& c) {
+    if (ShoulderSettings.PA_IsHoleDraw == 0) {
+        return true;
+    }
+    const double clearance = PlaneAHoleClearance();
+    const NotePoints side = PlaneASideNotePoints(m, c.q1, clearance);
+    const NotePoints depth = PlaneADepthNotePoints(m, c.q1, clearance);
+    return CreateSideNote(side.anchor, side.text, TemporaryElements()[kSlotSideNote], kPlaneAKeyword) &&
+           CreateDepthNote(depth.anchor, depth.text, TemporaryElements()[kSlotDepthNote]);
+}
+
+void RememberShoulder(ZedId instance, const ShoulderCorners& c, const EndPieces& ends, const ShoulderSides& sides) {
+    if (ends.tail == 0) {
+        RememberNoEndPieces(instance, c);
+    } else {
+        RememberPiece(Shoulder().tail, instance, ends.tail, ends.tailRecord);
+        RememberPiece(Shoulder().head, instance, ends.head, ends.headRecord);
+    }
+    RememberSides(instance, sides.first, sides.inner, sides.second, c);
+}
+
+}  // namespace
+
+bool BuildPlaneA(ZedId element, ZedId segment, ZedId instance) {
+    ForgetShoulder();
+
+    PickedLine line;
+    line.ref = ZedFigRef{instance, element};
+    line.segment = segment;
+    if (!ReadPickedElement(line) || !ReadOutlineRecords(line) || !ReadAttributes(line)) {
+        return false;
+    }
+    OutlineList outline;
+    if (!ReadOutlineList(instance, segment, outline)) {
+        return Report(kMsgElementInfoNotRead22);
+    }
+
+    const PlaneASizes sizes = PlaneASizesFromSettings();
+    const PlacementChoice choice = ChoosePlaneAPlacement(Distance(line.s, line.e), sizes);
+    if (choice.refused) {
+        return Report(sizes.useWidthValue ? kMsgSpacingTooLarge21 : kMsgSpacingTooLarge22);
+    }
+    const PlaneABase base = PlaneABasePoints(choice.placement, line.s, line.e, sizes);
+    PlaneASide side;
+    if (!FindSide(line, outline, base.m, side)) {
+        return false;
+    }
+    const ShoulderCorners corners = PlaneACorners(base, side.normal, sizes.protrusion);
+
+    const bool fullLine = choice.placement == PlaneAPlacement::FullLine;
+    EndPieces ends;
+    if (!(fullLine ? RemoveWholeLine(line, base.m) : OpenAtBase(line, corners, ends))) {
+        return false;
+    }
+    ShoulderSides sides;
+    if (!SpliceSides(line, corners, fullLine, sides)) {
+        return false;
+    }
+    if (!DrawCutLine(line, corners) || !MakeHole(line, base.m, corners) ||
+        !MakeDimensions(instance, corners, ends, sides, side.flipped) || !MakeNotes(base.m, corners)) {
+        return false;
+    }
+
+    RememberShoulder(instance, corners, ends, sides);
+    const ZedId shoulderSegment = ZedElmGetSegment(sides.first);
+    if (shoulderSegment != -1) {
+        ShoulderTag(shoulderSegment);
+    }
+    return true;
+}

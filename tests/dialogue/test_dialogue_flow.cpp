@@ -1,0 +1,339 @@
+// The pick-and-edit dialogue of plan pattern A, driven through the emulated
+// host as the user drives it: the keyword, the line pick, the dimension pick,
+// the value entry, the drilling-side toggle and the depth entry; each state's
+// mask, filter and prompt, every message of the failure table, and what the
+// end of the command takes away.
+#include <gtest/gtest.h>
+
+#include "command/line_pick.h"
+#include "command/temporary_elements.h"
+#include "holes/hole_state.h"
+#include "tests/planea/planea_fixture.h"
+
+namespace {
+
+using plate::Dist;
+using plate::Pt;
+
+const char* const kLinePrompt = "<평면도-타입A>턱걸이를 작성할 라인선택 :";
+const char* const kDimensionPrompt = "수치변경하실 치수지시 :";
+const char* const kValuePrompt = "변경수치 입력 :";
+
+class DialogueTest : public PlaneATest {
+protected:
+    void SetUp() override {
+        PlaneATest::SetUp();
+        // The settings the dispatcher loads: width 20, protrusion 5, a cut line.
+        Store("mMainWidth", "20.0");
+        Store("mMainProtrude", "5.0");
+        Store("mMainHeight", "2.0");
+        Store("PA_IsLineDraw", "1");
+        plate_ = AddPlate(plate::Rectangle(), false);
+        bottom_ = plate::LineBetween(plate_, Pt(0, 0), Pt(100, 0));
+        ASSERT_TRUE(emu::StartCommand());
+    }
+
+    void TearDown() override {
+        EXPECT_TRUE(emu::ProtocolErrors().empty());
+        PlaneATest::TearDown();
+    }
+
+    // Types the keyword and picks the plate's bottom edge.
+    void BuildShoulder() {
+        ASSERT_TRUE(emu::Type("PlaneA"));
+        ASSERT_TRUE(emu::PickElement(bottom_));
+        ASSERT_EQ(emu::CurrentPrompt(), kDimensionPrompt);
+        emu::ClearMessages();
+    }
+
+    // Nothing on the error line and no message box (prompts aside).
+    static bool NothingReported() {
+        return TextsOn(emu::Channel::Error).empty() && TextsOn(emu::Channel::MessageBox).empty();
+    }
+
+    static ZedId Slot(int slot) { return TemporaryElements()[slot].id; }
+
+    static double DepthShown() {
+        return Dist(Dimension(kSlotFirstDimension).first, Dimension(kSlotFirstDimension).second);
+    }
+    static double WidthShown() {
+        return Dist(Dimension(kSlotSecondDimension).first, Dimension(kSlotSecondDimension).second);
+    }
+
+    ZedId plate_ = -1;
+    ZedId bottom_ = -1;
+};
+
+TEST_F(DialogueTest, TheKeywordInAnyCaseLeadsToTheLinePick) {
+    for (const char* typed : {"PlaneA", "planea", "PLANEA", "pLaNeA"}) {
+        SetUp();
+        ASSERT_TRUE(emu::Type(typed));
+        EXPECT_EQ(emu::CurrentPrompt(), kLinePrompt) << typed;
+        EXPECT_EQ(emu::EventMask(), ZED_MASK_KEYIN | ZED_MASK_ELEMENT_PICK) << typed;
+        EXPECT_EQ(emu::PickFilter(), (std::vector<int32_t>{2, 1, 0, 0, 0})) << typed;
+        TearDown();
+    }
+}
+
+TEST_F(DialogueTest, APickedLineBuildsTheShoulderAndLeadsToTheDimensionPick) {
+    Picks().editMode = kEditSideNote;
+    ASSERT_TRUE(emu::Type("PlaneA"));
+    ASSERT_TRUE(emu::PickElement(bottom_));
+    EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt);
+    EXPECT_EQ(emu::EventMask(), ZED_MASK_ELEMENT_PICK);
+    EXPECT_EQ(emu::PickFilter(), (std::vector<int32_t>{12, 0, 1, 8, 0}));
+    const LinePick& pick = Picks().linePick;
+    EXPECT_EQ(pick.element, bottom_);
+    EXPECT_EQ(pick.segment, plate_);
+    EXPECT_EQ(pick.instance, 0);
+    EXPECT_EQ(pick.detail, 1);
+    EXPECT_EQ(Picks().editMode, kEditNone);
+    EXPECT_NEAR(DepthShown(), 5.0, 1e-9);
+    EXPECT_NEAR(WidthShown(), 20.0, 1e-9);
+    for (int slot : {kSlotFirstDimension, kSlotSecondDimension, kSlotSideNote, kSlotDepthNote}) {
+        EXPECT_GT(Slot(slot), 0) << slot;
+    }
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+    // Text is not taken while a dimension is awaited.
+    EXPECT_FALSE(emu::Type("PlaneA"));
+}
+
+TEST_F(DialogueTest, AKeywordOrALayerAtTheLinePickIsDispatched) {
+    ASSERT_TRUE(emu::Type("PlaneA"));
+    ASSERT_TRUE(emu::Type("planea"));
+    EXPECT_EQ(emu::CurrentPrompt(), kLinePrompt);
+    ASSERT_TRUE(emu::Type("50"));
+    EXPECT_TRUE(emu::CommandActive());
+    EXPECT_EQ(ZedLyrGetDetection(kPlateLayer), 1);
+    EXPECT_EQ(ZedLyrGetDetection(0), 0);
+    // A pick still builds on the one pickable layer, and the layers come back.
+    ASSERT_TRUE(emu::PickElement(bottom_));
+    EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt);
+    EXPECT_EQ(ZedLyrGetDetection(0), 1);
+    EXPECT_EQ(ZedLyrGetDetection(kHoleLayer), 1);
+}
+
+TEST_F(DialogueTest, TheListedLayersArePutBackAfterASuccessfulPick) {
+    Store("mMainIsLayer", "1");
+    Store("mMainLayer", "50");
+    ASSERT_TRUE(emu::Type("PlaneA"));
+    EXPECT_EQ(ZedLyrGetDetection(kHoleLayer), 0);
+    EXPECT_EQ(ZedLyrGetDetection(kPlateLayer), 1);
+    ASSERT_TRUE(emu::PickElement(bottom_));
+    EXPECT_EQ(ZedLyrGetDetection(kHoleLayer), 1);
+    EXPECT_EQ(ZedLyrGetDetection(0), 1);
+}
+
+TEST_F(DialogueTest, AnOpenOutlineEndsTheCommandWithItsMessage) {
+    const ZedId open = emu::AddOutline(kPlateLayer, {emu::Line(0, 200, 50, 200), emu::Line(50, 200, 50, 250)}, false);
+    ASSERT_TRUE(emu::Type("PlaneA"));
+    ASSERT_TRUE(emu::PickElement(emu::Chain(open).front()));
+    EXPECT_FALSE(emu::CommandActive());
+    EXPECT_EQ(Errors(), std::vector<std::string>{"닫힌 연결선 형상을 선택하셔야 합니다."});
+    EXPECT_EQ(emu::Chain(open).size(), 2u);
+}
+
+TEST_F(DialogueTest, ABuildThatFailsEndsTheCommandWithTheBuildersMessage) {
+    Store("PA_WidthValueDistance", "40.0");
+    const ZedId narrow = AddPlate({Pt(200, 0), Pt(209, 0), Pt(209, 50), Pt(200, 50)}, false);
+    ASSERT_TRUE(emu::Type("PlaneA"));
+    ASSERT_TRUE(emu::PickElement(plate::LineBetween(narrow, Pt(200, 0), Pt(209, 0))));
+    EXPECT_FALSE(emu::CommandActive());
+    EXPECT_EQ(Errors(), std::vector<std::string>{"이격폭이 너무 큽니다.(21)"});
+}
+
+TEST_F(DialogueTest, APickOnNothingAsksAgainInAMessageBox) {
+    BuildShoulder();
+    ASSERT_TRUE(emu::PickAt(500, 500));
+    EXPECT_EQ(TextsOn(emu::Channel::MessageBox), std::vector<std::string>{"임시작성된 치수를 선택하셔야 합니다."});
+    EXPECT_TRUE(emu::CommandActive());
+    EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt);
+}
+
+TEST_F(DialogueTest, ATypedWidthReshapesTheShoulderAndReturnsToTheDimensionPick) {
+    BuildShoulder();
+    const ZedId width = Slot(kSlotSecondDimension);
+    ASSERT_TRUE(emu::PickElement(width));
+    EXPECT_EQ(emu::CurrentPrompt(), kValuePrompt);
+    EXPECT_EQ(emu::EventMask(), ZED_MASK_KEYIN);
+    EXPECT_EQ(Picks().editMode, kEditSecond);
+    EXPECT_EQ(emu::Blinking().id, width);
+    EXPECT_EQ(emu::Blinking().instance, 0);
+
+    ASSERT_TRUE(emu::Type("8"));
+    EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt);
+    EXPECT_EQ(emu::Blinking().id, -1);
+    EXPECT_NEAR(WidthShown(), 8.0, 1e-9);
+    EXPECT_GT(plate::LineFromTo(plate_, Pt(46, -5), Pt(54, -5)), 0);
+    EXPECT_TRUE(NothingReported());
+}
+
+TEST_F(DialogueTest, ATypedDepthReadsTheLeadingNumber) {
+    BuildShoulder();
+    ASSERT_TRUE(emu::PickElement(Slot(kSlotFirstDimension)));
+    EXPECT_EQ(Picks().editMode, kEditFirst);
+    ASSERT_TRUE(emu::Type("1.2.3"));
+    EXPECT_NEAR(DepthShown(), 1.2, 1e-12);
+    EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt);
+}
+
+TEST_F(DialogueTest, TextThatIsNoNumberIsRefusedAndAskedForAgain) {
+    BuildShoulder();
+    ASSERT_TRUE(emu::PickElement(Slot(kSlotFirstDimension)));
+    for (const char* typed : {"1e3", "2-1", " ", "abc"}) {
+        ASSERT_TRUE(emu::Type(typed));
+        EXPECT_EQ(emu::CurrentPrompt(), kValuePrompt) << typed;
+        EXPECT_TRUE(emu::CommandActive()) << typed;
+    }
+    EXPECT_EQ(Errors(), std::vector<std::string>(4, "숫자를 입력하셔야 합니다."));
+    // The blink went with the first typed text.
+    EXPECT_EQ(emu::Blinking().id, -1);
+    EXPECT_NEAR(DepthShown(), 5.0, 1e-9);
+    ASSERT_TRUE(emu::Type("+2"));
+    EXPECT_NEAR(DepthShown(), 2.0, 1e-9);
+}
+
+TEST_F(DialogueTest, ARebuildThatFailsStaysInTheValueEntry) {
+    BuildShoulder();
+    ASSERT_TRUE(emu::PickElement(Slot(kSlotFirstDimension)));
+    // An empty text reads as 0: a depth the host cannot draw.
+    ASSERT_TRUE(emu::Type(""));
+    EXPECT_EQ(Errors(), std::vector<std::string>{"직선요소를 수정할 수 없습니다.(11)"});
+    EXPECT_EQ(emu::CurrentPrompt(), kValuePrompt);
+    ASSERT_TRUE(emu::Type("6"));
+    EXPECT_NEAR(DepthShown(), 6.0, 1e-9);
+    EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt);
+}
+
+TEST_F(DialogueTest, ADimensionOfAnotherKindChangesNothingAndAsksAgain) {
+    BuildShoulder();
+    ASSERT_TRUE(emu::PickElement(Slot(kSlotFirstDimension)));
+    // The picked temporary turns out to be a radius dimension.
+    const ZedId arcs = emu::AddOutline(kPlateLayer, {emu::Arc(300, 0, 310, 0, 300, 10, ZED_ARC_CCW)}, false);
+    const ZedId dimensions = emu::AddSegment(ZED_SGM_DIMENSION, kPlateLayer);
+    ZedRadiusDim radius{};
+    radius.flag4 = 1;
+    radius.arcElement = emu::Chain(arcs).front();
+    radius.textPoint = Pt(320, 20);
+    const ZedId radiusDimension = ZedDimCreateRadius(dimensions, &radius);
+    ASSERT_GT(radiusDimension, 0);
+    Picks().pickedTemporary.id = radiusDimension;
+    const std::string before = emu::Dump();
+    ASSERT_TRUE(emu::Type("9"));
+    EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt);
+    EXPECT_EQ(emu::Dump(), before);
+    EXPECT_TRUE(NothingReported());
+}
+
+TEST_F(DialogueTest, ADimensionThatCannotBeReadBackEndsTheCommand) {
+    BuildShoulder();
+    ASSERT_TRUE(emu::PickElement(Slot(kSlotSecondDimension)));
+    emu::FailCall("ZedDimGetDimension", 1);
+    ASSERT_TRUE(emu::Type("8"));
+    EXPECT_FALSE(emu::CommandActive());
+    EXPECT_EQ(Errors(), std::vector<std::string>{"치수정보를 확인할 수 없습니다."});
+}
+
+TEST_F(DialogueTest, TheDrillingSideNoteTurnsTheHoleOverAndBack) {
+    BuildShoulder();
+    const ZedId note = Slot(kSlotSideNote);
+    ASSERT_TRUE(emu::PickElement(note));
+    EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt);
+    EXPECT_EQ(Picks().editMode, kEditSideNote);
+    EXPECT_EQ(ShoulderSettings.PA_HoleDir, 1);
+    EXPECT_EQ(emu::NoteText(note), "하면");
+    EXPECT_EQ(CurrentHoleShape().fromBelow, 1);
+    EXPECT_EQ(CurrentHoleShape().sideCode, 7);
+    // The store keeps the value the pattern was loaded with.
+    EXPECT_EQ(Stored("PA_HoleDir"), "0");
+
+    ASSERT_TRUE(emu::PickElement(note));
+    EXPECT_EQ(ShoulderSettings.PA_HoleDir, 0);
+    EXPECT_EQ(emu::NoteText(note), "상면");
+    EXPECT_EQ(CurrentHoleShape().fromBelow, 0);
+    EXPECT_EQ(CurrentHoleShape().sideCode, 0);
+    EXPECT_EQ(emu::HoleIds().size(), 1u);
+    EXPECT_TRUE(NothingReported());
+}
+
+TEST_F(DialogueTest, TheDepthNoteTakesANewHoleDepth) {
+    BuildShoulder();
+    const ZedId note = Slot(kSlotDepthNote);
+    ASSERT_TRUE(emu::PickElement(note));
+    EXPECT_EQ(emu::CurrentPrompt(), kValuePrompt);
+    EXPECT_EQ(Picks().editMode, kEditDepthNote);
+    EXPECT_EQ(emu::Blinking().id, note);
+    ASSERT_TRUE(emu::Type("x"));
+    EXPECT_EQ(Errors(), std::vector<std::string>{"숫자를 입력하셔야 합니다."});
+    ASSERT_TRUE(emu::Type("3.5"));
+    EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt);
+    EXPECT_DOUBLE_EQ(CurrentHoleShape().depth, 3.5);
+    EXPECT_EQ(emu::NoteText(note), "깊이:3.5");
+}
+
+TEST_F(DialogueTest, AHoleThatCannotTakeTheDepthEndsTheCommand) {
+    BuildShoulder();
+    ASSERT_TRUE(emu::PickElement(Slot(kSlotDepthNote)));
+    emu::FailCall("ZedHolGetHoleData", 1);
+    ASSERT_TRUE(emu::Type("4"));
+    EXPECT_FALSE(emu::CommandActive());
+    const std::vector<std::string> boxes = TextsOn(emu::Channel::MessageBox);
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.back(), "구멍의 깊이를 수정할 수 없습니다.(A-1)");
+}
+
+TEST_F(DialogueTest, ADepthNoteThatCannotBeChangedEndsTheCommand) {
+    BuildShoulder();
+    ASSERT_TRUE(emu::PickElement(Slot(kSlotDepthNote)));
+    emu::FailCall("ZedCmtAmendComment", 1);
+    ASSERT_TRUE(emu::Type("4"));
+    EXPECT_FALSE(emu::CommandActive());
+    const std::vector<std::string> boxes = TextsOn(emu::Channel::MessageBox);
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.back(), "구멍의 깊이를 수정할 수 없습니다.(A-2)");
+}
+
+TEST_F(DialogueTest, TheEndOfTheCommandTakesEveryTemporaryAwayAndKeepsTheShoulder) {
+    BuildShoulder();
+    ASSERT_TRUE(emu::PickElement(Slot(kSlotSecondDimension)));
+    ASSERT_TRUE(emu::Type("12"));
+    std::vector<ZedId> temporaries;
+    for (int slot : {kSlotFirstDimension, kSlotSecondDimension, kSlotSideNote, kSlotDepthNote}) {
+        temporaries.push_back(Slot(slot));
+    }
+    emu::EndCommand();
+    EXPECT_FALSE(emu::CommandActive());
+    for (ZedId id : temporaries) {
+        EXPECT_FALSE(emu::ElementExists(id)) << id;
+    }
+    for (int slot = 1; slot <= kTemporarySlotCount; ++slot) {
+        EXPECT_EQ(Slot(slot), 0) << slot;
+    }
+    // The shoulder, its cut line and its hole stay.
+    EXPECT_EQ(emu::Chain(plate_).size(), 8u);
+    EXPECT_EQ(emu::HoleIds().size(), 1u);
+    EXPECT_TRUE(emu::SegmentExists(Shoulder().cutLineSegment));
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+}
+
+TEST_F(DialogueTest, TheEndOfTheCommandIsAnsweredInEveryState) {
+    // Line pick, dimension pick, value entry and depth entry.
+    for (int state = 0; state < 4; ++state) {
+        SetUp();
+        ASSERT_TRUE(emu::Type("PlaneA"));
+        if (state > 0) {
+            ASSERT_TRUE(emu::PickElement(bottom_));
+        }
+        if (state == 2) {
+            ASSERT_TRUE(emu::PickElement(Slot(kSlotFirstDimension)));
+        } else if (state == 3) {
+            ASSERT_TRUE(emu::PickElement(Slot(kSlotDepthNote)));
+        }
+        emu::EndCommand();
+        EXPECT_FALSE(emu::CommandActive()) << state;
+        EXPECT_TRUE(emu::ProtocolErrors().empty()) << state;
+        TearDown();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,152 @@
+// The operations of plan pattern A that the fault-injection tests run again
+// and again, each from a freshly laid-out drawing, with the host's N-th call
+// failed: builds (centre placement with cut line, MC hole and notes; full-line
+// placement between a chamfer and a fillet; a shaped hole) and rebuilds of a
+// centre shoulder (depth, narrower width, whole-line width, and a narrower
+// width on a whole-line shoulder).
+#ifndef LEDGEWRIGHT_TESTS_PLANEA_FAULT_SCENARIOS_H
+#define LEDGEWRIGHT_TESTS_PLANEA_FAULT_SCENARIOS_H
+
+#include <string>
+#include <vector>
+
+#include "tests/planea/planea_fixture.h"
+
+enum class FaultOp {
+    BuildCentre,
+    BuildFullLine,
+    BuildShapedHole,
+    RebuildDepth,
+    RebuildNarrower,
+    RebuildWholeLine,
+    RebuildGiveLineBack,
+};
+
+inline const char* FaultOpName(FaultOp op) {
+    switch (op) {
+        case FaultOp::BuildCentre: return "BuildCentre";
+        case FaultOp::BuildFullLine: return "BuildFullLine";
+        case FaultOp::BuildShapedHole: return "BuildShapedHole";
+        case FaultOp::RebuildDepth: return "RebuildDepth";
+        case FaultOp::RebuildNarrower: return "RebuildNarrower";
+        case FaultOp::RebuildWholeLine: return "RebuildWholeLine";
+        case FaultOp::RebuildGiveLineBack: return "RebuildGiveLineBack";
+    }
+    return "?";
+}
+
+// What one run with a failed call left behind.
+struct FaultOutcome {
+    bool done = false;
+    int injected = 0;              // calls failed by injection (0: the run ended before call n)
+    std::string failedCall;        // the name of call n
+    std::vector<std::string> reports;  // error line and message boxes, in order
+    std::vector<std::string> notices;  // plain messages
+    std::vector<emu::Change> journal;
+    std::vector<std::string> calls;
+    std::vector<std::string> protocolErrors;
+    int liveHoleData = 0;
+    bool outlineClosed = false;
+    std::string integrity;
+};
+
+class PlaneAFaultTest : public PlaneATest {
+protected:
+    // A new drawing with the operation's plate and, for a rebuild, the
+    // shoulder it works on; the call log, journal and messages start empty.
+    void Prepare(FaultOp op) {
+        SetUp();
+        switch (op) {
+            case FaultOp::BuildFullLine: {
+                ShoulderSettings.PA_WidthValueDistance = 0.0;
+                outline_ = AddPlate({plate::Pt(0, 0), plate::Pt(20, 0), plate::Pt(20, 50), plate::Pt(0, 50)}, false);
+                const ZedId bottom = plate::LineBetween(outline_, plate::Pt(0, 0), plate::Pt(20, 0));
+                const ZedId left = plate::LineBetween(outline_, plate::Pt(0, 50), plate::Pt(0, 0));
+                ASSERT_GT(emu::AddFillet(bottom, 3.0), 0);
+                ASSERT_GT(emu::AddChamfer(left, 2.0), 0);
+                from_ = plate::Pt(2, 0);
+                to_ = plate::Pt(17, 0);
+                break;
+            }
+            case FaultOp::BuildShapedHole:
+                ShoulderSettings.PA_Hole = 1;
+                [[fallthrough]];
+            default:
+                outline_ = AddPlate(plate::Rectangle(), false);
+                from_ = plate::Pt(0, 0);
+                to_ = plate::Pt(100, 0);
+                break;
+        }
+        if (op >= FaultOp::RebuildDepth) {
+            ASSERT_TRUE(BuildOn(outline_, from_, to_));
+        }
+        if (op == FaultOp::RebuildGiveLineBack) {
+            ASSERT_TRUE(Rebuild(kEditSecond, 100.0));
+        }
+        emu::ClearMessages();
+        emu::ResetCallLog();
+    }
+
+    bool Run(FaultOp op) {
+        switch (op) {
+            case FaultOp::BuildCentre:
+            case FaultOp::BuildFullLine:
+            case FaultOp::BuildShapedHole:
+                return BuildPlaneA(picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
+            case FaultOp::RebuildDepth:
+                return Rebuild(kEditFirst, 8.0);
+            case FaultOp::RebuildNarrower:
+                return Rebuild(kEditSecond, 10.0);
+            case FaultOp::RebuildWholeLine:
+                return Rebuild(kEditSecond, 100.0);
+            case FaultOp::RebuildGiveLineBack:
+                return Rebuild(kEditSecond, 30.0);
+        }
+        return false;
+    }
+
+    // Runs the operation with the n-th host call (from 1) failed; n = 0 runs
+    // it clean.
+    FaultOutcome RunWithFault(FaultOp op, int n) {
+        Prepare(op);
+        if (n > 0) {
+            emu::FailNthCall(n);
+        }
+        FaultOutcome outcome;
+        outcome.done = Run(op);
+        outcome.injected = emu::InjectedFailures();
+        emu::ClearFaults();
+        outcome.calls = emu::CallLog();
+        if (n > 0 && static_cast<size_t>(n) <= outcome.calls.size()) {
+            outcome.failedCall = outcome.calls[static_cast<size_t>(n - 1)];
+        }
+        for (const emu::Message& message : emu::Messages()) {
+            (message.channel == emu::Channel::Prompt ? outcome.notices : outcome.reports).push_back(message.text);
+        }
+        outcome.journal = emu::Journal();
+        outcome.protocolErrors = emu::ProtocolErrors();
+        outcome.liveHoleData = emu::LiveHoleData();
+        outcome.outlineClosed = emu::SegmentClosed(outline_);
+        outcome.integrity = emu::CheckIntegrity(outline_);
+        return outcome;
+    }
+
+    // The position (from 1) of the k-th call of the name in a call log, 0 when
+    // there is none.
+    static int NthCallOf(const std::vector<std::string>& calls, const std::string& name, int k) {
+        int seen = 0;
+        for (size_t i = 0; i < calls.size(); ++i) {
+            if (calls[i] == name && ++seen == k) {
+                return static_cast<int>(i) + 1;
+            }
+        }
+        return 0;
+    }
+
+    ZedId outline_ = -1;
+    ZedId picked_ = -1;
+    ZedPoint from_{};
+    ZedPoint to_{};
+};
+
+#endif  // LEDGEWRIGHT_TESTS_PLANEA_FAULT_SCENARIOS_H

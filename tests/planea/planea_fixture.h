@@ -1,0 +1,108 @@
+// The fixture of the plan-pattern-A tests: a fresh emulated host with the
+// plates' layer and the hole layer, the hole masters of the build folder, the
+// pattern's settings set in the record as the loaders would, and shortcuts to
+// build on a plate's line and to read what the build left.
+#ifndef LEDGEWRIGHT_TESTS_PLANEA_PLANEA_FIXTURE_H
+#define LEDGEWRIGHT_TESTS_PLANEA_PLANEA_FIXTURE_H
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "command/line_pick.h"
+#include "command/temporary_elements.h"
+#include "emuhost/emu_api.h"
+#include "geometry/plane_a.h"
+#include "geometry/shoulder_memory.h"
+#include "holes/hole_state.h"
+#include "settings/shoulder_settings.h"
+#include "tests/planea/plate_drawing.h"
+#include "tests/support/plugin_test.h"
+
+class PlaneATest : public PluginTest {
+protected:
+    static constexpr int kPlateLayer = 50;
+    static constexpr int kHoleLayer = 3;
+
+    void SetUp() override {
+        PluginTest::SetUp();
+        ResetHoleState();
+        emu::AddLayer(0);
+        emu::AddLayer(kHoleLayer);
+        emu::AddLayer(kPlateLayer);
+        emu::SetCurrentLayer(0);
+        // Registration works out the installation folder that holds zed_ap/.
+        Register();
+        UseDefaultSettings();
+    }
+
+    void TearDown() override {
+        ResetHoleState();
+        ResetShoulderMemory();
+        PluginTest::TearDown();
+    }
+
+    // Width 20, protrusion 5, height 2; short lines up to 10 inset by 0.5; an
+    // MC hole with clearance 0.5 on layer 3; a cut line in the picked line's
+    // colour.
+    static void UseDefaultSettings() {
+        ShoulderSettingsRecord& s = ShoulderSettings;
+        s.mMainProtrude = 5.0;
+        s.mMainWidth = 20.0;
+        s.mMainHeight = 2.0;
+        s.PA_IsWidthValue = 1;
+        s.PA_WidthValue = 10.0;
+        s.PA_WidthValueDistance = 0.5;
+        s.PA_IsHoleDraw = 1;
+        s.PA_Hole = 0;
+        s.PA_HoleLayer = ZED_TEXT("3");
+        s.PA_HoleDir = 0;
+        s.PA_HoleWidth = ZED_TEXT("0.5");
+        s.PA_IsLineDraw = 1;
+        s.PA_LineValue = 0;
+        s.PA_Color = 4;
+        s.PA_LType = 2;
+    }
+
+    ZedId AddPlate(const std::vector<ZedPoint>& ccw, bool clockwise) {
+        const ZedId segment = plate::AddPolygon(kPlateLayer, ccw, clockwise);
+        EXPECT_GT(segment, 0);
+        return segment;
+    }
+
+    // Builds on the plate's line between a and b, as a pick on it would.
+    static bool BuildOn(ZedId segment, ZedPoint a, ZedPoint b) {
+        const ZedId line = plate::LineBetween(segment, a, b);
+        EXPECT_GT(line, 0) << "no line between the points";
+        return BuildPlaneA(line, segment, 0);
+    }
+
+    static bool Rebuild(int editMode, double value) {
+        Picks().editMode = editMode;
+        return RebuildPlaneA(value);
+    }
+
+    static ZedLengthDim Dimension(int slot) {
+        ZedDimRecord record{};
+        EXPECT_TRUE(emu::DimensionOf(TemporaryElements()[slot].id, &record)) << "slot " << slot;
+        return record.length;
+    }
+
+    // The arrow and text points of a note.
+    static ZedLeader Note(int slot) {
+        ZedLeader leader{};
+        EXPECT_NE(ZedCmtGetComment(TemporaryElements()[slot].id, &leader), -1) << "slot " << slot;
+        return leader;
+    }
+
+    static ZedHoleShape CurrentHoleShape() {
+        ZedHoleShape shape{};
+        EXPECT_TRUE(emu::HoleShapeOf(Holes().currentHole, &shape));
+        return shape;
+    }
+
+    static std::vector<std::string> Errors() { return TextsOn(emu::Channel::Error); }
+};
+
+#endif  // LEDGEWRIGHT_TESTS_PLANEA_PLANEA_FIXTURE_H

@@ -1,0 +1,60 @@
+// A plan-pattern-A shoulder removed again with Delete mode, through the
+// command as the user does it: the outline is what it was before the build
+// (the picked line one line again, the same geometry, closed), and the cut
+// line, hole, dimensions and notes are gone.
+#include <gtest/gtest.h>
+
+#include "tests/planea/planea_fixture.h"
+
+namespace {
+
+using plate::Pt;
+
+struct RoundTrip {
+    const char* name;
+    std::vector<ZedPoint> polygon;
+    bool clockwise;
+    ZedPoint a;
+    ZedPoint b;
+    bool reshape;  // a depth and a width change before the Delete
+};
+
+class PlaneADeleteTest : public PlaneATest, public ::testing::WithParamInterface<RoundTrip> {};
+
+TEST_P(PlaneADeleteTest, DeleteGivesTheOutlineBackAsItWas) {
+    const RoundTrip& c = GetParam();
+    const ZedId outline = AddPlate(c.polygon, c.clockwise);
+    const std::vector<ZedFigure> before = plate::Figures(outline);
+    ASSERT_TRUE(BuildOn(outline, c.a, c.b));
+    if (c.reshape) {
+        ASSERT_TRUE(Rebuild(kEditFirst, 7.5));
+        ASSERT_TRUE(Rebuild(kEditSecond, 13.0));
+    }
+    const ZedId firstSide = Shoulder().firstSide.ref.id;
+
+    ASSERT_TRUE(emu::StartCommand());
+    ASSERT_TRUE(emu::Type("Delete"));
+    ASSERT_TRUE(emu::PickElement(firstSide));
+    emu::EndCommand();
+
+    EXPECT_TRUE(Errors().empty());
+    EXPECT_TRUE(emu::SegmentClosed(outline));
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+    EXPECT_GT(plate::LineBetween(outline, c.a, c.b), 0);
+    EXPECT_TRUE(plate::SameClosedGeometry(plate::Figures(outline), before, 1e-9));
+    // Nothing of the shoulder is left: no hole, no cut line, no temporaries.
+    EXPECT_TRUE(emu::HoleIds().empty());
+    EXPECT_EQ(emu::SegmentIds(), std::vector<ZedId>{outline});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shoulders, PlaneADeleteTest,
+    ::testing::Values(RoundTrip{"RectangleCounterClockwise", plate::Rectangle(), false, Pt(0, 0), Pt(100, 0), false},
+                      RoundTrip{"RectangleClockwise", plate::Rectangle(), true, Pt(0, 0), Pt(100, 0), false},
+                      RoundTrip{"NotchFloorClockwise", plate::NotchedPlate(), true, Pt(30, 30), Pt(70, 30), false},
+                      RoundTrip{"NotchFloorReshaped", plate::NotchedPlate(), false, Pt(30, 30), Pt(70, 30), true},
+                      RoundTrip{"ShortLineInset", {Pt(0, 0), Pt(9, 0), Pt(9, 50), Pt(0, 50)}, true, Pt(0, 0),
+                                Pt(9, 0), false}),
+    [](const ::testing::TestParamInfo<RoundTrip>& info) { return std::string(info.param.name); });
+
+}  // namespace

@@ -1,0 +1,296 @@
+// Fault injection over BuildPlaneA and RebuildPlaneA: every host call of each
+// operation is failed in turn (the N-th call, for N = 1, 2, ... until the
+// operation gets through untouched). A failure that ends the operation must be
+// reported (or be one of the named silent ones), must return false, must be
+// followed by nothing but the report, and must leave in the drawing exactly
+// the changes that a clean run made before that call. A failure that the
+// operation rides out must leave a closed, sound outline. Then a table pins
+// each step's own numbered message.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tests/planea/fault_scenarios.h"
+
+namespace {
+
+const FaultOp kAllOps[] = {FaultOp::BuildCentre,     FaultOp::BuildFullLine,    FaultOp::BuildShapedHole,
+                           FaultOp::RebuildDepth,    FaultOp::RebuildNarrower,  FaultOp::RebuildWholeLine,
+                           FaultOp::RebuildGiveLineBack};
+
+// Calls whose failure the operation rides out: line attributes of new
+// elements, the neighbour lookups that fall back on the chain's ends, corners
+// that stay corners, a hole the host refuses (reported, not fatal), the
+// hole's segment lookup, a refused free (retried with the second call), and
+// the tag.
+const std::set<std::string> kRiddenOut = {
+    "ZedFigSetLineType2",      "ZedFigSetLineType",       "ZedElmGetPrevElementId", "ZedElmGetNextElementId",
+    "ZedSgmGetTailElementId",  "ZedFigChangeCorner",      "ZedHolCreateHole",       "ZedHolCreateFigHole",
+    "ZedHolGetHoleSegmentId",  "ZedHolFreeHoleData",      "ZedElmGetSegment",       "ZedSgmSetAttribute",
+    "ZedSgmDeleteAttribute"};
+
+// Failures that end the operation without a message of the plug-in's own: a
+// dimension segment the host refuses, and a shaped hole whose old parts
+// cannot be found or deleted.
+const std::set<std::string> kSilent = {"ZedSgmCreateSegment", "ZedHolGetHoleSegmentId", "ZedSgmDeleteSegment"};
+
+// A hole that the host does not make (or whose outline it does not draw) is
+// reported and the shoulder goes on without it.
+bool IsHoleNotMade(const std::vector<std::string>& reports) {
+    return reports == std::vector<std::string>{"MC구멍을 작성할 수 없습니다.(01)"} ||
+           reports == std::vector<std::string>{"이형구멍을 작성할 수 없습니다.(01)"};
+}
+
+// What may still be called once a failure has ended the operation.
+const std::set<std::string> kAfterFailure = {"ZedMsgPutErrorMessage", "ZedMsgPutMessage", "ZedDlgMessageBox",
+                                             "ZedHolFreeHoleData", "ZedHoleFreeHoleData"};
+
+std::string Describe(const emu::Change& change) {
+    return std::to_string(change.call) + " " + change.name + ": " + change.description;
+}
+
+std::vector<std::string> Describe(const std::vector<emu::Change>& changes, int beforeCall) {
+    std::vector<std::string> described;
+    for (const emu::Change& change : changes) {
+        if (change.call < beforeCall) {
+            described.push_back(Describe(change));
+        }
+    }
+    return described;
+}
+
+class PlaneAEveryFaultTest : public PlaneAFaultTest, public ::testing::WithParamInterface<FaultOp> {};
+
+TEST_P(PlaneAEveryFaultTest, AFailedCallIsReportedAndLeavesExactlyWhatCameBefore) {
+    const FaultOp op = GetParam();
+    const FaultOutcome clean = RunWithFault(op, 0);
+    ASSERT_TRUE(clean.done);
+    ASSERT_TRUE(clean.reports.empty());
+    const std::vector<std::string> cleanChanges = Describe(clean.journal, 1 << 30);
+
+    int endedRuns = 0;
+    int n = 1;
+    for (;; ++n) {
+        const FaultOutcome outcome = RunWithFault(op, n);
+        if (outcome.injected == 0) {
+            EXPECT_TRUE(outcome.done);
+            break;
+        }
+        const std::string where = std::string(FaultOpName(op)) + ", call " + std::to_string(n) + " " +
+                                  outcome.failedCall;
+        EXPECT_TRUE(outcome.protocolErrors.empty()) << where;
+        EXPECT_EQ(outcome.liveHoleData, 0) << where;
+        if (outcome.done) {
+            EXPECT_TRUE(kRiddenOut.count(outcome.failedCall) || IsHoleNotMade(outcome.reports))
+                << where << " was ridden out";
+            EXPECT_TRUE(outcome.outlineClosed) << where;
+            EXPECT_EQ(outcome.integrity, "") << where;
+            continue;
+        }
+        ++endedRuns;
+        EXPECT_TRUE(!outcome.reports.empty() || kSilent.count(outcome.failedCall)) << where << " ended silently";
+        EXPECT_EQ(Describe(outcome.journal, 1 << 30), Describe(clean.journal, n)) << where;
+        for (size_t i = static_cast<size_t>(n); i < outcome.calls.size(); ++i) {
+            // The cut line learns of a refused segment from the line it then
+            // cannot make in it.
+            const bool cutLineProbe = outcome.failedCall == "ZedSgmCreateSegment" && i == static_cast<size_t>(n) &&
+                                      outcome.calls[i] == "ZedFigCreateFigure" &&
+                                      outcome.reports == std::vector<std::string>{"절단선을 작성할 수 없습니다."};
+            EXPECT_TRUE(kAfterFailure.count(outcome.calls[i]) || cutLineProbe)
+                << where << " then called " << outcome.calls[i];
+        }
+    }
+    // The loop went past every call of the clean run.
+    EXPECT_GT(n, static_cast<int>(clean.calls.size()));
+    EXPECT_GT(endedRuns, static_cast<int>(clean.calls.size()) / 2);
+    EXPECT_FALSE(cleanChanges.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Operations, PlaneAEveryFaultTest, ::testing::ValuesIn(kAllOps),
+                         [](const ::testing::TestParamInfo<FaultOp>& info) { return FaultOpName(info.param); });
+
+// A failed call, by its name and its rank among the calls of that name, and
+// what the user sees: the reports (error line and message boxes) and whether
+// the operation got through.
+struct StepFault {
+    const char* call;
+    int rank;
+    bool done;
+    std::vector<std::string> reports;
+    std::vector<std::string> notices = {};
+};
+
+const std::string kInfo21 = "형상의 요소정보를 확인할 수 없습니다.(21)";
+const std::string kInfo22 = "형상의 요소정보를 확인할 수 없습니다.(22)";
+const std::string kInfo2 = "형상의 요소정보를 확인할 수 없습니다.(2)";
+const std::string kNoDimension = "치수작성에러.";
+const std::string kDimensionNotRead = "치수요소를 참조할 수 없습니다.";
+
+const std::vector<StepFault> kBuildCentreSteps = {
+    {"ZedFigGetFigure", 1, false, {kInfo21}},
+    {"ZedElmGetSegment", 1, false, {kInfo21}},
+    {"ZedSgmGetElementCount", 1, false, {kInfo21}},
+    {"ZedElmGetSegment", 2, false, {kInfo21}},
+    {"ZedSgmGetElementCount", 3, false, {kInfo21}},
+    {"ZedSgmGetTailElementId", 1, false, {kInfo21}},
+    {"ZedFigGetFigure", 2, false, {kInfo21}},
+    {"ZedFigGetFigure", 3, false, {kInfo21}},
+    {"ZedElmGetPrevElementId", 1, true, {}},
+    {"ZedFigGetFigure2", 1, false, {kInfo22}},
+    {"ZedElmGetElementOrder", 2, false, {kInfo22}},
+    {"ZedSgmGetElementCount", 6, false, {kInfo22}},
+    {"ZedFigGetLineType", 1, false, {"선속성을 참조할 수 없습니다.(21)"}},
+    {"ZedFigGetLineType2", 1, false, {"선속성을 참조할 수 없습니다.(22)"}},
+    {"ZedSgmGetLayer", 1, false, {"레이어를 참조할 수 없습니다.(21)"}},
+    {"ZedFigGetFigure2", 4, false, {kInfo22}},
+    {"ZedAriIochkPnt", 1, false, {kInfo22}},
+    {"ZedFigDivide", 1, false, {"도형을 분할할 수 없습니다.(1)"}},
+    {"ZedSgmGetHeadElementId", 1, false, {kInfo2}},
+    {"ZedSgmGetTailElementId", 2, false, {kInfo2}},
+    {"ZedFigGetFigure", 4, false, {kInfo2}},
+    {"ZedFigGetFigure", 5, false, {kInfo2}},
+    {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(3)"}},
+    {"ZedFigAmendFigure", 2, false, {"직선요소를 수정할 수 없습니다.(4)"}},
+    {"ZedSgmCreateSegment", 1, false, {"요소를 작성할 수 없습니다.(1)"}},
+    {"ZedFigCreateFigure", 1, false, {"요소를 작성할 수 없습니다.(1)"}},
+    {"ZedFigInsertFigure", 1, false, {"요소를 삽입할 수 없습니다.(1)"}},
+    {"ZedFigInsertFigure", 2, false, {"요소를 삽입할 수 없습니다.(2)"}},
+    {"ZedFigSetLineType2", 2, true, {}},
+    {"ZedSgmChangeLayer", 1, false, {"레이어를 변경할 수 없습니다."}},
+    {"ZedFigConcat", 1, false, {"도형을 결합할 수 없습니다."}},
+    {"ZedFigSetClosed", 1, false, {"도형을 폐도형화할 수 없습니다."}},
+    {"ZedFigCreateFigure", 2, false, {"절단선을 작성할 수 없습니다."}},
+    {"ZedSgmChangeLayer", 2, false, {"절단선의 레이어를 변경할 수 없습니다."}},
+    {"ZedSgmGetLayer", 2, false, {"소속 레이어를 확인할 수 없습니다."}},
+    {"ZedHolCreateHole", 1, true, {"MC구멍을 작성할 수 없습니다.(01)"}},
+    {"ZedSgmCreateSegment", 3, false, {}},
+    {"ZedDimCreateLineLength", 1, false, {kNoDimension}},
+    {"ZedSgmCreateSegment", 4, false, {}},
+    {"ZedDimCreateLineLength", 2, false, {kNoDimension}},
+    {"ZedCmtCreateLeader", 1, false, {kNoDimension}},
+    {"ZedCmtCreateLeader", 2, false, {kNoDimension}},
+    {"ZedElmGetSegment", 7, true, {}},
+    {"ZedSgmSetAttribute", 1, true, {}},
+};
+
+const std::vector<StepFault> kBuildFullLineSteps = {
+    {"ZedSgmGetTailElementId", 2, true, {}, {"모따기요소를 변경할 수 없습니다.(11)"}},
+    {"ZedFigChangeCorner", 1, true, {}, {"모따기요소를 변경할 수 없습니다.(11)"}},
+    {"ZedFigChangeCorner", 2, true, {}, {"코너를 원호로 변경할 수 없습니다.(12)"}},
+    {"ZedFigDivide", 1, false, {"도형을 분할할 수 없습니다.(11)"}},
+    {"ZedSgmGetHeadElementId", 1, false, {"요소를 삭제할 수 없습니다.(11)"}},
+    {"ZedElmDeleteElement", 1, false, {"요소를 삭제할 수 없습니다.(11)"}},
+    {"ZedSgmGetTailElementId", 3, false, {"요소를 삭제할 수 없습니다.(12)"}},
+    {"ZedElmDeleteElement", 2, false, {"요소를 삭제할 수 없습니다.(12)"}},
+    {"ZedFigCreateFigure", 1, false, {"요소를 작성할 수 없습니다.(11)"}},
+    {"ZedFigInsertFigure", 1, false, {"요소를 삽입할 수 없습니다.(11)"}},
+    {"ZedFigInsertFigure", 2, false, {"요소를 삽입할 수 없습니다.(12)"}},
+    {"ZedSgmChangeLayer", 1, false, {"레이어를 변경할 수 없습니다.(12)"}},
+    {"ZedFigConcat", 1, false, {"도형을 결합할 수 없습니다.(12)"}},
+    {"ZedFigSetClosed", 1, false, {"도형을 폐도형화할 수 없습니다.(12)"}},
+    {"ZedDimCreateLineLength", 1, false, {kNoDimension}},
+};
+
+const std::vector<StepFault> kRebuildDepthSteps = {
+    {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(11)"}},
+    {"ZedFigAmendFigure", 2, false, {"직선요소를 수정할 수 없습니다.(12)"}},
+    {"ZedFigAmendFigure", 3, false, {"직선요소를 수정할 수 없습니다.(13)"}},
+    {"ZedDimGetDimension", 1, false, {kDimensionNotRead}},
+    {"ZedDimAmendDimension", 1, false, {"치수요소를 수정할 수 없습니다.(01)"}},
+    {"ZedDimGetDimension", 2, false, {kDimensionNotRead}},
+    {"ZedDimAmendDimension", 2, false, {"치수요소를 수정할 수 없습니다.(02)"}},
+    {"ZedFigGetFigure", 1, false, {"절단선의 정보를 참조할 수 없습니다."}},
+    {"ZedFigAmendFigure", 4, false, {"절단선길이를 수정할 수 없습니다."}},
+    {"ZedHolGetHoleData", 1, false, {"holedata를 참조할 수 없습니다."}},
+    {"ZedHolAmendHoleData", 1, false, {"holedata를 수정할 수 없습니다."}},
+    {"ZedElmGetSegment", 1, true, {}},
+};
+
+const std::vector<StepFault> kRebuildNarrowerSteps = {
+    {"ZedFigGetLineType2", 1, false, {"선속성을 참조할 수 없습니다.(51)"}},
+    {"ZedElmGetSegment", 1, false, {"레이어를 참조할 수 없습니다.(51)"}},
+    {"ZedSgmGetLayer", 1, false, {"레이어를 참조할 수 없습니다.(51)"}},
+    {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(21)"}},
+    {"ZedFigAmendFigure", 2, false, {"직선요소를 수정할 수 없습니다.(22)"}},
+    {"ZedFigAmendFigure", 3, false, {"직선요소를 수정할 수 없습니다.(23)"}},
+    {"ZedFigAmendFigure", 4, false, {"직선요소를 수정할 수 없습니다.(24)"}},
+    {"ZedFigAmendFigure", 5, false, {"직선요소를 수정할 수 없습니다.(25)"}},
+    {"ZedDimAmendDimension", 2, false, {"치수요소를 수정할 수 없습니다.(02)"}},
+    {"ZedFigAmendFigure", 6, false, {"절단선길이를 수정할 수 없습니다."}},
+};
+
+const std::vector<StepFault> kRebuildWholeLineSteps = {
+    {"ZedFigDivide", 1, false, {"도형을 분할할 수 없습니다.(1)"}},
+    {"ZedElmDeleteElement", 1, false, {"요소를 삭제할 수 없습니다.(51)"}},
+    {"ZedSgmGetTailElementId", 1, false, {"요소를 삭제할 수 없습니다.(52)"}},
+    {"ZedElmDeleteElement", 3, false, {"요소를 삭제할 수 없습니다.(53)"}},
+    {"ZedElmDeleteElement", 4, false, {"요소를 삭제할 수 없습니다.(54)"}},
+    {"ZedSgmGetHeadElementId", 3, false, {"요소를 삭제할 수 없습니다.(55)"}},
+    {"ZedElmDeleteElement", 6, false, {"요소를 삭제할 수 없습니다.(56)"}},
+    {"ZedSgmCreateSegment", 1, false, {"요소를 작성할 수 없습니다.(11)"}},
+    {"ZedFigInsertFigure", 1, false, {"요소를 삽입할 수 없습니다.(11)"}},
+    {"ZedFigInsertFigure", 2, false, {"요소를 삽입할 수 없습니다.(12)"}},
+    {"ZedSgmChangeLayer", 1, false, {"레이어를 변경할 수 없습니다.(12)"}},
+    {"ZedFigConcat", 1, false, {"도형을 결합할 수 없습니다.(12)"}},
+    {"ZedFigSetClosed", 1, false, {"도형을 폐도형화할 수 없습니다.(12)"}},
+    {"ZedDimAmendDimension", 1, false, {"치수요소를 수정할 수 없습니다.(01)"}},
+};
+
+const std::vector<StepFault> kRebuildGiveLineBackSteps = {
+    {"ZedFigDivide", 1, false, {"도형을 분할할 수 없습니다.(1)"}},
+    {"ZedElmDeleteElement", 2, false, {"요소를 삭제할 수 없습니다.(52)"}},
+    {"ZedElmDeleteElement", 4, false, {"요소를 삭제할 수 없습니다.(54)"}},
+    {"ZedFigCreateFigure", 1, false, {"요소를 작성할 수 없습니다.(51)"}},
+    {"ZedFigInsertFigure", 1, false, {"요소를 삽입할 수 없습니다.(51)"}},
+    {"ZedFigInsertFigure", 2, false, {"요소를 삽입할 수 없습니다.(52)"}},
+    {"ZedFigInsertFigure", 3, false, {"요소를 삽입할 수 없습니다.(53)"}},
+    {"ZedFigInsertFigure", 4, false, {"요소를 삽입할 수 없습니다.(54)"}},
+    {"ZedSgmChangeLayer", 1, false, {"레이어를 변경할 수 없습니다."}},
+    {"ZedFigConcat", 1, false, {"도형을 결합할 수 없습니다."}},
+    {"ZedFigSetClosed", 1, false, {"도형을 폐도형화할 수 없습니다."}},
+    {"ZedDimAmendDimension", 2, false, {"치수요소를 수정할 수 없습니다.(02)"}},
+};
+
+class PlaneAStepFaultTest : public PlaneAFaultTest {
+protected:
+    void Expect(FaultOp op, const std::vector<StepFault>& steps) {
+        const FaultOutcome clean = RunWithFault(op, 0);
+        for (const StepFault& step : steps) {
+            const int n = NthCallOf(clean.calls, step.call, step.rank);
+            const std::string where =
+                std::string(FaultOpName(op)) + ": " + step.call + " #" + std::to_string(step.rank);
+            ASSERT_GT(n, 0) << where << " is not called";
+            const FaultOutcome outcome = RunWithFault(op, n);
+            EXPECT_EQ(outcome.done, step.done) << where;
+            EXPECT_EQ(outcome.reports, step.reports) << where;
+            EXPECT_EQ(outcome.notices, step.notices) << where;
+        }
+    }
+};
+
+TEST_F(PlaneAStepFaultTest, EachStepOfACentreBuildHasItsOwnMessage) { Expect(FaultOp::BuildCentre, kBuildCentreSteps); }
+
+TEST_F(PlaneAStepFaultTest, EachStepOfAFullLineBuildHasItsOwnMessage) {
+    Expect(FaultOp::BuildFullLine, kBuildFullLineSteps);
+}
+
+TEST_F(PlaneAStepFaultTest, EachStepOfADepthChangeHasItsOwnMessage) {
+    Expect(FaultOp::RebuildDepth, kRebuildDepthSteps);
+}
+
+TEST_F(PlaneAStepFaultTest, EachStepOfAWidthChangeInPlaceHasItsOwnMessage) {
+    Expect(FaultOp::RebuildNarrower, kRebuildNarrowerSteps);
+}
+
+TEST_F(PlaneAStepFaultTest, EachStepOfAWidthChangeOverTheWholeLineHasItsOwnMessage) {
+    Expect(FaultOp::RebuildWholeLine, kRebuildWholeLineSteps);
+}
+
+TEST_F(PlaneAStepFaultTest, EachStepOfGivingTheLineBackHasItsOwnMessage) {
+    Expect(FaultOp::RebuildGiveLineBack, kRebuildGiveLineBackSteps);
+}
+
+}  // namespace
