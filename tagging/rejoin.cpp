@@ -79,6 +79,25 @@ bool AreCollinearDirections(const ZedFigure& b, const ZedFigure& c) {
            SameDirection(along, DirectionAngle(LineEnd(c), LineStart(c)));
 }
 
+bool OnOneLine(const ZedFigure& b, const ZedFigure& c) {
+    const ZedPoint along = UnitFrom(LineStart(b), LineEnd(b));
+    const ZedPoint off = LineStart(c) - LineStart(b);
+    return std::fabs(along.x * off.y - along.y * off.x) <= kTolerance;
+}
+
+bool RejoinParallelLines(Rejoin& r) {
+    // The edge goes into a segment of its own on the outline's layer, joined
+    // after b's part; then the outline is closed or c's part joined after it.
+    const ZedId layer = ZedSgmGetLayer(r.bSegment);
+    const ZedId edgeSegment = ZedSgmCreateSegment(ZED_SGM_FIGURE, 0);
+    const ZedFigure edge = MakeLine(LineEnd(r.b.figure), LineStart(r.c.figure));
+    if (layer == -1 || ZedFigCreateFigure(edgeSegment, &edge) == -1 || ZedSgmChangeLayer(edgeSegment, layer) == -1 ||
+        ZedFigConcat(r.bSegment, edgeSegment) == -1) {
+        return Report(kMsgNotJoined2);
+    }
+    return Join(r, kMsgNotJoined2, kMsgNotJoined2);
+}
+
 bool RejoinCollinearLines(Rejoin& r) {
     // b goes and c takes over the whole edge. A corner before b is made plain
     // while b is taken away and made a corner again once the edge is whole.

@@ -30,12 +30,17 @@ struct Rejoin {
 // on success, false after reporting the numbered failure.
 bool RejoinCollinearLines(Rejoin& r);
 bool RejoinCrossingLines(Rejoin& r);
+// b and c parallel on two different lines (a shoulder that took a whole edge
+// between two parallel sides): the edge from b's end to c's start comes back
+// as a line of its own.
+bool RejoinParallelLines(Rejoin& r);
 bool RejoinLineToArc(Rejoin& r);
 bool RejoinArcToLine(Rejoin& r);
 bool RejoinArcs(Rejoin& r);
 
-// Whether b and c (both lines) run along one straight edge, in the same or
-// the opposite direction.
+// Whether b and c (both lines) run in the same or the opposite direction.
 bool AreCollinearDirections(const ZedFigure& b, const ZedFigure& c);
+// Whether c's start lies on b's line (both lines).
+bool OnOneLine(const ZedFigure& b, const ZedFigure& c);
 
 #endif  // LEDGEWRIGHT_TAGGING_REJOIN_H

@@ -51,7 +51,10 @@ bool RestoreOutline(ZedId instance, ZedId segment, std::span<const ZedId> ids, Z
     const int bKind = r.b.figure.kind;
     const int cKind = r.c.figure.kind;
     if (bKind == ZED_FIG_LINE && cKind == ZED_FIG_LINE) {
-        return AreCollinearDirections(r.b.figure, r.c.figure) ? RejoinCollinearLines(r) : RejoinCrossingLines(r);
+        if (!AreCollinearDirections(r.b.figure, r.c.figure)) {
+            return RejoinCrossingLines(r);
+        }
+        return OnOneLine(r.b.figure, r.c.figure) ? RejoinCollinearLines(r) : RejoinParallelLines(r);
     }
     if (bKind == ZED_FIG_LINE && cKind == ZED_FIG_ARC) {
         return RejoinLineToArc(r);

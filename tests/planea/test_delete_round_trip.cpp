@@ -57,4 +57,30 @@ INSTANTIATE_TEST_SUITE_P(
                                 Pt(9, 0), false}),
     [](const ::testing::TestParamInfo<RoundTrip>& info) { return std::string(info.param.name); });
 
+// A full-line shoulder sits between two sides that run parallel to each
+// other: Delete brings back the edge between them as a line of its own.
+TEST_F(PlaneATest, DeleteOfAFullLineShoulderBringsTheWholeEdgeBack) {
+    for (const bool clockwise : {false, true}) {
+        SetUp();
+        ShoulderSettings.PA_WidthValueDistance = 0.0;
+        const ZedId outline = AddPlate({Pt(0, 0), Pt(8, 0), Pt(8, 50), Pt(0, 50)}, clockwise);
+        const std::vector<ZedFigure> before = plate::Figures(outline);
+        ASSERT_TRUE(BuildOn(outline, Pt(0, 0), Pt(8, 0)));
+        ASSERT_EQ(Shoulder().tail.ref.id, 0) << "full-line placement";
+        const ZedId firstSide = Shoulder().firstSide.ref.id;
+
+        ASSERT_TRUE(emu::StartCommand());
+        ASSERT_TRUE(emu::Type("Delete"));
+        ASSERT_TRUE(emu::PickElement(firstSide));
+        emu::EndCommand();
+
+        EXPECT_TRUE(Errors().empty()) << clockwise;
+        EXPECT_TRUE(emu::SegmentClosed(outline)) << clockwise;
+        EXPECT_EQ(emu::CheckAllIntegrity(), "") << clockwise;
+        EXPECT_GT(plate::LineBetween(outline, Pt(0, 0), Pt(8, 0)), 0) << clockwise;
+        EXPECT_TRUE(plate::SameClosedGeometry(plate::Figures(outline), before, 1e-9)) << clockwise;
+        TearDown();
+    }
+}
+
 }  // namespace
