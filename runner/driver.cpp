@@ -4,6 +4,8 @@
 
 #include "emuhost/emu_api.h"
 #include "runner/pick_targets.h"
+#include "runner/svg_writer.h"
+#include "runner/text_files.h"
 #include "runner/tokens.h"
 
 namespace runner {
@@ -62,6 +64,9 @@ void Driver::Perform(const Action& action, bool echo) {
             break;
         case Action::Kind::PickNote:
             PickOn(NthOfSegmentType(ZED_SGM_NOTE, action.index));
+            break;
+        case Action::Kind::Picture:
+            Note(WriteTextFile(action.text, RenderDrawingSvg()) ? "picture written" : "cannot write the picture");
             break;
         case Action::Kind::End:
             if (emu::CommandActive()) {

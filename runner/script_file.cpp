@@ -6,7 +6,7 @@ namespace runner {
 
 namespace {
 
-const char kActions[] = "start, type, pick, pick-element, pick-dimension, pick-note, end or quit";
+const char kActions[] = "start, type, pick, pick-element, pick-dimension, pick-note, picture, end or quit";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -92,6 +92,15 @@ LineResult ParseActionLine(std::string_view line, Action& action, std::string& p
             problem = "expected <shape>:<position> after 'pick-element', both from 1 (e.g. 1:3)";
             return LineResult::Invalid;
         }
+        return LineResult::Action;
+    }
+    if (keyword == "picture") {
+        action.kind = Action::Kind::Picture;
+        if (tokens.size() != 2) {
+            problem = "expected a file name after 'picture'";
+            return LineResult::Invalid;
+        }
+        action.text = tokens[1].text;
         return LineResult::Action;
     }
     if (keyword == "pick-dimension" || keyword == "pick-note") {

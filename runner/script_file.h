@@ -6,6 +6,7 @@
 //   pick-element 1:3         click on element 3 (chain position) of shape 1 of the drawing file
 //   pick-dimension 2         click on the 2nd dimension in the drawing (-1: the newest)
 //   pick-note -1             click on a note, counted the same way
+//   picture now.svg          write a picture of the drawing as it is now
 //   end                      end the command
 //   quit                     stop reading actions
 //   # comment
@@ -24,11 +25,11 @@
 namespace runner {
 
 struct Action {
-    enum class Kind { Start, Type, Pick, PickElement, PickDimension, PickNote, End, Quit };
+    enum class Kind { Start, Type, Pick, PickElement, PickDimension, PickNote, Picture, End, Quit };
     Kind kind = Kind::Start;
     int line = 0;
     std::string echo;  // the action as the transcript shows it
-    std::string text;  // Type: UTF-8, as written
+    std::string text;  // Type: UTF-8, as written; Picture: the file
     double x = 0.0;    // Pick
     double y = 0.0;
     int shape = 0;     // PickElement: shape of the drawing file, from 1

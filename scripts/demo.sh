@@ -14,12 +14,13 @@ cmake --build build/release -j"$jobs" --target zedrunner Ledgewright zed_ap >/de
 
 out=build/demo
 mkdir -p "$out"
-rm -f "$out/demo.reg"
-build/release/bin/zedrunner \
-  --drawing runner/examples/plate.drw \
-  --script runner/examples/plane_a.script \
-  --registry "$out/demo.reg" \
-  --svg "$out/plate.svg" \
-  --dump "$out/plate.dump"
+# The demo's own settings, copied afresh so that every run starts the same.
+cp runner/examples/demo.reg "$out/demo.reg"
+(cd "$out" && ../release/bin/zedrunner \
+  --drawing ../../runner/examples/plate.drw \
+  --script ../../runner/examples/demo.script \
+  --registry demo.reg \
+  --svg plate.svg \
+  --dump plate.dump)
 echo
-echo "Drawing: $out/plate.svg   Dump: $out/plate.dump"
+echo "While editing: $out/plate-editing.svg   At the end: $out/plate.svg   Dump: $out/plate.dump"

@@ -18,12 +18,13 @@ TEST(ZedrunnerScriptFile, ReadsEveryAction) {
         "pick-dimension -1\n"
         "pick-note 3\n"
         "\n"
+        "picture editing.svg\n"
         "end\r\n"
         "quit\n";
     SourceError error;
     const std::optional<std::vector<Action>> actions = ParseScript(text, "demo.script", error);
     ASSERT_TRUE(actions.has_value()) << error.ToString();
-    ASSERT_EQ(actions->size(), 8u);
+    ASSERT_EQ(actions->size(), 9u);
     const std::vector<Action>& a = *actions;
     EXPECT_EQ(a[0].kind, Action::Kind::Start);
     EXPECT_EQ(a[0].line, 2);
@@ -40,9 +41,11 @@ TEST(ZedrunnerScriptFile, ReadsEveryAction) {
     EXPECT_EQ(a[4].index, -1);
     EXPECT_EQ(a[5].kind, Action::Kind::PickNote);
     EXPECT_EQ(a[5].index, 3);
-    EXPECT_EQ(a[6].kind, Action::Kind::End);
-    EXPECT_EQ(a[6].line, 9);
-    EXPECT_EQ(a[7].kind, Action::Kind::Quit);
+    EXPECT_EQ(a[6].kind, Action::Kind::Picture);
+    EXPECT_EQ(a[6].text, "editing.svg");
+    EXPECT_EQ(a[7].kind, Action::Kind::End);
+    EXPECT_EQ(a[7].line, 10);
+    EXPECT_EQ(a[8].kind, Action::Kind::Quit);
 }
 
 TEST(ZedrunnerScriptFile, TypedTextIsTheRestOfTheLineAsWritten) {
@@ -92,11 +95,12 @@ TEST(ZedrunnerScriptFile, NamesTheLineAndWhatWasExpected) {
               "demo.script:1: expected <shape>:<position> after 'pick-element', both from 1 (e.g. 1:3)");
     EXPECT_EQ(ErrorOf("pick-dimension 0\n"),
               "demo.script:1: expected a number after 'pick-dimension': 1 for the oldest, -1 for the newest");
+    EXPECT_EQ(ErrorOf("picture\n"), "demo.script:1: expected a file name after 'picture'");
     EXPECT_EQ(ErrorOf("pick-note\n"),
               "demo.script:1: expected a number after 'pick-note': 1 for the oldest, -1 for the newest");
     EXPECT_EQ(ErrorOf("start\nclick 1 2\n"),
               "demo.script:2: unknown action 'click' (expected start, type, pick, pick-element, pick-dimension, "
-              "pick-note, end or quit)");
+              "pick-note, picture, end or quit)");
 }
 
 TEST(ZedrunnerTokens, NumbersAreWholeWordsAndFinite) {
