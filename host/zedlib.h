@@ -283,7 +283,7 @@ typedef void (*ZedEndFunc)(void);
 typedef int (*ZedCompareFunc)(ZedId element);
 
 // Pick filter given with each pick state (ZedEvtSetObject), five integers:
-//  [0] segment types admitted, bit (1 << (type + 1)): 2 figures, 4 dimensions, 8 notes;
+//  [0] segment types admitted, bit (1 << (type + 1)): 2 figures, 4 dimensions, 8 notes; 0 any;
 //  [1] figure kinds admitted, bit (1 << (kind - 1)): 1 lines, 4 arcs, ...; 0 any;
 //  [2] dimension kinds admitted: bit 1 line-length, bit 16 radius; 0 any;
 //  [3] note kinds admitted: 8 leader notes; 0 any;

@@ -28,7 +28,7 @@ constexpr const char* kLibrarySuffix = ".dll";
 constexpr const char* kLibrarySuffix = ".so";
 #endif
 
-std::string Environment(const char* name) {
+[[maybe_unused]] std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value == nullptr ? std::string() : value;
 }
@@ -237,7 +237,7 @@ TEST_F(ZedrunnerEndToEndTest, ReadsActionsAtThePromptWithoutAScript) {
               "> error: fixture: picked element 3 of segment 1 (segment type 0)\n"
               "(blinking: element 3)\n"
               "> (input error: unknown action 'bogus' (expected start, type, pick, pick-element, pick-dimension, "
-              "pick-note, end or quit))\n"
+              "pick-note, picture, end or quit))\n"
               "> (the command is still running after the last action)\n");
 }
 
