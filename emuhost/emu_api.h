@@ -52,6 +52,11 @@ EMU_API void SetArcFlag(ZedFigure& figure, int32_t flag);
 
 EMU_API void AddLayer(int number, const std::string& nameUtf8 = "", int colour = 0, bool visible = true,
                       bool detect = true);
+// With merging on, the outline list (ZedFigGetFigure2) gives one record for a
+// run of plain lines that continue each other straight, so that its count
+// differs from the segment's element count. Off after Reset.
+EMU_API void SetOutlineListMergesCollinear(bool merge);
+
 // The layer that ZedSgmCreateSegment(type, 0) puts new segments on.
 EMU_API void SetCurrentLayer(int number);
 EMU_API ZedId AddSegment(int type, int layer);

@@ -208,4 +208,6 @@ ZedId AddChamfer(ZedId element, double distance) {
     return PlaceCorner(*corner, element, cutIn, cutOut, chamfer);
 }
 
+void SetOutlineListMergesCollinear(bool merge) { State().mergeCollinearInOutlineList = merge; }
+
 }  // namespace emu

@@ -21,6 +21,35 @@ int OutlineKind(int kind) {
     return kind == ZED_FIG_CHAMFER ? ZED_FIG_LINE : kind;
 }
 
+// Whether b continues a in a straight line: both plain lines, b starting where
+// a ends, running the same way.
+bool ContinuesStraight(const ZedFigure& a, const ZedFigure& b) {
+    if (a.kind != ZED_FIG_LINE || b.kind != ZED_FIG_LINE || !Near(EndOf(a), StartOf(b))) {
+        return false;
+    }
+    const double ax = EndOf(a).x - StartOf(a).x, ay = EndOf(a).y - StartOf(a).y;
+    const double bx = EndOf(b).x - StartOf(b).x, by = EndOf(b).y - StartOf(b).y;
+    const double cross = ax * by - ay * bx;
+    return std::fabs(cross) <= kTolerance * std::hypot(ax, ay) * std::hypot(bx, by) && ax * bx + ay * by > 0;
+}
+
+// The segment's outline list: one record per element, or with the host's
+// merging on, one record per run of pieces that continue each other straight.
+std::vector<ZedFigure> OutlineList(const Segment& segment) {
+    std::vector<ZedFigure> list;
+    for (size_t i = 0; i < segment.chain.size(); ++i) {
+        ZedFigure figure = FigureAt(segment, i);
+        figure.kind = OutlineKind(figure.kind);
+        if (State().mergeCollinearInOutlineList && !list.empty() && ContinuesStraight(list.back(), figure)) {
+            list.back().v[2] = figure.v[2];
+            list.back().v[3] = figure.v[3];
+            continue;
+        }
+        list.push_back(figure);
+    }
+    return list;
+}
+
 // Where the chain of a closed segment meets the point: the index of the
 // element that starts there, or of the element whose inside holds it.
 struct ChainPlace {
@@ -74,11 +103,9 @@ int ZedFigGetFigure2(const ZedFigRef* segment, ZedFigure* figures, int capacity)
     if (found == nullptr) {
         return -1;
     }
-    const size_t count = std::min(found->chain.size(), static_cast<size_t>(capacity));
-    for (size_t i = 0; i < count; ++i) {
-        figures[i] = FigureAt(*found, i);
-        figures[i].kind = OutlineKind(figures[i].kind);
-    }
+    const std::vector<ZedFigure> list = OutlineList(*found);
+    const size_t count = std::min(list.size(), static_cast<size_t>(capacity));
+    std::copy_n(list.begin(), count, figures);
     return static_cast<int>(count);
 }
 

@@ -97,6 +97,10 @@ struct Drawing {
     Session session;
     std::vector<Message> messages;
 
+    // The outline list (ZedFigGetFigure2) merges pieces that continue each
+    // other in a straight line into one record, as some hosts list outlines.
+    bool mergeCollinearInOutlineList = false;
+
     std::vector<Fault> faults;
     std::vector<std::string> calls;
     int injected = 0;

@@ -75,6 +75,33 @@ TEST_F(OutlineLookupTest, CornersAreListedAsPlainKinds) {
     EXPECT_EQ(record.kind, ZED_FIG_ARC);
 }
 
+// A host that lists a straight run of pieces as one line: the list is shorter
+// than the chain, so the lookups find records by matching, and a piece finds
+// the longer line it lies on.
+TEST_F(OutlineLookupTest, APieceFindsTheLongerListedLineWhenCountsDiffer) {
+    emu::Reset();
+    emu::AddLayer(0);
+    emu::SetOutlineListMergesCollinear(true);
+    const ZedId outline = emu::AddOutline(
+        0, {emu::Line(0, 0, 40, 0), emu::Line(40, 0, 100, 0), emu::Line(100, 0, 100, 50), emu::Line(100, 50, 0, 50),
+            emu::Line(0, 50, 0, 0)},
+        true);
+    const std::vector<ZedId> chain = emu::Chain(outline);
+    ASSERT_EQ(chain.size(), 5u);
+    ZedFigure own{}, previous{}, next{};
+    for (size_t piece : {0u, 1u}) {
+        ASSERT_TRUE(GetOutlineRecord(ZedFigRef{0, chain[piece]}, own)) << piece;
+        EXPECT_TRUE(SameFigure(own, emu::Line(0, 0, 100, 0))) << piece;
+        ASSERT_TRUE(GetPreviousOutlineRecord(ZedFigRef{0, chain[piece]}, previous)) << piece;
+        EXPECT_TRUE(SameFigure(previous, emu::Line(0, 50, 0, 0))) << piece;
+        ASSERT_TRUE(GetNextOutlineRecord(ZedFigRef{0, chain[piece]}, next)) << piece;
+        EXPECT_TRUE(SameFigure(next, emu::Line(100, 0, 100, 50))) << piece;
+    }
+    // The last listed record's next wraps to the first.
+    ASSERT_TRUE(GetNextOutlineRecord(ZedFigRef{0, chain[4]}, next));
+    EXPECT_TRUE(SameFigure(next, emu::Line(0, 0, 100, 0)));
+}
+
 TEST(FindOutlineIndex, ALinePieceMatchesTheLongerLineItLiesOn) {
     const OutlineList list = {emu::Line(0, 0, 0, 40), emu::Line(0, 40, 80, 40), emu::Line(80, 40, 0, 0)};
     EXPECT_EQ(FindOutlineIndex(list, 3, emu::Line(10, 40, 30, 40)), 1);
