@@ -5,7 +5,9 @@ set -euo pipefail
 
 want=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev librapidcheck-dev)
 if [ "${1:-}" = "--windows" ]; then
-  want+=(g++-mingw-w64-x86-64-posix wine64 xvfb)
+  # wine64-preloader keeps the address ranges Wine needs free; without it a
+  # program fails to start now and then ("failed to map the shared user data").
+  want+=(g++-mingw-w64-x86-64-posix wine64 wine64-preloader xvfb)
 fi
 
 missing=()

@@ -13,15 +13,14 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh --windows
 
 build=${LEDGEWRIGHT_WIN_BUILD_DIR:-build/win}
+# The native build whose runner the Windows runner's demo runs are compared with:
+# the one scripts/test.sh has just built and tested.
+native=${LEDGEWRIGHT_NATIVE_BUILD_DIR:-$PWD/build/asan}
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DLEDGEWRIGHT_NATIVE_BUILD_DIR="$native" >/dev/null
 cmake --build "$build" -j"$jobs"
-
-. scripts/wine-env.sh
-trap wine_session_stop EXIT
-trap 'exit 130' INT TERM
-wine_session_start
 
 # A test that hangs (a window waiting for input, a lost pipe) fails after five
 # minutes instead of holding up the run.
-(cd "$build" && ctest --output-on-failure -j"$jobs" --timeout 300 "$@")
+scripts/wine-session.sh ctest --test-dir "$build" --output-on-failure -j"$jobs" --timeout 300 "$@"

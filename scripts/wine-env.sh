@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Wine settings and the Wine session of the Windows tests; sourced, not run.
 #
 #   . scripts/wine-env.sh
@@ -15,9 +16,10 @@
 WINE64=${WINE64:-/usr/lib/wine/wine64}
 WINESERVER=${WINESERVER:-/usr/lib/wine/wineserver}
 
-# One prefix, created once and kept between runs: creating it takes seconds,
-# and test programs racing to create it fail.
-export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/ledgewright/wineprefix}
+# One 64-bit prefix of our own, created once and kept between runs: creating it
+# takes seconds, and test programs racing to create it fail. A WINEPREFIX of the
+# user's is not used; LEDGEWRIGHT_WINEPREFIX moves ours.
+export WINEPREFIX=${LEDGEWRIGHT_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/ledgewright/wineprefix}
 export WINEARCH=win64
 # Loader errors (a missing DLL) stay visible; the flood of fixme lines does not.
 export WINEDEBUG=${WINEDEBUG:-fixme-all}
@@ -58,8 +60,8 @@ wine_display_start() {
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
     _wine_xvfb_pid=$!
     export DISPLAY=":$n"
-    local i
-    for i in $(seq 50); do
+    local _
+    for _ in $(seq 50); do
         [ -e "/tmp/.X11-unix/X$n" ] && return 0
         kill -0 "$_wine_xvfb_pid" 2>/dev/null || break
         sleep 0.1
@@ -85,6 +87,7 @@ wine_session_start() {
 # Stops Wine and the display this session started; safe to call twice.
 wine_session_stop() {
     "$WINESERVER" -k >/dev/null 2>&1 || true
+    "$WINESERVER" -w >/dev/null 2>&1 || true
     if [ -n "$_wine_xvfb_pid" ]; then
         kill "$_wine_xvfb_pid" 2>/dev/null || true
         wait "$_wine_xvfb_pid" 2>/dev/null || true
