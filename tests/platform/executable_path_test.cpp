@@ -6,6 +6,7 @@
 #include "platform/executable_path.h"
 #include "platform/path.h"
 #include "platform/text.h"
+#include "tests/support/scoped_environment.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -28,33 +29,6 @@ bool EndsWith(const ZedString& text, const ZedString& tail) {
 const ZedString kProgramName = ZED_TEXT("platform_tests.exe");
 #else
 const ZedString kProgramName = ZED_TEXT("platform_tests");
-
-// Sets or clears an environment variable for the life of the object.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const char* value) : name_(name) {
-        const char* previous = std::getenv(name);
-        hadValue_ = previous != nullptr;
-        previous_ = hadValue_ ? previous : "";
-        if (value != nullptr) {
-            setenv(name, value, 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-    ~ScopedEnvironment() {
-        if (hadValue_) {
-            setenv(name_.c_str(), previous_.c_str(), 1);
-        } else {
-            unsetenv(name_.c_str());
-        }
-    }
-
-private:
-    std::string name_;
-    std::string previous_;
-    bool hadValue_ = false;
-};
 #endif
 
 TEST(ExecutablePath, NamesThisProgram) {

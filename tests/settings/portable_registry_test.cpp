@@ -19,6 +19,7 @@
 #include "settings/registry_backend.h"
 #include "settings/registry_store.h"
 #include "tests/support/scratch_registry.h"
+#include "tests/support/scoped_environment.h"
 
 namespace {
 
@@ -35,32 +36,6 @@ bool Write(const char* name, const std::string& text) {
     return WritePluginSetting(kSettingsKeyName, Utf8ToZed(name), Utf8ToZed(text));
 }
 
-// Sets or clears an environment variable for the life of the object.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const char* value) : name_(name) {
-        const char* previous = std::getenv(name);
-        hadValue_ = previous != nullptr;
-        previous_ = hadValue_ ? previous : "";
-        if (value != nullptr) {
-            setenv(name, value, 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-    ~ScopedEnvironment() {
-        if (hadValue_) {
-            setenv(name_.c_str(), previous_.c_str(), 1);
-        } else {
-            unsetenv(name_.c_str());
-        }
-    }
-
-private:
-    std::string name_;
-    std::string previous_;
-    bool hadValue_ = false;
-};
 
 class PortableRegistry : public ::testing::Test {
 protected:
