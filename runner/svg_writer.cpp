@@ -251,15 +251,21 @@ private:
         out_ << "</g>\n";
     }
 
-    void RadiusDimension(const SceneItem& item) {
-        const std::string colour = ColourHex(item.colour);
-        out_ << "<g class=\"radius-dimension\" data-element=\"" << item.element << "\">\n";
-        Line(item.first.x, item.first.y, item.second.x, item.second.y, "dimension-line", colour);
+    // A line from the item's second point to its first, with the arrow head at
+    // the first (a radius dimension's arc side, a note's anchor).
+    void ArrowedLine(const SceneItem& item, const char* cls, const std::string& colour) {
+        Line(item.first.x, item.first.y, item.second.x, item.second.y, cls, colour);
         const double dx = item.first.x - item.second.x, dy = item.first.y - item.second.y;
         const double length = std::hypot(dx, dy);
         if (length > 0.0) {
             Arrow(item.first.x, item.first.y, dx / length, dy / length, std::min(arrow_, length / 2.0), colour);
         }
+    }
+
+    void RadiusDimension(const SceneItem& item) {
+        const std::string colour = ColourHex(item.colour);
+        out_ << "<g class=\"radius-dimension\" data-element=\"" << item.element << "\">\n";
+        ArrowedLine(item, "dimension-line", colour);
         Text(item.second.x, item.second.y, 0.0, "dimension-value", "R" + FormatNumber(item.radius, 2), colour, "start");
         out_ << "</g>\n";
     }
@@ -267,12 +273,7 @@ private:
     void Note(const SceneItem& item) {
         const std::string colour = ColourHex(item.colour);
         out_ << "<g class=\"leader-note\" data-element=\"" << item.element << "\">\n";
-        Line(item.first.x, item.first.y, item.second.x, item.second.y, "leader", colour);
-        const double dx = item.first.x - item.second.x, dy = item.first.y - item.second.y;
-        const double length = std::hypot(dx, dy);
-        if (length > 0.0) {
-            Arrow(item.first.x, item.first.y, dx / length, dy / length, std::min(arrow_, length / 2.0), colour);
-        }
+        ArrowedLine(item, "leader", colour);
         Text(item.second.x + fontSize_ * 0.3, item.second.y, 0.0, "note-text", item.text, colour, "start");
         out_ << "</g>\n";
     }
