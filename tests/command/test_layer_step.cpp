@@ -57,24 +57,29 @@ TEST_F(LayerStepTest, WithTheFilterOnOnlyTheListedLayersArePickable) {
     Store("mMainIsLayer", "1");
     Store("mMainLayer", "30|50|60");
     StartCommand();
-    emu::Type("PlaneB");
+    emu::Type("PlaneA");
+    for (int layer : kLayers) {
+        EXPECT_EQ(ZedLyrGetDetection(layer), layer == 30 || layer == 50 || layer == 60 ? 1 : 0) << layer;
+    }
+    // A second keyword narrows again without a second snapshot.
+    emu::Type("PlaneA");
     emu::EndCommand();
     ExpectLayersAsBefore();
     EXPECT_FALSE(LayerSnapshotState().changed);
 }
 
-TEST_F(LayerStepTest, NarrowingIsVisibleWhileTheCommandWaits) {
+TEST_F(LayerStepTest, NarrowingHoldsWhileTheLinePickWaits) {
+    // Empty pieces of the list add no layer.
     Store("mMainIsLayer", "1");
     Store("mMainLayer", "||30||60|");
     StartCommand();
-    emu::Type("77");  // keeps the command waiting, with the snapshot held
-    BeginLayerChange();
-    DisableAllLayerDetection();
-    EnableListedLayers(emu::FromUtf8("||30||60|"));
+    emu::Type("PlaneA");
+    ASSERT_TRUE(emu::CommandActive());
     EXPECT_EQ(ZedLyrGetDetection(30), 1);
     EXPECT_EQ(ZedLyrGetDetection(60), 1);
     EXPECT_EQ(ZedLyrGetDetection(0), 0);
     EXPECT_EQ(ZedLyrGetDetection(50), 0);
+    EXPECT_EQ(ZedLyrGetDetection(70), 0);
     emu::EndCommand();
     ExpectLayersAsBefore();
 }
