@@ -249,6 +249,10 @@ TEST_F(DeleteRandomTest, ArbitraryAttributesTouchNoOtherSegment) {
         }
         const std::map<ZedId, SegmentState> before = Snapshot();
         const std::string attributes = emu::AttributeText(cut.outline, kAttrElementList);
+        // Only a pick of an element the list names acts; any other pick changes nothing.
+        const ShoulderElementIds listed = listKind <= 3 ? PlainReading(emu::FromUtf8(attributes)) : ShoulderElementIds{};
+        const bool pickListed = std::find(listed.begin(), listed.end(), cut.sides.inner) != listed.end();
+        const std::string drawing = emu::Dump();
 
         ASSERT_TRUE(emu::PickElement(cut.sides.inner)) << round;
 
@@ -265,6 +269,11 @@ TEST_F(DeleteRandomTest, ArbitraryAttributesTouchNoOtherSegment) {
             EXPECT_EQ(it->second.closed, state.closed) << round;
             EXPECT_EQ(it->second.chain, state.chain) << round;
             EXPECT_EQ(it->second.figures, state.figures) << round;
+        }
+        if (!pickListed) {
+            EXPECT_EQ(emu::Dump(), drawing) << round;
+            EXPECT_EQ(TextsOn(emu::Channel::Error), std::vector<std::string>{kPickShoulderElement}) << round;
+            continue;
         }
         // A part named by an integer goes, unless it is the outline itself.
         for (const ZedId part : named) {
