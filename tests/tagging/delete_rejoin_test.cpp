@@ -269,6 +269,56 @@ TEST_F(DeleteRejoinTest, ALineThatWouldShrinkToNothingIsDeleted) {
     }
 }
 
+TEST_F(DeleteRejoinTest, ACornerFittedToALineThatGoesGoesWithIt) {
+    // b runs along y = 0 from a chamfer that ends at (1, 0), right where c's
+    // line x = 1 crosses b's line: b shrinks to nothing and goes. The chamfer
+    // was cut between a (along y = x) and b; it goes as well, and a and c meet
+    // at the crossing of their lines, (1, 1). The same mirrored with the
+    // chamfer after c.
+    const std::vector<ZedFigure> cornerBeforeB = {
+        emu::Line(-5, -5, 0, 0), emu::Line(0, 0, 4, 0),   emu::Line(4, 0, 4, 3),     emu::Line(4, 3, 2, 3),
+        emu::Line(2, 3, 1, 3),   emu::Line(1, 3, 1, 10), emu::Line(1, 10, -5, 10), emu::Line(-5, 10, -5, -5)};
+    struct Row {
+        bool before;
+        std::vector<ZedFigure> figures;
+        size_t chamferAfter;  // the line the chamfer follows
+        size_t first;         // the first side, counted after the chamfer is in
+    };
+    const std::vector<Row> rows = {{true, cornerBeforeB, 0, 3}, {false, ReversedOutline(cornerBeforeB), 6, 3}};
+    for (const Row& row : rows) {
+        for (const bool closed : {true, false}) {
+            emu::Reset();
+            SetUp();
+            const Laid laid = LayOut(row.figures, closed);
+            ASSERT_EQ(laid.ids.size(), 8u);
+            const ZedId chamfer = emu::AddChamfer(laid.ids[row.chamferAfter], 1.0);
+            ASSERT_NE(chamfer, -1);
+            const std::vector<ZedId> ids = emu::Chain(laid.segment);
+            sides_ = Sides{ids[row.first], ids[row.first + 1], ids[row.first + 2]};
+            // The lines on either side of the chamfer and the line that goes.
+            const ZedId vanishing = row.before ? ids[row.first - 1] : ids[row.first + 3];
+            const ZedId toCrossing = row.before ? ids[0] : ids[row.first - 1];
+            const ZedId fromCrossing = row.before ? ids[row.first + 3] : ids[8];
+            TagShoulder(laid.segment, sides_);
+            EnterDeleteMode();
+
+            ASSERT_TRUE(emu::PickElement(sides_.inner));
+
+            SCOPED_TRACE(std::string(row.before ? "corner before b" : "corner after c") +
+                         (closed ? ", closed" : ", open"));
+            EXPECT_TRUE(TextsOn(emu::Channel::Error).empty());
+            EXPECT_FALSE(emu::ElementExists(vanishing));
+            EXPECT_FALSE(emu::ElementExists(chamfer));
+            EXPECT_POINT_NEAR(EndOf(emu::FigureOf(toCrossing)), 1, 1);
+            EXPECT_POINT_NEAR(StartOf(emu::FigureOf(fromCrossing)), 1, 1);
+            EXPECT_EQ(emu::SegmentIds(), std::vector<ZedId>{laid.segment});
+            EXPECT_EQ(emu::Chain(laid.segment).size(), 4u);
+            EXPECT_EQ(emu::SegmentClosed(laid.segment), closed);
+            EXPECT_EQ(emu::CheckAllIntegrity(), "");
+        }
+    }
+}
+
 // Ends that no join can make meet: the gap from b's end to c's start is
 // bridged by a line.
 struct BridgeCase {
