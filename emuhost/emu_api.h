@@ -52,6 +52,9 @@ EMU_API void SetArcFlag(ZedFigure& figure, int32_t flag);
 
 EMU_API void AddLayer(int number, const std::string& nameUtf8 = "", int colour = 0, bool visible = true,
                       bool detect = true);
+// Takes a layer out of the drawing, as the user may do in the host while a
+// command waits. False when there is no such layer or a segment lies on it.
+EMU_API bool RemoveLayer(int number);
 // With merging on, the outline list (ZedFigGetFigure2) gives one record for a
 // run of plain lines that continue each other straight, so that its count
 // differs from the segment's element count. Off after Reset.
