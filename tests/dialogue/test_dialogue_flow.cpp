@@ -98,6 +98,20 @@ TEST_F(DialogueTest, APickedLineBuildsTheShoulderAndLeadsToTheDimensionPick) {
     EXPECT_FALSE(emu::Type("PlaneA"));
 }
 
+TEST_F(DialogueTest, TheLinePickEmptiesTheTableOfTemporaries) {
+    // Whatever the table holds when a line is picked is no temporary of this
+    // shoulder: here the plate's own left edge in slot 5, which plan pattern A
+    // does not fill. The end of the command must not delete it.
+    const ZedId left = plate::LineBetween(plate_, Pt(0, 50), Pt(0, 0));
+    ASSERT_GT(left, 0);
+    TemporaryElements()[kSlotThirdDimension] = ZedFigRef{0, left};
+    BuildShoulder();
+    EXPECT_EQ(Slot(kSlotThirdDimension), 0);
+    emu::EndCommand();
+    EXPECT_TRUE(emu::ElementExists(left));
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+}
+
 TEST_F(DialogueTest, AKeywordOrALayerAtTheLinePickIsDispatched) {
     ASSERT_TRUE(emu::Type("PlaneA"));
     ASSERT_TRUE(emu::Type("planea"));
