@@ -80,11 +80,13 @@ bool ReadPickedElement(PickedLine& line) {
     return true;
 }
 
-bool ReadOutlineRecords(PickedLine& line) {
+// The picked line's record and its neighbours' in the outline list, which is
+// read once here and kept for the in/out test and the room check.
+bool ReadOutlineRecords(PickedLine& line, LocatedElement& at) {
     ZedFigure record{};
     ZedFigure neighbour{};
-    if (!GetOutlineRecord(line.ref, record) || !GetPreviousOutlineRecord(line.ref, neighbour) ||
-        !GetNextOutlineRecord(line.ref, neighbour)) {
+    if (!LocateInOutline(line.ref, at) || !OwnRecord(at, record) || !PreviousRecord(at, neighbour) ||
+        !NextRecord(at, neighbour)) {
         return Report(kMsgElementInfoNotRead22);
     }
     // Only a straight line has the start and end the shoulder is placed on.
@@ -292,13 +294,11 @@ bool BuildPlaneA(ZedId element, ZedId segment, ZedId instance) {
     PickedLine line;
     line.ref = ZedFigRef{instance, element};
     line.segment = segment;
-    if (!ReadPickedElement(line) || !ReadOutlineRecords(line) || !ReadAttributes(line)) {
+    LocatedElement located;
+    if (!ReadPickedElement(line) || !ReadOutlineRecords(line, located) || !ReadAttributes(line)) {
         return false;
     }
-    OutlineList outline;
-    if (!ReadOutlineList(instance, segment, outline)) {
-        return Report(kMsgElementInfoNotRead22);
-    }
+    const OutlineList& outline = located.list;
 
     const PlaneASizes sizes = PlaneASizesFromSettings();
     const PlacementChoice choice = ChoosePlaneAPlacement(Distance(line.s, line.e), sizes);
