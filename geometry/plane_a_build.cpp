@@ -10,6 +10,7 @@
 #include "geometry/figure_record.h"
 #include "geometry/length_dimension.h"
 #include "geometry/outline.h"
+#include "geometry/outline_soundness.h"
 #include "geometry/plane_a.h"
 #include "geometry/plane_a_parts.h"
 #include "geometry/splice.h"
@@ -301,6 +302,11 @@ bool BuildPlaneA(ZedId element, ZedId segment, ZedId instance) {
     const OutlineList& outline = located.list;
 
     const PlaneASizes sizes = PlaneASizesFromSettings();
+    // The settings are stored as typed and never range-checked: a shoulder
+    // needs a width and a depth to stand out.
+    if (!IsUsableSize(sizes.width) || !IsUsableSize(sizes.protrusion)) {
+        return Report(kMsgShoulderSizeInvalid);
+    }
     const PlacementChoice choice = ChoosePlaneAPlacement(Distance(line.s, line.e), sizes);
     if (choice.refused) {
         return Report(sizes.useWidthValue ? kMsgSpacingTooLarge21 : kMsgSpacingTooLarge22);
@@ -311,8 +317,14 @@ bool BuildPlaneA(ZedId element, ZedId segment, ZedId instance) {
         return false;
     }
     const ShoulderCorners corners = PlaneACorners(base, side.normal, sizes.protrusion);
-
     const bool fullLine = choice.placement == PlaneAPlacement::FullLine;
+    // No room: the shoulder would reach, touch or cross another part of the
+    // outline, or fold back over a neighbour of the line.
+    if (CheckOutlineReplacement(outline, line.s, line.e, PlaneAPieces(line.s, line.e, corners, fullLine)) !=
+        OutlineSoundness::Sound) {
+        return Report(kMsgShoulderOverlaps);
+    }
+
     EndPieces ends;
     if (!(fullLine ? RemoveWholeLine(line, base.m) : OpenAtBase(line, corners, ends))) {
         return false;

@@ -9,6 +9,8 @@
 #ifndef LEDGEWRIGHT_GEOMETRY_PLANE_A_PLACEMENT_H
 #define LEDGEWRIGHT_GEOMETRY_PLANE_A_PLACEMENT_H
 
+#include <vector>
+
 #include "host/zedlib.h"
 
 // Where the shoulder's base lies on the line.
@@ -86,6 +88,11 @@ struct NotePoints {
 };
 NotePoints PlaneASideNotePoints(ZedPoint m, ZedPoint farCorner, double clearance);
 NotePoints PlaneADepthNotePoints(ZedPoint m, ZedPoint farCorner, double clearance);
+
+// The line from S to E as the outline holds it with the shoulder at the
+// corners: the tail piece S→P1, the three sides and the head piece P2→E, or
+// the three sides alone when the shoulder takes the whole line.
+std::vector<ZedFigure> PlaneAPieces(ZedPoint s, ZedPoint e, const ShoulderCorners& corners, bool fullLine);
 
 // The middle of the inner side, where a width change opens the outline.
 ZedPoint PlaneAInnerMiddle(const ShoulderCorners& corners);

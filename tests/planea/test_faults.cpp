@@ -195,6 +195,8 @@ const std::vector<StepFault> kBuildFullLineSteps = {
 };
 
 const std::vector<StepFault> kRebuildDepthSteps = {
+    {"ZedElmGetSegment", 1, false, {"형상의 요소정보를 확인할 수 없습니다.(11)"}},
+    {"ZedFigGetFigure2", 1, false, {"형상의 요소정보를 확인할 수 없습니다.(11)"}},
     {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(11)"}},
     {"ZedFigAmendFigure", 2, false, {"직선요소를 수정할 수 없습니다.(12)"}},
     {"ZedFigAmendFigure", 3, false, {"직선요소를 수정할 수 없습니다.(13)"}},
@@ -206,13 +208,14 @@ const std::vector<StepFault> kRebuildDepthSteps = {
     {"ZedFigAmendFigure", 4, false, {"절단선길이를 수정할 수 없습니다."}},
     {"ZedHolGetHoleData", 1, false, {"holedata를 참조할 수 없습니다."}},
     {"ZedHolAmendHoleData", 1, false, {"holedata를 수정할 수 없습니다."}},
-    {"ZedElmGetSegment", 1, true, {}},
+    {"ZedElmGetSegment", 2, true, {}},
 };
 
 const std::vector<StepFault> kRebuildNarrowerSteps = {
     {"ZedFigGetLineType2", 1, false, {"선속성을 참조할 수 없습니다.(51)"}},
     {"ZedElmGetSegment", 1, false, {"레이어를 참조할 수 없습니다.(51)"}},
     {"ZedSgmGetLayer", 1, false, {"레이어를 참조할 수 없습니다.(51)"}},
+    {"ZedFigGetFigure2", 1, false, {"형상의 요소정보를 확인할 수 없습니다.(51)"}},
     {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(21)"}},
     {"ZedFigAmendFigure", 2, false, {"직선요소를 수정할 수 없습니다.(22)"}},
     {"ZedFigAmendFigure", 3, false, {"직선요소를 수정할 수 없습니다.(23)"}},
