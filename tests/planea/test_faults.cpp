@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "geometry/plane_a_parts.h"
+#include "geometry/unfinished_change.h"
 #include "tests/planea/fault_scenarios.h"
 
 namespace {
@@ -111,6 +113,60 @@ TEST_P(PlaneAEveryFaultTest, AFailedCallIsReportedAndLeavesExactlyWhatCameBefore
 
 INSTANTIATE_TEST_SUITE_P(Operations, PlaneAEveryFaultTest, ::testing::ValuesIn(kAllOps),
                          [](const ::testing::TestParamInfo<FaultOp>& info) { return FaultOpName(info.param); });
+
+// A rebuild that a refused call stopped part-way is retried with the same
+// value: whichever call was refused, the shoulder, its dimensions, cut line,
+// hole and tag end up exactly as a clean run leaves them.
+class PlaneARetryTest : public PlaneAFaultTest, public ::testing::WithParamInterface<FaultOp> {};
+
+TEST_P(PlaneARetryTest, ARetryAfterAnyRefusedCallGivesTheCleanRunsDrawing) {
+    const FaultOp op = GetParam();
+    Prepare(op);
+    ASSERT_TRUE(Run(op));
+    const std::string clean = emu::Dump();
+    const ShoulderCorners cleanCorners = CornersOf(Shoulder());
+    int retried = 0;
+    for (int n = 1;; ++n) {
+        const Retried outcome = RunAndRetry(op, n);
+        if (outcome.pastTheEnd) {
+            break;
+        }
+        if (!outcome.retried) {
+            continue;  // ridden out: the sweep above judges it
+        }
+        ++retried;
+        EXPECT_EQ(outcome.drawing, clean) << outcome.where;
+        EXPECT_FALSE(ChangeUnfinished()) << outcome.where;
+        const ShoulderCorners corners = CornersOf(Shoulder());
+        for (const auto& [got, want] : {std::pair{corners.p1, cleanCorners.p1}, std::pair{corners.q1, cleanCorners.q1},
+                                        std::pair{corners.q2, cleanCorners.q2}, std::pair{corners.p2, cleanCorners.p2}}) {
+            EXPECT_TRUE(plate::Near(got, want)) << outcome.where;
+        }
+    }
+    EXPECT_GT(retried, 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rebuilds, PlaneARetryTest,
+                         ::testing::Values(FaultOp::RebuildDepth, FaultOp::RebuildNarrower, FaultOp::RebuildWholeLine,
+                                           FaultOp::RebuildGiveLineBack),
+                         [](const ::testing::TestParamInfo<FaultOp>& info) { return FaultOpName(info.param); });
+
+// Another value typed after a change that stopped half-way finishes that
+// change first: the outline is then neither the old shoulder nor the new one.
+TEST_F(PlaneAFaultTest, AnotherValueAfterAHalfDoneChangeFinishesItFirst) {
+    Prepare(FaultOp::RebuildWholeLine);
+    ASSERT_TRUE(Run(FaultOp::RebuildWholeLine));
+    ASSERT_TRUE(Rebuild(kEditSecond, 30.0));
+    const std::string clean = emu::Dump();
+
+    Prepare(FaultOp::RebuildWholeLine);
+    emu::FailCall("ZedElmDeleteElement", 3);
+    ASSERT_FALSE(Run(FaultOp::RebuildWholeLine));
+    emu::ClearFaults();
+    EXPECT_TRUE(ChangeUnfinished());
+    ASSERT_TRUE(Rebuild(kEditSecond, 30.0));
+    EXPECT_EQ(emu::Dump(), clean);
+}
 
 // A failed call, by its name and its rank among the calls of that name, and
 // what the user sees: the reports (error line and message boxes) and whether
