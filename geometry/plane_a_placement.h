@@ -76,8 +76,9 @@ ShoulderCorners PlaneACorners(const PlaneABase& base, ZedPoint normal, double pr
 double PlaneADimensionOffset(bool flipped);
 
 // The MC hole's radius: the circle about the centre through the far corner,
-// widened by the clearance h and rounded up to a whole number (|CQ1| + h + 0.5
-// rounded to the nearest integer, halves away from zero).
+// widened by the clearance h, plus 0.5, rounded to the nearest whole number
+// with halves away from zero: nearest(|CQ1| + h + 0.5). So 2.4 gives 3 and
+// 2.6 gives 3, but a whole number n gives n + 1 (n + 0.5 rounds up), not n.
 double PlaneAHoleRadius(ZedPoint centre, ZedPoint farCorner, double clearance);
 
 // Where the two hole notes go: arrow and text on a ray from M, the drilling
