@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <random>
+#include <tuple>
 
 #include "geometry/figure_record.h"
 #include "tests/planea/planea_fixture.h"
@@ -147,16 +148,28 @@ protected:
     }
 
     // Whether a shoulder with these corners would meet the plate anywhere but
-    // at the ends of its base: its sides are sampled against the plate (and
-    // its base end on a corner, as when it takes a whole line between two
-    // edges that run out of the plate, meets them).
+    // at the ends of its base: where one of its sides crosses or touches an
+    // edge of the plate's polygon (a whole line between edges that run out of
+    // the plate is met along those edges, away from the base's ends).
     static bool MeetsPlate(const std::vector<ZedPoint>& polygon, ZedPoint p1, ZedPoint q1, ZedPoint q2, ZedPoint p2) {
+        constexpr double kTouch = 1e-6;
+        const auto atBase = [&](ZedPoint x) { return plate::Near(x, p1, kTouch) || plate::Near(x, p2, kTouch); };
         const ZedPoint path[] = {p1, q1, q2, p2};
         for (int side = 0; side < 3; ++side) {
             const ZedPoint a = path[side], b = path[side + 1];
-            for (int i = 1; i < 400; ++i) {
-                const double t = i / 400.0;
-                if (plate::Locate(polygon, Pt(a.x + t * (b.x - a.x), a.y + t * (b.y - a.y))) != plate::Where::Outside) {
+            for (size_t i = 0; i < polygon.size(); ++i) {
+                const ZedPoint c = polygon[i], d = polygon[(i + 1) % polygon.size()];
+                for (const auto& [x, y0, y1] : {std::tuple{a, c, d}, std::tuple{b, c, d}, std::tuple{c, a, b},
+                                                std::tuple{d, a, b}}) {
+                    if (plate::SegmentDistance(x, y0, y1) <= kTouch && !atBase(x)) {
+                        return true;
+                    }
+                }
+                // A crossing inside both: the ends of each lie on either side of the other.
+                const auto turn = [](ZedPoint o, ZedPoint e, ZedPoint p) {
+                    return (e.x - o.x) * (p.y - o.y) - (e.y - o.y) * (p.x - o.x);
+                };
+                if (turn(a, b, c) * turn(a, b, d) < 0 && turn(c, d, a) * turn(c, d, b) < 0) {
                     return true;
                 }
             }
