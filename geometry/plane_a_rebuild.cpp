@@ -1,6 +1,8 @@
 // RebuildPlaneA: the last shoulder, as the shoulder memory holds it, takes a
-// typed depth or width. This file holds the depth change and what follows any
-// change (dimensions, cut line, hole, tag); plane_a_width.cpp the width change.
+// typed depth or width. This file holds the depth change, what follows any
+// change (dimensions, cut line, hole, tag), the checks made before a change
+// and the resumption of a change the host refused part-way
+// (geometry/unfinished_change.h); plane_a_width.cpp the width change.
 #include <cmath>
 
 #include "command/line_pick.h"
@@ -103,11 +105,10 @@ PlaneAChange PlanPlaneADepth() {
     SetLineEnd(inner, c.q2);
     ZedFigure second = before.secondSide.record;
     SetLineStart(second, c.q2);
-    const ShoulderMemory& m = before;
     change.steps = {
-        [first, ref = m.firstSide.ref] { return AmendFigure(ref, first, kMsgLineNotAmended11); },
-        [inner, ref = m.innerSide.ref] { return AmendFigure(ref, inner, kMsgLineNotAmended12); },
-        [second, ref = m.secondSide.ref] { return AmendFigure(ref, second, kMsgLineNotAmended13); },
+        [first, ref = before.firstSide.ref] { return AmendFigure(ref, first, kMsgLineNotAmended11); },
+        [inner, ref = before.innerSide.ref] { return AmendFigure(ref, inner, kMsgLineNotAmended12); },
+        [second, ref = before.secondSide.ref] { return AmendFigure(ref, second, kMsgLineNotAmended13); },
         [first, inner, second] {
             Shoulder().firstSide.record = first;
             Shoulder().innerSide.record = inner;

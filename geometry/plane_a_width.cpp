@@ -6,13 +6,15 @@
 //    line, so the line's pieces go and the sides are made again;
 //  - a shoulder that took the whole line gets its line pieces back, unless the
 //    width is still too large for the line.
+// Each is a list of steps worked out from the shoulder as the change found it,
+// so that a retry after a refused step carries on where it stopped.
 #include <vector>
 
 #include "command/messages.h"
 #include "geometry/figure_record.h"
 #include "geometry/plane_a_parts.h"
-#include "geometry/unfinished_change.h"
 #include "geometry/splice.h"
+#include "geometry/unfinished_change.h"
 #include "geometry/vec2.h"
 
 namespace {
