@@ -86,6 +86,15 @@ LEDGEWRIGHT_TEXT(kMsgNotJoined304, "결합할 수 없습니다(304).");
 LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead2, "형상의 요소정보를 확인할 수 없습니다.(2)");
 LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead21, "형상의 요소정보를 확인할 수 없습니다.(21)");
 LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead22, "형상의 요소정보를 확인할 수 없습니다.(22)");
+LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead11, "형상의 요소정보를 확인할 수 없습니다.(11)");
+LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead51, "형상의 요소정보를 확인할 수 없습니다.(51)");
+// Refusals before anything changes: a size setting that is not a positive
+// number, and a shoulder (at a build) or a typed value (at a rebuild) that
+// would leave the outline with a piece of no length or pieces that overlap,
+// touch or cross.
+LEDGEWRIGHT_TEXT(kMsgShoulderSizeInvalid, "턱걸이 치수가 올바르지 않습니다.");
+LEDGEWRIGHT_TEXT(kMsgShoulderOverlaps, "형상이 겹쳐서 작성할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgShoulderOverlapsEdit, "형상이 겹쳐서 수정할 수 없습니다.");
 LEDGEWRIGHT_TEXT(kMsgLineAttributesNotRead21, "선속성을 참조할 수 없습니다.(21)");
 LEDGEWRIGHT_TEXT(kMsgLineAttributesNotRead22, "선속성을 참조할 수 없습니다.(22)");
 LEDGEWRIGHT_TEXT(kMsgLineAttributesNotRead51, "선속성을 참조할 수 없습니다.(51)");

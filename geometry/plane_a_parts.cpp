@@ -13,8 +13,7 @@ PlaneASizes PlaneASizesFromSettings() {
 
 double PlaneAHoleClearance() { return SettingNumber(ShoulderSettings.PA_HoleWidth); }
 
-ShoulderCorners RememberedCorners() {
-    const ShoulderMemory& m = Shoulder();
+ShoulderCorners CornersOf(const ShoulderMemory& m) {
     return ShoulderCorners{LineStart(m.firstSide.record), LineEnd(m.firstSide.record), LineEnd(m.innerSide.record),
                            LineEnd(m.secondSide.record)};
 }
@@ -37,7 +36,7 @@ void RememberNoEndPieces(ZedId instance, const ShoulderCorners& corners) {
     RememberPiece(m.head, instance, 0, MakeLine(corners.p2, corners.p2));
 }
 
-bool RememberedAsFullLine() { return Shoulder().tail.ref.id == 0 || Shoulder().head.ref.id == 0; }
+bool IsFullLine(const ShoulderMemory& m) { return m.tail.ref.id == 0 || m.head.ref.id == 0; }
 
 bool DeleteFoundElement(ZedId element, const ZedChar* failure) {
     if (element == -1) {

@@ -210,9 +210,10 @@ TEST_F(DialogueTest, TextThatIsNoNumberIsRefusedAndAskedForAgain) {
 TEST_F(DialogueTest, ARebuildThatFailsStaysInTheValueEntry) {
     BuildShoulder();
     ASSERT_TRUE(emu::PickElement(Slot(kSlotFirstDimension)));
-    // An empty text reads as 0: a depth the host cannot draw.
+    // An empty text reads as 0: a depth that would leave sides of no length,
+    // refused before anything changes.
     ASSERT_TRUE(emu::Type(""));
-    EXPECT_EQ(Errors(), std::vector<std::string>{"직선요소를 수정할 수 없습니다.(11)"});
+    EXPECT_EQ(Errors(), std::vector<std::string>{"형상이 겹쳐서 수정할 수 없습니다."});
     EXPECT_EQ(emu::CurrentPrompt(), kValuePrompt);
     ASSERT_TRUE(emu::Type("6"));
     EXPECT_NEAR(DepthShown(), 6.0, 1e-9);
