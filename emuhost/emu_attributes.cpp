@@ -37,6 +37,7 @@ std::string AttributeText(ZedId segment, int32_t number) {
 
 }  // namespace emu
 
+#if !ZED_LEGACY  // not in the older host
 int ZedSgmSetAttribute(ZedId segment, int32_t number, const ZedAttrValue* value) {
     EMU_ENTER(-1);
     emu::Segment* found = emu::FindSegment(segment);
@@ -56,7 +57,9 @@ int ZedSgmSetAttribute(ZedId segment, int32_t number, const ZedAttrValue* value)
     emu::RecordChange(emu::Named(segment, number) + " set: " + emu::Describe(attribute));
     return 0;
 }
+#endif
 
+#if !ZED_LEGACY  // not in the older host
 int ZedSgmGetAttribute(ZedId segment, int32_t number, ZedAttrValue* value) {
     EMU_ENTER(-1);
     const emu::Attribute* attribute = emu::FindAttribute(segment, number);
@@ -72,7 +75,9 @@ int ZedSgmGetAttribute(ZedId segment, int32_t number, ZedAttrValue* value) {
     }
     return 0;
 }
+#endif
 
+#if !ZED_LEGACY  // not in the older host
 int ZedSgmDeleteAttribute(ZedId segment, int32_t number) {
     EMU_ENTER(-1);
     emu::Segment* found = emu::FindSegment(segment);
@@ -82,7 +87,9 @@ int ZedSgmDeleteAttribute(ZedId segment, int32_t number) {
     emu::RecordChange(emu::Named(segment, number) + " deleted");
     return 0;
 }
+#endif
 
+#if !ZED_LEGACY  // not in the older host
 int ZedSgmDeleteAllAttribute(ZedId segment) {
     EMU_ENTER(-1);
     emu::Segment* found = emu::FindSegment(segment);
@@ -95,3 +102,4 @@ int ZedSgmDeleteAllAttribute(ZedId segment) {
     }
     return 0;
 }
+#endif

@@ -80,6 +80,10 @@ bool SameDirection(const ZedFigure& before, const ZedFigure& after) {
     return dot > 0;
 }
 
+// Line attributes the host can draw: one of its sixteen colours and a line type
+// from its table (never negative).
+bool LineAttributesOk(int32_t colour, int32_t lineType) { return colour >= 0 && colour <= 15 && lineType >= 0; }
+
 }  // namespace
 
 extern "C" {
@@ -248,6 +252,7 @@ ZedId ZedFigChangeCorner(ZedId element) {
     return id;
 }
 
+#if !ZED_LEGACY  // not in the older host
 int ZedFigRemoveCorner(ZedId element) {
     EMU_ENTER(-1);
     const Element* corner = FigureElement(element);
@@ -286,6 +291,7 @@ int ZedFigRemoveCorner(ZedId element) {
                  " meet at " + FmtPoint(meet.x, meet.y));
     return 0;
 }
+#endif
 
 int ZedFigIsClosed(ZedId segment) {
     EMU_ENTER(0);
@@ -324,7 +330,7 @@ int ZedFigGetLineType(const ZedFigRef* element, ZedLineType* attributes) {
 int ZedFigSetLineType(const ZedFigRef* element, const ZedLineType* attributes) {
     EMU_ENTER(-1);
     Element* found = FigureElement(element);
-    if (found == nullptr || attributes == nullptr) {
+    if (found == nullptr || attributes == nullptr || !LineAttributesOk(attributes->colour, attributes->lineType)) {
         return -1;
     }
     if (found->attrs.colour != attributes->colour || found->attrs.lineType != attributes->lineType) {
@@ -348,7 +354,7 @@ int ZedFigGetLineType2(const ZedFigRef* element, ZedLineType2* attributes) {
 int ZedFigSetLineType2(const ZedFigRef* element, const ZedLineType2* attributes) {
     EMU_ENTER(-1);
     Element* found = FigureElement(element);
-    if (found == nullptr || attributes == nullptr) {
+    if (found == nullptr || attributes == nullptr || !LineAttributesOk(attributes->colour, attributes->lineType)) {
         return -1;
     }
     if (std::memcmp(&found->attrs, attributes, sizeof *attributes) != 0) {
