@@ -66,6 +66,7 @@ bool ClosedOutline(const ZedFigure* outline, int count) {
     return true;
 }
 
+#if !ZED_LEGACY  // the intersection calls' helpers; the older host has no such calls
 bool IsLine(const ZedFigure* f) { return f != nullptr && IsLineKind(f->kind) && FigureProblem(*f).empty(); }
 
 bool IsRound(const ZedFigure* f) {
@@ -78,6 +79,7 @@ void Put(ZedIntersection* out, int index, const ZedPoint& p, bool marker) {
 }
 
 bool OnLine(const ZedFigure& line, const ZedPoint& p) { return DistanceTo(line, p) <= kTolerance; }
+#endif
 
 }  // namespace
 

@@ -5,6 +5,7 @@ namespace emu {
 
 namespace {
 
+#if !ZED_LEGACY  // journal texts of the attribute calls, which the older host lacks
 std::string Describe(const Attribute& attribute) {
     return attribute.kind == ZED_ATTR_TEXT ? "text \"" + ToUtf8(attribute.text.c_str()) + "\""
                                            : "integer " + std::to_string(attribute.integer);
@@ -13,6 +14,7 @@ std::string Describe(const Attribute& attribute) {
 std::string Named(ZedId segment, int32_t number) {
     return "segment " + std::to_string(segment) + " attribute " + std::to_string(number);
 }
+#endif
 
 const Attribute* FindAttribute(ZedId segment, int32_t number) {
     const Segment* found = FindSegment(segment);

@@ -73,12 +73,14 @@ bool FindOnChain(const Segment& segment, const ZedPoint& p, ChainPlace& place) {
     return false;
 }
 
+#if !ZED_LEGACY  // used by ZedFigRemoveCorner alone
 // A line still runs the way it did before its ends moved.
 bool SameDirection(const ZedFigure& before, const ZedFigure& after) {
     const double dot = (EndOf(before).x - StartOf(before).x) * (EndOf(after).x - StartOf(after).x) +
                        (EndOf(before).y - StartOf(before).y) * (EndOf(after).y - StartOf(after).y);
     return dot > 0;
 }
+#endif
 
 // Line attributes the host can draw: one of its sixteen colours and a line type
 // from its table (never negative).
