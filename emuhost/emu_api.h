@@ -90,8 +90,9 @@ EMU_API std::vector<ZedId> Chain(ZedId segment);
 EMU_API ZedFigure FigureOf(ZedId element);
 EMU_API ZedLineType2 AttributesOf(ZedId element);
 // "" when the segment is sound: consecutive elements touch (within 1e-6), a
-// closed chain closes, no element has zero length, an arc's ends lie on its
-// circle. Otherwise a description of the first fault.
+// closed chain closes and is a simple outline (no piece meets another but at
+// its joints with its neighbours), no element has zero length, an arc's ends
+// lie on its circle. Otherwise a description of the first fault.
 EMU_API std::string CheckIntegrity(ZedId segment);
 // CheckIntegrity over every figure segment; "" when all are sound.
 EMU_API std::string CheckAllIntegrity();
