@@ -47,35 +47,47 @@ Box BoxOf(const ZedFigure& f, size_t index) {
 
 double Cross(double ax, double ay, double bx, double by) { return ax * by - ay * bx; }
 
+// A few points, kept without allocating: the pair test runs for every two
+// pieces whose boxes meet.
+struct Points {
+    ZedPoint at[12];
+    int count = 0;
+    void Add(const ZedPoint& p) { at[count++] = p; }
+};
+
 // Where the carriers of the two pieces (unbounded lines, whole circles) cross.
-std::vector<ZedPoint> CarrierCrossings(const ZedFigure& a, const ZedFigure& b) {
+void AddCarrierCrossings(const ZedFigure& a, const ZedFigure& b, Points& points) {
     if (IsLineKind(a.kind) && IsLineKind(b.kind)) {
         const ZedPoint p = StartOf(a), q = StartOf(b);
         const double dx1 = EndOf(a).x - p.x, dy1 = EndOf(a).y - p.y;
         const double dx2 = EndOf(b).x - q.x, dy2 = EndOf(b).y - q.y;
         const double denominator = Cross(dx1, dy1, dx2, dy2);
         if (std::fabs(denominator) <= 1e-12 * std::hypot(dx1, dy1) * std::hypot(dx2, dy2)) {
-            return {};  // parallel: an overlap shows at the ends
+            return;  // parallel: an overlap shows at the ends
         }
         const double t = Cross(q.x - p.x, q.y - p.y, dx2, dy2) / denominator;
-        return {ZedPoint{p.x + t * dx1, p.y + t * dy1}};
+        points.Add(ZedPoint{p.x + t * dx1, p.y + t * dy1});
+        return;
     }
     if (IsArcKind(a.kind) && IsArcKind(b.kind)) {
         const ZedPoint c1 = CentreOf(a), c2 = CentreOf(b);
         const double r1 = a.v[6], r2 = b.v[6];
         const double d = Distance(c1, c2);
         if (d <= kTangency || d > r1 + r2 + kTangency || d < std::fabs(r1 - r2) - kTangency) {
-            return {};  // concentric (an overlap shows at the ends) or apart
+            return;  // concentric (an overlap shows at the ends) or apart
         }
         const double ux = (c2.x - c1.x) / d, uy = (c2.y - c1.y) / d;
         const double along = (d * d + r1 * r1 - r2 * r2) / (2 * d);
         const ZedPoint foot{c1.x + along * ux, c1.y + along * uy};
         const double h2 = r1 * r1 - along * along;
         if (std::fabs(d - (r1 + r2)) <= kTangency || std::fabs(d - std::fabs(r1 - r2)) <= kTangency || h2 <= 0) {
-            return {foot};
+            points.Add(foot);
+            return;
         }
         const double h = std::sqrt(h2);
-        return {ZedPoint{foot.x - h * uy, foot.y + h * ux}, ZedPoint{foot.x + h * uy, foot.y - h * ux}};
+        points.Add(ZedPoint{foot.x - h * uy, foot.y + h * ux});
+        points.Add(ZedPoint{foot.x + h * uy, foot.y - h * ux});
+        return;
     }
     const ZedFigure& line = IsLineKind(a.kind) ? a : b;
     const ZedFigure& arc = IsLineKind(a.kind) ? b : a;
@@ -88,25 +100,27 @@ std::vector<ZedPoint> CarrierCrossings(const ZedFigure& a, const ZedFigure& b) {
     const ZedPoint foot{p.x + t * ux, p.y + t * uy};
     const double h = Distance(c, foot);
     if (h > r + kTangency) {
-        return {};
+        return;
     }
     if (r - h <= kTangency) {
-        return {foot};
+        points.Add(foot);
+        return;
     }
     const double half = std::sqrt(r * r - h * h);
-    return {ZedPoint{foot.x - half * ux, foot.y - half * uy}, ZedPoint{foot.x + half * ux, foot.y + half * uy}};
+    points.Add(ZedPoint{foot.x - half * ux, foot.y - half * uy});
+    points.Add(ZedPoint{foot.x + half * ux, foot.y + half * uy});
 }
 
 // Points of one piece where it may come nearest the other: the ends and the
 // middle, and where the other's normal through an arc's centre meets the arc.
-void AddNearPoints(const ZedFigure& f, const ZedFigure& other, std::vector<ZedPoint>& points) {
-    points.push_back(StartOf(f));
-    points.push_back(EndOf(f));
+void AddNearPoints(const ZedFigure& f, const ZedFigure& other, Points& points) {
+    points.Add(StartOf(f));
+    points.Add(EndOf(f));
     if (IsLineKind(f.kind)) {
-        points.push_back(ZedPoint{(StartOf(f).x + EndOf(f).x) / 2, (StartOf(f).y + EndOf(f).y) / 2});
+        points.Add(ZedPoint{(StartOf(f).x + EndOf(f).x) / 2, (StartOf(f).y + EndOf(f).y) / 2});
         return;
     }
-    points.push_back(PointOnArc(f, 0.5));
+    points.Add(PointOnArc(f, 0.5));
     const ZedPoint c = CentreOf(f);
     const double r = f.v[6];
     double nx = 0, ny = 0;
@@ -126,22 +140,26 @@ void AddNearPoints(const ZedFigure& f, const ZedFigure& other, std::vector<ZedPo
     for (const double sign : {1.0, -1.0}) {
         const ZedPoint p{c.x + sign * r * nx, c.y + sign * r * ny};
         if (WithinArcSpan(f, p)) {
-            points.push_back(p);
+            points.Add(p);
         }
     }
 }
 
 // Whether two pieces meet anywhere but at the joints given.
-bool Meet(const ZedFigure& a, const ZedFigure& b, const std::vector<ZedPoint>& joints, ZedPoint& at) {
-    std::vector<ZedPoint> points = CarrierCrossings(a, b);
+bool Meet(const ZedFigure& a, const ZedFigure& b, const Points& joints, ZedPoint& at) {
+    Points points;
+    AddCarrierCrossings(a, b, points);
     AddNearPoints(a, b, points);
     AddNearPoints(b, a, points);
-    for (const ZedPoint& p : points) {
+    for (int k = 0; k < points.count; ++k) {
+        const ZedPoint& p = points.at[k];
         if (DistanceTo(a, p) > kTolerance || DistanceTo(b, p) > kTolerance) {
             continue;
         }
-        const bool atJoint = std::any_of(joints.begin(), joints.end(),
-                                         [&p](const ZedPoint& joint) { return Distance(p, joint) <= kJointRadius; });
+        bool atJoint = false;
+        for (int j = 0; j < joints.count; ++j) {
+            atJoint = atJoint || Distance(p, joints.at[j]) <= kJointRadius;
+        }
         if (!atJoint) {
             at = p;
             return true;
@@ -151,11 +169,11 @@ bool Meet(const ZedFigure& a, const ZedFigure& b, const std::vector<ZedPoint>& j
 }
 
 // The ends that two neighbours share, whichever way each is stored.
-std::vector<ZedPoint> Joints(const ZedFigure& a, const ZedFigure& b) {
-    std::vector<ZedPoint> joints;
+Points Joints(const ZedFigure& a, const ZedFigure& b) {
+    Points joints;
     for (const ZedPoint& p : {StartOf(a), EndOf(a)}) {
         if (Near(p, StartOf(b)) || Near(p, EndOf(b))) {
-            joints.push_back(p);
+            joints.Add(p);
         }
     }
     return joints;
@@ -180,8 +198,7 @@ SelfContact FindSelfContact(const std::vector<ZedFigure>& figures) {
             const size_t i = std::min(boxes[k].index, boxes[m].index);
             const size_t j = std::max(boxes[k].index, boxes[m].index);
             const bool neighbours = j == i + 1 || (i == 0 && j == count - 1);
-            const std::vector<ZedPoint> joints =
-                neighbours ? Joints(figures[i], figures[j]) : std::vector<ZedPoint>{};
+            const Points joints = neighbours ? Joints(figures[i], figures[j]) : Points{};
             ZedPoint at{};
             // Of all contacts the one earliest in the chain, so that the report does not depend on the sweep.
             if (Meet(figures[i], figures[j], joints, at) &&
