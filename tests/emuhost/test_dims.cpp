@@ -265,6 +265,8 @@ struct FieldRow {
     bool accepted;
 };
 
+void PrintTo(const FieldRow& row, std::ostream* os) { *os << row.name; }
+
 class FixedFieldTest : public DimsTest, public ::testing::WithParamInterface<FieldRow> {
 protected:
     static void Overwrite(void* record, const FieldRow& row) {

@@ -137,6 +137,8 @@ struct OutlineRow {
     bool simple;
 };
 
+void PrintTo(const OutlineRow& row, std::ostream* os) { *os << row.name; }
+
 class SimpleOutlineTest : public EmuDrawingTest, public ::testing::WithParamInterface<OutlineRow> {
 protected:
     // The same chain run the other way round.
