@@ -28,7 +28,7 @@ bool FaultFires(Fault& fault, const char* name) {
 bool EnterCall(const char* name) {
     Drawing& d = State();
     d.calls.emplace_back(name);
-    // Texts handed out two calls ago expire now; those of the last call live through this one.
+    // The texts of the last call stay readable during this one (see LeaveCall).
     d.retiringTexts = std::move(d.handedTexts);
     d.handedTexts.clear();
     bool fail = false;
@@ -42,6 +42,19 @@ bool EnterCall(const char* name) {
         ++d.injected;
     }
     return !fail;
+}
+
+void LeaveCall() { State().retiringTexts.clear(); }
+
+bool HandedTextLive(const ZedChar* text) {
+    for (const auto* texts : {&State().handedTexts, &State().retiringTexts}) {
+        for (const auto& block : *texts) {
+            if (block.get() == text) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 void RecordChange(const std::string& description) {

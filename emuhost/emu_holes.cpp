@@ -260,6 +260,7 @@ ZedId ZedHolCreateHole(int option, const ZedPoint* centre, const ZedHoleData* da
     return hole.id;
 }
 
+#if !ZED_LEGACY  // not in the older host
 ZedId ZedHolCreateFigHole(const ZedSgmRef* outline, const ZedHoleData* data) {
     EMU_ENTER(-1);
     const ZedHoleShape* shape = emu::LiveShape(data);
@@ -282,6 +283,7 @@ ZedId ZedHolCreateFigHole(const ZedSgmRef* outline, const ZedHoleData* data) {
                       emu::DescribeShape(hole.shape));
     return hole.id;
 }
+#endif
 
 int ZedHolGetHoleData(ZedId hole, ZedHoleData* data) {
     EMU_ENTER(-1);

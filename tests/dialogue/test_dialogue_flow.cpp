@@ -351,4 +351,62 @@ TEST_F(DialogueTest, TheEndOfTheCommandIsAnsweredInEveryState) {
     }
 }
 
+// Every state answers an event it does not use with 3: the command waits in
+// the same state, nothing is drawn, said or asked again. An event outside the
+// state's mask does not reach it at all.
+struct WaitingState {
+    const char* name;
+    const char* keyword;  // typed at the pattern prompt, or nullptr
+    bool pickLine;        // then the plate's bottom edge picked
+    int pickSlot;         // then this temporary element picked, 0 for none
+};
+
+TEST_F(DialogueTest, EveryStateWaitsThroughAnEventItDoesNotUse) {
+    const WaitingState states[] = {
+        {"pattern prompt", nullptr, false, 0},
+        {"line pick", "PlaneA", false, 0},
+        {"dimension pick", "PlaneA", true, 0},
+        {"value entry", "PlaneA", true, kSlotSecondDimension},
+        {"depth entry", "PlaneA", true, kSlotDepthNote},
+        {"Delete mode", "Delete", false, 0},
+    };
+    for (const WaitingState& state : states) {
+        SetUp();
+        if (state.keyword != nullptr) {
+            ASSERT_TRUE(emu::Type(state.keyword)) << state.name;
+        }
+        if (state.pickLine) {
+            ASSERT_TRUE(emu::PickElement(bottom_)) << state.name;
+        }
+        if (state.pickSlot != 0) {
+            ASSERT_TRUE(emu::PickElement(Slot(state.pickSlot))) << state.name;
+        }
+        ASSERT_TRUE(emu::CommandActive()) << state.name;
+        emu::ClearMessages();
+        const std::string drawing = emu::Dump();
+        const std::string prompt = emu::CurrentPrompt();
+        const uint32_t mask = emu::EventMask();
+        ASSERT_NE(mask, 0u) << state.name;
+        int inMask = 0;
+        int outsideMask = 0;
+        while ((mask & (1u << inMask)) == 0) {
+            ++inMask;
+        }
+        while ((mask & (1u << outsideMask)) != 0) {
+            ++outsideMask;
+        }
+        EXPECT_FALSE(emu::DeliverEvent(9, outsideMask)) << state.name;
+        for (const int type : {2, 9, 100}) {
+            EXPECT_TRUE(emu::DeliverEvent(type, inMask)) << state.name << ", type " << type;
+            EXPECT_TRUE(emu::CommandActive()) << state.name << ", type " << type;
+        }
+        EXPECT_TRUE(emu::Messages().empty()) << state.name;
+        EXPECT_EQ(emu::CurrentPrompt(), prompt) << state.name;
+        EXPECT_EQ(emu::EventMask(), mask) << state.name;
+        EXPECT_EQ(emu::Dump(), drawing) << state.name;
+        EXPECT_TRUE(emu::ProtocolErrors().empty()) << state.name;
+        TearDown();
+    }
+}
+
 }  // namespace

@@ -4,7 +4,7 @@
 // or cut with fillet and chamfer corner elements, drawn either way round. A
 // random straight edge gets a shoulder no deeper than 4 with random settings,
 // then one random depth or width change. Invariants, judged without the
-// host's in/out test: the outline stays one closed sound chain, the far
+// host's in/out test: the outline stays one closed simple chain, the far
 // corners are not inside the original plate and the shoulder's middle lies
 // outside it, and a build is refused exactly when the end distance leaves no
 // room or the shoulder would meet another part of the plate (a whole line
