@@ -14,7 +14,7 @@ constexpr KeywordRow PatternKeywordRow(Pattern pattern, void (*loadSettings)(), 
 // keyword loads the settings and ends the command.
 constexpr KeywordRow kRows[] = {
     PatternKeywordRow(Pattern::PlaneA, LoadPlaneASettings, PlaneALinePickReady),
-    PatternKeywordRow(Pattern::PlaneB, LoadPlaneBSettings, nullptr),
+    PatternKeywordRow(Pattern::PlaneB, LoadPlaneBSettings, PlaneBLinePickReady),
     PatternKeywordRow(Pattern::PlaneC, LoadPlaneCSettings, nullptr),
     PatternKeywordRow(Pattern::PlaneD, LoadPlaneDSettings, nullptr),
     PatternKeywordRow(Pattern::SideA, LoadSideASettings, nullptr),

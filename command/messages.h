@@ -149,8 +149,23 @@ LEDGEWRIGHT_TEXT(kMsgDimensionNotRead, "치수요소를 참조할 수 없습니�
 LEDGEWRIGHT_TEXT(kMsgDimensionNotAmended01, "치수요소를 수정할 수 없습니다.(01)");
 LEDGEWRIGHT_TEXT(kMsgDimensionNotAmended02, "치수요소를 수정할 수 없습니다.(02)");
 
+// Plan pattern B.
+LEDGEWRIGHT_TEXT(kMsgShoulderTooWide, "턱걸이 폭이 너무 큽니다.");
+LEDGEWRIGHT_TEXT(kMsgOutlineNotDivided31, "도형을 분할할 수 없습니다.(31)");
+LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead32, "형상의 요소정보를 확인할 수 없습니다.(32)");
+LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead33, "형상의 요소정보를 확인할 수 없습니다.(33)");
+LEDGEWRIGHT_TEXT(kMsgElementNotCreated31, "요소를 작성할 수 없습니다.(31)");
+LEDGEWRIGHT_TEXT(kMsgElementNotInserted31, "요소를 삽입할 수 없습니다.(31)");
+LEDGEWRIGHT_TEXT(kMsgElementNotInserted32, "요소를 삽입할 수 없습니다.(32)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended31, "직선요소를 수정할 수 없습니다.(31)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended32, "직선요소를 수정할 수 없습니다.(32)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended33, "직선요소를 수정할 수 없습니다.(33)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended34, "직선요소를 수정할 수 없습니다.(34)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended35, "직선요소를 수정할 수 없습니다.(35)");
+
 // Pick-and-edit dialogue.
 LEDGEWRIGHT_TEXT(kPromptPlaneALinePick, "<평면도-타입A>턱걸이를 작성할 라인선택 :");
+LEDGEWRIGHT_TEXT(kPromptPlaneBLinePick, "<평면도-타입B>턱걸이를 작성할 라인선택 :");
 LEDGEWRIGHT_TEXT(kPromptDimensionPick, "수치변경하실 치수지시 :");
 LEDGEWRIGHT_TEXT(kPromptValueEntry, "변경수치 입력 :");
 LEDGEWRIGHT_TEXT(kMsgOutlineNotClosedPicked, "닫힌 연결선 형상을 선택하셔야 합니다.");

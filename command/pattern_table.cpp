@@ -3,10 +3,14 @@
 #include "command/messages.h"
 #include "command/temporary_elements.h"
 #include "geometry/plane_a.h"
+#include "geometry/plane_b.h"
 
 namespace {
 
 bool BuildPlaneAFromPick(const LinePick& pick) { return BuildPlaneA(pick.element, pick.segment, pick.instance); }
+bool BuildPlaneBFromPick(const LinePick& pick) {
+    return BuildPlaneB(pick.point, pick.element, pick.segment, pick.instance);
+}
 
 // Dimension pick of the plan patterns with holes: line-length dimensions and
 // leader notes.
@@ -24,6 +28,19 @@ std::span<const PatternRow> Rows() {
                           {kSlotSideNote, kEditSideNote},
                           {kSlotDepthNote, kEditDepthNote}}},
          .slotCount = 4,
+         .kindStorage = {ZED_DIM_LINE_LENGTH},
+         .kindCount = 1},
+        {.pattern = Pattern::PlaneB,
+         .linePickPrompt = kPromptPlaneBLinePick,
+         .build = BuildPlaneBFromPick,
+         .rebuild = RebuildPlaneB,
+         .dimensionPickFilter = kPlanHoleDimensionFilter,
+         .slotStorage = {{{kSlotFirstDimension, kEditFirst},
+                          {kSlotSecondDimension, kEditSecond},
+                          {kSlotThirdDimension, kEditThird},
+                          {kSlotSideNote, kEditSideNote},
+                          {kSlotDepthNote, kEditDepthNote}}},
+         .slotCount = 5,
          .kindStorage = {ZED_DIM_LINE_LENGTH},
          .kindCount = 1},
     };

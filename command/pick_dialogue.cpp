@@ -36,3 +36,4 @@ struct Dialogue {
 }  // namespace
 
 int PlaneALinePickReady() { return Dialogue<Pattern::PlaneA>::LinePickReadyFn(); }
+int PlaneBLinePickReady() { return Dialogue<Pattern::PlaneB>::LinePickReadyFn(); }

@@ -12,6 +12,7 @@ void ForgetShoulder() {
     m.firstSide.ref.id = -1;
     m.innerSide.ref.id = -1;
     m.secondSide.ref.id = -1;
+    m.measured.id = -1;
     m.holeSegment = -1;
     m.cutLineSegment = -1;
     m.fourthSegment = -1;

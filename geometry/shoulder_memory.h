@@ -29,6 +29,10 @@ struct ShoulderMemory {
     ShoulderPiece beforeTail;
     ShoulderPiece afterHead;
 
+    // The piece (tail or head) that a distance dimension measures, for the
+    // patterns that show one; element -1 otherwise.
+    ZedFigRef measured{0, -1};
+
     // The cut line along the shoulder's root, instance 0.
     ZedFigRef cutLine{0, -1};
 

@@ -20,6 +20,10 @@ enum class FaultOp {
     RebuildNarrower,
     RebuildWholeLine,
     RebuildGiveLineBack,
+    BuildB,
+    RebuildBDepth,
+    RebuildBWidth,
+    RebuildBDistance,
 };
 
 inline const char* FaultOpName(FaultOp op) {
@@ -31,6 +35,10 @@ inline const char* FaultOpName(FaultOp op) {
         case FaultOp::RebuildNarrower: return "RebuildNarrower";
         case FaultOp::RebuildWholeLine: return "RebuildWholeLine";
         case FaultOp::RebuildGiveLineBack: return "RebuildGiveLineBack";
+        case FaultOp::BuildB: return "BuildB";
+        case FaultOp::RebuildBDepth: return "RebuildBDepth";
+        case FaultOp::RebuildBWidth: return "RebuildBWidth";
+        case FaultOp::RebuildBDistance: return "RebuildBDistance";
     }
     return "?";
 }
@@ -77,8 +85,11 @@ protected:
                 to_ = plate::Pt(100, 0);
                 break;
         }
-        if (op >= FaultOp::RebuildDepth) {
+        if (op >= FaultOp::RebuildDepth && op < FaultOp::BuildB) {
             ASSERT_TRUE(BuildOn(outline_, from_, to_));
+        }
+        if (op > FaultOp::BuildB) {
+            ASSERT_TRUE(BuildBOn(outline_, from_, to_, kBPick));
         }
         if (op == FaultOp::RebuildGiveLineBack) {
             ASSERT_TRUE(Rebuild(kEditSecond, 100.0));
@@ -101,6 +112,14 @@ protected:
                 return Rebuild(kEditSecond, 100.0);
             case FaultOp::RebuildGiveLineBack:
                 return Rebuild(kEditSecond, 30.0);
+            case FaultOp::BuildB:
+                return BuildBOn(outline_, from_, to_, kBPick);
+            case FaultOp::RebuildBDepth:
+                return RebuildB(kEditFirst, 8.0);
+            case FaultOp::RebuildBWidth:
+                return RebuildB(kEditSecond, 12.0);
+            case FaultOp::RebuildBDistance:
+                return RebuildB(kEditThird, 30.0);
         }
         return false;
     }
@@ -169,6 +188,9 @@ protected:
         }
         return 0;
     }
+
+    // Pattern B's pick, 12.6 from the start of the rectangle's bottom line.
+    static constexpr ZedPoint kBPick{12.6, 0.0};
 
     ZedId outline_ = -1;
     ZedId picked_ = -1;

@@ -14,6 +14,7 @@
 #include "command/temporary_elements.h"
 #include "emuhost/emu_api.h"
 #include "geometry/plane_a.h"
+#include "geometry/plane_b.h"
 #include "geometry/shoulder_memory.h"
 #include "holes/hole_state.h"
 #include "settings/shoulder_settings.h"
@@ -63,6 +64,16 @@ protected:
         s.PA_LineValue = 0;
         s.PA_Color = 4;
         s.PA_LType = 2;
+        // Pattern B the same, under its own names.
+        s.PB_IsHoleDraw = 1;
+        s.PB_Hole = 0;
+        s.PB_HoleLayer = ZED_TEXT("3");
+        s.PB_HoleDir = 0;
+        s.PB_HoleWidth = ZED_TEXT("0.5");
+        s.PB_IsLineDraw = 1;
+        s.PB_LineValue = 0;
+        s.PB_Color = 4;
+        s.PB_LType = 2;
     }
 
     ZedId AddPlate(const std::vector<ZedPoint>& ccw, bool clockwise) {
@@ -81,6 +92,20 @@ protected:
     static bool Rebuild(int editMode, double value) {
         Picks().editMode = editMode;
         return RebuildPlaneA(value);
+    }
+
+    // Pattern B on the plate's line between a and b, picked at the point, as
+    // the line pick records it.
+    static bool BuildBOn(ZedId segment, ZedPoint a, ZedPoint b, ZedPoint picked) {
+        const ZedId line = plate::LineBetween(segment, a, b);
+        EXPECT_GT(line, 0) << "no line between the points";
+        Picks().linePick = LinePick{picked, line, segment, 0, 0};
+        return BuildPlaneB(picked, line, segment, 0);
+    }
+
+    static bool RebuildB(int editMode, double value) {
+        Picks().editMode = editMode;
+        return RebuildPlaneB(value);
     }
 
     static ZedLengthDim Dimension(int slot) {

@@ -21,7 +21,8 @@ namespace {
 
 const FaultOp kAllOps[] = {FaultOp::BuildCentre,     FaultOp::BuildFullLine,    FaultOp::BuildShapedHole,
                            FaultOp::RebuildDepth,    FaultOp::RebuildNarrower,  FaultOp::RebuildWholeLine,
-                           FaultOp::RebuildGiveLineBack};
+                           FaultOp::RebuildGiveLineBack, FaultOp::BuildB,           FaultOp::RebuildBDepth,
+                           FaultOp::RebuildBWidth,    FaultOp::RebuildBDistance};
 
 // Calls whose failure the operation rides out: line attributes of new
 // elements, the neighbour lookups that fall back on the chain's ends, corners
@@ -152,7 +153,8 @@ TEST_P(PlaneARetryTest, ARetryAfterAnyRefusedCallGivesTheCleanRunsDrawing) {
 
 INSTANTIATE_TEST_SUITE_P(Rebuilds, PlaneARetryTest,
                          ::testing::Values(FaultOp::RebuildDepth, FaultOp::RebuildNarrower, FaultOp::RebuildWholeLine,
-                                           FaultOp::RebuildGiveLineBack),
+                                           FaultOp::RebuildGiveLineBack, FaultOp::RebuildBDepth,
+                                           FaultOp::RebuildBWidth, FaultOp::RebuildBDistance),
                          [](const ::testing::TestParamInfo<FaultOp>& info) { return FaultOpName(info.param); });
 
 // Another value typed after a change that stopped half-way finishes that

@@ -1,0 +1,46 @@
+// The line a plan-view shoulder is built on, read before the build changes
+// anything: the picked element, its neighbours, its record in the outline
+// list, its attributes and layer, and the side the shoulder stands out to.
+// Each reader reports its own numbered message when the host refuses.
+#ifndef LEDGEWRIGHT_GEOMETRY_PICKED_LINE_H
+#define LEDGEWRIGHT_GEOMETRY_PICKED_LINE_H
+
+#include "geometry/outline.h"
+#include "geometry/plane_a_placement.h"
+#include "host/zedlib.h"
+
+// The picked line and what the build learns about it before it changes the
+// drawing.
+struct PickedLine {
+    ZedFigRef ref{};
+    ZedId segment = -1;  // the closed outline
+    ZedFigure previous{};  // the neighbours as ZedFigGetFigure gives them,
+    ZedFigure next{};      // corners with kinds 7 and 8
+    ZedPoint s{};  // the line's start and end as its outline list holds them
+    ZedPoint e{};
+    int colour = 0;  // from the short line attributes
+    ZedLineType2 attributes{};
+    ZedId layer = -1;
+};
+
+enum class Neighbour { Previous, Next };
+
+// The element before (after) the given one, or the segment's tail (head) when
+// the element starts (ends) the chain: the outline is closed.
+ZedId WrappedNeighbour(ZedId element, ZedId segment, Neighbour which);
+
+// The picked element and its neighbours' figures ("(21)").
+bool ReadPickedElement(PickedLine& line);
+
+// The picked line's record and its neighbours' in the outline list, which is
+// read once and kept for the in/out test and the room check ("(22)").
+bool ReadOutlineRecords(PickedLine& line, LocatedElement& at);
+
+// The line's short and full attributes and the outline's layer.
+bool ReadAttributes(PickedLine& line);
+
+// Which way the shoulder stands out: the host's in/out test of a point just
+// left of the line beside m.
+bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, PlaneASide& side);
+
+#endif  // LEDGEWRIGHT_GEOMETRY_PICKED_LINE_H

@@ -1,0 +1,56 @@
+#include "geometry/plane_b_placement.h"
+
+#include <algorithm>
+
+#include "geometry/figure_record.h"
+#include "geometry/outline_soundness.h"
+#include "geometry/vec2.h"
+
+bool PlaneBLineFits(double lineLength, double width) { return lineLength - (width + 1.0) > kOutlineTouchTolerance; }
+
+PlaneBCentre PlaneBCentreOf(ZedPoint s, ZedPoint e, ZedPoint picked, double width) {
+    const double dS = Distance(s, picked);
+    const double dE = Distance(e, picked);
+    const ZedPoint u = UnitFrom(s, e);
+    const double least = width / 2.0 + 1.0;
+    if (dE > dS) {
+        return {s + std::max(RoundHalfAway(dS), least) * u, true};
+    }
+    return {e - std::max(RoundHalfAway(dE), least) * u, false};
+}
+
+ZedPoint OtherEnd(const ZedFigure& line, ZedPoint p) {
+    const ZedPoint a = LineStart(line);
+    const ZedPoint b = LineEnd(line);
+    return Distance(a, p) <= Distance(b, p) ? b : a;
+}
+
+ZedFigure MovedEnd(const ZedFigure& line, ZedPoint from, ZedPoint to) {
+    ZedFigure moved = line;
+    if (Distance(LineStart(line), from) <= Distance(LineEnd(line), from)) {
+        SetLineStart(moved, to);
+    } else {
+        SetLineEnd(moved, to);
+    }
+    return moved;
+}
+
+ShoulderCorners PlaneBWidthChanged(const ShoulderCorners& c, double width, bool fromStart) {
+    const ZedPoint u = UnitFrom(c.q1, c.q2);
+    ShoulderCorners moved = c;
+    if (fromStart) {
+        moved.q2 = c.q1 + width * u;
+        moved.p2 = c.p1 + width * u;
+    } else {
+        moved.q1 = c.q2 - width * u;
+        moved.p1 = c.p2 - width * u;
+    }
+    return moved;
+}
+
+ShoulderCorners PlaneBDistanceChanged(const ShoulderCorners& c, double distance, double measuredLength,
+                                      bool fromStart) {
+    const ZedPoint u = UnitFrom(c.q1, c.q2);
+    const ZedPoint shift = (fromStart ? 1.0 : -1.0) * (distance - measuredLength) * u;
+    return ShoulderCorners{c.p1 + shift, c.q1 + shift, c.q2 + shift, c.p2 + shift};
+}

@@ -1,0 +1,183 @@
+// Plan pattern B on the plates of plan A's tests: which lines take the
+// shoulder, where the pick puts it, which end its distance is measured from,
+// and what a typed width or distance moves. Every case runs on the plate
+// drawn both ways round.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "command/messages.h"
+#include "geometry/figure_record.h"
+#include "geometry/plane_a_parts.h"
+#include "geometry/vec2.h"
+#include "holes/hole_state.h"
+#include "tests/planea/planea_fixture.h"
+
+namespace {
+
+using plate::Pt;
+
+class PlaneBTest : public PlaneATest, public ::testing::WithParamInterface<bool> {
+protected:
+    bool Clockwise() const { return GetParam(); }
+    // The bottom line of a plate L long and 50 high, as the outline runs.
+    ZedPoint S(double length) const { return Clockwise() ? Pt(length, 0) : Pt(0, 0); }
+    ZedPoint E(double length) const { return Clockwise() ? Pt(0, 0) : Pt(length, 0); }
+    ZedId Plate(double length) { return AddPlate({Pt(0, 0), Pt(length, 0), Pt(length, 50), Pt(0, 50)}, Clockwise()); }
+    bool Build(ZedId outline, double length, ZedPoint picked) {
+        return BuildBOn(outline, Pt(0, 0), Pt(length, 0), picked);
+    }
+    static double Along(ZedPoint from, ZedPoint p) { return plate::Dist(from, p); }
+};
+
+// Lines of length L with W = 30: the shoulder needs L > W + 1.
+struct FitRow {
+    double length;
+    bool accepted;
+};
+
+TEST_P(PlaneBTest, ALineNoLongerThanTheWidthPlusOneIsRefusedUnchanged) {
+    for (const FitRow row : {FitRow{29.0, false}, FitRow{29.5, false}, FitRow{31.0, false}, FitRow{31.5, true}}) {
+        SetUp();
+        ShoulderSettings.mMainWidth = 30.0;
+        const ZedId outline = Plate(row.length);
+        const std::string before = emu::Dump();
+        EXPECT_EQ(Build(outline, row.length, Pt(row.length / 3, 0)), row.accepted) << row.length;
+        if (row.accepted) {
+            EXPECT_TRUE(Errors().empty()) << row.length;
+            EXPECT_EQ(emu::CheckIntegrity(outline), "") << row.length;
+        } else {
+            EXPECT_EQ(Errors(), std::vector<std::string>{emu::ToUtf8(kMsgShoulderTooWide)}) << row.length;
+            EXPECT_EQ(emu::Dump(), before) << row.length;
+        }
+        TearDown();
+    }
+}
+
+// Picks on the 100 line with W = 20: the centre sits at a whole distance from
+// the nearer end, at least W/2 + 1 = 11; a pick in the middle measures from E.
+struct PickRow {
+    double fromLeft;      // the pick's x
+    double centreX;       // where the centre goes
+    bool measuredAtLeft;  // the distance is measured from (0, 0)
+};
+
+TEST_P(PlaneBTest, ThePickPlacesTheCentreAndChoosesTheMeasuredEnd) {
+    for (const PickRow row : {PickRow{0.4, 11, true}, PickRow{12.6, 13, true}, PickRow{99.6, 89, false},
+                              PickRow{87.4, 87, false}, PickRow{50, 50, false}}) {
+        SetUp();
+        const ZedId outline = Plate(100);
+        ASSERT_TRUE(Build(outline, 100, Pt(row.fromLeft, 0))) << row.fromLeft;
+        const ShoulderCorners c = CornersOf(Shoulder());
+        EXPECT_TRUE(plate::Near(Midpoint(c.p1, c.p2), Pt(row.centreX, 0))) << row.fromLeft;
+        // The middle pick is as near one end as the other: E is measured.
+        const bool atLeft = row.fromLeft == 50 ? !Clockwise() == false : row.measuredAtLeft;
+        const ZedPoint end = atLeft ? Pt(0, 0) : Pt(100, 0);
+        const ZedLengthDim distance = Dimension(kSlotThirdDimension);
+        const ZedPoint nearEdge = Along(end, c.p1) < Along(end, c.p2) ? c.p1 : c.p2;
+        EXPECT_NEAR(plate::Dist(distance.first, distance.second), Along(end, nearEdge), 1e-9) << row.fromLeft;
+        EXPECT_TRUE(plate::Near(distance.first, end) || plate::Near(distance.second, end)) << row.fromLeft;
+        EXPECT_EQ(Shoulder().measured.id, atLeft == !Clockwise() ? Shoulder().tail.ref.id : Shoulder().head.ref.id);
+        EXPECT_TRUE(plate::Near(CurrentHoleCentre(), Pt(row.centreX, 0))) << row.fromLeft;
+        EXPECT_EQ(emu::CheckIntegrity(outline), "");
+        TearDown();
+    }
+}
+
+TEST_P(PlaneBTest, AWidthTypedBackKeepsTheEdgeNearerTheMeasuredEnd) {
+    for (const double pick : {12.6, 87.4}) {
+        SetUp();
+        const ZedId outline = Plate(100);
+        ASSERT_TRUE(Build(outline, 100, Pt(pick, 0)));
+        const bool left = pick < 50;
+        // Centre 13 from the measured end: the near edge stays 3 from it.
+        ASSERT_TRUE(RebuildB(kEditSecond, 8.0));
+        const double nearX = left ? 3 : 97;
+        const double farX = left ? 11 : 89;
+        EXPECT_GT(plate::LineFromTo(outline, Clockwise() ? Pt(std::max(nearX, farX), -5) : Pt(std::min(nearX, farX), -5),
+                                    Clockwise() ? Pt(std::min(nearX, farX), -5) : Pt(std::max(nearX, farX), -5)),
+                  0)
+            << pick;
+        const ZedLengthDim width = Dimension(kSlotSecondDimension);
+        EXPECT_NEAR(plate::Dist(width.first, width.second), 8.0, 1e-9);
+        const ZedLengthDim distance = Dimension(kSlotThirdDimension);
+        EXPECT_NEAR(plate::Dist(distance.first, distance.second), 3.0, 1e-9);
+        EXPECT_TRUE(plate::Near(CurrentHoleCentre(), Pt((nearX + farX) / 2, 0))) << pick;
+        EXPECT_EQ(emu::CheckIntegrity(outline), "");
+        TearDown();
+    }
+}
+
+TEST_P(PlaneBTest, ADistanceMovesTheWholeShoulderWithItsParts) {
+    const ZedId outline = Plate(100);
+    ASSERT_TRUE(Build(outline, 100, Pt(12.6, 0)));
+    ASSERT_TRUE(RebuildB(kEditThird, 30.0));
+    EXPECT_TRUE(Errors().empty());
+    // The near edge now 30 from (0, 0): the shoulder spans x 30 to 50.
+    EXPECT_GT(plate::LineBetween(outline, Pt(30, -5), Pt(50, -5)), 0);
+    EXPECT_GT(plate::LineBetween(outline, Pt(30, 0), Pt(30, -5)), 0);
+    EXPECT_GT(plate::LineBetween(outline, Pt(50, 0), Pt(50, -5)), 0);
+    EXPECT_GT(plate::LineBetween(outline, Pt(0, 0), Pt(30, 0)), 0);
+    EXPECT_GT(plate::LineBetween(outline, Pt(50, 0), Pt(100, 0)), 0);
+    const ZedLengthDim distance = Dimension(kSlotThirdDimension);
+    EXPECT_NEAR(plate::Dist(distance.first, distance.second), 30.0, 1e-9);
+    const ZedLengthDim depth = Dimension(kSlotFirstDimension);
+    EXPECT_NEAR(std::min(depth.first.x, depth.second.x), Clockwise() ? 50 : 30, 1e-9);
+    const ZedLengthDim width = Dimension(kSlotSecondDimension);
+    EXPECT_NEAR(std::min(width.first.x, width.second.x), 30, 1e-9);
+    EXPECT_TRUE(plate::Near(CurrentHoleCentre(), Pt(40, 0)));
+    EXPECT_EQ(emu::CheckIntegrity(outline), "");
+    EXPECT_EQ(emu::HoleIds().size(), 1u);
+}
+
+// Values the line cannot take are refused before any change.
+struct RefusalRow {
+    int editMode;
+    double value;
+    const ZedChar* message;
+};
+
+TEST_P(PlaneBTest, EachRefusalChangesNothing) {
+    for (const RefusalRow row : {RefusalRow{kEditSecond, 97.0, kMsgWidthTooLarge},
+                                 RefusalRow{kEditThird, 80.0, kMsgWidthTooLarge},
+                                 RefusalRow{kEditThird, -5.0, kMsgShoulderOverlapsEdit},
+                                 RefusalRow{kEditSecond, 0.0, kMsgShoulderOverlapsEdit},
+                                 RefusalRow{kEditFirst, -60.0, kMsgShoulderOverlapsEdit}}) {
+        SetUp();
+        const ZedId outline = Plate(100);
+        ASSERT_TRUE(Build(outline, 100, Pt(12.6, 0)));
+        emu::ClearMessages();
+        const std::string before = emu::Dump();
+        EXPECT_FALSE(RebuildB(row.editMode, row.value)) << row.editMode << " " << row.value;
+        EXPECT_EQ(Errors(), std::vector<std::string>{emu::ToUtf8(row.message)}) << row.editMode << " " << row.value;
+        EXPECT_EQ(emu::Dump(), before) << row.editMode << " " << row.value;
+        TearDown();
+    }
+}
+
+TEST_P(PlaneBTest, DeleteGivesTheOutlineBackAsItWas) {
+    const ZedId outline = Plate(100);
+    const std::vector<ZedFigure> before = plate::Figures(outline);
+    ASSERT_TRUE(Build(outline, 100, Pt(12.6, 0)));
+    ASSERT_TRUE(RebuildB(kEditThird, 40.0));
+    ASSERT_TRUE(RebuildB(kEditSecond, 13.0));
+    const ZedId firstSide = Shoulder().firstSide.ref.id;
+    ASSERT_TRUE(emu::StartCommand());
+    ASSERT_TRUE(emu::Type("Delete"));
+    ASSERT_TRUE(emu::PickElement(firstSide));
+    emu::EndCommand();
+    EXPECT_TRUE(Errors().empty());
+    EXPECT_TRUE(emu::SegmentClosed(outline));
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+    EXPECT_TRUE(plate::SameClosedGeometry(plate::Figures(outline), before, 1e-9));
+    EXPECT_TRUE(emu::HoleIds().empty());
+    EXPECT_EQ(emu::SegmentIds(), std::vector<ZedId>{outline});
+}
+
+INSTANTIATE_TEST_SUITE_P(BothWaysRound, PlaneBTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "Clockwise" : "CounterClockwise");
+                         });
+
+}  // namespace
