@@ -410,3 +410,34 @@ TEST_F(DialogueTest, EveryStateWaitsThroughAnEventItDoesNotUse) {
 }
 
 }  // namespace
+
+// Pattern B runs the same states from its own row: its prompt, the pick's
+// point as the shoulder's place, a third dimension (slot 5) for the distance,
+// and its own hole settings for the notes.
+TEST_F(DialogueTest, PatternBBuildsAtThePickAndTakesItsDistanceDimension) {
+    Store("PB_IsLineDraw", "1");
+    Store("PB_IsHoleDraw", "1");
+    Store("PB_HoleLayer", "3");
+    ASSERT_TRUE(emu::Type("planeb"));
+    EXPECT_EQ(emu::CurrentPrompt(), "<평면도-타입B>턱걸이를 작성할 라인선택 :");
+    ASSERT_TRUE(emu::PickAt(12.6, 0));
+    ASSERT_EQ(emu::CurrentPrompt(), kDimensionPrompt);
+    EXPECT_TRUE(NothingReported());
+    // Centre 13 from (0, 0), measured from there: the distance shows 3.
+    EXPECT_GT(plate::LineFromTo(plate_, Pt(3, -5), Pt(23, -5)), 0);
+    const ZedLengthDim shown = Dimension(kSlotThirdDimension);
+    EXPECT_NEAR(Dist(shown.first, shown.second), 3.0, 1e-9);
+
+    ASSERT_TRUE(emu::PickElement(Slot(kSlotThirdDimension)));
+    EXPECT_EQ(Picks().editMode, kEditThird);
+    ASSERT_TRUE(emu::Type("30"));
+    EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt);
+    EXPECT_GT(plate::LineFromTo(plate_, Pt(30, -5), Pt(50, -5)), 0);
+    EXPECT_TRUE(plate::Near(CurrentHoleCentre(), Pt(40, 0)));
+    EXPECT_TRUE(NothingReported());
+
+    // The depth note belongs to pattern B's hole.
+    ASSERT_TRUE(emu::PickElement(Slot(kSlotDepthNote)));
+    ASSERT_TRUE(emu::Type("3.5"));
+    EXPECT_DOUBLE_EQ(CurrentHoleShape().depth, 3.5);
+}

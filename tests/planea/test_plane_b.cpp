@@ -156,6 +156,17 @@ TEST_P(PlaneBTest, EachRefusalChangesNothing) {
     }
 }
 
+// A plate with a V cut into its top: a deep shoulder on one flank near the
+// bottom of the V would cross the other flank.
+TEST_P(PlaneBTest, AShoulderThatWouldMeetThePlateIsRefusedUnchanged) {
+    const ZedId outline = AddPlate({Pt(0, 0), Pt(100, 0), Pt(100, 50), Pt(55, 10), Pt(50, 50), Pt(0, 50)}, Clockwise());
+    ShoulderSettings.mMainProtrude = 30.0;
+    const std::string before = emu::Dump();
+    EXPECT_FALSE(BuildBOn(outline, Pt(100, 50), Pt(55, 10), Pt(56, 10.9)));
+    EXPECT_EQ(Errors(), std::vector<std::string>{emu::ToUtf8(kMsgShoulderOverlaps)});
+    EXPECT_EQ(emu::Dump(), before);
+}
+
 TEST_P(PlaneBTest, DeleteGivesTheOutlineBackAsItWas) {
     const ZedId outline = Plate(100);
     const std::vector<ZedFigure> before = plate::Figures(outline);

@@ -302,4 +302,93 @@ TEST_F(PlaneARandomTest, TheOutlineStaysClosedAndTheShoulderStandsOutside) {
     EXPECT_GT(overlapping, 0);
 }
 
+// Pattern B on the same plates, picked anywhere on a line: refused exactly
+// where the line is too short for the centre rule or the shoulder would meet
+// the plate; then one width, distance or depth change, which either reshapes
+// the shoulder or is refused with nothing changed.
+TEST_F(PlaneARandomTest, PatternBKeepsTheOutlineClosedAndSound) {
+    std::mt19937 random(20261208);
+    std::uniform_real_distribution<double> width(2.0, 30.0), depth(0.5, 15.0), unit(0.0, 1.0);
+    int built = 0, tooShort = 0, crowded = 0, reshaped = 0, refusedChanges = 0;
+    for (int round = 0; round < 200; ++round) {
+        SetUp();
+        const std::string where = "round " + std::to_string(round);
+        std::vector<ZedFigure> chain = PlateChain(SteppedPlate(random), random);
+        if (unit(random) < 0.5) {
+            chain = Reversed(chain);
+        }
+        const ZedId outline = emu::AddOutline(kPlateLayer, chain, true);
+        ASSERT_GT(outline, 0) << where;
+        AddCornerElements(outline, random);
+        const std::vector<ZedPoint> polygon = plate::Polygon(plate::Figures(outline));
+        ShoulderSettingsRecord& s = ShoulderSettings;
+        s.mMainWidth = width(random);
+        s.mMainProtrude = depth(random);
+        s.PB_IsHoleDraw = unit(random) < 0.7 ? 1 : 0;
+        s.PB_Hole = unit(random) < 0.3 ? 1 : 0;
+        s.PB_IsLineDraw = unit(random) < 0.5 ? 1 : 0;
+
+        const std::vector<ZedId> lines = Lines(outline);
+        const ZedId picked = lines[std::uniform_int_distribution<size_t>(0, lines.size() - 1)(random)];
+        const ZedFigure line = emu::FigureOf(picked);
+        const ZedPoint a = plate::StartOf(line), b = plate::EndOf(line);
+        const double length = plate::Dist(a, b);
+        const double t = unit(random);
+        const ZedPoint pick = Pt(a.x + t * (b.x - a.x), a.y + t * (b.y - a.y));
+        // The centre a whole distance from the nearer end, at least W/2 + 1.
+        const double fromA = std::max(std::round(t * length), s.mMainWidth / 2 + 1);
+        const double fromB = std::max(std::round((1 - t) * length), s.mMainWidth / 2 + 1);
+        const ZedPoint u = Unit(a, b);
+        const ZedPoint centre = t * length < (1 - t) * length ? Pt(a.x + fromA * u.x, a.y + fromA * u.y)
+                                                              : Pt(b.x - fromB * u.x, b.y - fromB * u.y);
+        const ZedPoint mid = Pt((a.x + b.x) / 2, (a.y + b.y) / 2);
+        const ZedPoint left = Pt(-u.y, u.x);
+        const bool leftIsOut = plate::Locate(polygon, Pt(mid.x + 0.01 * left.x, mid.y + 0.01 * left.y)) ==
+                               plate::Where::Outside;
+        const ZedPoint n = leftIsOut ? left : Pt(-left.x, -left.y);
+        const bool shortLine = length <= s.mMainWidth + 1 + 1e-6;
+        const bool noRoom = !shortLine && MeetsPlateAt(polygon, centre, u, n, s.mMainWidth / 2, s.mMainProtrude);
+        const std::string dump = emu::Dump();
+        Picks().linePick = LinePick{pick, picked, outline, 0, 0};
+        const bool done = BuildPlaneB(pick, picked, outline, 0);
+        EXPECT_EQ(done, !shortLine && !noRoom) << where;
+        if (!done) {
+            tooShort += shortLine ? 1 : 0;
+            crowded += noRoom ? 1 : 0;
+            EXPECT_EQ(Errors().size(), 1u) << where;
+            EXPECT_EQ(emu::Dump(), dump) << where;
+            TearDown();
+            continue;
+        }
+        ++built;
+        EXPECT_EQ(emu::CheckAllIntegrity(), "") << where;
+        ExpectOutside(polygon, where);
+
+        const int mode = std::uniform_int_distribution<int>(kEditFirst, kEditThird)(random);
+        const double value = mode == kEditFirst ? depth(random) : std::uniform_real_distribution<double>(-2.0, length)(random);
+        const std::string dumpBefore = emu::Dump();
+        emu::ClearMessages();
+        if (RebuildB(mode, value)) {
+            ++reshaped;
+            EXPECT_TRUE(Errors().empty()) << where;
+            ExpectOutside(polygon, where);
+        } else {
+            ++refusedChanges;
+            EXPECT_EQ(Errors().size(), 1u) << where;
+            EXPECT_EQ(emu::Dump(), dumpBefore) << where;
+        }
+        EXPECT_TRUE(emu::SegmentClosed(outline)) << where;
+        EXPECT_EQ(emu::CheckAllIntegrity(), "") << where;
+        TearDown();
+    }
+    EXPECT_GT(built, 80);
+    EXPECT_GT(tooShort, 5);
+    // The plates' steps stand square to the line and the shoulder keeps 1
+    // from each end, so only the rounded corners can crowd it (PlaneBTest
+    // has a plate that does).
+    EXPECT_GE(crowded, 0);
+    EXPECT_GT(reshaped, 40);
+    EXPECT_GT(refusedChanges, 5);
+}
+
 }  // namespace
