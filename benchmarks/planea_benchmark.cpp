@@ -1,4 +1,4 @@
-// Plan pattern A on outlines of growing size: a shoulder built on the long
+// Plan patterns A and B on outlines of growing size: a shoulder built on the long
 // bottom edge of a plate whose top edge is cut into many pieces, then ten
 // width changes (narrower and wider in turn, one of them over the whole edge
 // and back). Laying out the drawing is not timed.
@@ -11,6 +11,7 @@
 #include "command/line_pick.h"
 #include "emuhost/emu_api.h"
 #include "geometry/plane_a.h"
+#include "geometry/plane_b.h"
 #include "geometry/shoulder_memory.h"
 #include "holes/hole_state.h"
 #include "settings/shoulder_settings.h"
@@ -54,6 +55,11 @@ void FreshDrawing() {
     s.PA_HoleLayer = ZED_TEXT("3");
     s.PA_HoleWidth = ZED_TEXT("0.5");
     s.PA_IsLineDraw = 1;
+    s.PB_IsHoleDraw = 1;
+    s.PB_Hole = 0;
+    s.PB_HoleLayer = ZED_TEXT("3");
+    s.PB_HoleWidth = ZED_TEXT("0.5");
+    s.PB_IsLineDraw = 1;
 }
 
 // Widths typed one after the other: in place, over the whole edge, back.
@@ -99,6 +105,53 @@ void BM_Build(benchmark::State& state) {
     state.SetComplexityN(elements);
 }
 BENCHMARK(BM_Build)->Arg(10)->Arg(100)->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+
+// Pattern B picked 120 from the bottom edge's start, then ten changes of
+// width and distance in turn (the hole moves with every one).
+constexpr double kPlaneBValues[10] = {10.0, 300.0, 30.0, 40.0, 15.0, 600.0, 8.0, 120.0, 20.0, 200.0};
+
+void BM_PlaneBBuildAndTenChanges(benchmark::State& state) {
+    const int elements = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        FreshDrawing();
+        const ZedId plate = Plate(elements);
+        const ZedId bottom = emu::Chain(plate).front();
+        const ZedPoint picked{120.4, 0.0};
+        Picks().linePick = LinePick{picked, bottom, plate, 0, 0};
+        state.ResumeTiming();
+
+        bool done = BuildPlaneB(picked, bottom, plate, 0);
+        for (int i = 0; i < 10; ++i) {
+            Picks().editMode = i % 2 == 0 ? kEditSecond : kEditThird;
+            done = RebuildPlaneB(kPlaneBValues[i]) && done;
+        }
+        if (!done) {
+            state.SkipWithError("a build or rebuild failed");
+            break;
+        }
+    }
+    state.SetComplexityN(elements);
+}
+BENCHMARK(BM_PlaneBBuildAndTenChanges)->Arg(10)->Arg(100)->Arg(1000)->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_PlaneBBuild(benchmark::State& state) {
+    const int elements = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        FreshDrawing();
+        const ZedId plate = Plate(elements);
+        const ZedId bottom = emu::Chain(plate).front();
+        state.ResumeTiming();
+        if (!BuildPlaneB(ZedPoint{120.4, 0.0}, bottom, plate, 0)) {
+            state.SkipWithError("the build failed");
+            break;
+        }
+    }
+    state.SetComplexityN(elements);
+}
+BENCHMARK(BM_PlaneBBuild)->Arg(10)->Arg(100)->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
