@@ -319,6 +319,52 @@ const std::vector<StepFault> kRebuildGiveLineBackSteps = {
     {"ZedDimAmendDimension", 2, false, {"치수요소를 수정할 수 없습니다.(02)"}},
 };
 
+const std::vector<StepFault> kBuildBSteps = {
+    {"ZedFigGetFigure", 1, false, {kInfo21}},
+    {"ZedFigGetFigure2", 1, false, {kInfo22}},
+    {"ZedSgmGetLayer", 1, false, {"레이어를 참조할 수 없습니다.(21)"}},
+    {"ZedAriIochkPnt", 1, false, {kInfo22}},
+    {"ZedFigDivide", 1, false, {"도형을 분할할 수 없습니다.(31)"}},
+    {"ZedSgmGetHeadElementId", 1, false, {"형상의 요소정보를 확인할 수 없습니다.(32)"}},
+    {"ZedFigGetFigure", 4, false, {"형상의 요소정보를 확인할 수 없습니다.(32)"}},
+    {"ZedFigGetFigure", 5, false, {"형상의 요소정보를 확인할 수 없습니다.(32)"}},
+    {"ZedSgmGetTailElementId", 2, false, {"형상의 요소정보를 확인할 수 없습니다.(33)"}},
+    {"ZedFigGetFigure", 6, false, {"형상의 요소정보를 확인할 수 없습니다.(33)"}},
+    {"ZedFigGetFigure", 7, false, {"형상의 요소정보를 확인할 수 없습니다.(33)"}},
+    {"ZedFigCreateFigure", 1, false, {"요소를 작성할 수 없습니다.(31)"}},
+    {"ZedFigInsertFigure", 1, false, {"요소를 삽입할 수 없습니다.(31)"}},
+    {"ZedFigInsertFigure", 2, false, {"요소를 삽입할 수 없습니다.(32)"}},
+    {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(11)"}},
+    {"ZedFigAmendFigure", 2, false, {"직선요소를 수정할 수 없습니다.(12)"}},
+    {"ZedSgmChangeLayer", 1, false, {"레이어를 변경할 수 없습니다."}},
+    {"ZedFigConcat", 1, false, {"도형을 결합할 수 없습니다."}},
+    {"ZedFigSetClosed", 1, false, {"도형을 폐도형화할 수 없습니다."}},
+    {"ZedDimCreateLineLength", 3, false, {kNoDimension}},
+    {"ZedCmtCreateLeader", 1, false, {kNoDimension}},
+};
+
+const std::vector<StepFault> kRebuildBWidthSteps = {
+    {"ZedElmGetSegment", 1, false, {"형상의 요소정보를 확인할 수 없습니다.(11)"}},
+    {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(23)"}},
+    {"ZedFigAmendFigure", 2, false, {"직선요소를 수정할 수 없습니다.(24)"}},
+    {"ZedFigAmendFigure", 3, false, {"직선요소를 수정할 수 없습니다.(25)"}},
+    {"ZedDimGetDimension", 3, false, {kDimensionNotRead}},
+    {"ZedDimAmendDimension", 1, false, {"치수요소를 수정할 수 없습니다.(01)"}},
+    {"ZedDimAmendDimension", 3, false, {"치수요소를 수정할 수 없습니다.(02)"}},
+    {"ZedFigAmendFigure", 4, false, {"절단선길이를 수정할 수 없습니다."}},
+    {"ZedHolGetHoleData", 1, false, {"holedata를 참조할 수 없습니다."}},
+    {"ZedSgmDeleteSegment", 1, false, {"구멍을 삭제할 수 없습니다."}},
+};
+
+const std::vector<StepFault> kRebuildBDistanceSteps = {
+    {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(31)"}},
+    {"ZedFigAmendFigure", 2, false, {"직선요소를 수정할 수 없습니다.(32)"}},
+    {"ZedFigAmendFigure", 3, false, {"직선요소를 수정할 수 없습니다.(33)"}},
+    {"ZedFigAmendFigure", 4, false, {"직선요소를 수정할 수 없습니다.(34)"}},
+    {"ZedFigAmendFigure", 5, false, {"직선요소를 수정할 수 없습니다.(35)"}},
+    {"ZedDimAmendDimension", 3, false, {"치수요소를 수정할 수 없습니다.(02)"}},
+};
+
 class PlaneAStepFaultTest : public PlaneAFaultTest {
 protected:
     void Expect(FaultOp op, const std::vector<StepFault>& steps) {
@@ -357,6 +403,16 @@ TEST_F(PlaneAStepFaultTest, EachStepOfAWidthChangeOverTheWholeLineHasItsOwnMessa
 
 TEST_F(PlaneAStepFaultTest, EachStepOfGivingTheLineBackHasItsOwnMessage) {
     Expect(FaultOp::RebuildGiveLineBack, kRebuildGiveLineBackSteps);
+}
+
+TEST_F(PlaneAStepFaultTest, EachStepOfAPatternBBuildHasItsOwnMessage) { Expect(FaultOp::BuildB, kBuildBSteps); }
+
+TEST_F(PlaneAStepFaultTest, EachStepOfAPatternBWidthChangeHasItsOwnMessage) {
+    Expect(FaultOp::RebuildBWidth, kRebuildBWidthSteps);
+}
+
+TEST_F(PlaneAStepFaultTest, EachStepOfAPatternBDistanceChangeHasItsOwnMessage) {
+    Expect(FaultOp::RebuildBDistance, kRebuildBDistanceSteps);
 }
 
 }  // namespace
