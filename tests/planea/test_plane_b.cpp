@@ -60,7 +60,7 @@ TEST_P(PlaneBTest, ALineNoLongerThanTheWidthPlusOneIsRefusedUnchanged) {
 struct PickRow {
     double fromLeft;      // the pick's x
     double centreX;       // where the centre goes
-    bool measuredAtLeft;  // the distance is measured from (0, 0)
+    bool measuredAtLeft;  // the distance is measured from (0, 0) (the middle pick: from E)
 };
 
 TEST_P(PlaneBTest, ThePickPlacesTheCentreAndChoosesTheMeasuredEnd) {
@@ -72,7 +72,8 @@ TEST_P(PlaneBTest, ThePickPlacesTheCentreAndChoosesTheMeasuredEnd) {
         const ShoulderCorners c = CornersOf(Shoulder());
         EXPECT_TRUE(plate::Near(Midpoint(c.p1, c.p2), Pt(row.centreX, 0))) << row.fromLeft;
         // The middle pick is as near one end as the other: E is measured.
-        const bool atLeft = row.fromLeft == 50 ? !Clockwise() == false : row.measuredAtLeft;
+        // The middle pick measures from E, which is (0, 0) on the clockwise plate.
+        const bool atLeft = row.fromLeft == 50 ? Clockwise() : row.measuredAtLeft;
         const ZedPoint end = atLeft ? Pt(0, 0) : Pt(100, 0);
         const ZedLengthDim distance = Dimension(kSlotThirdDimension);
         const ZedPoint nearEdge = Along(end, c.p1) < Along(end, c.p2) ? c.p1 : c.p2;
@@ -95,10 +96,7 @@ TEST_P(PlaneBTest, AWidthTypedBackKeepsTheEdgeNearerTheMeasuredEnd) {
         ASSERT_TRUE(RebuildB(kEditSecond, 8.0));
         const double nearX = left ? 3 : 97;
         const double farX = left ? 11 : 89;
-        EXPECT_GT(plate::LineFromTo(outline, Clockwise() ? Pt(std::max(nearX, farX), -5) : Pt(std::min(nearX, farX), -5),
-                                    Clockwise() ? Pt(std::min(nearX, farX), -5) : Pt(std::max(nearX, farX), -5)),
-                  0)
-            << pick;
+        EXPECT_GT(plate::LineBetween(outline, Pt(nearX, -5), Pt(farX, -5)), 0) << pick;
         const ZedLengthDim width = Dimension(kSlotSecondDimension);
         EXPECT_NEAR(plate::Dist(width.first, width.second), 8.0, 1e-9);
         const ZedLengthDim distance = Dimension(kSlotThirdDimension);
