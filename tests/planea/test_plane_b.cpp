@@ -129,6 +129,25 @@ TEST_P(PlaneBTest, ADistanceMovesTheWholeShoulderWithItsParts) {
     EXPECT_EQ(emu::HoleIds().size(), 1u);
 }
 
+#if LEDGEWRIGHT_SHAPED_HOLES
+TEST_P(PlaneBTest, AShapedHoleFollowsTheShoulderAlongTheLine) {
+    ShoulderSettings.PB_Hole = 1;
+    const ZedId outline = Plate(100);
+    ASSERT_TRUE(Build(outline, 100, Pt(12.6, 0)));
+    const ZedId builtHole = Holes().currentHole;
+    EXPECT_GT(Holes().shaped.outline.segment, 0) << "a shaped hole, not an MC hole";
+    ASSERT_TRUE(RebuildB(kEditThird, 30.0));
+    EXPECT_TRUE(Errors().empty());
+    const ShoulderCorners c = CornersOf(Shoulder());
+    EXPECT_TRUE(plate::Near(Holes().shaped.centreB, c.p1));
+    EXPECT_TRUE(plate::Near(Holes().shaped.centreA, c.p2));
+    EXPECT_NEAR(Holes().shaped.halfWidth, 5.5, 1e-9);
+    EXPECT_NE(Holes().currentHole, builtHole);
+    EXPECT_EQ(emu::HoleIds().size(), 1u);
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+}
+#endif
+
 // Values the line cannot take are refused before any change.
 struct RefusalRow {
     int editMode;
