@@ -80,9 +80,13 @@ bool SpliceSides(const PickedLine& line, const ShoulderCorners& c, ZedPoint cent
                     sides, chain)) {
         return false;
     }
+    // The new sides take the outline's layer before the halves are shortened.
+    if (ZedSgmChangeLayer(chain, line.layer) == -1) {
+        return Report(kMsgLayerNotChanged);
+    }
     return ShortenHalves(centre, c, opened) &&
            JoinAndClose(line.segment, chain, line.layer,
-                        JoinMessages{kMsgLayerNotChanged, kMsgOutlineNotJoined, kMsgOutlineNotClosed});
+                        JoinMessages{nullptr, kMsgOutlineNotJoined, kMsgOutlineNotClosed});
 }
 
 bool DrawCutLine(const PickedLine& line, const ShoulderCorners& c) {

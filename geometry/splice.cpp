@@ -77,7 +77,7 @@ bool BuildChain(ZedId instance, const std::vector<ZedFigure>& figures, const Zed
 bool JoinAndClose(ZedId outline, ZedId chain, ZedId layer, const JoinMessages& messages, ZedId* joined) {
     ZedId result = joined != nullptr ? *joined : -1;
     if (result == -1) {
-        if (ZedSgmChangeLayer(chain, layer) == -1) {
+        if (messages.layer != nullptr && ZedSgmChangeLayer(chain, layer) == -1) {
             return Report(messages.layer);
         }
         result = ZedFigConcat(outline, chain);

@@ -37,7 +37,7 @@ bool BuildChain(ZedId instance, const std::vector<ZedFigure>& figures, const Zed
                 const ChainMessages& messages, std::vector<ZedId>& ids, ZedId& segment);
 
 struct JoinMessages {
-    const ZedChar* layer;
+    const ZedChar* layer;  // null: the caller has moved the chain to the layer already
     const ZedChar* concat;
     const ZedChar* close;
 };
