@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "emuhost/emu_geom.h"
 #include "emuhost/emu_state.h"
@@ -48,10 +49,13 @@ double Turning(const ZedFigure& f, const ZedPoint& p) {
     return turning;
 }
 
-// Checks an outline list: lines and arcs that are valid and follow on from one
-// another round to the first, or one circle.
-bool ClosedOutline(const ZedFigure* outline, int count) {
+// The outline list as a closed walk: lines and arcs that are valid and join
+// one another end to end round to the first, each taken the way the walk runs
+// through it (a record stored the other way round is turned), or one circle.
+// False when the records do not close up so.
+bool WalkOutline(const ZedFigure* outline, int count, std::vector<ZedFigure>& walk) {
     if (count == 1 && outline[0].kind == ZED_FIG_CIRCLE) {
+        walk.assign(outline, outline + 1);
         return FigureProblem(outline[0]).empty();
     }
     for (int i = 0; i < count; ++i) {
@@ -59,11 +63,28 @@ bool ClosedOutline(const ZedFigure* outline, int count) {
         if ((f.kind != ZED_FIG_LINE && f.kind != ZED_FIG_ARC) || !FigureProblem(f).empty()) {
             return false;
         }
-        if (!Near(EndOf(f), StartOf(outline[(i + 1) % count]))) {
-            return false;
+    }
+    // The first record's way is the one that lets the walk go on into the
+    // second; every later record is entered where the one before is left.
+    for (const bool turnFirst : {false, true}) {
+        walk.clear();
+        walk.push_back(turnFirst ? TurnedRound(outline[0]) : outline[0]);
+        bool joined = true;
+        for (int i = 1; i < count && joined; ++i) {
+            const ZedPoint at = EndOf(walk.back());
+            if (Near(StartOf(outline[i]), at)) {
+                walk.push_back(outline[i]);
+            } else if (Near(EndOf(outline[i]), at)) {
+                walk.push_back(TurnedRound(outline[i]));
+            } else {
+                joined = false;
+            }
+        }
+        if (joined && Near(EndOf(walk.back()), StartOf(walk.front()))) {
+            return true;
         }
     }
-    return true;
+    return false;
 }
 
 bool IsLine(const ZedFigure* f) { return f != nullptr && IsLineKind(f->kind) && FigureProblem(*f).empty(); }
@@ -93,7 +114,8 @@ double ZedAriLen2Pnts(const ZedPoint* p, const ZedPoint* q) {
 
 int ZedAriIochkPnt(const ZedFigure* outline, int count, const ZedPoint* point) {
     EMU_ENTER(-1);
-    if (outline == nullptr || point == nullptr || count < 1 || !ClosedOutline(outline, count)) {
+    std::vector<ZedFigure> walk;
+    if (outline == nullptr || point == nullptr || count < 1 || !WalkOutline(outline, count, walk)) {
         return -1;
     }
     for (int i = 0; i < count; ++i) {
@@ -107,8 +129,8 @@ int ZedAriIochkPnt(const ZedFigure* outline, int count, const ZedPoint* point) {
     // Winding number: whole turns of the direction from the point to the
     // outline; not zero inside, whichever way the outline runs.
     double turning = 0;
-    for (int i = 0; i < count; ++i) {
-        turning += Turning(outline[i], *point);
+    for (const ZedFigure& f : walk) {
+        turning += Turning(f, *point);
     }
     const long turns = std::lround(turning / (2 * kPi));
     return turns != 0 ? 0 : 1;

@@ -58,7 +58,12 @@ bool IsCornerKind(int kind) { return kind == ZED_FIG_FILLET || kind == ZED_FIG_C
 
 double Distance(const ZedPoint& p, const ZedPoint& q) { return std::hypot(q.x - p.x, q.y - p.y); }
 
-bool Near(const ZedPoint& p, const ZedPoint& q) { return Distance(p, q) <= kTolerance; }
+bool Near(const ZedPoint& p, const ZedPoint& q) {
+    // Squared, to spare the square root on the host's busiest comparison.
+    const double dx = q.x - p.x;
+    const double dy = q.y - p.y;
+    return dx * dx + dy * dy <= kTolerance * kTolerance;
+}
 
 ZedPoint StartOf(const ZedFigure& f) {
     return IsArcKind(f.kind) ? ZedPoint{f.v[2], f.v[3]} : ZedPoint{f.v[0], f.v[1]};
@@ -84,6 +89,20 @@ void SetEnd(ZedFigure& f, const ZedPoint& p) {
 }
 
 ZedPoint CentreOf(const ZedFigure& f) { return ZedPoint{f.v[0], f.v[1]}; }
+
+ZedFigure TurnedRound(const ZedFigure& f) {
+    if (!IsLineKind(f.kind) && !IsArcKind(f.kind)) {
+        return f;
+    }
+    ZedFigure turned = f;
+    SetStart(turned, EndOf(f));
+    SetEnd(turned, StartOf(f));
+    if (IsArcKind(f.kind)) {
+        const int32_t flag = ArcFlag(f);
+        SetArcFlag(turned, flag == ZED_ARC_CW ? ZED_ARC_CCW : flag == ZED_ARC_CCW ? ZED_ARC_CW : flag);
+    }
+    return turned;
+}
 
 std::string FigureProblem(const ZedFigure& f) {
     if (IsLineKind(f.kind)) {

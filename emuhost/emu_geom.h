@@ -26,6 +26,9 @@ ZedPoint EndOf(const ZedFigure& figure);
 void SetStart(ZedFigure& figure, const ZedPoint& p);
 void SetEnd(ZedFigure& figure, const ZedPoint& p);
 ZedPoint CentreOf(const ZedFigure& figure);
+// The same line or arc run the other way: ends swapped, an arc's direction
+// flag turned (1 and 2). A circle stays as it is.
+ZedFigure TurnedRound(const ZedFigure& figure);
 
 // "" for a figure that a drawing may hold, else what is wrong with it: an
 // unknown kind, a zero-length line or arc, an arc end off its circle, a radius
