@@ -119,7 +119,7 @@ int ZedAriIochkPnt(const ZedFigure* outline, int count, const ZedPoint* point) {
         return -1;
     }
     for (int i = 0; i < count; ++i) {
-        if (DistanceTo(outline[i], *point) <= kOnOutline) {
+        if (WithinDistance(outline[i], *point, kOnOutline)) {
             return 2;
         }
     }

@@ -67,7 +67,7 @@ bool FindOnChain(const Segment& segment, const ZedPoint& p, ChainPlace& place) {
         }
     }
     for (size_t i = 0; i < segment.chain.size(); ++i) {
-        if (DistanceTo(FigureAt(segment, i), p) <= kTolerance) {
+        if (WithinDistance(FigureAt(segment, i), p, kTolerance)) {
             place = ChainPlace{i, false};
             return true;
         }

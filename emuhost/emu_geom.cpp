@@ -196,6 +196,19 @@ double DistanceTo(const ZedFigure& f, const ZedPoint& p) {
     return std::min(Distance(p, StartOf(f)), Distance(p, EndOf(f)));
 }
 
+bool WithinDistance(const ZedFigure& f, const ZedPoint& p, double distance) {
+    if (!IsLineKind(f.kind)) {
+        return DistanceTo(f, p) <= distance;
+    }
+    const double ax = f.v[0], ay = f.v[1];
+    const double dx = f.v[2] - ax, dy = f.v[3] - ay;
+    const double length2 = dx * dx + dy * dy;
+    double t = length2 > 0 ? ((p.x - ax) * dx + (p.y - ay) * dy) / length2 : 0.0;
+    t = std::clamp(t, 0.0, 1.0);
+    const double ex = ax + t * dx - p.x, ey = ay + t * dy - p.y;
+    return ex * ex + ey * ey <= distance * distance;
+}
+
 void SplitAt(const ZedFigure& f, const ZedPoint& p, ZedFigure& first, ZedFigure& second) {
     first = f;
     second = f;

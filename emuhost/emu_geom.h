@@ -46,6 +46,9 @@ bool WithinArcSpan(const ZedFigure& arc, const ZedPoint& p);
 // Shortest distance from a point to the element (line segment, arc span or
 // whole circle).
 double DistanceTo(const ZedFigure& figure, const ZedPoint& p);
+// Whether the point lies within the distance of the element; as DistanceTo,
+// without a square root for lines.
+bool WithinDistance(const ZedFigure& figure, const ZedPoint& p, double distance);
 
 // The element cut at a point on it: the first piece runs from its start to the
 // point, the second from the point to its end.
