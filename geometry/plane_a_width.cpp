@@ -10,6 +10,7 @@
 
 #include "command/messages.h"
 #include "geometry/figure_record.h"
+#include "geometry/line_ends.h"
 #include "geometry/plane_a_parts.h"
 #include "geometry/splice.h"
 #include "geometry/vec2.h"
@@ -42,8 +43,11 @@ bool ReadContext(WidthContext& context) {
     if (context.layer == -1) {
         return Report(kMsgLayerNotRead51);
     }
-    context.s = LineStart(m.tail.record);
-    context.e = LineEnd(m.head.record);
+    // The line pieces may be stored either way round: S and E are their ends
+    // away from the shoulder.
+    const ShoulderCorners corners = RememberedCorners();
+    context.s = LineEndAwayFrom(m.tail.record, corners.p1);
+    context.e = LineEndAwayFrom(m.head.record, corners.p2);
     return true;
 }
 
@@ -55,13 +59,14 @@ bool AmendPiece(ShoulderPiece& piece, const ZedFigure& record, const ZedChar* fa
     return true;
 }
 
-// The shoulder has line on both sides and stays narrower than the line.
-bool MoveInPlace(const ShoulderCorners& c) {
+// The shoulder has line on both sides and stays narrower than the line. The
+// pieces' ends at the shoulder move, whichever way round they are stored.
+bool MoveInPlace(const ShoulderCorners& was, const ShoulderCorners& c) {
     ShoulderMemory& m = Shoulder();
     ZedFigure tail = m.tail.record;
-    SetLineEnd(tail, c.p1);
+    MoveLineEndAt(tail, was.p1, c.p1);
     ZedFigure head = m.head.record;
-    SetLineStart(head, c.p2);
+    MoveLineEndAt(head, was.p2, c.p2);
     return AmendPiece(m.tail, tail, kMsgLineNotAmended21) &&
            AmendPiece(m.firstSide, MakeLine(c.p1, c.q1), kMsgLineNotAmended22) &&
            AmendPiece(m.innerSide, MakeLine(c.q1, c.q2), kMsgLineNotAmended23) &&
@@ -154,7 +159,7 @@ bool RebuildPlaneAWidth(double width) {
     if (!RememberedAsFullLine()) {
         if (width < lineLength) {
             const ShoulderCorners c = PlaneAWidthChanged(was, width / 2.0);
-            return MoveInPlace(c) && FollowPlaneACorners(c);
+            return MoveInPlace(was, c) && FollowPlaneACorners(c);
         }
         const ShoulderCorners c = PlaneAWidthChanged(was, lineLength / 2.0);
         return TakeWholeLine(context, was, c) && FollowPlaneACorners(c);
