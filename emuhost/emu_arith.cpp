@@ -49,13 +49,9 @@ double Turning(const ZedFigure& f, const ZedPoint& p) {
     return turning;
 }
 
-// The outline list as a closed walk: lines and arcs that are valid and join
-// one another end to end round to the first, each taken the way the walk runs
-// through it (a record stored the other way round is turned), or one circle.
-// False when the records do not close up so.
-bool WalkOutline(const ZedFigure* outline, int count, std::vector<ZedFigure>& walk) {
+// Lines and arcs that a drawing may hold, or one circle.
+bool OutlineRecordsValid(const ZedFigure* outline, int count) {
     if (count == 1 && outline[0].kind == ZED_FIG_CIRCLE) {
-        walk.assign(outline, outline + 1);
         return FigureProblem(outline[0]).empty();
     }
     for (int i = 0; i < count; ++i) {
@@ -64,27 +60,30 @@ bool WalkOutline(const ZedFigure* outline, int count, std::vector<ZedFigure>& wa
             return false;
         }
     }
-    // The first record's way is the one that lets the walk go on into the
-    // second; every later record is entered where the one before is left.
-    for (const bool turnFirst : {false, true}) {
-        walk.clear();
-        walk.push_back(turnFirst ? TurnedRound(outline[0]) : outline[0]);
-        bool joined = true;
-        for (int i = 1; i < count && joined; ++i) {
-            const ZedPoint at = EndOf(walk.back());
-            if (Near(StartOf(outline[i]), at)) {
-                walk.push_back(outline[i]);
-            } else if (Near(EndOf(outline[i]), at)) {
-                walk.push_back(TurnedRound(outline[i]));
-            } else {
-                joined = false;
-            }
+    return true;
+}
+
+// Walks the outline list as a closed chain whose records join end to end,
+// each taken the way the walk runs through it (a record stored the other way
+// round is turned), and adds up how far the direction from p turns. The first
+// record is taken as stored or turned (turnFirst); every later one is entered
+// where the one before is left. False when the records do not close up so.
+bool WalkTurning(const ZedFigure* outline, int count, bool turnFirst, const ZedPoint& p, double& turning) {
+    ZedFigure current = turnFirst ? TurnedRound(outline[0]) : outline[0];
+    const ZedPoint first = StartOf(current);
+    turning = Turning(current, p);
+    for (int i = 1; i < count; ++i) {
+        const ZedPoint at = EndOf(current);
+        if (Near(StartOf(outline[i]), at)) {
+            current = outline[i];
+        } else if (Near(EndOf(outline[i]), at)) {
+            current = TurnedRound(outline[i]);
+        } else {
+            return false;
         }
-        if (joined && Near(EndOf(walk.back()), StartOf(walk.front()))) {
-            return true;
-        }
+        turning += Turning(current, p);
     }
-    return false;
+    return Near(EndOf(current), first);
 }
 
 bool IsLine(const ZedFigure* f) { return f != nullptr && IsLineKind(f->kind) && FigureProblem(*f).empty(); }
@@ -114,8 +113,13 @@ double ZedAriLen2Pnts(const ZedPoint* p, const ZedPoint* q) {
 
 int ZedAriIochkPnt(const ZedFigure* outline, int count, const ZedPoint* point) {
     EMU_ENTER(-1);
-    std::vector<ZedFigure> walk;
-    if (outline == nullptr || point == nullptr || count < 1 || !WalkOutline(outline, count, walk)) {
+    if (outline == nullptr || point == nullptr || count < 1 || !OutlineRecordsValid(outline, count)) {
+        return -1;
+    }
+    const bool circle = outline[0].kind == ZED_FIG_CIRCLE;
+    double turning = 0;
+    if (!circle && !WalkTurning(outline, count, false, *point, turning) &&
+        !WalkTurning(outline, count, true, *point, turning)) {
         return -1;
     }
     for (int i = 0; i < count; ++i) {
@@ -123,15 +127,11 @@ int ZedAriIochkPnt(const ZedFigure* outline, int count, const ZedPoint* point) {
             return 2;
         }
     }
-    if (outline[0].kind == ZED_FIG_CIRCLE) {
+    if (circle) {
         return Distance(CentreOf(outline[0]), *point) < outline[0].v[6] ? 0 : 1;
     }
     // Winding number: whole turns of the direction from the point to the
     // outline; not zero inside, whichever way the outline runs.
-    double turning = 0;
-    for (const ZedFigure& f : walk) {
-        turning += Turning(f, *point);
-    }
     const long turns = std::lround(turning / (2 * kPi));
     return turns != 0 ? 0 : 1;
 }

@@ -52,29 +52,10 @@ const char* KindName(int kind) {
 
 }  // namespace
 
-bool IsLineKind(int kind) { return kind == ZED_FIG_LINE || kind == ZED_FIG_CHAMFER; }
-bool IsArcKind(int kind) { return kind == ZED_FIG_ARC || kind == ZED_FIG_FILLET; }
-bool IsCornerKind(int kind) { return kind == ZED_FIG_FILLET || kind == ZED_FIG_CHAMFER; }
 
 double Distance(const ZedPoint& p, const ZedPoint& q) { return std::hypot(q.x - p.x, q.y - p.y); }
 
-bool Near(const ZedPoint& p, const ZedPoint& q) {
-    // Squared, to spare the square root on the host's busiest comparison.
-    const double dx = q.x - p.x;
-    const double dy = q.y - p.y;
-    return dx * dx + dy * dy <= kTolerance * kTolerance;
-}
 
-ZedPoint StartOf(const ZedFigure& f) {
-    return IsArcKind(f.kind) ? ZedPoint{f.v[2], f.v[3]} : ZedPoint{f.v[0], f.v[1]};
-}
-
-ZedPoint EndOf(const ZedFigure& f) {
-    if (IsArcKind(f.kind)) {
-        return ZedPoint{f.v[4], f.v[5]};
-    }
-    return IsLineKind(f.kind) ? ZedPoint{f.v[2], f.v[3]} : ZedPoint{f.v[0], f.v[1]};
-}
 
 void SetStart(ZedFigure& f, const ZedPoint& p) {
     const int at = IsArcKind(f.kind) ? 2 : 0;

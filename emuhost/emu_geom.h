@@ -10,19 +10,34 @@
 
 namespace emu {
 
+// Points closer than this are the same point.
+constexpr double kTolerance = 1e-6;
+
 // Kinds 1 and 8 are laid out as lines, kinds 3 and 7 as arcs.
-bool IsLineKind(int kind);
-bool IsArcKind(int kind);
-bool IsCornerKind(int kind);
+inline bool IsLineKind(int kind) { return kind == ZED_FIG_LINE || kind == ZED_FIG_CHAMFER; }
+inline bool IsArcKind(int kind) { return kind == ZED_FIG_ARC || kind == ZED_FIG_FILLET; }
+inline bool IsCornerKind(int kind) { return kind == ZED_FIG_FILLET || kind == ZED_FIG_CHAMFER; }
 
 double Distance(const ZedPoint& p, const ZedPoint& q);
-// Within kTolerance of each other.
-bool Near(const ZedPoint& p, const ZedPoint& q);
+// Within kTolerance of each other. Inline and without a square root: the
+// host's busiest comparison.
+inline bool Near(const ZedPoint& p, const ZedPoint& q) {
+    const double dx = q.x - p.x;
+    const double dy = q.y - p.y;
+    return dx * dx + dy * dy <= kTolerance * kTolerance;
+}
 
 // Where a line or arc starts and ends (a circle has neither; its centre is
 // given for both).
-ZedPoint StartOf(const ZedFigure& figure);
-ZedPoint EndOf(const ZedFigure& figure);
+inline ZedPoint StartOf(const ZedFigure& f) {
+    return IsArcKind(f.kind) ? ZedPoint{f.v[2], f.v[3]} : ZedPoint{f.v[0], f.v[1]};
+}
+inline ZedPoint EndOf(const ZedFigure& f) {
+    if (IsArcKind(f.kind)) {
+        return ZedPoint{f.v[4], f.v[5]};
+    }
+    return IsLineKind(f.kind) ? ZedPoint{f.v[2], f.v[3]} : ZedPoint{f.v[0], f.v[1]};
+}
 void SetStart(ZedFigure& figure, const ZedPoint& p);
 void SetEnd(ZedFigure& figure, const ZedPoint& p);
 ZedPoint CentreOf(const ZedFigure& figure);

@@ -12,12 +12,10 @@
 #include <vector>
 
 #include "emuhost/emu_api.h"
+#include "emuhost/emu_geom.h"
 #include "host/zedlib.h"
 
 namespace emu {
-
-// Points closer than this are the same point.
-constexpr double kTolerance = 1e-6;
 
 struct Layer {
     int number = 0;
