@@ -53,7 +53,9 @@ int ZedSgmSetAttribute(ZedId segment, int32_t number, const ZedAttrValue* value)
         return -1;
     }
     found->attributes[number] = attribute;
-    emu::RecordChange([segment, number, attribute] { return emu::Named(segment, number) + " set: " + emu::Describe(attribute); });
+    emu::RecordChange([segment, number, attribute] {
+        return emu::Named(segment, number) + " set: " + emu::Describe(attribute);
+    });
     return 0;
 }
 

@@ -201,6 +201,7 @@ int ZedCmtAmendComment(ZedId element, const ZedLeader* leader) {
         return -1;
     }
     emu::StoreLeader(*found, *leader);
-    emu::RecordChange([copy = *found] { return "note " + std::to_string(copy.id) + " amended: " + emu::DescribeNote(copy); });
+    emu::RecordChange(
+        [copy = *found] { return "note " + std::to_string(copy.id) + " amended: " + emu::DescribeNote(copy); });
     return 0;
 }

@@ -316,7 +316,9 @@ int ZedHolAmendHoleData(ZedId hole, const ZedHoleData* data) {
             own->layer = shape->layer;
         }
     }
-    emu::RecordChange([hole, shape = found->shape] { return "hole " + std::to_string(hole) + " amended: " + emu::DescribeShape(shape); });
+    emu::RecordChange([hole, shape = found->shape] {
+        return "hole " + std::to_string(hole) + " amended: " + emu::DescribeShape(shape);
+    });
     return 0;
 }
 

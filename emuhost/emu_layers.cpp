@@ -134,7 +134,9 @@ int ZedLyrSetName(ZedId layer, const ZedChar* name) {
     }
     if (found->name != name) {
         found->name = name;
-        emu::RecordChange([layer, text = emu::ToUtf8(name)] { return "layer " + std::to_string(layer) + " name \"" + text + "\""; });
+        emu::RecordChange([layer, text = emu::ToUtf8(name)] {
+            return "layer " + std::to_string(layer) + " name \"" + text + "\"";
+        });
     }
     return 0;
 }

@@ -38,7 +38,9 @@ int ZedSgmChangeLayer(ZedId segment, ZedId layer) {
     }
     if (target->layer != layer) {
         target->layer = layer;
-        RecordChange([segment, layer] { return "segment " + std::to_string(segment) + " moved to layer " + std::to_string(layer); });
+        RecordChange([segment, layer] {
+            return "segment " + std::to_string(segment) + " moved to layer " + std::to_string(layer);
+        });
     }
     return 0;
 }

@@ -9,7 +9,9 @@
 #include "geometry/figure_record.h"
 
 // Within 1/10^6 in both coordinates.
-inline bool PointsCoincide(ZedPoint a, ZedPoint b) { return std::fabs(a.x - b.x) < 1e-6 && std::fabs(a.y - b.y) < 1e-6; }
+inline bool PointsCoincide(ZedPoint a, ZedPoint b) {
+    return std::fabs(a.x - b.x) < 1e-6 && std::fabs(a.y - b.y) < 1e-6;
+}
 
 // Moves the end of the line that lies at `at` to `to`: its end when the end
 // lies there, otherwise its start.

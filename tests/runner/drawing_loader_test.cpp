@@ -31,7 +31,8 @@ TEST_F(ZedrunnerLoaderTest, MakesOneSegmentPerShapeWithItsCornersAndColours) {
         "layer 2 colour 6 detect 0\n"
         "current-layer 2\n"
         "outline layer 1\n"
-        "  line 0 0 100 0\n  fillet 10\n  line 100 0 100 50 reversed\n  chamfer 5\n  line 100 50 0 50\n  line 0 50 0 0\n"
+        "  line 0 0 100 0\n  fillet 10\n  line 100 0 100 50 reversed\n  chamfer 5\n"
+        "  line 100 50 0 50\n  line 0 50 0 0\n"
         "end\n"
         "circle 50 25 5 colour 9 linetype 2\n"
         "outline open\n  line 0 60 50 60\n  arc 50 70 50 60 60 70 ccw\nend\n",
