@@ -49,6 +49,7 @@ LEDGEWRIGHT_TEXT(kNoteDepthPrefix, "깊이:");
 // Shoulder tagging and Delete mode.
 LEDGEWRIGHT_TEXT(kPromptDeleteShoulder, "삭제형상(모따기형상) 지시 :");
 LEDGEWRIGHT_TEXT(kMsgShoulderNotDeleted, "요소삭제를 진행할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgPickShoulderElement, "턱걸이 형상의 요소를 지시하십시오.");
 LEDGEWRIGHT_TEXT(kMsgLineNotAmended1, "직선요소를 수정할 수 없습니다.(1)");
 LEDGEWRIGHT_TEXT(kMsgLineNotAmended9, "직선요소를 수정할 수 없습니다.(9)");
 LEDGEWRIGHT_TEXT(kMsgLineNotAmended10, "직선요소를 수정할 수 없습니다.(10)");
@@ -63,6 +64,17 @@ LEDGEWRIGHT_TEXT(kMsgNotJoined1, "결합할 수 없습니다(1).");
 LEDGEWRIGHT_TEXT(kMsgNotJoined2, "결합할 수 없습니다(2).");
 LEDGEWRIGHT_TEXT(kMsgNotJoined11, "결합할 수 없습니다(11).");
 LEDGEWRIGHT_TEXT(kMsgNotJoined12, "결합할 수 없습니다(12).");
+// Bridging a gap with a line: the layer, the line attributes, the new segment,
+// the line, its attributes, its layer, joining it after b, closing, joining c.
+LEDGEWRIGHT_TEXT(kMsgNotJoined21, "결합할 수 없습니다(21).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined22, "결합할 수 없습니다(22).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined23, "결합할 수 없습니다(23).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined24, "결합할 수 없습니다(24).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined25, "결합할 수 없습니다(25).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined26, "결합할 수 없습니다(26).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined27, "결합할 수 없습니다(27).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined28, "결합할 수 없습니다(28).");
+LEDGEWRIGHT_TEXT(kMsgNotJoined29, "결합할 수 없습니다(29).");
 LEDGEWRIGHT_TEXT(kMsgNotJoined103, "결합할 수 없습니다(103).");
 LEDGEWRIGHT_TEXT(kMsgNotJoined104, "결합할 수 없습니다(104).");
 LEDGEWRIGHT_TEXT(kMsgNotJoined203, "결합할 수 없습니다(203).");
@@ -74,6 +86,15 @@ LEDGEWRIGHT_TEXT(kMsgNotJoined304, "결합할 수 없습니다(304).");
 LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead2, "형상의 요소정보를 확인할 수 없습니다.(2)");
 LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead21, "형상의 요소정보를 확인할 수 없습니다.(21)");
 LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead22, "형상의 요소정보를 확인할 수 없습니다.(22)");
+LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead11, "형상의 요소정보를 확인할 수 없습니다.(11)");
+LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead51, "형상의 요소정보를 확인할 수 없습니다.(51)");
+// Refusals before anything changes: a size setting that is not a positive
+// number, and a shoulder (at a build) or a typed value (at a rebuild) that
+// would leave the outline with a piece of no length or pieces that overlap,
+// touch or cross.
+LEDGEWRIGHT_TEXT(kMsgShoulderSizeInvalid, "턱걸이 치수가 올바르지 않습니다.");
+LEDGEWRIGHT_TEXT(kMsgShoulderOverlaps, "형상이 겹쳐서 작성할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgShoulderOverlapsEdit, "형상이 겹쳐서 수정할 수 없습니다.");
 LEDGEWRIGHT_TEXT(kMsgLineAttributesNotRead21, "선속성을 참조할 수 없습니다.(21)");
 LEDGEWRIGHT_TEXT(kMsgLineAttributesNotRead22, "선속성을 참조할 수 없습니다.(22)");
 LEDGEWRIGHT_TEXT(kMsgLineAttributesNotRead51, "선속성을 참조할 수 없습니다.(51)");

@@ -52,6 +52,9 @@ EMU_API void SetArcFlag(ZedFigure& figure, int32_t flag);
 
 EMU_API void AddLayer(int number, const std::string& nameUtf8 = "", int colour = 0, bool visible = true,
                       bool detect = true);
+// Takes a layer out of the drawing, as the user may do in the host while a
+// command waits. False when there is no such layer or a segment lies on it.
+EMU_API bool RemoveLayer(int number);
 // With merging on, the outline list (ZedFigGetFigure2) gives one record for a
 // run of plain lines that continue each other straight, so that its count
 // differs from the segment's element count. Off after Reset.
@@ -98,8 +101,9 @@ EMU_API ZedLineType2 AttributesOf(ZedId element);
 // Whether the figure element is stored the other way round from its chain.
 EMU_API bool StoredReversed(ZedId element);
 // "" when the segment is sound: consecutive elements touch (within 1e-6), a
-// closed chain closes, no element has zero length, an arc's ends lie on its
-// circle. Otherwise a description of the first fault.
+// closed chain closes and is a simple outline (no piece meets another but at
+// its joints with its neighbours), no element has zero length, an arc's ends
+// lie on its circle. Otherwise a description of the first fault.
 EMU_API std::string CheckIntegrity(ZedId segment);
 // CheckIntegrity over every figure segment; "" when all are sound.
 EMU_API std::string CheckAllIntegrity();
@@ -119,6 +123,9 @@ EMU_API std::vector<ZedId> HoleSegments(ZedId hole);
 EMU_API int LiveHoleData();
 // Memory handed out by ZedLyrGetAllLayer and not yet freed with ZedMemFree.
 EMU_API int LiveHostMemory();
+// Whether a text the host handed back (a key-in string, a note's or an
+// attribute's text) is still valid: until the next ZedLib call returns.
+EMU_API bool HandedTextLive(const ZedChar* text);
 // A deterministic text dump of the whole drawing: layers, segments, elements
 // with figures in fixed decimals, attributes, dimensions, notes and holes.
 EMU_API std::string Dump();
@@ -162,6 +169,11 @@ EMU_API bool Type(const std::string& utf8);
 EMU_API bool PickAt(double x, double y);
 // A click on the element itself (at a point on it), screened like PickAt.
 EMU_API bool PickElement(ZedId element);
+// An event of any other type (not 1, 5 or 7, which PickAt, Type and EndCommand
+// deliver), carrying no text, point or ids, as the host sends under the mask bit
+// given. Screened like the others: false, and nothing delivered, when the mask
+// lacks the bit or no command waits.
+EMU_API bool DeliverEvent(int type, int maskBit);
 // Ends the command (event type 7, always delivered), then calls the end function.
 EMU_API void EndCommand();
 // Half the side of the pick box, in drawing units (default 1.0).

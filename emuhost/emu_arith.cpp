@@ -86,6 +86,7 @@ bool WalkTurning(const ZedFigure* outline, int count, bool turnFirst, const ZedP
     return Near(EndOf(current), first);
 }
 
+#if !ZED_LEGACY  // the intersection calls' helpers; the older host has no such calls
 bool IsLine(const ZedFigure* f) { return f != nullptr && IsLineKind(f->kind) && FigureProblem(*f).empty(); }
 
 bool IsRound(const ZedFigure* f) {
@@ -98,6 +99,7 @@ void Put(ZedIntersection* out, int index, const ZedPoint& p, bool marker) {
 }
 
 bool OnLine(const ZedFigure& line, const ZedPoint& p) { return DistanceTo(line, p) <= kTolerance; }
+#endif
 
 }  // namespace
 
@@ -136,6 +138,7 @@ int ZedAriIochkPnt(const ZedFigure* outline, int count, const ZedPoint* point) {
     return turns != 0 ? 0 : 1;
 }
 
+#if !ZED_LEGACY  // not in the older host
 int ZedAriItsLinLin(int option, const ZedFigure* a, const ZedFigure* b, ZedIntersection* out) {
     EMU_ENTER(-1);
     if (option != 0 || !IsLine(a) || !IsLine(b) || out == nullptr) {
@@ -149,7 +152,9 @@ int ZedAriItsLinLin(int option, const ZedFigure* a, const ZedFigure* b, ZedInter
     Put(out, 0, crossing, OnLine(*a, crossing) && OnLine(*b, crossing));
     return 1;
 }
+#endif
 
+#if !ZED_LEGACY  // not in the older host
 int ZedAriItsLinArc(int option, const ZedFigure* line, const ZedFigure* arc, ZedIntersection* out) {
     EMU_ENTER(-1);
     if (option != 0 || !IsLine(line) || !IsRound(arc) || out == nullptr) {
@@ -181,7 +186,9 @@ int ZedAriItsLinArc(int option, const ZedFigure* line, const ZedFigure* arc, Zed
     }
     return 2;
 }
+#endif
 
+#if !ZED_LEGACY  // not in the older host
 int ZedAriItsArcArc(int option, const ZedFigure* a, const ZedFigure* b, ZedIntersection* out) {
     EMU_ENTER(-1);
     if (option != 0 || !IsRound(a) || !IsRound(b) || out == nullptr) {
@@ -212,5 +219,6 @@ int ZedAriItsArcArc(int option, const ZedFigure* a, const ZedFigure* b, ZedInter
     }
     return 2;
 }
+#endif
 
 }  // extern "C"

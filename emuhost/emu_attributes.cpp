@@ -5,6 +5,7 @@ namespace emu {
 
 namespace {
 
+#if !ZED_LEGACY  // journal texts of the attribute calls, which the older host lacks
 std::string Describe(const Attribute& attribute) {
     return attribute.kind == ZED_ATTR_TEXT ? "text \"" + ToUtf8(attribute.text.c_str()) + "\""
                                            : "integer " + std::to_string(attribute.integer);
@@ -13,6 +14,7 @@ std::string Describe(const Attribute& attribute) {
 std::string Named(ZedId segment, int32_t number) {
     return "segment " + std::to_string(segment) + " attribute " + std::to_string(number);
 }
+#endif
 
 const Attribute* FindAttribute(ZedId segment, int32_t number) {
     const Segment* found = FindSegment(segment);
@@ -37,6 +39,7 @@ std::string AttributeText(ZedId segment, int32_t number) {
 
 }  // namespace emu
 
+#if !ZED_LEGACY  // not in the older host
 int ZedSgmSetAttribute(ZedId segment, int32_t number, const ZedAttrValue* value) {
     EMU_ENTER(-1);
     emu::Segment* found = emu::FindSegment(segment);
@@ -58,7 +61,9 @@ int ZedSgmSetAttribute(ZedId segment, int32_t number, const ZedAttrValue* value)
     });
     return 0;
 }
+#endif
 
+#if !ZED_LEGACY  // not in the older host
 int ZedSgmGetAttribute(ZedId segment, int32_t number, ZedAttrValue* value) {
     EMU_ENTER(-1);
     const emu::Attribute* attribute = emu::FindAttribute(segment, number);
@@ -74,7 +79,9 @@ int ZedSgmGetAttribute(ZedId segment, int32_t number, ZedAttrValue* value) {
     }
     return 0;
 }
+#endif
 
+#if !ZED_LEGACY  // not in the older host
 int ZedSgmDeleteAttribute(ZedId segment, int32_t number) {
     EMU_ENTER(-1);
     emu::Segment* found = emu::FindSegment(segment);
@@ -84,7 +91,9 @@ int ZedSgmDeleteAttribute(ZedId segment, int32_t number) {
     emu::RecordChange([segment, number] { return emu::Named(segment, number) + " deleted"; });
     return 0;
 }
+#endif
 
+#if !ZED_LEGACY  // not in the older host
 int ZedSgmDeleteAllAttribute(ZedId segment) {
     EMU_ENTER(-1);
     emu::Segment* found = emu::FindSegment(segment);
@@ -97,3 +106,4 @@ int ZedSgmDeleteAllAttribute(ZedId segment) {
     }
     return 0;
 }
+#endif

@@ -28,8 +28,10 @@ namespace {
 // Transient: both are only set while the host is inside a callback.
 ZedEvent* g_liveEvent = nullptr;
 bool g_inCallback = false;
-// Whether the ready function now running installed an execute function.
+// Whether the ready function now running installed an execute function and
+// set an event mask.
 bool g_executeInstalled = false;
+bool g_maskSet = false;
 
 Session& S() { return State().session; }
 
@@ -58,9 +60,12 @@ void FinishCommand() {
     }
 }
 
-// Runs a ready function; true when the command then waits for events.
+// Runs a ready function; true when the command then waits for events. Each
+// state sets its own mask: the last state's does not carry over.
 bool RunReady(ZedReadyFunc ready) {
     g_executeInstalled = false;
+    g_maskSet = false;
+    S().mask = 0;
     int answer = 0;
     {
         CallbackScope scope;
@@ -72,6 +77,10 @@ bool RunReady(ZedReadyFunc ready) {
     }
     if (!g_executeInstalled) {
         ProtocolError("ready function installed no execute function");
+        return false;
+    }
+    if (!g_maskSet) {
+        ProtocolError("ready function set no event mask");
         return false;
     }
     return true;
@@ -276,6 +285,17 @@ bool PickElement(ZedId element) {
     return Click(point.x, point.y, element);
 }
 
+bool DeliverEvent(int type, int maskBit) {
+    if (type == ZED_EVT_PICK || type == ZED_EVT_KEYIN || type == ZED_EVT_END || maskBit < 0 || maskBit > 31 ||
+        !CanDeliver() || (S().mask & (1u << maskBit)) == 0) {
+        return false;
+    }
+    ZedEvent event;
+    event.type = type;
+    Deliver(event);
+    return true;
+}
+
 void EndCommand() {
     if (!CanDeliver()) {
         return;
@@ -337,6 +357,7 @@ int ZedCtlSetExecuteFunc(ZedExecuteFunc function, const ZedChar* name) {
 int ZedEvtSetEventMask(uint32_t mask) {
     EMU_ENTER(-1);
     State().session.mask = mask;
+    emu::g_maskSet = true;
     return 0;
 }
 
@@ -349,11 +370,13 @@ int ZedEvtSetObject(const int32_t filter[ZED_FILTER_SIZE]) {
     return 0;
 }
 
+#if !ZED_LEGACY  // not in the older host
 int ZedEvtSetCompareFunction(ZedCompareFunc compare) {
     EMU_ENTER(-1);
     State().session.compare = compare;
     return 0;
 }
+#endif
 
 const ZedChar* ZedEvtGetKeyinString(int type, ZedEvent* event) {
     EMU_ENTER(nullptr);

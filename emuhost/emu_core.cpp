@@ -29,8 +29,8 @@ bool FaultFires(Fault& fault, const char* name) {
 bool EnterCall(const char* name) {
     Drawing& d = State();
     d.calls.push_back(name);
-    // Texts handed out two calls ago expire now; those of the last call live through this one.
-    if (!d.retiringTexts.empty() || !d.handedTexts.empty()) {
+    // The texts of the last call stay readable during this one (see LeaveCall).
+    if (!d.handedTexts.empty()) {
         d.retiringTexts = std::move(d.handedTexts);
         d.handedTexts.clear();
     }
@@ -45,6 +45,19 @@ bool EnterCall(const char* name) {
         ++d.injected;
     }
     return !fail;
+}
+
+void LeaveCall() { State().retiringTexts.clear(); }
+
+bool HandedTextLive(const ZedChar* text) {
+    for (const auto* texts : {&State().handedTexts, &State().retiringTexts}) {
+        for (const auto& block : *texts) {
+            if (block.get() == text) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 void RecordChange(std::function<std::string()> describe) {

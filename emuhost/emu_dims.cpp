@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "emuhost/emu_geom.h"
 #include "emuhost/emu_state.h"
 
 namespace emu {
@@ -22,20 +23,44 @@ bool LinkOk(ZedId element, ZedId instance) {
     return instance == 0 && found != nullptr && found->cls == ElementClass::Figure;
 }
 
+// The fields a length dimension record fixes: the flag at byte 80 is 1, the
+// fields at 32, 64, 88, 96 and 104 are 0. The kind at byte 0 and the padding
+// are not looked at.
+bool LengthFixedFieldsOk(const ZedLengthDim& dim) {
+    return dim.zero32 == 0 && dim.zero64 == 0 && dim.flag80 == 1 && dim.zero88 == 0.0 && dim.flag96 == 0 &&
+           dim.zero104 == 0.0;
+}
+
+// A radius dimension record: the flag at byte 4 is 1, the fields at 8, 20, 40
+// and 48 are 0.
+bool RadiusFixedFieldsOk(const ZedRadiusDim& dim) {
+    return dim.flag4 == 1 && dim.zero8 == 0 && dim.zero20 == 0 && dim.zero40 == 0.0 && dim.zero48 == 0;
+}
+
+// A leader record: kind 35, the third point repeats the second (the text
+// point), 1 at 112, 4 at 144, 3.0 at 152, 2.0 at 160, and 0 in the fields at
+// 24, 32, 56, 64, 88, 96 and 168.
+bool LeaderFixedFieldsOk(const ZedLeader& leader) {
+    return leader.kind == ZED_LEADER_KIND && Near(leader.third, leader.second) && leader.one112 == 1 &&
+           leader.four144 == 4 && leader.three152 == 3.0 && leader.two160 == 2.0 && leader.zero24 == 0 &&
+           leader.zero32 == 0 && leader.zero56 == 0 && leader.zero64 == 0 && leader.zero88 == 0 &&
+           leader.zero96 == 0 && leader.zero168 == 0.0;
+}
+
 bool ValidLength(const ZedLengthDim& dim) {
-    return Finite(dim.first) && Finite(dim.second) && std::isfinite(dim.offset) &&
+    return LengthFixedFieldsOk(dim) && Finite(dim.first) && Finite(dim.second) && std::isfinite(dim.offset) &&
            std::hypot(dim.second.x - dim.first.x, dim.second.y - dim.first.y) > kTolerance &&
            LinkOk(dim.firstElement, dim.firstInstance) && LinkOk(dim.secondElement, dim.secondInstance);
 }
 
 bool ValidRadius(const ZedRadiusDim& dim) {
     const Element* arc = FindElement(dim.arcElement);
-    return arc != nullptr && arc->cls == ElementClass::Figure && dim.arcInstance == 0 &&
+    return RadiusFixedFieldsOk(dim) && arc != nullptr && arc->cls == ElementClass::Figure && dim.arcInstance == 0 &&
            (arc->figure.kind == ZED_FIG_ARC || arc->figure.kind == ZED_FIG_FILLET) && Finite(dim.textPoint);
 }
 
 bool ValidLeader(const ZedLeader& leader) {
-    return leader.kind == ZED_LEADER_KIND && leader.text != nullptr && Finite(leader.first) &&
+    return LeaderFixedFieldsOk(leader) && leader.text != nullptr && Finite(leader.first) &&
            Finite(leader.second) && Finite(leader.third);
 }
 

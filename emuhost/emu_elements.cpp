@@ -55,11 +55,13 @@ ZedId ZedElmGetSegment(ZedId element) {
     return found != nullptr ? found->segment : -1;
 }
 
+#if !ZED_LEGACY  // not in the older host
 int ZedElmGetType(ZedId element) {
     EMU_ENTER(-1);
     const Element* found = FigureElement(element);
     return found != nullptr ? found->figure.kind : -1;
 }
+#endif
 
 int ZedElmGetElementOrder(ZedId element) {
     EMU_ENTER(-1);

@@ -75,12 +75,18 @@ bool FindOnChain(const Segment& segment, const ZedPoint& p, ChainPlace& place) {
     return false;
 }
 
+#if !ZED_LEGACY  // used by ZedFigRemoveCorner alone
 // A line still runs the way it did before its ends moved.
 bool SameDirection(const ZedFigure& before, const ZedFigure& after) {
     const double dot = (EndOf(before).x - StartOf(before).x) * (EndOf(after).x - StartOf(after).x) +
                        (EndOf(before).y - StartOf(before).y) * (EndOf(after).y - StartOf(after).y);
     return dot > 0;
 }
+#endif
+
+// Line attributes the host can draw: one of its sixteen colours and a line type
+// from its table (never negative).
+bool LineAttributesOk(int32_t colour, int32_t lineType) { return colour >= 0 && colour <= 15 && lineType >= 0; }
 
 }  // namespace
 
@@ -275,6 +281,7 @@ ZedId ZedFigChangeCorner(ZedId element) {
     return id;
 }
 
+#if !ZED_LEGACY  // not in the older host
 int ZedFigRemoveCorner(ZedId element) {
     EMU_ENTER(-1);
     const Element* corner = FigureElement(element);
@@ -319,6 +326,7 @@ int ZedFigRemoveCorner(ZedId element) {
     });
     return 0;
 }
+#endif
 
 int ZedFigIsClosed(ZedId segment) {
     EMU_ENTER(0);
@@ -357,7 +365,7 @@ int ZedFigGetLineType(const ZedFigRef* element, ZedLineType* attributes) {
 int ZedFigSetLineType(const ZedFigRef* element, const ZedLineType* attributes) {
     EMU_ENTER(-1);
     Element* found = FigureElement(element);
-    if (found == nullptr || attributes == nullptr) {
+    if (found == nullptr || attributes == nullptr || !LineAttributesOk(attributes->colour, attributes->lineType)) {
         return -1;
     }
     if (found->attrs.colour != attributes->colour || found->attrs.lineType != attributes->lineType) {
@@ -383,7 +391,7 @@ int ZedFigGetLineType2(const ZedFigRef* element, ZedLineType2* attributes) {
 int ZedFigSetLineType2(const ZedFigRef* element, const ZedLineType2* attributes) {
     EMU_ENTER(-1);
     Element* found = FigureElement(element);
-    if (found == nullptr || attributes == nullptr) {
+    if (found == nullptr || attributes == nullptr || !LineAttributesOk(attributes->colour, attributes->lineType)) {
         return -1;
     }
     if (std::memcmp(&found->attrs, attributes, sizeof *attributes) != 0) {

@@ -262,6 +262,7 @@ ZedId ZedHolCreateHole(int option, const ZedPoint* centre, const ZedHoleData* da
     return hole.id;
 }
 
+#if !ZED_LEGACY  // not in the older host
 ZedId ZedHolCreateFigHole(const ZedSgmRef* outline, const ZedHoleData* data) {
     EMU_ENTER(-1);
     const ZedHoleShape* shape = emu::LiveShape(data);
@@ -285,6 +286,7 @@ ZedId ZedHolCreateFigHole(const ZedSgmRef* outline, const ZedHoleData* data) {
     });
     return hole.id;
 }
+#endif
 
 int ZedHolGetHoleData(ZedId hole, ZedHoleData* data) {
     EMU_ENTER(-1);

@@ -42,6 +42,21 @@ void AddLayer(int number, const std::string& nameUtf8, int colour, bool visible,
     layer->detect = detect;
 }
 
+bool RemoveLayer(int number) {
+    std::vector<Layer>& layers = State().layers;
+    const auto found = std::find_if(layers.begin(), layers.end(), [&](const Layer& l) { return l.number == number; });
+    if (found == layers.end()) {
+        return false;
+    }
+    for (const auto& [id, segment] : State().segments) {
+        if (segment.layer == number) {
+            return false;
+        }
+    }
+    layers.erase(found);
+    return true;
+}
+
 void SetCurrentLayer(int number) { State().currentLayer = number; }
 
 }  // namespace emu

@@ -5,6 +5,7 @@
 
 #include "emuhost/emu_chain.h"
 #include "emuhost/emu_geom.h"
+#include "emuhost/emu_simple.h"
 
 namespace emu {
 
@@ -79,6 +80,18 @@ std::string ChainProblem(const Segment& segment) {
     if (segment.closed && !CanClose(segment)) {
         return "closed chain does not close: ends at " + FmtPoint(ChainEnd(segment).x, ChainEnd(segment).y) +
                ", starts at " + FmtPoint(ChainStart(segment).x, ChainStart(segment).y);
+    }
+    if (segment.closed && count >= 2) {
+        std::vector<ZedFigure> figures;
+        figures.reserve(count);
+        for (size_t i = 0; i < count; ++i) {
+            figures.push_back(FigureAt(segment, i));
+        }
+        const SelfContact contact = FindSelfContact(figures);
+        if (contact.found) {
+            return "closed chain meets itself: elements " + Id(segment.chain[contact.first]) + " and " +
+                   Id(segment.chain[contact.second]) + " at " + FmtPoint(contact.at.x, contact.at.y);
+        }
     }
     return "";
 }

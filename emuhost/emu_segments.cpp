@@ -51,11 +51,13 @@ ZedId ZedSgmGetLayer(ZedId segment) {
     return target != nullptr ? target->layer : -1;
 }
 
+#if !ZED_LEGACY  // not in the older host
 int ZedSgmGetType(ZedId segment) {
     EMU_ENTER(-1);
     const Segment* target = FindSegment(segment);
     return target != nullptr ? target->type : -1;
 }
+#endif
 
 int ZedSgmGetElementCount(ZedId segment) {
     EMU_ENTER(-1);

@@ -161,9 +161,9 @@ struct Drawing {
     // Text handed back to the plug-in, valid until the next ZedLib call.
     ZedString returnedText;
     // Texts handed back by HandOutText, each in a heap block of its own so that
-    // the sanitizer catches a plug-in that keeps one: the blocks of a call stay
-    // valid through the next ZedLib call (which may take such a text back, as
-    // an amend does) and are freed when the call after that begins.
+    // the sanitizer catches a plug-in that keeps one. The texts of a call are
+    // valid until the next ZedLib call: that call may still read one it is given
+    // back (as an amend does), and frees them as it returns.
     std::vector<std::unique_ptr<ZedChar[]>> handedTexts;
     std::vector<std::unique_ptr<ZedChar[]>> retiringTexts;
 };
@@ -174,6 +174,17 @@ Drawing& State();
 // Records a ZedLib call and tells whether an injected fault makes it fail.
 // Every ZedLib entry point starts with it; a failing call returns at once.
 bool EnterCall(const char* name);
+// Frees the texts handed out before the call that now returns.
+void LeaveCall();
+
+// One ZedLib call from entry to return (see EMU_ENTER).
+struct CallScope {
+    explicit CallScope(const char* name) : proceed(EnterCall(name)) {}
+    ~CallScope() { LeaveCall(); }
+    CallScope(const CallScope&) = delete;
+    CallScope& operator=(const CallScope&) = delete;
+    bool proceed;
+};
 // Records a change to the drawing made by the call in progress. The text is
 // made when the journal is read, so `describe` must hold copies of whatever it
 // describes, not references into the drawing or the caller's records.
@@ -196,12 +207,10 @@ std::string FmtPoint(double x, double y);
 }  // namespace emu
 
 // Starts a ZedLib entry point: counts the call and returns `failure` when an
-// injected fault fails it.
-#define EMU_ENTER(failure)                  \
-    do {                                    \
-        if (!::emu::EnterCall(__func__)) {  \
-            return failure;                 \
-        }                                   \
-    } while (0)
+// injected fault fails it. The texts handed out by the call before die when
+// this one returns.
+#define EMU_ENTER(failure)                        \
+    const ::emu::CallScope emuCallScope(__func__); \
+    if (!emuCallScope.proceed) return failure
 
 #endif  // LEDGEWRIGHT_EMUHOST_EMU_STATE_H

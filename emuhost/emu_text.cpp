@@ -7,6 +7,7 @@ namespace emu {
 
 namespace {
 
+#if !ZED_LEGACY  // the older host's narrow text passes through unconverted
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -58,6 +59,7 @@ std::u32string DecodeUtf8(const std::string& text) {
     }
     return out;
 }
+#endif
 
 }  // namespace
 

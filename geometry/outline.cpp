@@ -1,6 +1,7 @@
 #include "geometry/outline.h"
 
 #include <cmath>
+#include <limits>
 
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
@@ -46,40 +47,10 @@ bool Matches(const ZedFigure& listed, const ZedFigure& figure) {
     return false;
 }
 
-// The element's outline list and, for each lookup, the index of its own record.
-struct Located {
-    OutlineList list;
-    int count = 0;
-    int elements = 0;    // the segment's element count
-    int order = 0;       // ZedElmGetElementOrder, when the list is in element order
-    int matched = -1;    // FindOutlineIndex, otherwise
-    bool byOrder = false;
-};
+int ListCount(const LocatedElement& at) { return static_cast<int>(at.list.size()); }
 
-bool Locate(const ZedFigRef& element, Located& at) {
-    const ZedId segment = ZedElmGetSegment(element.id);
-    if (segment == -1 || !ReadOutlineList(element.instance, segment, at.list)) {
-        return false;
-    }
-    at.count = static_cast<int>(at.list.size());
-    at.elements = ZedSgmGetElementCount(segment);
-    if (at.elements == -1) {
-        return false;
-    }
-    if (at.count == at.elements) {
-        at.byOrder = true;
-        at.order = ZedElmGetElementOrder(element.id);
-        return at.order != -1;
-    }
-    ZedFigure figure{};
-    if (ZedFigGetFigure(&element, &figure) != -1) {
-        at.matched = FindOutlineIndex(at.list, at.count, figure);
-    }
-    return true;
-}
-
-bool CopyOut(const Located& at, int index, ZedFigure& record) {
-    if (index < 0 || index >= at.count) {
+bool CopyOut(const LocatedElement& at, int index, ZedFigure& record) {
+    if (index < 0 || index >= ListCount(at)) {
         return false;
     }
     record = at.list[static_cast<size_t>(index)];
@@ -89,16 +60,24 @@ bool CopyOut(const Located& at, int index, ZedFigure& record) {
 }  // namespace
 
 bool ReadOutlineList(ZedId instance, ZedId segment, OutlineList& list, int capacity) {
-    list.assign(static_cast<size_t>(capacity), ZedFigure{});
     const ZedFigRef ref{instance, segment};
-    const int count = ZedFigGetFigure2(&ref, list.data(), capacity);
-    if (count < 0) {
-        list.clear();
-        return false;
+    int size = capacity < kOutlineCapacity ? kOutlineCapacity : capacity;
+    for (;;) {
+        list.assign(static_cast<size_t>(size), ZedFigure{});
+        const int count = ZedFigGetFigure2(&ref, list.data(), size);
+        if (count < 0) {
+            list.clear();
+            return false;
+        }
+        // A full buffer may have cut the outline short: read it again with
+        // room to spare. The host writes at most the capacity; never trust a
+        // larger count.
+        if (count < size || size > std::numeric_limits<int>::max() / 2) {
+            list.resize(static_cast<size_t>(count < size ? count : size));
+            return true;
+        }
+        size *= 2;
     }
-    // The host writes at most the capacity; never trust a larger count.
-    list.resize(static_cast<size_t>(count < capacity ? count : capacity));
-    return true;
 }
 
 int FindOutlineIndex(const OutlineList& list, int count, const ZedFigure& figure) {
@@ -111,35 +90,63 @@ int FindOutlineIndex(const OutlineList& list, int count, const ZedFigure& figure
     return -1;
 }
 
-bool GetOutlineRecord(const ZedFigRef& element, ZedFigure& record) {
-    Located at;
-    if (!Locate(element, at)) {
+bool LocateInOutline(const ZedFigRef& element, LocatedElement& at) {
+    const ZedId segment = ZedElmGetSegment(element.id);
+    if (segment == -1) {
         return false;
     }
+    // The count first, so that the list is read at the outline's own size.
+    at.elements = ZedSgmGetElementCount(segment);
+    if (at.elements == -1 || !ReadOutlineList(element.instance, segment, at.list, at.elements + 1)) {
+        return false;
+    }
+    if (ListCount(at) == at.elements) {
+        at.byOrder = true;
+        at.order = ZedElmGetElementOrder(element.id);
+        return at.order != -1;
+    }
+    ZedFigure figure{};
+    if (ZedFigGetFigure(&element, &figure) != -1) {
+        at.matched = FindOutlineIndex(at.list, ListCount(at), figure);
+    }
+    return true;
+}
+
+bool OwnRecord(const LocatedElement& at, ZedFigure& record) {
     return CopyOut(at, at.byOrder ? at.order - 1 : at.matched, record);
 }
 
-bool GetPreviousOutlineRecord(const ZedFigRef& element, ZedFigure& record) {
-    Located at;
-    if (!Locate(element, at) || (!at.byOrder && at.matched == -1)) {
+bool PreviousRecord(const LocatedElement& at, ZedFigure& record) {
+    if (!at.byOrder && at.matched == -1) {
         return false;
     }
     int index = at.byOrder ? at.order - 2 : at.matched - 1;
     if (index < 0) {
-        index = at.count - 1;
+        index = ListCount(at) - 1;
     }
     return CopyOut(at, index, record);
 }
 
-bool GetNextOutlineRecord(const ZedFigRef& element, ZedFigure& record) {
-    Located at;
-    if (!Locate(element, at)) {
-        return false;
-    }
+bool NextRecord(const LocatedElement& at, ZedFigure& record) {
     // A figure that cannot be matched gives the first record.
     int index = at.byOrder ? at.order : at.matched + 1;
-    if (index >= at.elements || index >= at.count) {
+    if (index >= at.elements || index >= ListCount(at)) {
         index = 0;
     }
     return CopyOut(at, index, record);
+}
+
+bool GetOutlineRecord(const ZedFigRef& element, ZedFigure& record) {
+    LocatedElement at;
+    return LocateInOutline(element, at) && OwnRecord(at, record);
+}
+
+bool GetPreviousOutlineRecord(const ZedFigRef& element, ZedFigure& record) {
+    LocatedElement at;
+    return LocateInOutline(element, at) && PreviousRecord(at, record);
+}
+
+bool GetNextOutlineRecord(const ZedFigRef& element, ZedFigure& record) {
+    LocatedElement at;
+    return LocateInOutline(element, at) && NextRecord(at, record);
 }

@@ -11,6 +11,7 @@
 #include "geometry/length_dimension.h"
 #include "geometry/line_ends.h"
 #include "geometry/outline.h"
+#include "geometry/outline_soundness.h"
 #include "geometry/plane_a.h"
 #include "geometry/plane_a_parts.h"
 #include "geometry/splice.h"
@@ -81,11 +82,13 @@ bool ReadPickedElement(PickedLine& line) {
     return true;
 }
 
-bool ReadOutlineRecords(PickedLine& line) {
+// The picked line's record and its neighbours' in the outline list, which is
+// read once here and kept for the in/out test and the room check.
+bool ReadOutlineRecords(PickedLine& line, LocatedElement& at) {
     ZedFigure record{};
     ZedFigure neighbour{};
-    if (!GetOutlineRecord(line.ref, record) || !GetPreviousOutlineRecord(line.ref, neighbour) ||
-        !GetNextOutlineRecord(line.ref, neighbour)) {
+    if (!LocateInOutline(line.ref, at) || !OwnRecord(at, record) || !PreviousRecord(at, neighbour) ||
+        !NextRecord(at, neighbour)) {
         return Report(kMsgElementInfoNotRead22);
     }
     // Only a straight line has the start and end the shoulder is placed on.
@@ -295,15 +298,18 @@ bool BuildPlaneA(ZedId element, ZedId segment, ZedId instance) {
     PickedLine line;
     line.ref = ZedFigRef{instance, element};
     line.segment = segment;
-    if (!ReadPickedElement(line) || !ReadOutlineRecords(line) || !ReadAttributes(line)) {
+    LocatedElement located;
+    if (!ReadPickedElement(line) || !ReadOutlineRecords(line, located) || !ReadAttributes(line)) {
         return false;
     }
-    OutlineList outline;
-    if (!ReadOutlineList(instance, segment, outline)) {
-        return Report(kMsgElementInfoNotRead22);
-    }
+    const OutlineList& outline = located.list;
 
     const PlaneASizes sizes = PlaneASizesFromSettings();
+    // The settings are stored as typed and never range-checked: a shoulder
+    // needs a width and a depth to stand out.
+    if (!IsUsableSize(sizes.width) || !IsUsableSize(sizes.protrusion)) {
+        return Report(kMsgShoulderSizeInvalid);
+    }
     const PlacementChoice choice = ChoosePlaneAPlacement(Distance(line.s, line.e), sizes);
     if (choice.refused) {
         return Report(sizes.useWidthValue ? kMsgSpacingTooLarge21 : kMsgSpacingTooLarge22);
@@ -314,8 +320,14 @@ bool BuildPlaneA(ZedId element, ZedId segment, ZedId instance) {
         return false;
     }
     const ShoulderCorners corners = PlaneACorners(base, side.normal, sizes.protrusion);
-
     const bool fullLine = choice.placement == PlaneAPlacement::FullLine;
+    // No room: the shoulder would reach, touch or cross another part of the
+    // outline, or fold back over a neighbour of the line.
+    if (CheckOutlineReplacement(outline, line.s, line.e, PlaneAPieces(line.s, line.e, corners, fullLine)) !=
+        OutlineSoundness::Sound) {
+        return Report(kMsgShoulderOverlaps);
+    }
+
     EndPieces ends;
     if (!(fullLine ? RemoveWholeLine(line, base.m) : OpenAtBase(line, corners, ends))) {
         return false;

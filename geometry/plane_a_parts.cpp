@@ -1,6 +1,7 @@
 #include "geometry/plane_a_parts.h"
 
 #include "geometry/figure_record.h"
+#include "geometry/line_ends.h"
 #include "geometry/splice.h"
 #include "settings/conversions.h"
 #include "settings/shoulder_settings.h"
@@ -13,11 +14,14 @@ PlaneASizes PlaneASizesFromSettings() {
 
 double PlaneAHoleClearance() { return SettingNumber(ShoulderSettings.PA_HoleWidth); }
 
-ShoulderCorners RememberedCorners() {
-    const ShoulderMemory& m = Shoulder();
+ShoulderCorners CornersOf(const ShoulderMemory& m) {
     return ShoulderCorners{LineStart(m.firstSide.record), LineEnd(m.firstSide.record), LineEnd(m.innerSide.record),
                            LineEnd(m.secondSide.record)};
 }
+
+ZedPoint BaseLineStart(const ShoulderMemory& m) { return LineEndAwayFrom(m.tail.record, CornersOf(m).p1); }
+
+ZedPoint BaseLineEnd(const ShoulderMemory& m) { return LineEndAwayFrom(m.head.record, CornersOf(m).p2); }
 
 void RememberPiece(ShoulderPiece& piece, ZedId instance, ZedId element, const ZedFigure& record) {
     piece.ref = ZedFigRef{instance, element};
@@ -37,7 +41,7 @@ void RememberNoEndPieces(ZedId instance, const ShoulderCorners& corners) {
     RememberPiece(m.head, instance, 0, MakeLine(corners.p2, corners.p2));
 }
 
-bool RememberedAsFullLine() { return Shoulder().tail.ref.id == 0 || Shoulder().head.ref.id == 0; }
+bool IsFullLine(const ShoulderMemory& m) { return m.tail.ref.id == 0 || m.head.ref.id == 0; }
 
 bool DeleteFoundElement(ZedId element, const ZedChar* failure) {
     if (element == -1) {

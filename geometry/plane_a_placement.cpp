@@ -1,5 +1,6 @@
 #include "geometry/plane_a_placement.h"
 
+#include "geometry/figure_record.h"
 #include "geometry/vec2.h"
 
 namespace {
@@ -86,6 +87,15 @@ NotePoints PlaneASideNotePoints(ZedPoint m, ZedPoint farCorner, double clearance
 
 NotePoints PlaneADepthNotePoints(ZedPoint m, ZedPoint farCorner, double clearance) {
     return NoteOnRay(m, farCorner, clearance, 3.0 * Pi() / 4.0 + Pi());
+}
+
+std::vector<ZedFigure> PlaneAPieces(ZedPoint s, ZedPoint e, const ShoulderCorners& c, bool fullLine) {
+    std::vector<ZedFigure> pieces{MakeLine(c.p1, c.q1), MakeLine(c.q1, c.q2), MakeLine(c.q2, c.p2)};
+    if (!fullLine) {
+        pieces.insert(pieces.begin(), MakeLine(s, c.p1));
+        pieces.push_back(MakeLine(c.p2, e));
+    }
+    return pieces;
 }
 
 ZedPoint PlaneAInnerMiddle(const ShoulderCorners& corners) { return HalfwayAlong(corners.q1, corners.q2); }

@@ -9,6 +9,8 @@
 #ifndef LEDGEWRIGHT_GEOMETRY_PLANE_A_PLACEMENT_H
 #define LEDGEWRIGHT_GEOMETRY_PLANE_A_PLACEMENT_H
 
+#include <vector>
+
 #include "host/zedlib.h"
 
 // Where the shoulder's base lies on the line.
@@ -74,8 +76,9 @@ ShoulderCorners PlaneACorners(const PlaneABase& base, ZedPoint normal, double pr
 double PlaneADimensionOffset(bool flipped);
 
 // The MC hole's radius: the circle about the centre through the far corner,
-// widened by the clearance h and rounded up to a whole number (|CQ1| + h + 0.5
-// rounded to the nearest integer, halves away from zero).
+// widened by the clearance h, plus 0.5, rounded to the nearest whole number
+// with halves away from zero: nearest(|CQ1| + h + 0.5). So 2.4 gives 3 and
+// 2.6 gives 3, but a whole number n gives n + 1 (n + 0.5 rounds up), not n.
 double PlaneAHoleRadius(ZedPoint centre, ZedPoint farCorner, double clearance);
 
 // Where the two hole notes go: arrow and text on a ray from M, the drilling
@@ -86,6 +89,11 @@ struct NotePoints {
 };
 NotePoints PlaneASideNotePoints(ZedPoint m, ZedPoint farCorner, double clearance);
 NotePoints PlaneADepthNotePoints(ZedPoint m, ZedPoint farCorner, double clearance);
+
+// The line from S to E as the outline holds it with the shoulder at the
+// corners: the tail piece S→P1, the three sides and the head piece P2→E, or
+// the three sides alone when the shoulder takes the whole line.
+std::vector<ZedFigure> PlaneAPieces(ZedPoint s, ZedPoint e, const ShoulderCorners& corners, bool fullLine);
 
 // The middle of the inner side, where a width change opens the outline.
 ZedPoint PlaneAInnerMiddle(const ShoulderCorners& corners);

@@ -1,11 +1,17 @@
 // RebuildPlaneA: the last shoulder, as the shoulder memory holds it, takes a
-// typed depth or width. This file holds the depth change and what follows any
-// change (dimensions, cut line, hole, tag); plane_a_width.cpp the width change.
+// typed depth or width. This file holds the depth change, what follows any
+// change (dimensions, cut line, hole, tag), the checks made before a change
+// and the resumption of a change the host refused part-way
+// (geometry/unfinished_change.h); plane_a_width.cpp the width change.
+#include <cmath>
+
 #include "command/line_pick.h"
 #include "command/messages.h"
 #include "command/temporary_elements.h"
 #include "geometry/figure_record.h"
 #include "geometry/length_dimension.h"
+#include "geometry/outline.h"
+#include "geometry/outline_soundness.h"
 #include "geometry/plane_a.h"
 #include "geometry/plane_a_parts.h"
 #include "geometry/splice.h"
@@ -21,31 +27,6 @@ namespace {
 bool Report(const ZedChar* message) {
     ZedMsgPutErrorMessage(message);
     return false;
-}
-
-// Amends an element of the shoulder; the memory takes the new record only once
-// the drawing has it, so that it never describes a change that did not happen.
-bool AmendPiece(ShoulderPiece& piece, const ZedFigure& record, const ZedChar* failure) {
-    if (!AmendFigure(piece.ref, record, failure)) {
-        return false;
-    }
-    piece.record = record;
-    return true;
-}
-
-bool RebuildDepth(double depth) {
-    const ShoulderCorners c = PlaneADepthChanged(RememberedCorners(), depth);
-    ShoulderMemory& m = Shoulder();
-    ZedFigure first = m.firstSide.record;
-    SetLineEnd(first, c.q1);
-    ZedFigure inner = m.innerSide.record;
-    SetLineStart(inner, c.q1);
-    SetLineEnd(inner, c.q2);
-    ZedFigure second = m.secondSide.record;
-    SetLineStart(second, c.q2);
-    return AmendPiece(m.firstSide, first, kMsgLineNotAmended11) &&
-           AmendPiece(m.innerSide, inner, kMsgLineNotAmended12) &&
-           AmendPiece(m.secondSide, second, kMsgLineNotAmended13) && FollowPlaneACorners(c);
 }
 
 // Moves a temporary length dimension to new points and links its points to the
@@ -111,13 +92,106 @@ bool FollowPlaneACorners(const ShoulderCorners& corners) {
     return true;
 }
 
-bool RebuildPlaneA(double value) {
-    switch (Picks().editMode) {
-        case kEditFirst:
-            return RebuildDepth(value);
-        case kEditSecond:
-            return RebuildPlaneAWidth(value);
-        default:
-            return false;
+PlaneAChange PlanPlaneADepth() {
+    const ShoulderMemory& before = Unfinished().before;
+    PlaneAChange change;
+    const ShoulderCorners c = PlaneADepthChanged(CornersOf(before), Unfinished().value);
+    change.target = c;
+    change.pieces = PlaneAPieces(BaseLineStart(before), BaseLineEnd(before), c, IsFullLine(before));
+    ZedFigure first = before.firstSide.record;
+    SetLineEnd(first, c.q1);
+    ZedFigure inner = before.innerSide.record;
+    SetLineStart(inner, c.q1);
+    SetLineEnd(inner, c.q2);
+    ZedFigure second = before.secondSide.record;
+    SetLineStart(second, c.q2);
+    change.steps = {
+        [first, ref = before.firstSide.ref] { return AmendFigure(ref, first, kMsgLineNotAmended11); },
+        [inner, ref = before.innerSide.ref] { return AmendFigure(ref, inner, kMsgLineNotAmended12); },
+        [second, ref = before.secondSide.ref] { return AmendFigure(ref, second, kMsgLineNotAmended13); },
+        [first, inner, second] {
+            Shoulder().firstSide.record = first;
+            Shoulder().innerSide.record = inner;
+            Shoulder().secondSide.record = second;
+            return true;
+        },
+        [c] { return FollowPlaneACorners(c); },
+    };
+    return change;
+}
+
+namespace {
+
+PlaneAChange Plan(int editMode) { return editMode == kEditFirst ? PlanPlaneADepth() : PlanPlaneAWidth(); }
+
+// What a change reads before its first step: the outline that holds the
+// shoulder (and for a width, the attributes and layer of the sides it makes).
+bool ReadContext(int editMode) {
+    UnfinishedChange& change = Unfinished();
+    if (editMode == kEditSecond) {
+        return ReadPlaneAWidthContext();
     }
+    change.outline = ZedElmGetSegment(change.before.firstSide.ref.id);
+    return change.outline != -1 || Report(kMsgElementInfoNotRead11);
+}
+
+// A new change to the typed value: refused, before anything in the drawing
+// changes, when the value is not a finite number, does not fit the line, or
+// would leave the outline with a piece of no length or pieces that overlap,
+// touch or cross.
+bool BeginPlaneAChange(int editMode, double value) {
+    if (!std::isfinite(value)) {
+        return Report(kMsgWidthTooLarge);
+    }
+    BeginChange(editMode, value);
+    const UnfinishedChange& change = Unfinished();
+    OutlineList outline;
+    if (!ReadContext(editMode)) {
+        return false;
+    }
+    if (!ReadOutlineList(change.before.firstSide.ref.instance, change.outline, outline)) {
+        return Report(editMode == kEditFirst ? kMsgElementInfoNotRead11 : kMsgElementInfoNotRead51);
+    }
+    const PlaneAChange plan = Plan(editMode);
+    if (plan.refusal != nullptr) {
+        return Report(plan.refusal);
+    }
+    const ShoulderMemory& before = change.before;
+    if (CheckOutlineReplacement(outline, BaseLineStart(before), BaseLineEnd(before), plan.pieces) !=
+        OutlineSoundness::Sound) {
+        return Report(kMsgShoulderOverlapsEdit);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool RebuildPlaneA(double value) {
+    const int editMode = Picks().editMode;
+    if (editMode != kEditFirst && editMode != kEditSecond) {
+        return false;
+    }
+    const UnfinishedChange& change = Unfinished();
+    // Another value after a change that stopped half-way: that change is
+    // finished first, for the outline is neither the old shoulder nor the new.
+    if (ChangeUnfinished() && (change.editMode != editMode || change.value != value)) {
+        if (!RunChangeSteps(Plan(change.editMode).steps)) {
+            return false;
+        }
+        ClearUnfinishedChange();
+    }
+    if (!ChangeUnfinished() && !BeginPlaneAChange(editMode, value)) {
+        ClearUnfinishedChange();
+        return false;
+    }
+    if (!RunChangeSteps(Plan(editMode).steps)) {
+        // A change refused at its first step has changed nothing: the next
+        // value starts afresh.
+        if (change.stepsDone == 0) {
+            ClearUnfinishedChange();
+        }
+        return false;
+    }
+    ClearUnfinishedChange();
+    return true;
 }

@@ -6,6 +6,8 @@
 //    line, so the line's pieces go and the sides are made again;
 //  - a shoulder that took the whole line gets its line pieces back, unless the
 //    width is still too large for the line.
+// Each is a list of steps worked out from the shoulder as the change found it,
+// so that a retry after a refused step carries on where it stopped.
 #include <vector>
 
 #include "command/messages.h"
@@ -13,6 +15,7 @@
 #include "geometry/line_ends.h"
 #include "geometry/plane_a_parts.h"
 #include "geometry/splice.h"
+#include "geometry/unfinished_change.h"
 #include "geometry/vec2.h"
 
 namespace {
@@ -22,151 +25,149 @@ bool Report(const ZedChar* message) {
     return false;
 }
 
-// What every width change reads before it changes anything.
-struct WidthContext {
-    ZedId instance = 0;
-    ZedId segment = -1;  // the outline that holds the shoulder
-    ZedId layer = -1;
-    ZedLineType2 attributes{};
-    ZedPoint s{};  // the ends of the line the shoulder was built on
-    ZedPoint e{};
-};
+ZedId Instance() { return Unfinished().before.firstSide.ref.instance; }
 
-bool ReadContext(WidthContext& context) {
-    const ShoulderMemory& m = Shoulder();
-    context.instance = m.firstSide.ref.instance;
-    if (ZedFigGetLineType2(&m.firstSide.ref, &context.attributes) == -1) {
-        return Report(kMsgLineAttributesNotRead51);
-    }
-    context.segment = ZedElmGetSegment(m.firstSide.ref.id);
-    context.layer = context.segment == -1 ? -1 : ZedSgmGetLayer(context.segment);
-    if (context.layer == -1) {
-        return Report(kMsgLayerNotRead51);
-    }
-    // The line pieces may be stored either way round: S and E are their ends
-    // away from the shoulder.
-    const ShoulderCorners corners = RememberedCorners();
-    context.s = LineEndAwayFrom(m.tail.record, corners.p1);
-    context.e = LineEndAwayFrom(m.head.record, corners.p2);
-    return true;
-}
+// The ends of the line the shoulder was built on.
+ZedPoint LineStartPoint() { return BaseLineStart(Unfinished().before); }
+ZedPoint LineEndPoint() { return BaseLineEnd(Unfinished().before); }
 
-bool AmendPiece(ShoulderPiece& piece, const ZedFigure& record, const ZedChar* failure) {
-    if (!AmendFigure(piece.ref, record, failure)) {
-        return false;
-    }
-    piece.record = record;
-    return true;
-}
-
-// The shoulder has line on both sides and stays narrower than the line. The
-// pieces' ends at the shoulder move, whichever way round they are stored.
-bool MoveInPlace(const ShoulderCorners& was, const ShoulderCorners& c) {
-    ShoulderMemory& m = Shoulder();
-    ZedFigure tail = m.tail.record;
+// The shoulder has line on both sides and stays narrower than the line: the
+// five elements move.
+std::vector<ChangeStep> MoveInPlace(const ShoulderCorners& c) {
+    const ShoulderMemory& before = Unfinished().before;
+    ZedFigure tail = before.tail.record;
+    const ShoulderCorners was = CornersOf(before);
     MoveLineEndAt(tail, was.p1, c.p1);
-    ZedFigure head = m.head.record;
+    ZedFigure head = before.head.record;
     MoveLineEndAt(head, was.p2, c.p2);
-    return AmendPiece(m.tail, tail, kMsgLineNotAmended21) &&
-           AmendPiece(m.firstSide, MakeLine(c.p1, c.q1), kMsgLineNotAmended22) &&
-           AmendPiece(m.innerSide, MakeLine(c.q1, c.q2), kMsgLineNotAmended23) &&
-           AmendPiece(m.secondSide, MakeLine(c.q2, c.p2), kMsgLineNotAmended24) &&
-           AmendPiece(m.head, head, kMsgLineNotAmended25);
+    const ZedFigure first = MakeLine(c.p1, c.q1);
+    const ZedFigure inner = MakeLine(c.q1, c.q2);
+    const ZedFigure second = MakeLine(c.q2, c.p2);
+    return {
+        [tail, ref = before.tail.ref] { return AmendFigure(ref, tail, kMsgLineNotAmended21); },
+        [first, ref = before.firstSide.ref] { return AmendFigure(ref, first, kMsgLineNotAmended22); },
+        [inner, ref = before.innerSide.ref] { return AmendFigure(ref, inner, kMsgLineNotAmended23); },
+        [second, ref = before.secondSide.ref] { return AmendFigure(ref, second, kMsgLineNotAmended24); },
+        [head, ref = before.head.ref] { return AmendFigure(ref, head, kMsgLineNotAmended25); },
+        [tail, first, inner, second, head] {
+            ShoulderMemory& m = Shoulder();
+            m.tail.record = tail;
+            m.firstSide.record = first;
+            m.innerSide.record = inner;
+            m.secondSide.record = second;
+            m.head.record = head;
+            return true;
+        },
+    };
 }
 
-// Opens the outline in the middle of the inner side and deletes, pair by pair,
-// the elements at both ends of the opened chain: first the inner side's two
+// Opens the outline in the middle of the inner side and deletes, one by one,
+// the elements at the ends of the opened chain: first the inner side's two
 // halves, then the second and first sides, then (for the whole line) the head
-// and tail pieces. divided receives the opened outline.
-bool CutShoulderOut(const WidthContext& context, const ShoulderCorners& was, const ZedChar* const* deletions,
-                    int pairs, ZedId& divided) {
-    if (!DivideOutline(context.instance, context.segment, PlaneAInnerMiddle(was), kMsgOutlineNotDivided1,
-                       &divided)) {
-        return false;
+// and tail pieces, head before tail.
+std::vector<ChangeStep> CutShoulderOut(const ShoulderCorners& was, std::vector<const ZedChar*> deletions) {
+    std::vector<ChangeStep> steps{[middle = PlaneAInnerMiddle(was)] {
+        UnfinishedChange& change = Unfinished();
+        return DivideOutline(Instance(), change.outline, middle, kMsgOutlineNotDivided1, &change.divided);
+    }};
+    for (size_t i = 0; i < deletions.size(); ++i) {
+        steps.push_back([head = i % 2 == 0, failure = deletions[i]] {
+            const ZedId divided = Unfinished().divided;
+            return DeleteFoundElement(head ? ZedSgmGetHeadElementId(divided) : ZedSgmGetTailElementId(divided),
+                                      failure);
+        });
     }
-    for (int pair = 0; pair < pairs; ++pair) {
-        if (!DeleteFoundElement(ZedSgmGetHeadElementId(divided), deletions[2 * pair]) ||
-            !DeleteFoundElement(ZedSgmGetTailElementId(divided), deletions[2 * pair + 1])) {
-            return false;
-        }
-    }
-    return true;
+    return steps;
+}
+
+// The new chain, made and joined into the opened outline, which is closed again.
+void AppendChain(std::vector<ChangeStep>& steps, std::vector<ZedFigure> figures, const ChainMessages& chain,
+                 const JoinMessages& join) {
+    steps.push_back([figures, chain] {
+        UnfinishedChange& change = Unfinished();
+        return BuildChain(Instance(), figures, change.attributes, chain, change.chainIds, change.chain);
+    });
+    steps.push_back([join] {
+        UnfinishedChange& change = Unfinished();
+        return JoinAndClose(change.divided, change.chain, change.layer, join, &change.joined);
+    });
 }
 
 // The shoulder grows over the whole line: the line's pieces go with the sides
 // and three new sides span the line from end to end.
-bool TakeWholeLine(const WidthContext& context, const ShoulderCorners& was, const ShoulderCorners& c) {
-    static constexpr const ZedChar* kDeletions[] = {kMsgElementNotDeleted51, kMsgElementNotDeleted52,
-                                                    kMsgElementNotDeleted53, kMsgElementNotDeleted54,
-                                                    kMsgElementNotDeleted55, kMsgElementNotDeleted56};
-    ZedId divided = -1;
-    if (!CutShoulderOut(context, was, kDeletions, 3, divided)) {
-        return false;
-    }
-    std::vector<ZedId> ids;
-    ZedId chain = -1;
-    if (!BuildChain(context.instance, {MakeLine(c.p1, c.q1), MakeLine(c.q1, c.q2), MakeLine(c.q2, c.p2)},
-                    context.attributes,
-                    ChainMessages{kMsgElementNotCreated11, {kMsgElementNotInserted11, kMsgElementNotInserted12}},
-                    ids, chain) ||
-        !JoinAndClose(divided, chain, context.layer,
-                      JoinMessages{kMsgLayerNotChanged12, kMsgOutlineNotJoined12, kMsgOutlineNotClosed12})) {
-        return false;
-    }
-    RememberNoEndPieces(context.instance, c);
-    RememberSides(context.instance, ids[0], ids[1], ids[2], c);
-    return true;
+std::vector<ChangeStep> TakeWholeLine(const ShoulderCorners& was, const ShoulderCorners& c) {
+    std::vector<ChangeStep> steps =
+        CutShoulderOut(was, {kMsgElementNotDeleted51, kMsgElementNotDeleted52, kMsgElementNotDeleted53,
+                             kMsgElementNotDeleted54, kMsgElementNotDeleted55, kMsgElementNotDeleted56});
+    AppendChain(steps, {MakeLine(c.p1, c.q1), MakeLine(c.q1, c.q2), MakeLine(c.q2, c.p2)},
+                ChainMessages{kMsgElementNotCreated11, {kMsgElementNotInserted11, kMsgElementNotInserted12}},
+                JoinMessages{kMsgLayerNotChanged12, kMsgOutlineNotJoined12, kMsgOutlineNotClosed12});
+    steps.push_back([c] {
+        const std::vector<ZedId>& ids = Unfinished().chainIds;
+        RememberNoEndPieces(Instance(), c);
+        RememberSides(Instance(), ids[0], ids[1], ids[2], c);
+        return true;
+    });
+    return steps;
 }
 
 // A shoulder over the whole line narrows: the sides go and five new elements
 // run from the line's start, over the shoulder, to the line's end.
-bool GiveLineBack(const WidthContext& context, const ShoulderCorners& was, const ShoulderCorners& c) {
-    static constexpr const ZedChar* kDeletions[] = {kMsgElementNotDeleted51, kMsgElementNotDeleted52,
-                                                    kMsgElementNotDeleted53, kMsgElementNotDeleted54};
-    ZedId divided = -1;
-    if (!CutShoulderOut(context, was, kDeletions, 2, divided)) {
-        return false;
-    }
-    const std::vector<ZedFigure> figures{MakeLine(context.s, c.p1), MakeLine(c.p1, c.q1), MakeLine(c.q1, c.q2),
-                                         MakeLine(c.q2, c.p2), MakeLine(c.p2, context.e)};
-    std::vector<ZedId> ids;
-    ZedId chain = -1;
-    if (!BuildChain(context.instance, figures, context.attributes,
-                    ChainMessages{kMsgElementNotCreated51,
-                                  {kMsgElementNotInserted51, kMsgElementNotInserted52, kMsgElementNotInserted53,
-                                   kMsgElementNotInserted54}},
-                    ids, chain) ||
-        !JoinAndClose(divided, chain, context.layer,
-                      JoinMessages{kMsgLayerNotChanged, kMsgOutlineNotJoined, kMsgOutlineNotClosed})) {
-        return false;
-    }
-    ShoulderMemory& m = Shoulder();
-    RememberPiece(m.tail, context.instance, ids[0], figures[0]);
-    RememberSides(context.instance, ids[1], ids[2], ids[3], c);
-    RememberPiece(m.head, context.instance, ids[4], figures[4]);
-    return true;
+std::vector<ChangeStep> GiveLineBack(const ShoulderCorners& was, const ShoulderCorners& c) {
+    std::vector<ChangeStep> steps = CutShoulderOut(
+        was, {kMsgElementNotDeleted51, kMsgElementNotDeleted52, kMsgElementNotDeleted53, kMsgElementNotDeleted54});
+    const std::vector<ZedFigure> figures = PlaneAPieces(LineStartPoint(), LineEndPoint(), c, false);
+    AppendChain(steps, figures,
+                ChainMessages{kMsgElementNotCreated51,
+                              {kMsgElementNotInserted51, kMsgElementNotInserted52, kMsgElementNotInserted53,
+                               kMsgElementNotInserted54}},
+                JoinMessages{kMsgLayerNotChanged, kMsgOutlineNotJoined, kMsgOutlineNotClosed});
+    steps.push_back([c, figures] {
+        const std::vector<ZedId>& ids = Unfinished().chainIds;
+        ShoulderMemory& m = Shoulder();
+        RememberPiece(m.tail, Instance(), ids[0], figures[0]);
+        RememberSides(Instance(), ids[1], ids[2], ids[3], c);
+        RememberPiece(m.head, Instance(), ids[4], figures[4]);
+        return true;
+    });
+    return steps;
 }
 
 }  // namespace
 
-bool RebuildPlaneAWidth(double width) {
-    WidthContext context;
-    if (!ReadContext(context)) {
-        return false;
+bool ReadPlaneAWidthContext() {
+    UnfinishedChange& change = Unfinished();
+    const ZedFigRef& first = change.before.firstSide.ref;
+    if (ZedFigGetLineType2(&first, &change.attributes) == -1) {
+        return Report(kMsgLineAttributesNotRead51);
     }
-    const double lineLength = Distance(context.s, context.e);
-    const ShoulderCorners was = RememberedCorners();
-    if (!RememberedAsFullLine()) {
-        if (width < lineLength) {
-            const ShoulderCorners c = PlaneAWidthChanged(was, width / 2.0);
-            return MoveInPlace(was, c) && FollowPlaneACorners(c);
-        }
-        const ShoulderCorners c = PlaneAWidthChanged(was, lineLength / 2.0);
-        return TakeWholeLine(context, was, c) && FollowPlaneACorners(c);
+    change.outline = ZedElmGetSegment(first.id);
+    change.layer = change.outline == -1 ? -1 : ZedSgmGetLayer(change.outline);
+    if (change.layer == -1) {
+        return Report(kMsgLayerNotRead51);
     }
-    if (width >= lineLength) {
-        return Report(kMsgWidthTooLarge);
+    return true;
+}
+
+PlaneAChange PlanPlaneAWidth() {
+    const ShoulderMemory& before = Unfinished().before;
+    const double width = Unfinished().value;
+    const double lineLength = Distance(LineStartPoint(), LineEndPoint());
+    const ShoulderCorners was = CornersOf(before);
+    PlaneAChange change;
+    bool fullLine = false;
+    if (!IsFullLine(before)) {
+        fullLine = width >= lineLength;
+        change.target = PlaneAWidthChanged(was, (fullLine ? lineLength : width) / 2.0);
+        change.steps = fullLine ? TakeWholeLine(was, change.target) : MoveInPlace(change.target);
+    } else if (width >= lineLength) {
+        change.refusal = kMsgWidthTooLarge;
+        return change;
+    } else {
+        change.target = PlaneAWidthChanged(was, width / 2.0);
+        change.steps = GiveLineBack(was, change.target);
     }
-    const ShoulderCorners c = PlaneAWidthChanged(was, width / 2.0);
-    return GiveLineBack(context, was, c) && FollowPlaneACorners(c);
+    change.pieces = PlaneAPieces(LineStartPoint(), LineEndPoint(), change.target, fullLine);
+    change.steps.push_back([c = change.target] { return FollowPlaneACorners(c); });
+    return change;
 }

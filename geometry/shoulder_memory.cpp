@@ -1,5 +1,7 @@
 #include "geometry/shoulder_memory.h"
 
+#include "geometry/unfinished_change.h"
+
 ShoulderMemory& Shoulder() {
     static ShoulderMemory memory;
     return memory;
@@ -15,6 +17,11 @@ void ForgetShoulder() {
     m.fourthSegment = -1;
     m.slotSegment = -1;
     m.displaySegment = -1;
+    // A change left unfinished on the last shoulder is no longer the user's to retry.
+    ClearUnfinishedChange();
 }
 
-void ResetShoulderMemory() { Shoulder() = ShoulderMemory{}; }
+void ResetShoulderMemory() {
+    Shoulder() = ShoulderMemory{};
+    ClearUnfinishedChange();
+}

@@ -37,27 +37,33 @@ bool DeleteElement(ZedId element, const ZedChar* failure) {
 
 bool BuildChain(ZedId instance, const std::vector<ZedFigure>& figures, const ZedLineType2& attributes,
                 const ChainMessages& messages, std::vector<ZedId>& ids, ZedId& segment) {
-    ids.assign(figures.size(), -1);
     if (figures.empty() || messages.inserts.size() + 1 < figures.size()) {
         return false;
     }
-    segment = ZedSgmCreateSegment(ZED_SGM_FIGURE, 0);
+    if (ids.size() != figures.size()) {
+        ids.assign(figures.size(), -1);
+    }
     if (segment == -1) {
-        return Report(messages.create);
-    }
-    size_t i = figures.size() - 1;
-    ZedId made = ZedFigCreateFigure(segment, &figures[i]);
-    if (made == -1) {
-        return Report(messages.create);
-    }
-    ids[i] = made;
-    for (size_t step = 0; i > 0; ++step) {
-        --i;
-        made = ZedFigInsertFigure(made, &figures[i]);
-        if (made == -1) {
-            return Report(messages.inserts[step]);
+        segment = ZedSgmCreateSegment(ZED_SGM_FIGURE, 0);
+        if (segment == -1) {
+            return Report(messages.create);
         }
-        ids[i] = made;
+    }
+    const size_t last = figures.size() - 1;
+    if (ids[last] == -1) {
+        ids[last] = ZedFigCreateFigure(segment, &figures[last]);
+        if (ids[last] == -1) {
+            return Report(messages.create);
+        }
+    }
+    for (size_t i = last; i-- > 0;) {
+        if (ids[i] != -1) {
+            continue;
+        }
+        ids[i] = ZedFigInsertFigure(ids[i + 1], &figures[i]);
+        if (ids[i] == -1) {
+            return Report(messages.inserts[last - 1 - i]);
+        }
     }
     // The attributes are a copy of the picked line's; a refusal leaves the
     // element with the host's defaults, which is no reason to stop.
@@ -69,18 +75,21 @@ bool BuildChain(ZedId instance, const std::vector<ZedFigure>& figures, const Zed
 }
 
 bool JoinAndClose(ZedId outline, ZedId chain, ZedId layer, const JoinMessages& messages, ZedId* joined) {
-    if (ZedSgmChangeLayer(chain, layer) == -1) {
-        return Report(messages.layer);
-    }
-    const ZedId result = ZedFigConcat(outline, chain);
+    ZedId result = joined != nullptr ? *joined : -1;
     if (result == -1) {
-        return Report(messages.concat);
+        if (ZedSgmChangeLayer(chain, layer) == -1) {
+            return Report(messages.layer);
+        }
+        result = ZedFigConcat(outline, chain);
+        if (result == -1) {
+            return Report(messages.concat);
+        }
+        if (joined != nullptr) {
+            *joined = result;
+        }
     }
     if (ZedFigSetClosed(result, 1) == -1) {
         return Report(messages.close);
-    }
-    if (joined != nullptr) {
-        *joined = result;
     }
     return true;
 }

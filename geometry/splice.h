@@ -30,7 +30,9 @@ struct ChainMessages {
 // Builds the figures as one chain in a new figure segment: the last figure is
 // created first and each earlier one inserted in front of the one made before
 // it, and each gets the line attributes. ids receives the new elements in
-// chain order.
+// chain order, segment the chain's segment. A call refused part-way leaves in
+// them what it made; called again with them, it carries on from there (start
+// with no ids and segment -1).
 bool BuildChain(ZedId instance, const std::vector<ZedFigure>& figures, const ZedLineType2& attributes,
                 const ChainMessages& messages, std::vector<ZedId>& ids, ZedId& segment);
 
@@ -42,7 +44,8 @@ struct JoinMessages {
 
 // Moves the chain's segment to the outline's layer, joins the outline and the
 // chain (the outline first) and marks the joined segment closed. *joined
-// receives the joined segment.
+// receives the joined segment; when it already names one (a call that was
+// refused after the join), only the closing is left to do.
 bool JoinAndClose(ZedId outline, ZedId chain, ZedId layer, const JoinMessages& messages, ZedId* joined = nullptr);
 
 #endif  // LEDGEWRIGHT_GEOMETRY_SPLICE_H

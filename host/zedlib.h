@@ -12,6 +12,10 @@
 //  - texts handed to the host are copied by it before the call returns; texts the
 //    host hands back stay valid only until the next ZedLib call.
 //
+// The older release of the host (ZED_LEGACY) lacks the attribute calls,
+// ZedSgmGetType, ZedElmGetType, ZedEvtSetCompareFunction, ZedFigRemoveCorner,
+// ZedHolCreateFigHole and the intersection calls: they are not declared there.
+//
 // Where the host's argument list is ours to choose it is said at the call.
 #ifndef LEDGEWRIGHT_HOST_ZEDLIB_H
 #define LEDGEWRIGHT_HOST_ZEDLIB_H
@@ -297,7 +301,9 @@ ZEDLIB_API int ZedCtlSetExecuteFunc(ZedExecuteFunc function, const ZedChar* name
 
 ZEDLIB_API int ZedEvtSetEventMask(uint32_t mask);
 ZEDLIB_API int ZedEvtSetObject(const int32_t filter[ZED_FILTER_SIZE]);
+#if !ZED_LEGACY
 ZEDLIB_API int ZedEvtSetCompareFunction(ZedCompareFunc compare);
+#endif
 // The typed string of a type-5 event, or NULL. Valid until the next ZedLib call.
 ZEDLIB_API const ZedChar* ZedEvtGetKeyinString(int type, ZedEvent* event);
 // 0 and the point for a pick; -1 for an event that carries no point.
@@ -351,10 +357,13 @@ ZEDLIB_API ZedId ZedSgmCreateSegment(int type, int layerOption);
 ZEDLIB_API int ZedSgmDeleteSegment(ZedId segment);
 ZEDLIB_API int ZedSgmChangeLayer(ZedId segment, ZedId layer);
 ZEDLIB_API ZedId ZedSgmGetLayer(ZedId segment);
+#if !ZED_LEGACY
 ZEDLIB_API int ZedSgmGetType(ZedId segment);
+#endif
 ZEDLIB_API int ZedSgmGetElementCount(ZedId segment);
 ZEDLIB_API ZedId ZedSgmGetHeadElementId(ZedId segment);
 ZEDLIB_API ZedId ZedSgmGetTailElementId(ZedId segment);
+#if !ZED_LEGACY
 // Attribute values are numbered; a text value is copied by the host on Set and
 // handed back on Get as host memory valid until the next ZedLib call.
 // Get answers -1 when the segment has no such attribute.
@@ -362,14 +371,17 @@ ZEDLIB_API int ZedSgmSetAttribute(ZedId segment, int32_t number, const ZedAttrVa
 ZEDLIB_API int ZedSgmGetAttribute(ZedId segment, int32_t number, ZedAttrValue* value);
 ZEDLIB_API int ZedSgmDeleteAttribute(ZedId segment, int32_t number);
 ZEDLIB_API int ZedSgmDeleteAllAttribute(ZedId segment);
+#endif
 
 // ---------------------------------------------------------------------------
 // Elements
 // ---------------------------------------------------------------------------
 
 ZEDLIB_API ZedId ZedElmGetSegment(ZedId element);
+#if !ZED_LEGACY
 // The element's figure kind, corners reported as 7 and 8.
 ZEDLIB_API int ZedElmGetType(ZedId element);
+#endif
 // Position of the element in its segment's chain, from 1.
 ZEDLIB_API int ZedElmGetElementOrder(ZedId element);
 // -1 when the element is the last (first) of its chain.
@@ -406,8 +418,10 @@ ZEDLIB_API ZedId ZedFigConcat(ZedId first, ZedId second);
 // Turns a corner element (7, 8) into a plain arc or line; returns the id of
 // the plain element.
 ZEDLIB_API ZedId ZedFigChangeCorner(ZedId element);
+#if !ZED_LEGACY
 // Removes a corner element so that its two neighbours meet.
 ZEDLIB_API int ZedFigRemoveCorner(ZedId element);
+#endif
 ZEDLIB_API int ZedFigIsClosed(ZedId segment);
 ZEDLIB_API int ZedFigSetClosed(ZedId segment, int closed);
 ZEDLIB_API int ZedFigGetLineType(const ZedFigRef* element, ZedLineType* attributes);
@@ -441,8 +455,10 @@ ZEDLIB_API int ZedCmtAmendComment(ZedId element, const ZedLeader* leader);
 ZEDLIB_API int ZedHolGetHoleMaster(const ZedChar* path, ZedHoleData* data);
 // Makes a hole at a centre. The option is 0 (the plug-in's only value).
 ZEDLIB_API ZedId ZedHolCreateHole(int option, const ZedPoint* centre, const ZedHoleData* data);
+#if !ZED_LEGACY
 // Makes a hole over a closed outline named by a segment reference (kind 1).
 ZEDLIB_API ZedId ZedHolCreateFigHole(const ZedSgmRef* outline, const ZedHoleData* data);
+#endif
 ZEDLIB_API int ZedHolGetHoleData(ZedId hole, ZedHoleData* data);
 ZEDLIB_API int ZedHolAmendHoleData(ZedId hole, const ZedHoleData* data);
 ZEDLIB_API int ZedHolFreeHoleData(ZedHoleData* data);
@@ -463,9 +479,11 @@ ZEDLIB_API double ZedAriLen2Pnts(const ZedPoint* p, const ZedPoint* q);
 ZEDLIB_API int ZedAriIochkPnt(const ZedFigure* outline, int count, const ZedPoint* point);
 // Intersections. The option is 0: lines are taken as unbounded and arcs as
 // whole circles. Return the number of points written (0, 1 or 2) or -1.
+#if !ZED_LEGACY
 ZEDLIB_API int ZedAriItsLinLin(int option, const ZedFigure* a, const ZedFigure* b, ZedIntersection* out);
 ZEDLIB_API int ZedAriItsLinArc(int option, const ZedFigure* line, const ZedFigure* arc, ZedIntersection* out);
 ZEDLIB_API int ZedAriItsArcArc(int option, const ZedFigure* a, const ZedFigure* b, ZedIntersection* out);
+#endif
 
 #ifdef __cplusplus
 }  // extern "C"

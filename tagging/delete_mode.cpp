@@ -1,5 +1,7 @@
 #include "tagging/delete_mode.h"
 
+#include <algorithm>
+
 #include "command/dispatcher.h"
 #include "command/messages.h"
 #include "tagging/chain_neighbours.h"
@@ -16,14 +18,13 @@ namespace {
 // segment that merely took over the id. Only an integer value names a
 // segment, and never the shoulder's own.
 void DeleteShoulderParts(ZedId shoulder) {
-    for (const int32_t number : {kAttrHoleSegment, kAttrCutLineSegment, kAttrFourthSegment, kAttrSlotSegment,
-                                 kAttrDisplaySegment}) {
+    for (const ShoulderPartAttribute& attribute : kShoulderPartAttributes) {
         int32_t part = -1;
-        if (!ReadIntegerAttribute(shoulder, number, part) || part == shoulder) {
+        if (!ReadIntegerAttribute(shoulder, attribute.number, part) || part == shoulder) {
             continue;
         }
         if (ZedSgmDeleteSegment(part) != -1) {
-            ZedSgmDeleteAttribute(shoulder, number);
+            ZedSgmDeleteAttribute(shoulder, attribute.number);
         }
     }
 }
@@ -38,9 +39,17 @@ ShoulderElementIds ReadElementList(ZedId shoulder) {
     return ParseIdList(value);
 }
 
-void DeleteShoulder(ZedId instance, ZedId shoulder) {
-    DeleteShoulderParts(shoulder);
+// The tag lives on the whole outline, and a second shoulder on the same
+// outline overwrites the first one's list: only an element the list names
+// belongs to the shoulder the tag describes. A pick anywhere else deletes
+// nothing, not even the parts, which are that shoulder's too.
+void DeleteShoulder(ZedId instance, ZedId shoulder, ZedId picked) {
     const ShoulderElementIds ids = ReadElementList(shoulder);
+    if (std::find(ids.begin(), ids.end(), picked) == ids.end()) {
+        ZedMsgPutErrorMessage(kMsgPickShoulderElement);
+        return;
+    }
+    DeleteShoulderParts(shoulder);
     ChainNeighbours neighbours;
     if (!FindChainNeighbours(shoulder, ids, neighbours)) {
         return;  // not one run of the outline: the outline stays as it is
@@ -77,7 +86,7 @@ int DeleteModeExecute(int type, ZedEvent* event) {
     const ZedId segment = ZedEvtGetSegmentId(type, event);
     const ZedId instance = ZedEvtGetInstanceId(type, event);
     if (segment != -1 && IsShoulderSegment(element) == 1 && ZedElmGetSegment(element) == segment) {
-        DeleteShoulder(instance, segment);
+        DeleteShoulder(instance, segment, element);
     }
     return ZED_EXEC_WAIT;
 }

@@ -37,10 +37,18 @@ void DeleteEnd(ZedId element, ZedId segment, bool& segmentGone) {
     }
 }
 
-// Removes the element when it is a corner, so that its neighbours meet.
-void RemoveCornerElement(ZedId element) {
-    if (element != -1 && IsCorner(ZedElmGetType(element))) {
-        ZedFigRemoveCorner(element);
+// The element when it is a corner, else -1.
+ZedId CornerOrNone(ZedId element) {
+    return element != -1 && IsCorner(ZedElmGetType(element)) ? element : -1;
+}
+
+// Takes a corner away so that the lines on either side of it meet at their
+// crossing. The host refuses when they cannot (a neighbour not a line,
+// parallel lines, a line that would vanish); the corner then stays, and the
+// outline is sound either way.
+void RemoveCornerElement(ZedId corner) {
+    if (corner != -1) {
+        ZedFigRemoveCorner(corner);
     }
 }
 
@@ -48,12 +56,62 @@ void RemoveCornerElement(ZedId element) {
 // after b's. A part that lost its last element has nothing left to join.
 bool Join(const Rejoin& r, const ZedChar* closeFailure, const ZedChar* concatFailure) {
     if (r.bSegment == r.cSegment) {
-        return ZedFigSetClosed(r.picked, 1) != -1 || Report(closeFailure);
+        return ZedFigSetClosed(r.bSegment, 1) != -1 || Report(closeFailure);
     }
     if (r.bSegmentGone || r.cSegmentGone) {
         return true;
     }
     return ZedFigConcat(r.bSegment, r.cSegment) != -1 || Report(concatFailure);
+}
+
+// Bridges the gap from b's end to c's start with a line of b's full line
+// attributes, in a segment of its own on the outline's layer that is joined
+// after b's part; then the outline is closed or c's part joined after it.
+// What is read is read before anything is made, and a line that cannot be
+// joined in is taken away again: a failure leaves no stray segment.
+bool BridgeWithLine(Rejoin& r) {
+    const ZedPoint from = FigureEnd(r.b.figure);
+    const ZedPoint to = FigureStart(r.c.figure);
+    if (Coincide(from, to)) {
+        return Join(r, kMsgNotJoined28, kMsgNotJoined29);
+    }
+    const ZedId layer = ZedSgmGetLayer(r.bSegment);
+    if (layer == -1) {
+        return Report(kMsgNotJoined21);
+    }
+    ZedLineType2 attributes{};
+    if (ZedFigGetLineType2(&r.b.ref, &attributes) == -1) {
+        return Report(kMsgNotJoined22);
+    }
+    const ZedId edgeSegment = ZedSgmCreateSegment(ZED_SGM_FIGURE, 0);
+    if (edgeSegment == -1) {
+        return Report(kMsgNotJoined23);
+    }
+    const ZedFigure edge = MakeLine(from, to);
+    const ZedFigRef edgeRef{r.b.ref.instance, ZedFigCreateFigure(edgeSegment, &edge)};
+    const ZedChar* failure = nullptr;
+    if (edgeRef.id == -1) {
+        failure = kMsgNotJoined24;
+    } else if (ZedFigSetLineType2(&edgeRef, &attributes) == -1) {
+        failure = kMsgNotJoined25;
+    } else if (ZedSgmChangeLayer(edgeSegment, layer) == -1) {
+        failure = kMsgNotJoined26;
+    }
+    const ZedId joined = failure == nullptr ? ZedFigConcat(r.bSegment, edgeSegment) : -1;
+    if (joined == -1) {
+        ZedSgmDeleteSegment(edgeSegment);
+        return Report(failure != nullptr ? failure : kMsgNotJoined27);
+    }
+    // The joined part is the one the host names, whatever its id.
+    if (r.cSegment == r.bSegment) {
+        r.cSegment = joined;
+    }
+    r.bSegment = joined;
+    if (!Join(r, kMsgNotJoined28, kMsgNotJoined29)) {
+        ZedElmDeleteElement(edgeRef.id);
+        return false;
+    }
+    return true;
 }
 
 // The meeting point of a line-and-arc or two-arc intersection of one or two
@@ -85,18 +143,7 @@ bool OnOneLine(const ZedFigure& b, const ZedFigure& c) {
     return std::fabs(along.x * off.y - along.y * off.x) <= kTolerance;
 }
 
-bool RejoinParallelLines(Rejoin& r) {
-    // The edge goes into a segment of its own on the outline's layer, joined
-    // after b's part; then the outline is closed or c's part joined after it.
-    const ZedId layer = ZedSgmGetLayer(r.bSegment);
-    const ZedId edgeSegment = ZedSgmCreateSegment(ZED_SGM_FIGURE, 0);
-    const ZedFigure edge = MakeLine(LineEnd(r.b.figure), LineStart(r.c.figure));
-    if (layer == -1 || ZedFigCreateFigure(edgeSegment, &edge) == -1 || ZedSgmChangeLayer(edgeSegment, layer) == -1 ||
-        ZedFigConcat(r.bSegment, edgeSegment) == -1) {
-        return Report(kMsgNotJoined2);
-    }
-    return Join(r, kMsgNotJoined2, kMsgNotJoined2);
-}
+bool RejoinParallelLines(Rejoin& r) { return BridgeWithLine(r); }
 
 bool RejoinCollinearLines(Rejoin& r) {
     // b goes and c takes over the whole edge. A corner before b is made plain
@@ -135,21 +182,29 @@ bool RejoinCrossingLines(Rejoin& r) {
     ZedFigure c = r.c.figure;
     SetLineEnd(b, meet);
     SetLineStart(c, meet);
-    // A line that would shrink to nothing is taken away, with a corner on its
-    // far side.
+    // A line that would shrink to nothing is taken away. A corner on its far
+    // side was fitted to it and now stands between its other neighbour and
+    // the line that stayed: once the outline is joined it is taken away too.
+    ZedId cornerBefore = -1;
+    ZedId cornerAfter = -1;
     if (Coincide(LineStart(b), meet)) {
-        RemoveCornerElement(PreviousInChain(r.b.ref.id));
+        cornerBefore = CornerOrNone(PreviousInChain(r.b.ref.id));
         DeleteEnd(r.b.ref.id, r.bSegment, r.bSegmentGone);
     } else if (!AmendFigure(r.b.ref, b, kMsgLineNotAmended9)) {
         return false;
     }
     if (Coincide(LineEnd(c), meet)) {
-        RemoveCornerElement(NextInChain(r.c.ref.id));
+        cornerAfter = CornerOrNone(NextInChain(r.c.ref.id));
         DeleteEnd(r.c.ref.id, r.cSegment, r.cSegmentGone);
     } else if (!AmendFigure(r.c.ref, c, kMsgLineNotAmended10)) {
         return false;
     }
-    return Join(r, kMsgNotJoined11, kMsgNotJoined12);
+    if (!Join(r, kMsgNotJoined11, kMsgNotJoined12)) {
+        return false;
+    }
+    RemoveCornerElement(cornerBefore);
+    RemoveCornerElement(cornerAfter);
+    return true;
 }
 
 bool RejoinLineToArc(Rejoin& r) {
@@ -162,7 +217,7 @@ bool RejoinLineToArc(Rejoin& r) {
     ZedPoint meet{};
     if (!MeetingPoint(found, at, [&] { return !(Distance(at.points[0].p, bEnd) < Distance(at.points[1].p, bEnd)); },
                       meet)) {
-        return true;  // they do not meet: the outline stays open there
+        return BridgeWithLine(r);  // they do not meet: a line closes the gap
     }
     ZedFigure b = r.b.figure;
     ZedFigure c = r.c.figure;
@@ -182,7 +237,7 @@ bool RejoinArcToLine(Rejoin& r) {
     ZedPoint meet{};
     if (!MeetingPoint(found, at,
                       [&] { return !(Distance(at.points[0].p, cStart) < Distance(at.points[1].p, cStart)); }, meet)) {
-        return true;
+        return BridgeWithLine(r);
     }
     ZedFigure b = r.b.figure;
     ZedFigure c = r.c.figure;
@@ -201,7 +256,7 @@ bool RejoinArcs(Rejoin& r) {
     ZedPoint meet{};
     // Of two points the host marks the one on b's own span.
     if (!MeetingPoint(found, at, [&] { return at.points[0].marker == 0; }, meet)) {
-        return true;
+        return BridgeWithLine(r);
     }
     ZedFigure b = r.b.figure;
     ZedFigure c = r.c.figure;

@@ -32,8 +32,10 @@ bool RejoinCollinearLines(Rejoin& r);
 bool RejoinCrossingLines(Rejoin& r);
 // b and c parallel on two different lines (a shoulder that took a whole edge
 // between two parallel sides): the edge from b's end to c's start comes back
-// as a line of its own.
+// as a line of its own, with b's line attributes.
 bool RejoinParallelLines(Rejoin& r);
+// A line and an arc, or two arcs, that do not meet are bridged the same way:
+// a line from b's end to c's start closes the outline again.
 bool RejoinLineToArc(Rejoin& r);
 bool RejoinArcToLine(Rejoin& r);
 bool RejoinArcs(Rejoin& r);

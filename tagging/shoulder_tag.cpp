@@ -9,7 +9,6 @@ void ShoulderTag(ZedId) {}
 
 #include <vector>
 
-#include "geometry/shoulder_memory.h"
 #include "tagging/id_list.h"
 #include "tagging/segment_attributes.h"
 
@@ -42,11 +41,9 @@ void ShoulderTag(ZedId segment) {
         WriteTextAttribute(segment, kAttrElementList, FormatIdList(elements));
     }
 
-    TagPart(segment, kAttrHoleSegment, memory.holeSegment);
-    TagPart(segment, kAttrCutLineSegment, memory.cutLineSegment);
-    TagPart(segment, kAttrFourthSegment, memory.fourthSegment);
-    TagPart(segment, kAttrSlotSegment, memory.slotSegment);
-    TagPart(segment, kAttrDisplaySegment, memory.displaySegment);
+    for (const ShoulderPartAttribute& part : kShoulderPartAttributes) {
+        TagPart(segment, part.number, memory.*part.segment);
+    }
 }
 
 #endif

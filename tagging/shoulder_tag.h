@@ -3,6 +3,7 @@
 #ifndef LEDGEWRIGHT_TAGGING_SHOULDER_TAG_H
 #define LEDGEWRIGHT_TAGGING_SHOULDER_TAG_H
 
+#include "geometry/shoulder_memory.h"
 #include "host/zedlib.h"
 
 // Attribute numbers on a shoulder's segment.
@@ -14,6 +15,18 @@ enum ShoulderAttribute : int32_t {
     kAttrFourthSegment = 40274,
     kAttrSlotSegment = 40275,
     kAttrDisplaySegment = 40276,
+};
+
+// The attributes that name a shoulder's separate parts, in the order Delete
+// removes them, each with the shoulder memory's field it is written from.
+struct ShoulderPartAttribute {
+    int32_t number;
+    ZedId ShoulderMemory::*segment;
+};
+inline constexpr ShoulderPartAttribute kShoulderPartAttributes[] = {
+    {kAttrHoleSegment, &ShoulderMemory::holeSegment},       {kAttrCutLineSegment, &ShoulderMemory::cutLineSegment},
+    {kAttrFourthSegment, &ShoulderMemory::fourthSegment},   {kAttrSlotSegment, &ShoulderMemory::slotSegment},
+    {kAttrDisplaySegment, &ShoulderMemory::displaySegment},
 };
 
 // The text of 40270 that marks a shoulder (read back in any letter case).

@@ -3,6 +3,7 @@
 // was before the command touched it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 
@@ -117,12 +118,27 @@ TEST_F(LayerStepTest, LayersComeBackAfterALayerNumberWithTheFilterOff) {
 }
 
 TEST_F(LayerStepTest, LayersThatVanishDuringTheCommandAreSkipped) {
+    // Layer 70 is in the snapshot the keyword takes, and the user removes it
+    // while the line pick waits: putting the layers back leaves it alone and
+    // restores every other layer.
+    Store("mMainIsLayer", "1");
+    Store("mMainLayer", "30");
     StartCommand();
-    emu::Type("30");
-    ASSERT_TRUE(SaveLayerStates());
-    LayerSnapshotState().layers.push_back(LayerState{999, 1, 1, 3, emu::FromUtf8("gone"), true});
+    emu::Type("PlaneA");
+    ASSERT_TRUE(emu::RemoveLayer(70));
+    emu::ResetCallLog();
     emu::EndCommand();
-    EXPECT_FALSE(ZedLyrHasLayer(999));
+
+    EXPECT_FALSE(ZedLyrHasLayer(70));
+    for (size_t i = 0; i + 1 < kLayers.size(); ++i) {
+        EXPECT_EQ(Look(kLayers[i]), before_[i]) << "layer " << kLayers[i];
+    }
+    // No call is made for the layer that is gone: four setters for each of the
+    // four layers left.
+    const std::vector<std::string> calls = emu::CallLog();
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
+                            [](const std::string& call) { return call.rfind("ZedLyrSet", 0) == 0; }),
+              16);
 }
 
 TEST_F(LayerStepTest, SnapshotHoldsEveryLayerHoweverMany) {

@@ -98,6 +98,20 @@ TEST_F(DialogueTest, APickedLineBuildsTheShoulderAndLeadsToTheDimensionPick) {
     EXPECT_FALSE(emu::Type("PlaneA"));
 }
 
+TEST_F(DialogueTest, TheLinePickEmptiesTheTableOfTemporaries) {
+    // Whatever the table holds when a line is picked is no temporary of this
+    // shoulder: here the plate's own left edge in slot 5, which plan pattern A
+    // does not fill. The end of the command must not delete it.
+    const ZedId left = plate::LineBetween(plate_, Pt(0, 50), Pt(0, 0));
+    ASSERT_GT(left, 0);
+    TemporaryElements()[kSlotThirdDimension] = ZedFigRef{0, left};
+    BuildShoulder();
+    EXPECT_EQ(Slot(kSlotThirdDimension), 0);
+    emu::EndCommand();
+    EXPECT_TRUE(emu::ElementExists(left));
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+}
+
 TEST_F(DialogueTest, AKeywordOrALayerAtTheLinePickIsDispatched) {
     ASSERT_TRUE(emu::Type("PlaneA"));
     ASSERT_TRUE(emu::Type("planea"));
@@ -196,9 +210,10 @@ TEST_F(DialogueTest, TextThatIsNoNumberIsRefusedAndAskedForAgain) {
 TEST_F(DialogueTest, ARebuildThatFailsStaysInTheValueEntry) {
     BuildShoulder();
     ASSERT_TRUE(emu::PickElement(Slot(kSlotFirstDimension)));
-    // An empty text reads as 0: a depth the host cannot draw.
+    // An empty text reads as 0: a depth that would leave sides of no length,
+    // refused before anything changes.
     ASSERT_TRUE(emu::Type(""));
-    EXPECT_EQ(Errors(), std::vector<std::string>{"직선요소를 수정할 수 없습니다.(11)"});
+    EXPECT_EQ(Errors(), std::vector<std::string>{"형상이 겹쳐서 수정할 수 없습니다."});
     EXPECT_EQ(emu::CurrentPrompt(), kValuePrompt);
     ASSERT_TRUE(emu::Type("6"));
     EXPECT_NEAR(DepthShown(), 6.0, 1e-9);
@@ -332,6 +347,64 @@ TEST_F(DialogueTest, TheEndOfTheCommandIsAnsweredInEveryState) {
         emu::EndCommand();
         EXPECT_FALSE(emu::CommandActive()) << state;
         EXPECT_TRUE(emu::ProtocolErrors().empty()) << state;
+        TearDown();
+    }
+}
+
+// Every state answers an event it does not use with 3: the command waits in
+// the same state, nothing is drawn, said or asked again. An event outside the
+// state's mask does not reach it at all.
+struct WaitingState {
+    const char* name;
+    const char* keyword;  // typed at the pattern prompt, or nullptr
+    bool pickLine;        // then the plate's bottom edge picked
+    int pickSlot;         // then this temporary element picked, 0 for none
+};
+
+TEST_F(DialogueTest, EveryStateWaitsThroughAnEventItDoesNotUse) {
+    const WaitingState states[] = {
+        {"pattern prompt", nullptr, false, 0},
+        {"line pick", "PlaneA", false, 0},
+        {"dimension pick", "PlaneA", true, 0},
+        {"value entry", "PlaneA", true, kSlotSecondDimension},
+        {"depth entry", "PlaneA", true, kSlotDepthNote},
+        {"Delete mode", "Delete", false, 0},
+    };
+    for (const WaitingState& state : states) {
+        SetUp();
+        if (state.keyword != nullptr) {
+            ASSERT_TRUE(emu::Type(state.keyword)) << state.name;
+        }
+        if (state.pickLine) {
+            ASSERT_TRUE(emu::PickElement(bottom_)) << state.name;
+        }
+        if (state.pickSlot != 0) {
+            ASSERT_TRUE(emu::PickElement(Slot(state.pickSlot))) << state.name;
+        }
+        ASSERT_TRUE(emu::CommandActive()) << state.name;
+        emu::ClearMessages();
+        const std::string drawing = emu::Dump();
+        const std::string prompt = emu::CurrentPrompt();
+        const uint32_t mask = emu::EventMask();
+        ASSERT_NE(mask, 0u) << state.name;
+        int inMask = 0;
+        int outsideMask = 0;
+        while ((mask & (1u << inMask)) == 0) {
+            ++inMask;
+        }
+        while ((mask & (1u << outsideMask)) != 0) {
+            ++outsideMask;
+        }
+        EXPECT_FALSE(emu::DeliverEvent(9, outsideMask)) << state.name;
+        for (const int type : {2, 9, 100}) {
+            EXPECT_TRUE(emu::DeliverEvent(type, inMask)) << state.name << ", type " << type;
+            EXPECT_TRUE(emu::CommandActive()) << state.name << ", type " << type;
+        }
+        EXPECT_TRUE(emu::Messages().empty()) << state.name;
+        EXPECT_EQ(emu::CurrentPrompt(), prompt) << state.name;
+        EXPECT_EQ(emu::EventMask(), mask) << state.name;
+        EXPECT_EQ(emu::Dump(), drawing) << state.name;
+        EXPECT_TRUE(emu::ProtocolErrors().empty()) << state.name;
         TearDown();
     }
 }

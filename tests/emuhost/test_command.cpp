@@ -16,6 +16,8 @@ int g_admission = 1;
 int g_endCalls = 0;
 int g_readyAnswer = 0;
 bool g_readyInstallsExecute = true;
+bool g_startSetsMask = true;
+bool g_secondSetsMask = true;
 int g_answerToEnd = ZED_EXEC_END;
 ZedEvent* g_keptEvent = nullptr;
 int g_keptType = 0;
@@ -26,7 +28,9 @@ int ExecuteSecond(int type, ZedEvent* event);
 // literally, and checks an event kept from an earlier call.
 int ReadySecond() {
     g_seen.push_back("ready second");
-    ZedEvtSetEventMask(ZED_MASK_KEYIN);
+    if (g_secondSetsMask) {
+        ZedEvtSetEventMask(ZED_MASK_KEYIN);
+    }
     if (g_readyInstallsExecute) {
         ZedCtlSetExecuteFunc(ExecuteSecond, ZED_TEXT(""));
     }
@@ -84,7 +88,9 @@ uint32_t g_startMask = ZED_MASK_KEYIN;
 
 int Start() {
     g_seen.push_back("start");
-    ZedEvtSetEventMask(g_startMask);
+    if (g_startSetsMask) {
+        ZedEvtSetEventMask(g_startMask);
+    }
     if (g_readyInstallsExecute) {
         ZedCtlSetExecuteFunc(ExecuteFirst, ZED_TEXT(""));
     }
@@ -110,6 +116,8 @@ protected:
         g_endCalls = 0;
         g_readyAnswer = 0;
         g_readyInstallsExecute = true;
+        g_startSetsMask = true;
+        g_secondSetsMask = true;
         g_answerToEnd = ZED_EXEC_END;
         g_startMask = ZED_MASK_KEYIN;
         g_keptEvent = nullptr;
@@ -219,6 +227,26 @@ TEST_F(CommandTest, ReadyFunctionsMustInstallAnExecuteFunctionAndAnswerZero) {
     EXPECT_EQ(emu::ProtocolErrors().size(), 2u);
 }
 
+TEST_F(CommandTest, EveryReadyFunctionMustSetItsOwnEventMask) {
+    ASSERT_EQ(ZedCtlRegisterZedLib2(Start, Admit, End), 1);
+    g_startSetsMask = false;
+    EXPECT_TRUE(emu::StartCommand());
+    EXPECT_FALSE(emu::CommandActive());
+    EXPECT_EQ(g_endCalls, 1);
+    ASSERT_EQ(emu::ProtocolErrors().size(), 1u);
+    EXPECT_EQ(emu::ProtocolErrors()[0], "ready function set no event mask");
+
+    // The first state's mask does not carry over into a state that sets none.
+    g_startSetsMask = true;
+    g_secondSetsMask = false;
+    ASSERT_TRUE(emu::StartCommand());
+    ASSERT_TRUE(emu::Type("next"));
+    EXPECT_FALSE(emu::CommandActive());
+    EXPECT_EQ(emu::EventMask(), 0u);
+    EXPECT_EQ(g_endCalls, 2);
+    EXPECT_EQ(emu::ProtocolErrors().size(), 2u);
+}
+
 TEST_F(CommandTest, TypedTextArrivesOnlyWithTheKeyinBit) {
     g_startMask = ZED_MASK_ELEMENT_PICK;
     RegisterAndStart();
@@ -309,6 +337,30 @@ TEST_F(CommandTest, EachEventAnswersOnlyWhatItCarries) {
                            "1: point -1 (-99.000000, -99.000000) text null ids -1 -1 -1 -1 null -1",
                            "7: point -1 (-99.000000, -99.000000) text null ids -1 -1 -1 -1 null -1",
                        }));
+}
+
+TEST_F(CommandTest, AnyOtherEventTypeIsDeliveredOnlyUnderItsMaskBit) {
+    emu::AddLayer(0);
+    g_reads.clear();
+    g_readType = -1;
+    ASSERT_EQ(ZedCtlRegisterZedLib2(ReadyReadAll, Admit, End), 1);
+    EXPECT_FALSE(emu::DeliverEvent(9, 3));  // no command
+    ASSERT_TRUE(emu::StartCommand());
+    EXPECT_FALSE(emu::DeliverEvent(9, 3));  // screened: bit 3 is not in the mask
+    EXPECT_FALSE(emu::DeliverEvent(ZED_EVT_KEYIN, 24));
+    EXPECT_FALSE(emu::DeliverEvent(ZED_EVT_PICK, 12));
+    EXPECT_FALSE(emu::DeliverEvent(ZED_EVT_END, 24));
+    EXPECT_FALSE(emu::DeliverEvent(9, 32));
+    EXPECT_TRUE(g_reads.empty());
+    EXPECT_TRUE(emu::DeliverEvent(9, 24));
+    EXPECT_TRUE(emu::DeliverEvent(2, 12));
+    EXPECT_TRUE(emu::CommandActive());
+    EXPECT_EQ(g_reads, (std::vector<std::string>{
+                           "9: point -1 (-99.000000, -99.000000) text null ids -1 -1 -1 -1 null -1",
+                           "2: point -1 (-99.000000, -99.000000) text null ids -1 -1 -1 -1 null -1",
+                       }));
+    emu::EndCommand();
+    EXPECT_TRUE(emu::ProtocolErrors().empty());
 }
 
 TEST_F(CommandTest, AnInjectedFailureOfACallbackInstallLeavesTheCommandUnstarted) {

@@ -217,6 +217,10 @@ Dimensions AddDimensions(ZedId bottomEdge, ZedId arc) {
     leader.second = ZedPoint{25, 25};
     leader.third = leader.second;
     leader.text = ZED_TEXT("하면");
+    leader.one112 = 1;
+    leader.four144 = 4;
+    leader.three152 = 3.0;
+    leader.two160 = 2.0;
     made.note = ZedCmtCreateLeader(ZedSgmCreateSegment(ZED_SGM_NOTE, 0), &leader);
     return made;
 }

@@ -203,6 +203,33 @@ TEST_F(DimsTest, NotesKeepTheirOwnCopyOfTheText) {
     EXPECT_DOUBLE_EQ(again.first.x, 1);
 }
 
+// A text the host hands back is valid until the next ZedLib call returns: that
+// call may still read it (an amend given the record as read), a reader that
+// keeps it past that call holds freed memory.
+TEST_F(DimsTest, AHandedTextLivesUntilTheNextCallReturns) {
+    const ZedLeader good = Leader(ZED_TEXT("상면"));
+    const ZedId id = ZedCmtCreateLeader(noteSegment_, &good);
+    ZedLeader read{};
+    ASSERT_EQ(ZedCmtGetComment(id, &read), 0);
+    const ZedChar* noteText = read.text;
+    EXPECT_TRUE(emu::HandedTextLive(noteText));
+    ASSERT_EQ(ZedCmtAmendComment(id, &read), 0);  // the host's own text taken back
+    EXPECT_EQ(emu::NoteText(id), "상면");
+    EXPECT_FALSE(emu::HandedTextLive(noteText));
+
+    // Kept across one unrelated call.
+    const ZedAttrValue value{ZED_ATTR_TEXT, 0, {ZED_TEXT("SymbolShoulder")}};
+    ASSERT_EQ(ZedSgmSetAttribute(noteSegment_, 40270, &value), 0);
+    ZedAttrValue attribute{};
+    ASSERT_EQ(ZedSgmGetAttribute(noteSegment_, 40270, &attribute), 0);
+    ASSERT_EQ(ZedCmtGetComment(id, &read), 0);
+    EXPECT_TRUE(emu::HandedTextLive(read.text));
+    EXPECT_FALSE(emu::HandedTextLive(attribute.value.text));
+    EXPECT_GE(ZedSgmGetLayer(noteSegment_), 0);
+    EXPECT_FALSE(emu::HandedTextLive(read.text));
+    EXPECT_FALSE(emu::HandedTextLive(ZED_TEXT("SymbolShoulder")));
+}
+
 TEST_F(DimsTest, LeadersTheHostCannotMakeAreRefused) {
     const ZedLeader good = Leader(ZED_TEXT("상면"));
     ZedLeader noText = good;
@@ -224,6 +251,142 @@ TEST_F(DimsTest, LeadersTheHostCannotMakeAreRefused) {
     EXPECT_EQ(emu::NoteText(id), "상면");
     EXPECT_EQ(emu::Journal().size(), 1u);
 }
+
+// One field of a record overwritten: a fixed field with a value other than
+// the one the record fixes is refused on creation and on amending; padding and
+// the fields the host leaves open are accepted.
+enum class Record { Length, Radius, Leader };
+struct FieldRow {
+    const char* name;
+    Record record;
+    size_t offset;
+    size_t width;   // 1, 4 or 8 bytes of integer; 0 for a double
+    double value;
+    bool accepted;
+};
+
+void PrintTo(const FieldRow& row, std::ostream* os) { *os << row.name; }
+
+class FixedFieldTest : public DimsTest, public ::testing::WithParamInterface<FieldRow> {
+protected:
+    static void Overwrite(void* record, const FieldRow& row) {
+        unsigned char* at = static_cast<unsigned char*>(record) + row.offset;
+        const int64_t integer = static_cast<int64_t>(row.value);
+        if (row.width == 0) {
+            std::memcpy(at, &row.value, sizeof row.value);
+        } else {
+            std::memcpy(at, &integer, row.width);  // little-endian: the low bytes
+        }
+    }
+
+    // Creates the record with the row's field; then amends a good one with it.
+    // Answers the two results.
+    std::pair<ZedId, int> CreateAndAmend(const FieldRow& row) {
+        switch (row.record) {
+        case Record::Length: {
+            ZedLengthDim given = Length();
+            Overwrite(&given, row);
+            const ZedId made = ZedDimCreateLineLength(dimSegment_, &given);
+            const ZedLengthDim good = Length();
+            const ZedId id = ZedDimCreateLineLength(dimSegment_, &good);
+            ZedDimRecord read{};
+            EXPECT_EQ(ZedDimGetDimension(id, &read), 0);
+            Overwrite(&read, row);
+            return {made, ZedDimAmendDimension(id, &read)};
+        }
+        case Record::Radius: {
+            ZedRadiusDim given = Radius();
+            Overwrite(&given, row);
+            const ZedId made = ZedDimCreateRadius(dimSegment_, &given);
+            const ZedRadiusDim good = Radius();
+            const ZedId id = ZedDimCreateRadius(dimSegment_, &good);
+            ZedDimRecord read{};
+            EXPECT_EQ(ZedDimGetDimension(id, &read), 0);
+            Overwrite(&read, row);
+            return {made, ZedDimAmendDimension(id, &read)};
+        }
+        case Record::Leader: {
+            ZedLeader given = Leader(ZED_TEXT("상면"));
+            Overwrite(&given, row);
+            const ZedId made = ZedCmtCreateLeader(noteSegment_, &given);
+            const ZedLeader good = Leader(ZED_TEXT("상면"));
+            const ZedId id = ZedCmtCreateLeader(noteSegment_, &good);
+            ZedLeader read{};
+            EXPECT_EQ(ZedCmtGetComment(id, &read), 0);
+            Overwrite(&read, row);
+            read.text = ZED_TEXT("하면");
+            return {made, ZedCmtAmendComment(id, &read)};
+        }
+        }
+        return {-1, -1};
+    }
+};
+
+TEST_P(FixedFieldTest, OnlyTheFixedValueIsAccepted) {
+    const FieldRow& row = GetParam();
+    const auto [made, amended] = CreateAndAmend(row);
+    if (row.accepted) {
+        EXPECT_GT(made, 0);
+        EXPECT_EQ(amended, 0);
+        return;
+    }
+    EXPECT_EQ(made, -1);
+    EXPECT_EQ(amended, -1);
+    // Only the good record was made, and the refused amend changed nothing.
+    ASSERT_EQ(emu::Journal().size(), 1u);
+    const ZedId kept = row.record == Record::Leader ? emu::Chain(noteSegment_).at(0) : emu::Chain(dimSegment_).at(0);
+    if (row.record == Record::Leader) {
+        EXPECT_EQ(emu::NoteText(kept), "상면");
+    } else {
+        ZedDimRecord stored{};
+        ASSERT_TRUE(emu::DimensionOf(kept, &stored));
+        ZedDimRecord good{};
+        if (row.record == Record::Length) {
+            good.length = Length();
+        } else {
+            good.radius = Radius();
+        }
+        good.kind = stored.kind;
+        EXPECT_EQ(std::memcmp(&stored, &good, row.record == Record::Length ? sizeof(ZedLengthDim)
+                                                                          : sizeof(ZedRadiusDim)),
+                  0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, FixedFieldTest,
+    ::testing::Values(FieldRow{"LengthFlag80Zero", Record::Length, 80, 1, 0, false},
+                      FieldRow{"LengthFlag80Two", Record::Length, 80, 1, 2, false},
+                      FieldRow{"Length32", Record::Length, 32, 4, 7, false},
+                      FieldRow{"Length64", Record::Length, 64, 4, -1, false},
+                      FieldRow{"Length88", Record::Length, 88, 0, 0.5, false},
+                      FieldRow{"Length96", Record::Length, 96, 1, 1, false},
+                      FieldRow{"Length104", Record::Length, 104, 0, -2.0, false},
+                      FieldRow{"LengthPadding4", Record::Length, 4, 4, 99, true},
+                      FieldRow{"LengthPadding81", Record::Length, 81, 1, 5, true},
+                      FieldRow{"RadiusFlag4Zero", Record::Radius, 4, 1, 0, false},
+                      FieldRow{"RadiusFlag4Two", Record::Radius, 4, 1, 2, false},
+                      FieldRow{"Radius8", Record::Radius, 8, 4, 3, false},
+                      FieldRow{"Radius20", Record::Radius, 20, 4, 1, false},
+                      FieldRow{"Radius40", Record::Radius, 40, 0, 1.5, false},
+                      FieldRow{"Radius48", Record::Radius, 48, 4, 1, false},
+                      FieldRow{"RadiusPadding5", Record::Radius, 5, 1, 9, true},
+                      FieldRow{"LeaderKind", Record::Leader, 0, 4, 34, false},
+                      FieldRow{"LeaderThirdPointX", Record::Leader, 72, 0, 6.5, false},
+                      FieldRow{"LeaderThirdPointY", Record::Leader, 80, 0, 0, false},
+                      FieldRow{"Leader112", Record::Leader, 112, 4, 0, false},
+                      FieldRow{"Leader144", Record::Leader, 144, 4, 3, false},
+                      FieldRow{"Leader152", Record::Leader, 152, 0, 2.0, false},
+                      FieldRow{"Leader160", Record::Leader, 160, 0, 3.0, false},
+                      FieldRow{"Leader168", Record::Leader, 168, 0, 1.0, false},
+                      FieldRow{"Leader24", Record::Leader, 24, 8, 1, false},
+                      FieldRow{"Leader32", Record::Leader, 32, 4, 1, false},
+                      FieldRow{"Leader56", Record::Leader, 56, 8, 1, false},
+                      FieldRow{"Leader64", Record::Leader, 64, 4, 1, false},
+                      FieldRow{"Leader88", Record::Leader, 88, 8, 1, false},
+                      FieldRow{"Leader96", Record::Leader, 96, 4, 1, false},
+                      FieldRow{"LeaderPadding116", Record::Leader, 116, 4, 8, true}),
+    [](const ::testing::TestParamInfo<FieldRow>& info) { return std::string(info.param.name); });
 
 TEST_F(DimsTest, InjectedFailuresMakeNothing) {
     const ZedLengthDim length = Length();

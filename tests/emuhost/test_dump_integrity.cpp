@@ -50,6 +50,9 @@ void LayOutSample() {
     leader.third = Pt(3, 5);
     leader.text = noteText.c_str();
     leader.one112 = 1;
+    leader.four144 = 4;
+    leader.three152 = 3.0;
+    leader.two160 = 2.0;
     ZedCmtCreateLeader(notes, &leader);
 }
 
@@ -124,6 +127,133 @@ TEST_F(IntegrityTest, ABrokenChainAndAnUnclosedClosedChainAreFound) {
     ASSERT_EQ(ZedFigSetClosed(square, 0), 0);
     EXPECT_EQ(emu::CheckIntegrity(square), "");
     EXPECT_NE(emu::CheckIntegrity(999), "");
+}
+
+// A closed outline laid out in one direction and then in the other is simple,
+// or meets itself (crossing, touching, overlapping) where the row says.
+struct OutlineRow {
+    const char* name;
+    std::vector<ZedFigure> figures;
+    bool simple;
+};
+
+void PrintTo(const OutlineRow& row, std::ostream* os) { *os << row.name; }
+
+class SimpleOutlineTest : public EmuDrawingTest, public ::testing::WithParamInterface<OutlineRow> {
+protected:
+    // The same chain run the other way round.
+    static std::vector<ZedFigure> Reversed(const std::vector<ZedFigure>& figures) {
+        std::vector<ZedFigure> reversed;
+        for (auto it = figures.rbegin(); it != figures.rend(); ++it) {
+            const ZedFigure& f = *it;
+            if (f.kind == ZED_FIG_LINE) {
+                reversed.push_back(emu::Line(f.v[2], f.v[3], f.v[0], f.v[1]));
+            } else {
+                const int flag = emu::ArcFlag(f) == ZED_ARC_CW ? ZED_ARC_CCW : ZED_ARC_CW;
+                reversed.push_back(emu::Arc(f.v[0], f.v[1], f.v[4], f.v[5], f.v[2], f.v[3], flag));
+            }
+        }
+        return reversed;
+    }
+};
+
+TEST_P(SimpleOutlineTest, EitherWayRoundTheCheckFindsWhereTheOutlineMeetsItself) {
+    const OutlineRow& row = GetParam();
+    for (const auto& figures : {row.figures, Reversed(row.figures)}) {
+        const ZedId segment = emu::AddOutline(kLayer, figures, true);
+        ASSERT_GT(segment, 0) << row.name;
+        const std::string problem = emu::CheckIntegrity(segment);
+        if (row.simple) {
+            EXPECT_EQ(problem, "") << row.name;
+        } else {
+            EXPECT_NE(problem.find("meets itself"), std::string::npos) << row.name << ": " << problem;
+            EXPECT_EQ(emu::CheckAllIntegrity(), problem);
+        }
+        ASSERT_EQ(ZedSgmDeleteSegment(segment), 0);
+    }
+}
+
+using emu::Arc;
+using emu::Line;
+
+INSTANTIATE_TEST_SUITE_P(
+    Outlines, SimpleOutlineTest,
+    ::testing::Values(
+        OutlineRow{"Square", {Line(0, 0, 10, 0), Line(10, 0, 10, 10), Line(10, 10, 0, 10), Line(0, 10, 0, 0)}, true},
+        OutlineRow{"StraightPiecesInARow",
+                   {Line(0, 0, 5, 0), Line(5, 0, 10, 0), Line(10, 0, 10, 10), Line(10, 10, 0, 10), Line(0, 10, 0, 0)},
+                   true},
+        OutlineRow{"TangentFillet",
+                   {Line(0, 0, 8, 0), Arc(8, 2, 8, 0, 10, 2, ZED_ARC_CCW), Line(10, 2, 10, 10), Line(10, 10, 0, 10),
+                    Line(0, 10, 0, 0)},
+                   true},
+        OutlineRow{"LineAndHalfCircle", {Line(-1, 0, 1, 0), Arc(0, 0, 1, 0, -1, 0, ZED_ARC_CCW)}, true},
+        OutlineRow{"SlotOfTwoLinesAndTwoEnds",
+                   {Line(0, 1, 10, 1), Arc(10, 0, 10, 1, 10, -1, ZED_ARC_CW), Line(10, -1, 0, -1),
+                    Arc(0, 0, 0, -1, 0, 1, ZED_ARC_CW)},
+                   true},
+        OutlineRow{"ArcBulgingOutwards",
+                   {Line(0, 0, 10, 0), Line(10, 0, 10, 2), Arc(5, 2, 10, 2, 0, 2, ZED_ARC_CCW), Line(0, 2, 0, 0)},
+                   true},
+        OutlineRow{"NotchStoppingShortOfTheFarSide",
+                   {Line(0, 0, 10, 0), Line(10, 0, 10, 10), Line(10, 10, 5.1, 10), Line(5.1, 10, 5, 1e-5),
+                    Line(5, 1e-5, 4.9, 10), Line(4.9, 10, 0, 10), Line(0, 10, 0, 0)},
+                   true},
+        OutlineRow{"BowTie", {Line(0, 0, 10, 10), Line(10, 10, 10, 0), Line(10, 0, 0, 10), Line(0, 10, 0, 0)}, false},
+        OutlineRow{"VertexOnAFarSide",
+                   {Line(0, 0, 10, 0), Line(10, 0, 10, 10), Line(10, 10, 5, 0), Line(5, 0, 0, 10), Line(0, 10, 0, 0)},
+                   false},
+        OutlineRow{"NotchSnappedOntoTheFarSide",
+                   {Line(0, 0, 10, 0), Line(10, 0, 10, 10), Line(10, 10, 5.1, 10), Line(5.1, 10, 5, 4e-7),
+                    Line(5, 4e-7, 4.9, 10), Line(4.9, 10, 0, 10), Line(0, 10, 0, 0)},
+                   false},
+        OutlineRow{"TabWithItsSidesSwapped",
+                   {Line(0, 0, 20, 0), Line(20, 0, 20, 10), Line(20, 10, 8, 10), Line(8, 10, 8, 15),
+                    Line(8, 15, 12, 15), Line(12, 15, 12, 10), Line(12, 10, 0, 10), Line(0, 10, 0, 0)},
+                   false},
+        OutlineRow{"NeighbourDoublingBack",
+                   {Line(0, 0, 10, 0), Line(10, 0, 10, 5), Line(10, 5, 5, 5), Line(5, 5, 5, 0), Line(5, 0, 0, 0)},
+                   false},
+        OutlineRow{"TwoPiecesOnEachOther", {Line(0, 0, 10, 0), Line(10, 0, 0, 0)}, false},
+        OutlineRow{"PinchedFigureEight",
+                   {Line(0, 0, 4, 0), Line(4, 0, 4, 4), Line(4, 4, 8, 4), Line(8, 4, 8, 8), Line(8, 8, 4, 8),
+                    Line(4, 8, 4, 4), Line(4, 4, 0, 4), Line(0, 4, 0, 0)},
+                   false},
+        OutlineRow{"ArcCrossingTheFarSide",
+                   {Line(0, 0, 10, 0), Line(10, 0, 10, 2), Arc(5, 2, 10, 2, 0, 2, ZED_ARC_CW), Line(0, 2, 0, 0)},
+                   false},
+        OutlineRow{"ArcTouchingTheFarSide",
+                   {Line(0, 0, 10, 0), Line(10, 0, 10, 5), Arc(5, 5, 10, 5, 0, 5, ZED_ARC_CW), Line(0, 5, 0, 0)},
+                   false},
+        OutlineRow{"ArcDoublingBackOnItsCircle",
+                   {Arc(0, 0, 5, 0, 0, 5, ZED_ARC_CCW), Arc(0, 0, 0, 5, 3, 4, ZED_ARC_CW), Line(3, 4, 5, 0)}, false},
+        OutlineRow{"ArcsTouchingEachOther",
+                   {Line(0, 0, 10, 0), Arc(10, 5, 10, 0, 10, 10, ZED_ARC_CW), Line(10, 10, 0, 10),
+                    Arc(0, 5, 0, 10, 0, 0, ZED_ARC_CW)},
+                   false}),
+    [](const ::testing::TestParamInfo<OutlineRow>& info) { return std::string(info.param.name); });
+
+TEST_F(IntegrityTest, ALongOutlineIsCheckedAndItsOneCrossingFound) {
+    // A comb of 10,000 pieces: teeth along the bottom, then back along the top.
+    std::vector<ZedFigure> figures;
+    const int teeth = 4999;
+    for (int i = 0; i < teeth; ++i) {
+        figures.push_back(Line(i, 0, i + 0.5, 1));
+        figures.push_back(Line(i + 0.5, 1, i + 1, 0));
+    }
+    figures.push_back(Line(teeth, 0, teeth, 3));
+    figures.push_back(Line(teeth, 3, 0, 3));
+    figures.push_back(Line(0, 3, 0, 0));
+    const ZedId sound = emu::AddOutline(kLayer, figures, true);
+    ASSERT_GT(sound, 0);
+    EXPECT_EQ(emu::CheckIntegrity(sound), "");
+    // One tooth reaching through the top side.
+    figures[2000] = Line(1000, 0, 1000.5, 4);
+    figures[2001] = Line(1000.5, 4, 1001, 0);
+    const ZedId crossed = emu::AddOutline(kLayer, figures, true);
+    const std::string problem = emu::CheckIntegrity(crossed);
+    EXPECT_NE(problem.find("meets itself: elements " + std::to_string(emu::Chain(crossed)[2000])), std::string::npos)
+        << problem;
 }
 
 }  // namespace

@@ -20,7 +20,9 @@ std::vector<ZedFigure> RandomOutline(std::mt19937& random) {
     std::vector<ZedPoint> points;
     for (int i = 0; i < corners; ++i) {
         const double angle = 2 * std::numbers::pi * (i + 0.35 + 0.3 * unit(random)) / corners;
-        const double radius = 20 + 30 * unit(random);
+        // Radii close enough that the bulging arcs of neighbouring sides never
+        // cross: the outline is simple.
+        const double radius = 35 + 15 * unit(random);
         points.push_back(Pt(100 + radius * std::cos(angle), -50 + radius * std::sin(angle)));
     }
     const bool clockwise = unit(random) < 0.5;

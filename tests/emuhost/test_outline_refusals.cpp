@@ -33,6 +33,7 @@ protected:
         dim.firstElement = -1;
         dim.secondElement = -1;
         dim.offset = 5;
+        dim.flag80 = 1;
         dimension = ZedDimCreateLineLength(dimensionSegment, &dim);
         ASSERT_GT(dimension, 0);
         ASSERT_EQ(emu::CheckAllIntegrity(), "");
@@ -164,6 +165,12 @@ TEST_F(OutlineRefusalTest, CallsOnUnknownOrUnsuitableThingsAreRefused) {
     const ZedFigRef otherInstance{1, squareIds[0]};
     const ZedLineType shortForm{1, 1, 0};
     const ZedLineType2 fullForm{1, 0, 0, 0, 1, 0, 0, 0};
+    const ZedFigRef sideRef{0, squareIds[0]};
+    const ZedLineType colour16{16, 1, 0};
+    const ZedLineType negativeLineType{1, -1, 0};
+    const ZedLineType2 negativeColour{-1, 0, 0, 0, 1, 0, 0, 0};
+    const ZedLineType2 colour255{255, 0, 0, 0, 1, 0, 0, 0};
+    const ZedLineType2 negativeLineType2{3, 0, 0, 0, -2, 0, 0, 0};
     ZedFigure figures[4];
     ExpectAllRefused({
         {"changing a plain element as a corner", [&] { return ZedFigChangeCorner(squareIds[0]); }},
@@ -178,6 +185,12 @@ TEST_F(OutlineRefusalTest, CallsOnUnknownOrUnsuitableThingsAreRefused) {
         {"setting line attributes of an unknown element", [&] { return ZedFigSetLineType(&unknownRef, &shortForm); }},
         {"setting line attributes of a dimension", [&] { return ZedFigSetLineType2(&dimensionRef, &fullForm); }},
         {"setting line attributes through instance 1", [&] { return ZedFigSetLineType2(&otherInstance, &fullForm); }},
+        {"setting colour 16", [&] { return ZedFigSetLineType(&sideRef, &colour16); }},
+        {"setting a negative line type", [&] { return ZedFigSetLineType(&sideRef, &negativeLineType); }},
+        {"setting colour -1 in the full form", [&] { return ZedFigSetLineType2(&sideRef, &negativeColour); }},
+        {"setting colour 255 in the full form", [&] { return ZedFigSetLineType2(&sideRef, &colour255); }},
+        {"setting a negative line type in the full form",
+         [&] { return ZedFigSetLineType2(&sideRef, &negativeLineType2); }},
         {"reading a figure through instance 1",
          [&] {
              ZedFigure figure{};

@@ -69,6 +69,7 @@ void HoleTest::TearDown() {
 }
 
 void HoleTest::ResetScene() {
+    CheckLeftState();
     emu::Reset();
     ResetHoleState();
     ResetShoulderMemory();

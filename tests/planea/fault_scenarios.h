@@ -3,7 +3,7 @@
 // failed: builds (centre placement with cut line, MC hole and notes; full-line
 // placement between a chamfer and a fillet; a shaped hole) and rebuilds of a
 // centre shoulder (depth, narrower width, whole-line width, and a narrower
-// width on a whole-line shoulder).
+// width on a whole-line shoulder), and the retry of a rebuild that failed.
 #ifndef LEDGEWRIGHT_TESTS_PLANEA_FAULT_SCENARIOS_H
 #define LEDGEWRIGHT_TESTS_PLANEA_FAULT_SCENARIOS_H
 
@@ -128,6 +128,33 @@ protected:
         outcome.liveHoleData = emu::LiveHoleData();
         outcome.outlineClosed = emu::SegmentClosed(outline_);
         outcome.integrity = emu::CheckIntegrity(outline_);
+        return outcome;
+    }
+
+    // Runs the operation with the n-th host call failed and, when that made it
+    // fail, once more as the user's retry of the same value (the value entry
+    // stays after a failed rebuild).
+    struct Retried {
+        bool pastTheEnd = false;  // the n-th call was past the operation's last
+        bool retried = false;     // the failure stopped the operation
+        std::string drawing;      // as the host dumps it after the retry
+        std::string where;
+    };
+    Retried RunAndRetry(FaultOp op, int n) {
+        Prepare(op);
+        emu::FailNthCall(n);
+        const bool done = Run(op);
+        Retried outcome;
+        outcome.pastTheEnd = emu::InjectedFailures() == 0;
+        emu::ClearFaults();
+        const std::vector<std::string> calls = emu::CallLog();
+        outcome.where = std::string(FaultOpName(op)) + ", call " + std::to_string(n) + " " +
+                        (static_cast<size_t>(n) <= calls.size() ? calls[static_cast<size_t>(n - 1)] : "");
+        if (!done) {
+            outcome.retried = true;
+            EXPECT_TRUE(Run(op)) << outcome.where << ": the retry";
+            outcome.drawing = emu::Dump();
+        }
         return outcome;
     }
 

@@ -102,6 +102,20 @@ protected:
         return shape;
     }
 
+    // The centre of the current hole: the circle among its segments' figures.
+    static ZedPoint CurrentHoleCentre() {
+        for (ZedId segment : emu::HoleSegments(Holes().currentHole)) {
+            for (ZedId element : emu::Chain(segment)) {
+                const ZedFigure f = emu::FigureOf(element);
+                if (f.kind == ZED_FIG_CIRCLE) {
+                    return ZedPoint{f.v[0], f.v[1]};
+                }
+            }
+        }
+        ADD_FAILURE() << "the current hole has no circle";
+        return ZedPoint{};
+    }
+
     static std::vector<std::string> Errors() { return TextsOn(emu::Channel::Error); }
 };
 

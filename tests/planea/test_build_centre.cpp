@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "tagging/shoulder_tag.h"
@@ -124,6 +125,7 @@ TEST_P(PlaneACentreTest, TheShoulderStandsOutOfTheMiddleOfTheLine) {
     const ZedHoleShape hole = CurrentHoleShape();
     EXPECT_DOUBLE_EQ(hole.diameter, 24.0);
     EXPECT_EQ(hole.layer, kHoleLayer);
+    EXPECT_TRUE(Near(CurrentHoleCentre(), x.m));
     const double d = std::sqrt(0.5);
     const ZedLeader side = Note(kSlotSideNote);
     EXPECT_TRUE(Near(side.first, Pt(x.m.x + 12 * d, x.m.y + 12 * d)));
@@ -156,6 +158,49 @@ INSTANTIATE_TEST_SUITE_P(
                       CentreCase{"NotchFloorClockwise", plate::NotchedPlate(), true, Pt(30, 30), Pt(70, 30)},
                       CentreCase{"NotchWallClockwise", plate::NotchedPlate(), true, Pt(70, 30), Pt(70, 60)}),
     [](const ::testing::TestParamInfo<CentreCase>& info) { return std::string(info.param.name); });
+
+// Settings or geometry that leave the shoulder no room are refused before
+// anything changes: a width or depth of 0 or less or not finite, and a
+// shoulder on a wall of the notch that would reach (or just touch) the wall
+// across; one that stops short of it is built.
+struct NoRoomCase {
+    const char* name;
+    double width;
+    double protrusion;
+    const char* error;  // nullptr: built
+};
+
+class PlaneANoRoomTest : public PlaneATest, public ::testing::WithParamInterface<NoRoomCase> {};
+
+TEST_P(PlaneANoRoomTest, TheBuildIsRefusedBeforeAnyChange) {
+    const NoRoomCase& c = GetParam();
+    ShoulderSettings.mMainWidth = c.width;
+    ShoulderSettings.mMainProtrude = c.protrusion;
+    const ZedId outline = AddPlate(plate::NotchedPlate(), false);
+    const std::string before = emu::Dump();
+    const bool built = BuildOn(outline, Pt(70, 30), Pt(70, 60));
+    EXPECT_EQ(built, c.error == nullptr);
+    if (c.error != nullptr) {
+        EXPECT_EQ(Errors(), std::vector<std::string>{c.error});
+        EXPECT_EQ(emu::Dump(), before);
+    } else {
+        EXPECT_EQ(emu::CheckAllIntegrity(), "");
+    }
+}
+
+constexpr const char* kSizeInvalid = "턱걸이 치수가 올바르지 않습니다.";
+constexpr const char* kOverlaps = "형상이 겹쳐서 작성할 수 없습니다.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, PlaneANoRoomTest,
+    ::testing::Values(NoRoomCase{"NoWidth", 0.0, 5.0, kSizeInvalid}, NoRoomCase{"NegativeWidth", -20.0, 5.0, kSizeInvalid},
+                      NoRoomCase{"NoDepth", 20.0, 0.0, kSizeInvalid},
+                      NoRoomCase{"NegativeDepth", 20.0, -1.0, kSizeInvalid},
+                      NoRoomCase{"InfiniteDepth", 20.0, std::numeric_limits<double>::infinity(), kSizeInvalid},
+                      NoRoomCase{"AcrossTheNotch", 20.0, 45.0, kOverlaps},
+                      NoRoomCase{"TouchingTheWallAcross", 20.0, 40.0, kOverlaps},
+                      NoRoomCase{"ShortOfTheWallAcross", 20.0, 39.5, nullptr}),
+    [](const ::testing::TestParamInfo<NoRoomCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PlaneATest, TheSameLineDrawnEitherWayGetsTheSameShoulder) {
     std::vector<ZedPoint> corners[2];

@@ -4,6 +4,9 @@
 // line, hole, dimensions and notes are gone.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "tests/planea/planea_fixture.h"
 
 namespace {
@@ -81,6 +84,39 @@ TEST_F(PlaneATest, DeleteOfAFullLineShoulderBringsTheWholeEdgeBack) {
         EXPECT_TRUE(plate::SameClosedGeometry(plate::Figures(outline), before, 1e-9)) << clockwise;
         TearDown();
     }
+}
+
+// A plate imported with thousands of short pieces: its top edge is 9,997
+// lines, 10,000 elements in all. A shoulder on its bottom edge is built
+// (reading the outline list once, at its own size), reshaped and deleted.
+TEST_F(PlaneATest, AShoulderOnATenThousandElementOutline) {
+    std::vector<ZedPoint> polygon{Pt(0, 0), Pt(100, 0)};
+    constexpr int kTopPieces = 9997;
+    for (int i = 0; i <= kTopPieces; ++i) {
+        polygon.push_back(Pt(100.0 - 100.0 * i / kTopPieces, 50));
+    }
+    const ZedId outline = AddPlate(polygon, false);
+    ASSERT_EQ(emu::Chain(outline).size(), 10000u);
+    const std::vector<ZedFigure> before = plate::Figures(outline);
+
+    emu::ResetCallLog();
+    ASSERT_TRUE(BuildOn(outline, Pt(0, 0), Pt(100, 0)));
+    const std::vector<std::string> calls = emu::CallLog();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "ZedFigGetFigure2"), 1);
+    ASSERT_TRUE(Rebuild(kEditFirst, 7.5));
+    ASSERT_TRUE(Rebuild(kEditSecond, 100.0));
+    ASSERT_TRUE(Rebuild(kEditSecond, 13.0));
+    EXPECT_EQ(emu::Chain(outline).size(), 10004u);
+    EXPECT_GT(plate::LineFromTo(outline, Pt(43.5, -7.5), Pt(56.5, -7.5)), 0);
+    EXPECT_EQ(emu::CheckIntegrity(outline), "");
+
+    ASSERT_TRUE(emu::StartCommand());
+    ASSERT_TRUE(emu::Type("Delete"));
+    ASSERT_TRUE(emu::PickElement(Shoulder().firstSide.ref.id));
+    emu::EndCommand();
+    EXPECT_TRUE(Errors().empty());
+    EXPECT_TRUE(emu::SegmentClosed(outline));
+    EXPECT_TRUE(plate::SameClosedGeometry(plate::Figures(outline), before, 1e-9));
 }
 
 }  // namespace

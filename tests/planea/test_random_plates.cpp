@@ -4,14 +4,17 @@
 // or cut with fillet and chamfer corner elements, drawn either way round. A
 // random straight edge gets a shoulder no deeper than 4 with random settings,
 // then one random depth or width change. Invariants, judged without the
-// host's in/out test: the outline stays one closed sound chain, the far
+// host's in/out test: the outline stays one closed simple chain, the far
 // corners are not inside the original plate and the shoulder's middle lies
 // outside it, and a build is refused exactly when the end distance leaves no
-// room, with nothing changed.
+// room or the shoulder would meet another part of the plate (a whole line
+// between edges that run out of the plate, say), with nothing changed, and a
+// change is refused exactly when its shoulder would.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
+#include <tuple>
 
 #include "geometry/figure_record.h"
 #include "tests/planea/planea_fixture.h"
@@ -144,6 +147,46 @@ protected:
         return lines;
     }
 
+    // Whether a shoulder with these corners would meet the plate anywhere but
+    // at the ends of its base: where one of its sides crosses or touches an
+    // edge of the plate's polygon (a whole line between edges that run out of
+    // the plate is met along those edges, away from the base's ends).
+    static bool MeetsPlate(const std::vector<ZedPoint>& polygon, ZedPoint p1, ZedPoint q1, ZedPoint q2, ZedPoint p2) {
+        constexpr double kTouch = 1e-6;
+        const auto atBase = [&](ZedPoint x) { return plate::Near(x, p1, kTouch) || plate::Near(x, p2, kTouch); };
+        const ZedPoint path[] = {p1, q1, q2, p2};
+        for (int side = 0; side < 3; ++side) {
+            const ZedPoint a = path[side], b = path[side + 1];
+            for (size_t i = 0; i < polygon.size(); ++i) {
+                const ZedPoint c = polygon[i], d = polygon[(i + 1) % polygon.size()];
+                for (const auto& [x, y0, y1] : {std::tuple{a, c, d}, std::tuple{b, c, d}, std::tuple{c, a, b},
+                                                std::tuple{d, a, b}}) {
+                    if (plate::SegmentDistance(x, y0, y1) <= kTouch && !atBase(x)) {
+                        return true;
+                    }
+                }
+                // A crossing inside both: the ends of each lie on either side of the other.
+                const auto turn = [](ZedPoint o, ZedPoint e, ZedPoint p) {
+                    return (e.x - o.x) * (p.y - o.y) - (e.y - o.y) * (p.x - o.x);
+                };
+                if (turn(a, b, c) * turn(a, b, d) < 0 && turn(c, d, a) * turn(c, d, b) < 0) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    // The corners of a shoulder of the half-width about the middle of its
+    // base, as deep as it is, towards where it stands.
+    static bool MeetsPlateAt(const std::vector<ZedPoint>& polygon, ZedPoint mid, ZedPoint u, ZedPoint n,
+                             double halfWidth, double depth) {
+        const ZedPoint p1 = Pt(mid.x - halfWidth * u.x, mid.y - halfWidth * u.y);
+        const ZedPoint p2 = Pt(mid.x + halfWidth * u.x, mid.y + halfWidth * u.y);
+        return MeetsPlate(polygon, p1, Pt(p1.x + depth * n.x, p1.y + depth * n.y), Pt(p2.x + depth * n.x, p2.y + depth * n.y),
+                          p2);
+    }
+
     static void ExpectOutside(const std::vector<ZedPoint>& polygon, const std::string& where) {
         const ShoulderMemory& m = Shoulder();
         const ZedPoint p1 = LineStart(m.firstSide.record), q1 = LineEnd(m.firstSide.record);
@@ -158,7 +201,7 @@ TEST_F(PlaneARandomTest, TheOutlineStaysClosedAndTheShoulderStandsOutside) {
     std::mt19937 random(20261207);
     std::uniform_real_distribution<double> width(2.0, 30.0), depth(0.5, 4.0), threshold(0.0, 20.0),
         distance(-1.0, 3.0), unit(0.0, 1.0);
-    int built = 0, refused = 0, fullLine = 0, reshaped = 0;
+    int built = 0, refused = 0, fullLine = 0, reshaped = 0, crowded = 0, overlapping = 0;
     for (int round = 0; round < 300; ++round) {
         SetUp();
         const std::string where = "round " + std::to_string(round);
@@ -189,7 +232,20 @@ TEST_F(PlaneARandomTest, TheOutlineStaysClosedAndTheShoulderStandsOutside) {
         const ZedFigure line = emu::FigureOf(picked);
         const double length = plate::Dist(plate::StartOf(line), plate::EndOf(line));
         const bool isShort = length <= s.mMainWidth || (s.PA_IsWidthValue != 0 && length <= s.PA_WidthValue);
-        const bool expectRefusal = isShort && s.PA_WidthValueDistance > 0 && 3 * s.PA_WidthValueDistance >= length;
+        const bool noSpace = isShort && s.PA_WidthValueDistance > 0 && 3 * s.PA_WidthValueDistance >= length;
+        // Where the shoulder would stand: its base on the line, out of the plate.
+        const ZedPoint lineStart = plate::StartOf(line), lineEnd = plate::EndOf(line);
+        const ZedPoint u = Unit(lineStart, lineEnd);
+        const ZedPoint mid = Pt((lineStart.x + lineEnd.x) / 2, (lineStart.y + lineEnd.y) / 2);
+        const ZedPoint left = Pt(-u.y, u.x);
+        const bool leftIsOut = plate::Locate(polygon, Pt(mid.x + 0.01 * left.x, mid.y + 0.01 * left.y)) ==
+                               plate::Where::Outside;
+        const ZedPoint n = leftIsOut ? left : Pt(-left.x, -left.y);
+        const double halfWidth = !isShort                            ? s.mMainWidth / 2
+                                 : s.PA_WidthValueDistance <= 0 ? length / 2
+                                                                 : length / 2 - s.PA_WidthValueDistance;
+        const bool noRoom = !noSpace && MeetsPlateAt(polygon, mid, u, n, halfWidth, s.mMainProtrude);
+        const bool expectRefusal = noSpace || noRoom;
         const size_t before = emu::Chain(outline).size();
         const std::string dump = emu::Dump();
 
@@ -197,7 +253,11 @@ TEST_F(PlaneARandomTest, TheOutlineStaysClosedAndTheShoulderStandsOutside) {
         EXPECT_EQ(done, !expectRefusal) << where;
         if (!done) {
             ++refused;
+            crowded += noRoom ? 1 : 0;
             EXPECT_EQ(Errors().size(), 1u) << where;
+            if (noRoom) {
+                EXPECT_EQ(Errors(), std::vector<std::string>{"형상이 겹쳐서 작성할 수 없습니다."}) << where;
+            }
             EXPECT_EQ(emu::Dump(), dump) << where;
             TearDown();
             continue;
@@ -215,9 +275,19 @@ TEST_F(PlaneARandomTest, TheOutlineStaysClosedAndTheShoulderStandsOutside) {
         const bool byWidth = unit(random) < 0.6;
         std::uniform_real_distribution<double> widths(1.0, length + 5.0);
         const double value = byWidth ? widths(random) : depth(random);
-        const bool widthRefused = byWidth && whole && value >= length;
-        EXPECT_EQ(Rebuild(byWidth ? kEditSecond : kEditFirst, value), !widthRefused) << where;
-        reshaped += widthRefused ? 0 : 1;
+        const bool tooWide = byWidth && whole && value >= length;
+        const double halfWidthAfter = byWidth ? std::min(value, length) / 2 : halfWidth;
+        const bool overlaps =
+            !tooWide && MeetsPlateAt(polygon, mid, u, n, halfWidthAfter, byWidth ? s.mMainProtrude : value);
+        const std::string dumpBefore = emu::Dump();
+        emu::ClearMessages();
+        EXPECT_EQ(Rebuild(byWidth ? kEditSecond : kEditFirst, value), !tooWide && !overlaps) << where;
+        if (overlaps) {
+            ++overlapping;
+            EXPECT_EQ(Errors(), std::vector<std::string>{"형상이 겹쳐서 수정할 수 없습니다."}) << where;
+            EXPECT_EQ(emu::Dump(), dumpBefore) << where;
+        }
+        reshaped += tooWide || overlaps ? 0 : 1;
         EXPECT_TRUE(emu::SegmentClosed(outline)) << where;
         EXPECT_EQ(emu::CheckAllIntegrity(), "") << where;
         ExpectOutside(polygon, where);
@@ -228,6 +298,8 @@ TEST_F(PlaneARandomTest, TheOutlineStaysClosedAndTheShoulderStandsOutside) {
     EXPECT_GT(refused, 5);
     EXPECT_GT(fullLine, 10);
     EXPECT_GT(reshaped, 100);
+    EXPECT_GT(crowded, 0);
+    EXPECT_GT(overlapping, 0);
 }
 
 }  // namespace

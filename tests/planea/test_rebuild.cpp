@@ -7,6 +7,9 @@
 // and the dimensions, cut line and hole follow the shoulder.
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 #include "holes/shaped_hole.h"
 #include "tagging/shoulder_tag.h"
 #include "tests/planea/planea_fixture.h"
@@ -124,6 +127,83 @@ TEST_F(PlaneARebuildTest, DepthAndWidthChangesFollowEachOther) {
     ExpectShoulder(Pt(25, 0), Pt(25, -3), Pt(75, -3), Pt(75, 0));
     ASSERT_TRUE(Rebuild(kEditFirst, 6.0));
     ExpectShoulder(Pt(25, 0), Pt(25, -6), Pt(75, -6), Pt(75, 0));
+}
+
+// Typed values that would break the outline are refused before any change:
+// not finite, no width, a negative width (the line's pieces would overlap),
+// no depth, or a depth back into the plate as far as its far edge. A negative
+// depth that cuts the shoulder into the plate as a notch is kept.
+struct ValueCase {
+    const char* name;
+    int editMode;
+    double value;
+    const char* error;  // nullptr: taken
+};
+
+class PlaneAValueTest : public PlaneARebuildTest, public ::testing::WithParamInterface<ValueCase> {};
+
+TEST_P(PlaneAValueTest, AValueThatBreaksTheOutlineChangesNothing) {
+    const ValueCase& c = GetParam();
+    const std::string before = emu::Dump();
+    emu::ResetCallLog();
+    EXPECT_EQ(Rebuild(c.editMode, c.value), c.error == nullptr);
+    if (c.error != nullptr) {
+        EXPECT_EQ(Errors(), std::vector<std::string>{c.error});
+        EXPECT_TRUE(emu::Journal().empty());
+        EXPECT_EQ(emu::Dump(), before);
+    } else {
+        ExpectShoulder(Pt(40, 0), Pt(40, 5), Pt(60, 5), Pt(60, 0));
+    }
+}
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr const char* kTooLarge = "수정거리가 너무 큽니다.";
+constexpr const char* kOverlaps = "형상이 겹쳐서 수정할 수 없습니다.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, PlaneAValueTest,
+    ::testing::Values(ValueCase{"InfiniteWidth", kEditSecond, kInfinity, kTooLarge},
+                      ValueCase{"NoWidth", kEditSecond, 0.0, kOverlaps},
+                      ValueCase{"NegativeWidth", kEditSecond, -20.0, kOverlaps},
+                      ValueCase{"InfiniteDepth", kEditFirst, -kInfinity, kTooLarge},
+                      ValueCase{"NoDepth", kEditFirst, 0.0, kOverlaps},
+                      ValueCase{"DepthUpToTheFarEdge", kEditFirst, -50.0, kOverlaps},
+                      ValueCase{"NegativeDepthCutsANotch", kEditFirst, -5.0, nullptr}),
+    [](const ::testing::TestParamInfo<ValueCase>& info) { return std::string(info.param.name); });
+
+// Plan pattern A through the command at the settings' defaults, as the
+// dispatcher loads them from an empty store (width 3, depth 1, an MC hole
+// with clearance 0.5, no cut line): the shoulder in the middle of the line,
+// the hole at its middle. Then the value entry: a value that cannot be taken
+// is reported and the entry stays for the next; one that can goes back to the
+// dimension pick.
+TEST_F(PlaneATest, AtTheDefaultsThroughTheCommand) {
+    const ZedId outline = AddPlate(plate::Rectangle(), false);
+    ASSERT_TRUE(emu::StartCommand());
+    ASSERT_TRUE(emu::Type("PlaneA"));
+    ASSERT_TRUE(emu::PickElement(plate::LineBetween(outline, Pt(0, 0), Pt(100, 0))));
+    ASSERT_TRUE(Errors().empty());
+    EXPECT_GT(plate::LineFromTo(outline, Pt(48.5, 0), Pt(48.5, -1)), 0);
+    EXPECT_GT(plate::LineFromTo(outline, Pt(48.5, -1), Pt(51.5, -1)), 0);
+    EXPECT_EQ(Shoulder().cutLineSegment, -1);
+    // |MQ1| = √3.25 ≈ 1.80, so the radius is nearest(2.80) = 3.
+    EXPECT_DOUBLE_EQ(CurrentHoleShape().diameter, 6.0);
+    EXPECT_TRUE(Near(CurrentHoleCentre(), Pt(50, 0)));
+
+    ASSERT_TRUE(emu::PickElement(TemporaryElements()[kSlotSecondDimension].id));
+    const std::string shoulder = emu::Dump();
+    for (const std::string& typed : {"1" + std::string(400, '0'), std::string("-20"), std::string("")}) {
+        emu::ClearMessages();
+        ASSERT_TRUE(emu::Type(typed));
+        EXPECT_EQ(Errors().size(), 1u) << typed.size();
+        EXPECT_EQ(emu::CurrentPrompt(), "") << "no new prompt: the entry waits for the next value";
+        EXPECT_EQ(emu::Dump(), shoulder);
+    }
+    EXPECT_EQ(Errors(), std::vector<std::string>{kOverlaps});
+    ASSERT_TRUE(emu::Type("10"));
+    EXPECT_EQ(emu::CurrentPrompt(), "수치변경하실 치수지시 :");
+    EXPECT_GT(plate::LineFromTo(outline, Pt(45, -1), Pt(55, -1)), 0);
+    emu::EndCommand();
 }
 
 TEST_F(PlaneARebuildTest, AnyOtherEditModeChangesNothing) {

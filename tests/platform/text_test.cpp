@@ -15,6 +15,21 @@ TEST(Utf8Text, RoundTripsKoreanAndCharactersBeyondTheBasicPlane) {
 #endif
 }
 
+TEST(Utf8Text, DecodesTheFirstAndLastCharacterOfEverySequenceLength) {
+    // Each lead byte range ends somewhere: the characters on both sides of
+    // every boundary, U+F000 to U+FFFF (lead byte EF) included.
+    const std::pair<const char*, char32_t> rows[] = {
+        {"\x7F", 0x7F},           {"\xC2\x80", 0x80},         {"\xDF\xBF", 0x7FF},
+        {"\xE0\xA0\x80", 0x800},  {"\xED\x9F\xBF", 0xD7FF},  {"\xEE\x80\x80", 0xE000},
+        {"\xEF\x80\x80", 0xF000},  {"\xEF\xBF\xBF", 0xFFFF},  {"\xF0\x90\x80\x80", 0x10000},
+        {"\xF4\x8F\xBF\xBF", 0x10FFFF},
+    };
+    for (const auto& [utf8, c] : rows) {
+        EXPECT_EQ(DecodeUtf8(utf8), std::u32string(1, c)) << std::hex << static_cast<uint32_t>(c);
+        EXPECT_EQ(EncodeUtf8(std::u32string(1, c)), utf8) << std::hex << static_cast<uint32_t>(c);
+    }
+}
+
 TEST(Utf8Text, ReplacesMalformedSequences) {
     const std::u32string expected = U"a\uFFFDb";
     EXPECT_EQ(DecodeUtf8("a\xFF" "b"), expected);

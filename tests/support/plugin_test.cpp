@@ -11,7 +11,27 @@
 #include "settings/shoulder_settings.h"
 #include "tests/support/scratch_registry.h"
 
+void PluginTest::CheckLeftState() const {
+    if (!expectIntegrityFault_) {
+        EXPECT_EQ(emu::CheckAllIntegrity(), "") << "the drawing is left unsound";
+    }
+    if (!expectProtocolError_) {
+        EXPECT_EQ(emu::ProtocolErrors(), std::vector<std::string>{}) << "protocol errors left";
+    }
+    if (!expectLiveHoleData_) {
+        EXPECT_EQ(emu::LiveHoleData(), 0) << "hole data not freed";
+    }
+    if (!expectLiveHostMemory_) {
+        EXPECT_EQ(emu::LiveHostMemory(), 0) << "host memory not freed";
+    }
+}
+
 void PluginTest::SetUp() {
+    // A test that loops over cases sets up again: what the last case left counts.
+    if (setUp_) {
+        CheckLeftState();
+    }
+    setUp_ = true;
     emu::Reset();
     ResetCommandState();
     ResetShoulderSettings();
@@ -25,6 +45,7 @@ void PluginTest::SetUp() {
 }
 
 void PluginTest::TearDown() {
+    CheckLeftState();
     emu::Reset();
     ResetCommandState();
     ResetShoulderSettings();

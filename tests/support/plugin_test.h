@@ -23,6 +23,17 @@ protected:
     // Registers and starts the command; the host then waits at the pattern prompt.
     void StartCommand();
 
+    // A test fails when it leaves the host with an unsound drawing
+    // (emu::CheckAllIntegrity), a protocol error, hole data or host memory not
+    // freed, unless it says here that it may leave that state on purpose. The
+    // check runs at the end of the test and whenever SetUp or CheckLeftState
+    // is called again within it (tests that loop over cases).
+    void ExpectIntegrityFault() { expectIntegrityFault_ = true; }
+    void ExpectProtocolError() { expectProtocolError_ = true; }
+    void ExpectLiveHoleData() { expectLiveHoleData_ = true; }
+    void ExpectLiveHostMemory() { expectLiveHostMemory_ = true; }
+    void CheckLeftState() const;
+
     // Texts put on one channel, in order.
     static std::vector<std::string> TextsOn(emu::Channel channel);
     // Stored settings value, or "(missing)".
@@ -31,6 +42,11 @@ protected:
 
 private:
     std::unique_ptr<ScratchRegistry> registry_;
+    bool setUp_ = false;
+    bool expectIntegrityFault_ = false;
+    bool expectProtocolError_ = false;
+    bool expectLiveHoleData_ = false;
+    bool expectLiveHostMemory_ = false;
 };
 
 #endif  // LEDGEWRIGHT_TESTS_SUPPORT_PLUGIN_TEST_H

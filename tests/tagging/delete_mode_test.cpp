@@ -144,15 +144,15 @@ TEST_F(DeleteModeTest, ElementsThatAreNotOneRunOfTheOutlineAreLeftAlone) {
     const std::vector<ZedId> chain = emu::Chain(cut_.outline);
     EnterDeleteMode();
 
+    // Each list names the first side, which is picked.
     const std::string first = std::to_string(cut_.sides.first);
     const std::string second = std::to_string(cut_.sides.second);
-    for (const std::string& list : {first + "," + second, first + "," + std::to_string(otherIds[0]),
-                                    std::to_string(otherIds[0]), first + "," + first, std::string("x"),
-                                    std::to_string(cut_.tail) + "," + first + "," + std::to_string(cut_.sides.inner) +
-                                        "," + second + "," + std::to_string(cut_.head) + ",999"}) {
+    for (const std::string& list :
+         {first + "," + second, first + "," + std::to_string(otherIds[0]), first + "," + first,
+          std::to_string(cut_.tail) + "," + first + "," + std::to_string(cut_.sides.inner) + "," + second + "," +
+              std::to_string(cut_.head) + ",999"}) {
         SetText(cut_.outline, kAttrElementList, list);
-        const std::string before = emu::Dump();
-        ASSERT_TRUE(emu::PickElement(cut_.sides.inner)) << list;
+        ASSERT_TRUE(emu::PickElement(cut_.sides.first)) << list;
         EXPECT_EQ(emu::Chain(cut_.outline), chain) << list;
         EXPECT_EQ(emu::Chain(other), otherIds) << list;
         EXPECT_TRUE(emu::HasAttribute(cut_.outline, kAttrShoulderType)) << list;
@@ -164,6 +164,43 @@ TEST_F(DeleteModeTest, ElementsThatAreNotOneRunOfTheOutlineAreLeftAlone) {
     EXPECT_FALSE(emu::SegmentExists(hole));
     EXPECT_FALSE(emu::HasAttribute(cut_.outline, kAttrHoleSegment));
     EXPECT_EQ(emu::CheckAllIntegrity(), "");
+}
+
+TEST_F(DeleteModeTest, APickTheElementListDoesNotNameChangesNothingAndSaysSo) {
+    // The tag covers the whole outline, but only the listed elements are the
+    // shoulder's: elsewhere the outline may carry another shoulder whose list
+    // was overwritten, and neither it nor the parts may go.
+    MakeRectangleWithShoulder();
+    const ZedId hole = emu::AddOutline(kLayer, {emu::Circle(10, 5, 1)}, true);
+    Shoulder().holeSegment = hole;
+    TagShoulder(cut_.outline, cut_.sides);
+    EnterDeleteMode();
+    const std::string before = emu::Dump();
+
+    // The list as tagged, a list of the inner side alone, and no list at all.
+    const std::vector<std::pair<std::string, std::vector<ZedId>>> rows = {
+        {"", {cut_.head, cut_.tail}},
+        {std::to_string(cut_.sides.inner), {cut_.head, cut_.sides.first, cut_.sides.second}},
+        {"x", {cut_.tail, cut_.sides.inner}}};
+    for (const auto& [list, picks] : rows) {
+        if (!list.empty()) {
+            SetText(cut_.outline, kAttrElementList, list);
+        }
+        const std::string tagged = emu::Dump();
+        for (const ZedId picked : picks) {
+            emu::ClearMessages();
+            ASSERT_TRUE(emu::PickElement(picked)) << list;
+            EXPECT_EQ(emu::Dump(), tagged) << list << ", pick " << picked;
+            EXPECT_EQ(TextsOn(emu::Channel::Error), std::vector<std::string>{kPickShoulderElement}) << list;
+            EXPECT_TRUE(emu::CommandActive());
+        }
+    }
+    EXPECT_NE(emu::Dump(), before);  // only the list was changed
+
+    SetText(cut_.outline, kAttrElementList, std::to_string(cut_.sides.inner));
+    ASSERT_TRUE(emu::PickElement(cut_.sides.inner));
+    EXPECT_FALSE(emu::SegmentExists(hole));
+    EXPECT_FALSE(emu::ElementExists(cut_.sides.inner));
 }
 
 TEST_F(DeleteModeTest, AShoulderAtEitherEndOfAnOpenOutlineIsSimplyDeleted) {
@@ -299,12 +336,17 @@ TEST_F(DeleteModeTest, PicksOnAnUntaggedOutlineOrOnNothingChangeNothing) {
 }
 
 TEST_F(DeleteModeTest, TypedKeywordsGoToTheDispatcher) {
+    // Delete mode waits for a screened pick (bit 11); the host hands typed
+    // text to the execute function only while bit 24 is set as well, and
+    // without it a keyword typed here would never reach the dispatcher.
     EnterDeleteMode();
     ASSERT_TRUE(emu::Type("delete"));
     EXPECT_TRUE(emu::CommandActive());
     EXPECT_EQ(TextsOn(emu::Channel::Prompt), std::vector<std::string>{kDeletePrompt});
 
     ASSERT_TRUE(emu::Type("PlaneA"));
+    EXPECT_EQ(emu::CurrentPrompt(), "<평면도-타입A>턱걸이를 작성할 라인선택 :");
+    EXPECT_EQ(emu::EventMask(), static_cast<uint32_t>(ZED_MASK_KEYIN | ZED_MASK_ELEMENT_PICK));
     EXPECT_EQ(Stored("PA_WidthValue"), "10.0");
 
     emu::Reset();

@@ -8,8 +8,10 @@
 // integrity check of the result.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
+#include "tagging/chain_walk.h"
 #include "tagging/shoulder_tag.h"
 #include "tests/tagging/tagging_test_support.h"
 
@@ -72,6 +74,16 @@ std::vector<ZedFigure> LineArcOutline() {
             ArcDegrees(16, 3, 5, -20, 0, ZED_ARC_CCW)};
 }
 
+// LineArcOutline with b ending at (16, 0), right above the arc's centre: the
+// two crossings (12, 0) and (20, 0) lie equally far from b's end.
+std::vector<ZedFigure> LineArcTieOutline() {
+    std::vector<ZedFigure> figures = LineArcOutline();
+    figures[3] = emu::Line(0, 0, 16, 0);
+    figures[4] = emu::Line(16, 0, 16, -2);
+    figures[5] = emu::Line(16, -2, 21, -2);
+    return figures;
+}
+
 // b an arc about (0, 0) and c an arc about (12, 0), both of radius 10: the
 // circles meet at (6, 8) and (6, -8). b runs on past (6, 8), so the host
 // marks the first point as lying on b.
@@ -132,6 +144,12 @@ std::vector<JoinCase> JoinCases() {
          [](const std::vector<ZedId>& ids) { EXPECT_POINT_NEAR(StartOf(emu::FigureOf(ids[1])), 10, 0); }},
         {"arcs, first point off b", ShortArcsOutline(), 4, {6, 8},
          [](const std::vector<ZedId>& ids) { EXPECT_POINT_NEAR(EndOf(emu::FigureOf(ids[7])), 10, 0); }},
+        // On a tie the second of the host's two points is taken: along b
+        // (12, 0) comes first, along c (reversed) (20, 0).
+        {"line then arc, tie", LineArcTieOutline(), 4, {20, 0},
+         [](const std::vector<ZedId>& ids) { EXPECT_POINT_NEAR(StartOf(emu::FigureOf(ids[3])), 0, 0); }},
+        {"arc then line, tie", ReversedOutline(LineArcTieOutline()), 1, {12, 0},
+         [](const std::vector<ZedId>& ids) { EXPECT_POINT_NEAR(EndOf(emu::FigureOf(ids[4])), 0, 0); }},
     };
 }
 
@@ -251,25 +269,202 @@ TEST_F(DeleteRejoinTest, ALineThatWouldShrinkToNothingIsDeleted) {
     }
 }
 
-TEST_F(DeleteRejoinTest, ALineAndAnArcThatDoNotMeetLeaveTheOutlineOpen) {
-    // The arc about (30, 8) never reaches the line of the bottom edge.
-    const Laid laid = LayOut({emu::Line(0, 10, 0, 0), emu::Line(0, 0, 20, 0), emu::Line(20, 0, 20, -2),
-                              emu::Line(20, -2, 28, -2), emu::Line(28, -2, 28, 8),
-                              ArcDegrees(30, 8, 2, 180, 90, ZED_ARC_CW), emu::Line(30, 10, 0, 10)},
-                             true);
-    ASSERT_EQ(laid.ids.size(), 7u);
-    sides_ = Sides{laid.ids[2], laid.ids[3], laid.ids[4]};
-    TagShoulder(laid.segment, sides_);
-    EnterDeleteMode();
+TEST_F(DeleteRejoinTest, ACornerFittedToALineThatGoesGoesWithIt) {
+    // b runs along y = 0 from a chamfer that ends at (1, 0), right where c's
+    // line x = 1 crosses b's line: b shrinks to nothing and goes. The chamfer
+    // was cut between a (along y = x) and b; it goes as well, and a and c meet
+    // at the crossing of their lines, (1, 1). The same mirrored with the
+    // chamfer after c.
+    const std::vector<ZedFigure> cornerBeforeB = {
+        emu::Line(-5, -5, 0, 0), emu::Line(0, 0, 4, 0),   emu::Line(4, 0, 4, 3),     emu::Line(4, 3, 2, 3),
+        emu::Line(2, 3, 1, 3),   emu::Line(1, 3, 1, 10), emu::Line(1, 10, -5, 10), emu::Line(-5, 10, -5, -5)};
+    struct Row {
+        bool before;
+        std::vector<ZedFigure> figures;
+        size_t chamferAfter;  // the line the chamfer follows
+        size_t first;         // the first side, counted after the chamfer is in
+    };
+    const std::vector<Row> rows = {{true, cornerBeforeB, 0, 3}, {false, ReversedOutline(cornerBeforeB), 6, 3}};
+    for (const Row& row : rows) {
+        for (const bool closed : {true, false}) {
+            emu::Reset();
+            SetUp();
+            const Laid laid = LayOut(row.figures, closed);
+            ASSERT_EQ(laid.ids.size(), 8u);
+            const ZedId chamfer = emu::AddChamfer(laid.ids[row.chamferAfter], 1.0);
+            ASSERT_NE(chamfer, -1);
+            const std::vector<ZedId> ids = emu::Chain(laid.segment);
+            sides_ = Sides{ids[row.first], ids[row.first + 1], ids[row.first + 2]};
+            // The lines on either side of the chamfer and the line that goes.
+            const ZedId vanishing = row.before ? ids[row.first - 1] : ids[row.first + 3];
+            const ZedId toCrossing = row.before ? ids[0] : ids[row.first - 1];
+            const ZedId fromCrossing = row.before ? ids[row.first + 3] : ids[8];
+            TagShoulder(laid.segment, sides_);
+            EnterDeleteMode();
 
-    ASSERT_TRUE(emu::PickElement(sides_.inner));
+            ASSERT_TRUE(emu::PickElement(sides_.inner));
 
-    EXPECT_TRUE(TextsOn(emu::Channel::Error).empty());
-    EXPECT_FALSE(emu::ElementExists(sides_.inner));
-    EXPECT_POINT_NEAR(EndOf(emu::FigureOf(laid.ids[1])), 20, 0);
-    EXPECT_POINT_NEAR(StartOf(emu::FigureOf(laid.ids[5])), 28, 8);
-    EXPECT_FALSE(emu::SegmentClosed(laid.segment));
-    EXPECT_FALSE(emu::HasAttribute(laid.segment, kAttrShoulderType));
+            SCOPED_TRACE(std::string(row.before ? "corner before b" : "corner after c") +
+                         (closed ? ", closed" : ", open"));
+            EXPECT_TRUE(TextsOn(emu::Channel::Error).empty());
+            EXPECT_FALSE(emu::ElementExists(vanishing));
+            EXPECT_FALSE(emu::ElementExists(chamfer));
+            EXPECT_POINT_NEAR(EndOf(emu::FigureOf(toCrossing)), 1, 1);
+            EXPECT_POINT_NEAR(StartOf(emu::FigureOf(fromCrossing)), 1, 1);
+            EXPECT_EQ(emu::SegmentIds(), std::vector<ZedId>{laid.segment});
+            EXPECT_EQ(emu::Chain(laid.segment).size(), 4u);
+            EXPECT_EQ(emu::SegmentClosed(laid.segment), closed);
+            EXPECT_EQ(emu::CheckAllIntegrity(), "");
+        }
+    }
+}
+
+// Ends that no join can make meet: the gap from b's end to c's start is
+// bridged by a line.
+struct BridgeCase {
+    const char* name;
+    std::vector<ZedFigure> figures;
+    size_t first;
+    ZedPoint from;
+    ZedPoint to;
+};
+
+std::vector<BridgeCase> BridgeCases() {
+    // The line of the bottom edge never reaches the arc about (30, 8).
+    const std::vector<ZedFigure> lineArc = {emu::Line(30, 10, 0, 10),   emu::Line(0, 10, 0, 0),
+                                            emu::Line(0, 0, 20, 0),     emu::Line(20, 0, 20, -2),
+                                            emu::Line(20, -2, 28, -2),  emu::Line(28, -2, 28, 8),
+                                            ArcDegrees(30, 8, 2, 180, 90, ZED_ARC_CW)};
+    return {
+        // A shoulder that took the whole bottom edge between two parallel sides.
+        {"parallel lines",
+         {emu::Line(20, 10, 0, 10), emu::Line(0, 10, 0, 0), emu::Line(0, 0, 5, -3), emu::Line(5, -3, 15, -3),
+          emu::Line(15, -3, 20, 0), emu::Line(20, 0, 20, 10)},
+         2, {0, 0}, {20, 0}},
+        {"line and arc apart", lineArc, 3, {20, 0}, {28, 8}},
+        {"arc and line apart", ReversedOutline(lineArc), 1, {28, 8}, {20, 0}},
+        // Circles of radius 2 about (0, 0) and (12, 0) have no point in common.
+        {"arcs apart",
+         {ArcDegrees(0, 0, 2, 90, 0, ZED_ARC_CW), emu::Line(2, 0, 2, -3), emu::Line(2, -3, 10, -3),
+          emu::Line(10, -3, 10, 0), ArcDegrees(12, 0, 2, 180, 90, ZED_ARC_CW), emu::Line(12, 2, 0, 2)},
+         1, {2, 0}, {10, 0}},
+    };
+}
+
+// Colour 5 and line type 3 on every element of the outline.
+const ZedLineType2 kOutlineLook = [] {
+    ZedLineType2 look{};
+    look.colour = 5;
+    look.lineType = 3;
+    return look;
+}();
+
+class DeleteBridgeTest : public DeleteRejoinTest {
+protected:
+    Laid PrepareBridge(const BridgeCase& c, bool closed) {
+        Laid laid;
+        laid.segment = emu::AddOutline(kLayer, c.figures, closed, &kOutlineLook);
+        EXPECT_NE(laid.segment, -1) << c.name;
+        if (laid.segment == -1) {
+            return laid;
+        }
+        laid.ids = emu::Chain(laid.segment);
+        sides_ = Sides{laid.ids[c.first], laid.ids[c.first + 1], laid.ids[c.first + 2]};
+        TagShoulder(laid.segment, sides_);
+        EnterDeleteMode();
+        return laid;
+    }
+
+    // The elements of every segment that run from `from` to `to`.
+    static std::vector<ZedId> Bridges(ZedPoint from, ZedPoint to) {
+        std::vector<ZedId> found;
+        for (const ZedId segment : emu::SegmentIds()) {
+            for (const ZedId id : emu::Chain(segment)) {
+                const ZedFigure f = emu::FigureOf(id);
+                if (f.kind == ZED_FIG_LINE && Distance(StartOf(f), from) < 1e-9 && Distance(EndOf(f), to) < 1e-9) {
+                    found.push_back(id);
+                }
+            }
+        }
+        return found;
+    }
+
+    static double Distance(ZedPoint p, ZedPoint q) { return std::hypot(p.x - q.x, p.y - q.y); }
+};
+
+TEST_F(DeleteBridgeTest, EndsThatDoNotMeetAreBridgedByALineThatLooksLikeTheOutline) {
+    for (const BridgeCase& c : BridgeCases()) {
+        for (const bool closed : {true, false}) {
+            emu::Reset();
+            SetUp();
+            const Laid laid = PrepareBridge(c, closed);
+            ASSERT_FALSE(laid.ids.empty());
+
+            ASSERT_TRUE(emu::PickElement(sides_.inner));
+
+            SCOPED_TRACE(std::string(c.name) + (closed ? ", closed" : ", open"));
+            EXPECT_TRUE(TextsOn(emu::Channel::Error).empty());
+            const std::vector<ZedId> bridges = Bridges(c.from, c.to);
+            ASSERT_EQ(bridges.size(), 1u);
+            const ZedLineType2 look = emu::AttributesOf(bridges[0]);
+            EXPECT_EQ(look.colour, 5);
+            EXPECT_EQ(look.lineType, 3);
+            // b, the bridge and c follow one another in the one outline left.
+            const ZedId b = laid.ids[c.first - 1];
+            const ZedId after = laid.ids[c.first + 3];
+            EXPECT_EQ(emu::SegmentIds(), std::vector<ZedId>{laid.segment});
+            EXPECT_EQ(NextInChain(b), bridges[0]);
+            EXPECT_EQ(NextInChain(bridges[0]), after);
+            EXPECT_EQ(emu::SegmentClosed(laid.segment), closed);
+            EXPECT_EQ(emu::Chain(laid.segment).size(), c.figures.size() - 2);
+            EXPECT_EQ(emu::CheckAllIntegrity(), "");
+            EXPECT_FALSE(emu::HasAttribute(laid.segment, kAttrShoulderType));
+        }
+    }
+}
+
+TEST_F(DeleteBridgeTest, EveryFailedStepOfTheBridgeHasItsNumberAndLeavesNoStrayLine) {
+    struct BridgeFault {
+        const char* call;
+        int nth;
+        const char* message;
+        bool closed;
+        bool open;
+    };
+    const std::vector<BridgeFault> faults = {
+        {"ZedSgmGetLayer", 1, "결합할 수 없습니다(21).", true, true},
+        {"ZedFigGetLineType2", 1, "결합할 수 없습니다(22).", true, true},
+        {"ZedSgmCreateSegment", 1, "결합할 수 없습니다(23).", true, true},
+        {"ZedFigCreateFigure", 1, "결합할 수 없습니다(24).", true, true},
+        {"ZedFigSetLineType2", 1, "결합할 수 없습니다(25).", true, true},
+        {"ZedSgmChangeLayer", 1, "결합할 수 없습니다(26).", true, true},
+        {"ZedFigConcat", 1, "결합할 수 없습니다(27).", true, true},
+        {"ZedFigSetClosed", 1, "결합할 수 없습니다(28).", true, false},
+        {"ZedFigConcat", 2, "결합할 수 없습니다(29).", false, true},
+    };
+    const BridgeCase c = BridgeCases()[0];
+    for (const BridgeFault& fault : faults) {
+        for (const bool closed : {true, false}) {
+            if (!(closed ? fault.closed : fault.open)) {
+                continue;
+            }
+            emu::Reset();
+            SetUp();
+            const Laid laid = PrepareBridge(c, closed);
+            ASSERT_FALSE(laid.ids.empty());
+            emu::FailCall(fault.call, fault.nth);
+
+            ASSERT_TRUE(emu::PickElement(sides_.inner));
+
+            SCOPED_TRACE(std::string(fault.call) + " #" + std::to_string(fault.nth) + (closed ? ", closed" : ", open"));
+            EXPECT_EQ(emu::InjectedFailures(), 1);
+            EXPECT_EQ(TextsOn(emu::Channel::Error), (std::vector<std::string>{fault.message, kNotDeleted}));
+            EXPECT_TRUE(Bridges(c.from, c.to).empty());
+            EXPECT_EQ(emu::SegmentIds().size(), closed ? 1u : 2u);
+            EXPECT_TRUE(emu::HasAttribute(laid.segment, kAttrShoulderType));
+            EXPECT_EQ(emu::CheckAllIntegrity(), "");
+        }
+    }
 }
 
 // A host call that fails at a step of the join, and what the user is told.

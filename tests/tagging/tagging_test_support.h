@@ -14,6 +14,7 @@ namespace tagging_test {
 constexpr int kLayer = 1;
 inline constexpr const char* kDeletePrompt = "삭제형상(모따기형상) 지시 :";
 inline constexpr const char* kNotDeleted = "요소삭제를 진행할 수 없습니다.";
+inline constexpr const char* kPickShoulderElement = "턱걸이 형상의 요소를 지시하십시오.";
 
 // A fresh drawing with layer 1 as the current layer and an empty shoulder
 // memory.

@@ -1,0 +1,270 @@
+#include "geometry/outline_soundness.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "geometry/figure_record.h"
+#include "geometry/vec2.h"
+
+namespace {
+
+constexpr double kTol = kOutlineTouchTolerance;
+
+// One piece of the loop, in the direction the loop runs.
+struct Piece {
+    bool arc = false;
+    ZedPoint a{};  // start
+    ZedPoint b{};  // end
+    ZedPoint c{};  // an arc's centre, radius and direction
+    double r = 0.0;
+    bool ccw = false;
+};
+
+Piece FromRecord(const ZedFigure& f) {
+    Piece p;
+    p.a = FigureStart(f);
+    p.b = FigureEnd(f);
+    if (IsArcKind(f.kind)) {
+        p.arc = true;
+        p.c = ArcCentre(f);
+        p.r = ArcRadius(f);
+        p.ccw = ArcDirection(f) == ZED_ARC_CCW;
+    }
+    return p;
+}
+
+Piece Reversed(Piece p) {
+    std::swap(p.a, p.b);
+    p.ccw = !p.ccw;
+    return p;
+}
+
+bool Near(ZedPoint p, ZedPoint q) { return Distance(p, q) <= kTol; }
+double Cross(ZedPoint u, ZedPoint v) { return u.x * v.y - u.y * v.x; }
+double Dot(ZedPoint u, ZedPoint v) { return u.x * v.x + u.y * v.y; }
+
+// How far round the arc, from its start and in its own direction, the
+// direction from its centre to p lies: [0, 2π).
+double TurnTo(const Piece& arc, ZedPoint p) {
+    double turn = std::atan2(p.y - arc.c.y, p.x - arc.c.x) - std::atan2(arc.a.y - arc.c.y, arc.a.x - arc.c.x);
+    if (!arc.ccw) {
+        turn = -turn;
+    }
+    const double full = 2.0 * Pi();
+    turn = std::fmod(turn, full);
+    return turn < 0.0 ? turn + full : turn;
+}
+
+bool WithinTurn(const Piece& arc, ZedPoint p) { return TurnTo(arc, p) <= TurnTo(arc, arc.b); }
+
+double SegmentDistance(ZedPoint p, ZedPoint a, ZedPoint b) {
+    const ZedPoint d = b - a;
+    const double length2 = Dot(d, d);
+    const double t = length2 == 0.0 ? 0.0 : std::clamp(Dot(p - a, d) / length2, 0.0, 1.0);
+    return Distance(p, a + t * d);
+}
+
+double DistanceToPiece(const Piece& q, ZedPoint p) {
+    if (!q.arc) {
+        return SegmentDistance(p, q.a, q.b);
+    }
+    if (WithinTurn(q, p)) {
+        return std::fabs(Distance(q.c, p) - q.r);
+    }
+    return std::min(Distance(p, q.a), Distance(p, q.b));
+}
+
+double PieceLength(const Piece& p) { return p.arc ? p.r * TurnTo(p, p.b) : Distance(p.a, p.b); }
+
+bool Finite(ZedPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+bool Finite(const Piece& p) { return Finite(p.a) && Finite(p.b) && (!p.arc || (Finite(p.c) && std::isfinite(p.r))); }
+
+// Where a line meets a circle (also where it passes within the tolerance).
+std::vector<ZedPoint> LineCircle(const Piece& line, ZedPoint c, double r) {
+    const ZedPoint u = UnitFrom(line.a, line.b);
+    const ZedPoint foot = line.a + Dot(c - line.a, u) * u;
+    const double h = Distance(c, foot);
+    if (h > r + kTol) {
+        return {};
+    }
+    const double half = std::sqrt(std::max(0.0, r * r - h * h));
+    return {foot + half * u, foot - half * u};
+}
+
+std::vector<ZedPoint> CircleCircle(const Piece& p, const Piece& q) {
+    const double d = Distance(p.c, q.c);
+    if (d <= kTol || d > p.r + q.r + kTol || d < std::fabs(p.r - q.r) - kTol) {
+        return {};  // concentric circles meet only where an end lies on the other
+    }
+    const double along = (p.r * p.r - q.r * q.r + d * d) / (2.0 * d);
+    const double half = std::sqrt(std::max(0.0, p.r * p.r - along * along));
+    const ZedPoint u = UnitFrom(p.c, q.c);
+    const ZedPoint base = p.c + along * u;
+    const ZedPoint normal{-u.y, u.x};
+    return {base + half * normal, base - half * normal};
+}
+
+// Points where the two pieces cross, apart from their ends lying on each
+// other (which the caller tests on its own).
+std::vector<ZedPoint> Crossings(const Piece& p, const Piece& q) {
+    std::vector<ZedPoint> candidates;
+    if (!p.arc && !q.arc) {
+        const ZedPoint d1 = p.b - p.a;
+        const ZedPoint d2 = q.b - q.a;
+        const double denominator = Cross(d1, d2);
+        if (std::fabs(denominator) > 1e-12 * Length(d1) * Length(d2)) {
+            const double t = Cross(q.a - p.a, d2) / denominator;
+            candidates.push_back(p.a + t * d1);
+        }
+    } else if (p.arc && q.arc) {
+        candidates = CircleCircle(p, q);
+    } else {
+        const Piece& line = p.arc ? q : p;
+        const Piece& arc = p.arc ? p : q;
+        candidates = LineCircle(line, arc.c, arc.r);
+    }
+    std::vector<ZedPoint> crossings;
+    for (ZedPoint x : candidates) {
+        if (DistanceToPiece(p, x) <= kTol && DistanceToPiece(q, x) <= kTol) {
+            crossings.push_back(x);
+        }
+    }
+    return crossings;
+}
+
+bool IsJoint(ZedPoint x, const std::vector<ZedPoint>& joints) {
+    return std::any_of(joints.begin(), joints.end(), [x](ZedPoint j) { return Near(x, j); });
+}
+
+// Whether the pieces have a point in common other than the given joints.
+bool Touch(const Piece& p, const Piece& q, const std::vector<ZedPoint>& joints) {
+    for (ZedPoint end : {p.a, p.b}) {
+        if (DistanceToPiece(q, end) <= kTol && !IsJoint(end, joints)) {
+            return true;
+        }
+    }
+    for (ZedPoint end : {q.a, q.b}) {
+        if (DistanceToPiece(p, end) <= kTol && !IsJoint(end, joints)) {
+            return true;
+        }
+    }
+    for (ZedPoint x : Crossings(p, q)) {
+        if (!IsJoint(x, joints)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The outline's records as pieces that run the loop's way.
+std::vector<Piece> OrientedLoop(const OutlineList& outline) {
+    std::vector<Piece> loop;
+    loop.reserve(outline.size());
+    for (size_t i = 0; i < outline.size(); ++i) {
+        Piece p = FromRecord(outline[i]);
+        if (i == 0 && outline.size() > 1) {
+            const Piece next = FromRecord(outline[1]);
+            const bool endMeets = Near(p.b, next.a) || Near(p.b, next.b);
+            if (!endMeets && (Near(p.a, next.a) || Near(p.a, next.b))) {
+                p = Reversed(p);
+            }
+        } else if (i > 0 && !Near(loop.back().b, p.a) && Near(loop.back().b, p.b)) {
+            p = Reversed(p);
+        }
+        loop.push_back(p);
+    }
+    return loop;
+}
+
+// The piece that the point lies on, other than at the piece's end (start) when
+// `notAtEnd` (`!notAtEnd`); -1 when there is none.
+int PieceHolding(const std::vector<Piece>& loop, ZedPoint point, bool notAtEnd) {
+    for (size_t i = 0; i < loop.size(); ++i) {
+        const Piece& p = loop[i];
+        if (DistanceToPiece(p, point) <= kTol && !Near(point, notAtEnd ? p.b : p.a)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+double Along(const Piece& p, ZedPoint x) { return p.arc ? TurnTo(p, x) : Dot(x - p.a, p.b - p.a); }
+
+Piece WithStart(Piece p, ZedPoint a) {
+    p.a = a;
+    return p;
+}
+Piece WithEnd(Piece p, ZedPoint b) {
+    p.b = b;
+    return p;
+}
+
+// What stays of the loop outside the stretch from `from` to `to`: a chain
+// from `to` round to `from`. Empty when either point is not on the loop.
+std::vector<Piece> KeptPart(const std::vector<Piece>& loop, ZedPoint from, ZedPoint to) {
+    const int j = PieceHolding(loop, to, true);
+    const int k = PieceHolding(loop, from, false);
+    if (j < 0 || k < 0) {
+        return {};
+    }
+    if (j == k && Along(loop[j], to) <= Along(loop[j], from)) {
+        return {WithEnd(WithStart(loop[j], to), from)};
+    }
+    std::vector<Piece> kept{WithStart(loop[j], to)};
+    const int n = static_cast<int>(loop.size());
+    for (int i = (j + 1) % n; i != k; i = (i + 1) % n) {
+        kept.push_back(loop[static_cast<size_t>(i)]);
+    }
+    kept.push_back(WithEnd(loop[static_cast<size_t>(k)], from));
+    return kept;
+}
+
+}  // namespace
+
+OutlineSoundness CheckOutlineReplacement(const OutlineList& outline, ZedPoint from, ZedPoint to,
+                                         const std::vector<ZedFigure>& pieces) {
+    std::vector<Piece> added;
+    for (const ZedFigure& f : pieces) {
+        added.push_back(FromRecord(f));
+        if (!Finite(added.back())) {
+            return OutlineSoundness::NotFinite;
+        }
+        if (PieceLength(added.back()) <= kTol) {
+            return OutlineSoundness::ZeroLength;
+        }
+    }
+    if (!Finite(from) || !Finite(to)) {
+        return OutlineSoundness::NotFinite;
+    }
+
+    std::vector<Piece> loop = KeptPart(OrientedLoop(outline), from, to);
+    const bool closed = !loop.empty();
+    const size_t first = loop.size();
+    loop.insert(loop.end(), added.begin(), added.end());
+    const size_t m = loop.size();
+    for (size_t t = first; t < m; ++t) {
+        const size_t previous = (t + m - 1) % m;
+        const size_t next = (t + 1) % m;
+        for (size_t q = 0; q < m; ++q) {
+            if (q == t) {
+                continue;
+            }
+            // Neighbours in the loop meet at their common end and nowhere else;
+            // without the rest of the loop the new chain's ends meet nothing.
+            std::vector<ZedPoint> joints;
+            if (q == previous && (closed || t > first)) {
+                joints.push_back(loop[t].a);
+            }
+            if (q == next && (closed || t + 1 < m)) {
+                joints.push_back(loop[t].b);
+            }
+            if (Touch(loop[t], loop[q], joints)) {
+                return OutlineSoundness::Crossing;
+            }
+        }
+    }
+    return OutlineSoundness::Sound;
+}
+
+bool IsUsableSize(double size) { return std::isfinite(size) && size > kTol; }

@@ -1,0 +1,29 @@
+#include "geometry/unfinished_change.h"
+
+UnfinishedChange& Unfinished() {
+    static UnfinishedChange change;
+    return change;
+}
+
+bool ChangeUnfinished() { return Unfinished().editMode != 0; }
+
+void BeginChange(int editMode, double value) {
+    UnfinishedChange& change = Unfinished();
+    change = UnfinishedChange{};
+    change.editMode = editMode;
+    change.value = value;
+    change.before = Shoulder();
+}
+
+void ClearUnfinishedChange() { Unfinished() = UnfinishedChange{}; }
+
+bool RunChangeSteps(const std::vector<ChangeStep>& steps) {
+    UnfinishedChange& change = Unfinished();
+    for (size_t i = change.stepsDone; i < steps.size(); ++i) {
+        if (!steps[i]()) {
+            return false;
+        }
+        change.stepsDone = i + 1;
+    }
+    return true;
+}
