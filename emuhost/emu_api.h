@@ -64,12 +64,18 @@ EMU_API void SetOutlineListMergesCollinear(bool merge);
 EMU_API void SetCurrentLayer(int number);
 EMU_API ZedId AddSegment(int type, int layer);
 // Appends a figure to a figure segment. Without attributes the element gets
-// colour 0 and line type 0.
-EMU_API ZedId AddFigure(ZedId segment, const ZedFigure& figure, const ZedLineType2* attributes = nullptr);
+// colour 0 and line type 0. The figure is given the way the chain runs; with
+// storedReversed the host stores it turned round (its stored start where the
+// chain leaves it), as drawings joined end to end hold some of their lines
+// and arcs. ZedFigGetFigure then answers the turned record.
+EMU_API ZedId AddFigure(ZedId segment, const ZedFigure& figure, const ZedLineType2* attributes = nullptr,
+                        bool storedReversed = false);
 // A chain of figures in one new segment on the layer; closed or open. Returns
-// the segment id, or -1 when the figures do not form a chain.
+// the segment id, or -1 when the figures do not form a chain. The figures are
+// given the way the chain runs; storedReversed, when not empty, has one flag a
+// figure and stores the flagged ones turned round (as AddFigure).
 EMU_API ZedId AddOutline(int layer, const std::vector<ZedFigure>& figures, bool closed,
-                         const ZedLineType2* attributes = nullptr);
+                         const ZedLineType2* attributes = nullptr, const std::vector<bool>& storedReversed = {});
 // Rounds the corner between a line element and the next line of its chain with
 // a filleted corner (kind 7) of the radius, or cuts it with a chamfer (kind 8)
 // that takes the distance off each line. Returns the corner's element id, or -1
@@ -92,6 +98,8 @@ EMU_API std::vector<ZedId> Chain(ZedId segment);
 // The element's figure as laid out (corners keep kinds 7 and 8).
 EMU_API ZedFigure FigureOf(ZedId element);
 EMU_API ZedLineType2 AttributesOf(ZedId element);
+// Whether the figure element is stored the other way round from its chain.
+EMU_API bool StoredReversed(ZedId element);
 // "" when the segment is sound: consecutive elements touch (within 1e-6), a
 // closed chain closes and is a simple outline (no piece meets another but at
 // its joints with its neighbours), no element has zero length, an arc's ends

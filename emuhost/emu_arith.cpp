@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "emuhost/emu_geom.h"
 #include "emuhost/emu_state.h"
@@ -48,9 +49,8 @@ double Turning(const ZedFigure& f, const ZedPoint& p) {
     return turning;
 }
 
-// Checks an outline list: lines and arcs that are valid and follow on from one
-// another round to the first, or one circle.
-bool ClosedOutline(const ZedFigure* outline, int count) {
+// Lines and arcs that a drawing may hold, or one circle.
+bool OutlineRecordsValid(const ZedFigure* outline, int count) {
     if (count == 1 && outline[0].kind == ZED_FIG_CIRCLE) {
         return FigureProblem(outline[0]).empty();
     }
@@ -59,11 +59,31 @@ bool ClosedOutline(const ZedFigure* outline, int count) {
         if ((f.kind != ZED_FIG_LINE && f.kind != ZED_FIG_ARC) || !FigureProblem(f).empty()) {
             return false;
         }
-        if (!Near(EndOf(f), StartOf(outline[(i + 1) % count]))) {
-            return false;
-        }
     }
     return true;
+}
+
+// Walks the outline list as a closed chain whose records join end to end,
+// each taken the way the walk runs through it (a record stored the other way
+// round is turned), and adds up how far the direction from p turns. The first
+// record is taken as stored or turned (turnFirst); every later one is entered
+// where the one before is left. False when the records do not close up so.
+bool WalkTurning(const ZedFigure* outline, int count, bool turnFirst, const ZedPoint& p, double& turning) {
+    ZedFigure current = turnFirst ? TurnedRound(outline[0]) : outline[0];
+    const ZedPoint first = StartOf(current);
+    turning = Turning(current, p);
+    for (int i = 1; i < count; ++i) {
+        const ZedPoint at = EndOf(current);
+        if (Near(StartOf(outline[i]), at)) {
+            current = outline[i];
+        } else if (Near(EndOf(outline[i]), at)) {
+            current = TurnedRound(outline[i]);
+        } else {
+            return false;
+        }
+        turning += Turning(current, p);
+    }
+    return Near(EndOf(current), first);
 }
 
 #if !ZED_LEGACY  // the intersection calls' helpers; the older host has no such calls
@@ -95,23 +115,25 @@ double ZedAriLen2Pnts(const ZedPoint* p, const ZedPoint* q) {
 
 int ZedAriIochkPnt(const ZedFigure* outline, int count, const ZedPoint* point) {
     EMU_ENTER(-1);
-    if (outline == nullptr || point == nullptr || count < 1 || !ClosedOutline(outline, count)) {
+    if (outline == nullptr || point == nullptr || count < 1 || !OutlineRecordsValid(outline, count)) {
+        return -1;
+    }
+    const bool circle = outline[0].kind == ZED_FIG_CIRCLE;
+    double turning = 0;
+    if (!circle && !WalkTurning(outline, count, false, *point, turning) &&
+        !WalkTurning(outline, count, true, *point, turning)) {
         return -1;
     }
     for (int i = 0; i < count; ++i) {
-        if (DistanceTo(outline[i], *point) <= kOnOutline) {
+        if (WithinDistance(outline[i], *point, kOnOutline)) {
             return 2;
         }
     }
-    if (outline[0].kind == ZED_FIG_CIRCLE) {
+    if (circle) {
         return Distance(CentreOf(outline[0]), *point) < outline[0].v[6] ? 0 : 1;
     }
     // Winding number: whole turns of the direction from the point to the
     // outline; not zero inside, whichever way the outline runs.
-    double turning = 0;
-    for (int i = 0; i < count; ++i) {
-        turning += Turning(outline[i], *point);
-    }
     const long turns = std::lround(turning / (2 * kPi));
     return turns != 0 ? 0 : 1;
 }

@@ -56,7 +56,9 @@ int ZedSgmSetAttribute(ZedId segment, int32_t number, const ZedAttrValue* value)
         return -1;
     }
     found->attributes[number] = attribute;
-    emu::RecordChange(emu::Named(segment, number) + " set: " + emu::Describe(attribute));
+    emu::RecordChange([segment, number, attribute] {
+        return emu::Named(segment, number) + " set: " + emu::Describe(attribute);
+    });
     return 0;
 }
 #endif
@@ -86,7 +88,7 @@ int ZedSgmDeleteAttribute(ZedId segment, int32_t number) {
     if (found == nullptr || found->attributes.erase(number) == 0) {
         return -1;
     }
-    emu::RecordChange(emu::Named(segment, number) + " deleted");
+    emu::RecordChange([segment, number] { return emu::Named(segment, number) + " deleted"; });
     return 0;
 }
 #endif
@@ -100,7 +102,7 @@ int ZedSgmDeleteAllAttribute(ZedId segment) {
     }
     if (!found->attributes.empty()) {
         found->attributes.clear();
-        emu::RecordChange("segment " + std::to_string(segment) + " all attributes deleted");
+        emu::RecordChange([segment] { return "segment " + std::to_string(segment) + " all attributes deleted"; });
     }
     return 0;
 }

@@ -43,8 +43,8 @@ std::optional<LineCorner> FindLineCorner(ZedId element) {
     if (corner.next == at) {
         return std::nullopt;
     }
-    const ZedFigure& a = first->figure;
-    const ZedFigure& b = FigureAt(*corner.segment, corner.next);
+    const ZedFigure a = ChainFigure(*first);
+    const ZedFigure b = ChainFigureAt(*corner.segment, corner.next);
     if (b.kind != ZED_FIG_LINE || !Near(EndOf(a), StartOf(b))) {
         return std::nullopt;
     }
@@ -68,8 +68,12 @@ ZedId PlaceCorner(const LineCorner& corner, ZedId element, const ZedPoint& cutIn
     Segment& segment = *corner.segment;
     Element* first = FindElement(element);
     Element* second = FindElement(segment.chain[corner.next]);
-    SetEnd(first->figure, cutIn);
-    SetStart(second->figure, cutOut);
+    ZedFigure in = ChainFigure(*first);
+    ZedFigure out = ChainFigure(*second);
+    SetEnd(in, cutIn);
+    SetStart(out, cutOut);
+    SetChainFigure(*first, in);
+    SetChainFigure(*second, out);
     const size_t at = IndexInChain(segment, element);
     return PlaceElement(segment, at + 1, figure, first->attrs);
 }
@@ -147,21 +151,27 @@ ZedId AddSegment(int type, int layer) {
     return MakeSegment(type, layer).id;
 }
 
-ZedId AddFigure(ZedId segment, const ZedFigure& figure, const ZedLineType2* attributes) {
+ZedId AddFigure(ZedId segment, const ZedFigure& figure, const ZedLineType2* attributes, bool storedReversed) {
     Segment* target = FindSegment(segment);
-    if (target == nullptr || !AppendProblem(*target, figure, true).empty()) {
+    if (target == nullptr || !AppendProblem(*target, figure, true).empty() ||
+        (storedReversed && figure.kind == ZED_FIG_CIRCLE)) {
         return -1;
     }
-    return PlaceElement(*target, target->chain.size(), figure, attributes != nullptr ? *attributes : ZedLineType2{});
+    return PlaceElement(*target, target->chain.size(), storedReversed ? TurnedRound(figure) : figure,
+                        attributes != nullptr ? *attributes : ZedLineType2{}, storedReversed);
 }
 
-ZedId AddOutline(int layer, const std::vector<ZedFigure>& figures, bool closed, const ZedLineType2* attributes) {
-    if (FindLayer(layer) == nullptr || !LayoutChainValid(figures, closed)) {
+ZedId AddOutline(int layer, const std::vector<ZedFigure>& figures, bool closed, const ZedLineType2* attributes,
+                 const std::vector<bool>& storedReversed) {
+    if (FindLayer(layer) == nullptr || !LayoutChainValid(figures, closed) ||
+        (!storedReversed.empty() && storedReversed.size() != figures.size())) {
         return -1;
     }
     Segment& segment = MakeSegment(ZED_SGM_FIGURE, layer);
-    for (const ZedFigure& figure : figures) {
-        PlaceElement(segment, segment.chain.size(), figure, attributes != nullptr ? *attributes : ZedLineType2{});
+    for (size_t i = 0; i < figures.size(); ++i) {
+        const bool reversed = !storedReversed.empty() && storedReversed[i] && figures[i].kind != ZED_FIG_CIRCLE;
+        PlaceElement(segment, segment.chain.size(), reversed ? TurnedRound(figures[i]) : figures[i],
+                     attributes != nullptr ? *attributes : ZedLineType2{}, reversed);
     }
     segment.closed = segment.closed || closed;
     return segment.id;

@@ -25,16 +25,50 @@ Element* FigureElement(const ZedFigRef* ref) {
 }
 
 size_t IndexInChain(const Segment& segment, ZedId element) {
-    return static_cast<size_t>(std::find(segment.chain.begin(), segment.chain.end(), element) - segment.chain.begin());
+    const Element* found = FindElement(element);
+    if (found != nullptr && found->position < segment.chain.size() && segment.chain[found->position] == element) {
+        return found->position;
+    }
+    // The chain has changed since: number all its elements again.
+    size_t at = segment.chain.size();
+    for (size_t i = 0; i < segment.chain.size(); ++i) {
+        if (Element* member = FindElement(segment.chain[i])) {
+            member->position = i;
+        }
+        if (segment.chain[i] == element) {
+            at = i;
+        }
+    }
+    return at;
 }
 
 const ZedFigure& FigureAt(const Segment& segment, size_t index) {
     return FindElement(segment.chain.at(index))->figure;
 }
 
-ZedPoint ChainStart(const Segment& segment) { return StartOf(FigureAt(segment, 0)); }
+ZedFigure ChainFigure(const Element& element) {
+    return element.reversed ? TurnedRound(element.figure) : element.figure;
+}
 
-ZedPoint ChainEnd(const Segment& segment) { return EndOf(FigureAt(segment, segment.chain.size() - 1)); }
+ZedFigure ChainFigureAt(const Segment& segment, size_t index) {
+    return ChainFigure(*FindElement(segment.chain.at(index)));
+}
+
+ZedPoint EntryOf(const Element& element) {
+    return element.reversed ? EndOf(element.figure) : StartOf(element.figure);
+}
+
+ZedPoint ExitOf(const Element& element) {
+    return element.reversed ? StartOf(element.figure) : EndOf(element.figure);
+}
+
+void SetChainFigure(Element& element, const ZedFigure& chainWise) {
+    element.figure = element.reversed ? TurnedRound(chainWise) : chainWise;
+}
+
+ZedPoint ChainStart(const Segment& segment) { return EntryOf(*FindElement(segment.chain.front())); }
+
+ZedPoint ChainEnd(const Segment& segment) { return ExitOf(*FindElement(segment.chain.back())); }
 
 bool IsCircleSegment(const Segment& segment) {
     return segment.chain.size() == 1 && FigureAt(segment, 0).kind == ZED_FIG_CIRCLE;
@@ -73,14 +107,15 @@ std::string AppendProblem(const Segment& segment, const ZedFigure& figure, bool 
     return "";
 }
 
-ZedId PlaceElement(Segment& segment, size_t index, const ZedFigure& figure, const ZedLineType2& attributes) {
-    Element element;
-    element.id = NewId();
+ZedId PlaceElement(Segment& segment, size_t index, const ZedFigure& figure, const ZedLineType2& attributes,
+                   bool reversed) {
+    Element& element = State().elements.Make(NewId());
     element.segment = segment.id;
     element.cls = ElementClass::Figure;
     element.figure = figure;
     element.attrs = attributes;
-    State().elements[element.id] = element;
+    element.reversed = reversed;
+    element.position = index;
     segment.chain.insert(segment.chain.begin() + static_cast<std::ptrdiff_t>(index), element.id);
     if (figure.kind == ZED_FIG_CIRCLE) {
         segment.closed = true;

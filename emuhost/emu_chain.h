@@ -18,10 +18,22 @@ Element* FigureElement(ZedId id);
 // The element named by a figure reference of instance 0, or null.
 Element* FigureElement(const ZedFigRef* ref);
 
-// Position of the element in its segment's chain.
+// Position of the element in its segment's chain; the chain's size when it is
+// not in it. Found without a search while the chain has not moved it.
 size_t IndexInChain(const Segment& segment, ZedId element);
 
+// The figure as stored at a chain position.
 const ZedFigure& FigureAt(const Segment& segment, size_t index);
+// The element's figure the way the chain runs through it: as stored, or
+// turned round for an element stored the other way.
+ZedFigure ChainFigure(const Element& element);
+ZedFigure ChainFigureAt(const Segment& segment, size_t index);
+// Where the chain enters and leaves the element.
+ZedPoint EntryOf(const Element& element);
+ZedPoint ExitOf(const Element& element);
+// Stores a figure given the way the chain runs, turned round again for an
+// element stored the other way.
+void SetChainFigure(Element& element, const ZedFigure& chainWise);
 // The chain's first start and last end; the segment must not be empty.
 ZedPoint ChainStart(const Segment& segment);
 ZedPoint ChainEnd(const Segment& segment);
@@ -37,7 +49,8 @@ std::string AppendProblem(const Segment& segment, const ZedFigure& figure, bool 
 
 // A new figure element with a new id at the given chain position; a circle
 // makes its segment closed.
-ZedId PlaceElement(Segment& segment, size_t index, const ZedFigure& figure, const ZedLineType2& attributes);
+ZedId PlaceElement(Segment& segment, size_t index, const ZedFigure& figure, const ZedLineType2& attributes,
+                   bool reversed = false);
 
 // A new empty segment with a new id.
 Segment& MakeSegment(int type, int layer);

@@ -154,17 +154,17 @@ ZedId FindPicked(double x, double y, ZedId preferred, bool screenByCompare) {
         ZedId element;
     };
     std::vector<Candidate> candidates;
-    for (const auto& [id, element] : d.elements) {
+    d.elements.ForEach([&](const Element& element) {
         const Segment* segment = FindSegment(element.segment);
         const Layer* layer = segment != nullptr ? FindLayer(segment->layer) : nullptr;
         if (layer == nullptr || !layer->detect || !FilterAdmits(d.session.filter, *segment, element)) {
-            continue;
+            return;
         }
         double distance = 0.0;
         if (PickDistance(element, x, y, d.session.aperture, &distance)) {
-            candidates.push_back(Candidate{distance, id});
+            candidates.push_back(Candidate{distance, element.id});
         }
-    }
+    });
     std::sort(candidates.begin(), candidates.end(), [preferred](const Candidate& a, const Candidate& b) {
         if (std::fabs(a.distance - b.distance) > 1e-9) {
             return a.distance < b.distance;

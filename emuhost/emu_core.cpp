@@ -2,6 +2,7 @@
 // journal.
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "emuhost/emu_state.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 // A fault fires on the nth matching call counted from when it was set.
 bool FaultFires(Fault& fault, const char* name) {
-    if (!fault.name.empty() && fault.name != name) {
+    if (!fault.name.empty() && std::strcmp(fault.name.c_str(), name) != 0) {
         return false;
     }
     ++fault.seen;
@@ -27,10 +28,12 @@ bool FaultFires(Fault& fault, const char* name) {
 
 bool EnterCall(const char* name) {
     Drawing& d = State();
-    d.calls.emplace_back(name);
+    d.calls.push_back(name);
     // The texts of the last call stay readable during this one (see LeaveCall).
-    d.retiringTexts = std::move(d.handedTexts);
-    d.handedTexts.clear();
+    if (!d.handedTexts.empty()) {
+        d.retiringTexts = std::move(d.handedTexts);
+        d.handedTexts.clear();
+    }
     bool fail = false;
     for (Fault& fault : d.faults) {
         // Every fault counts every call, so several faults can be armed at once.
@@ -57,10 +60,10 @@ bool HandedTextLive(const ZedChar* text) {
     return false;
 }
 
-void RecordChange(const std::string& description) {
+void RecordChange(std::function<std::string()> describe) {
     Drawing& d = State();
-    const std::string name = d.calls.empty() ? std::string("(setup)") : d.calls.back();
-    d.journal.push_back(Change{static_cast<int>(d.calls.size()), name, description});
+    const char* name = d.calls.empty() ? "(setup)" : d.calls.back();
+    d.journal.push_back(Drawing::PendingChange{static_cast<int>(d.calls.size()), name, std::move(describe)});
 }
 
 const ZedChar* HandOutText(const ZedString& text) {
@@ -88,10 +91,7 @@ Segment* FindSegment(ZedId id) {
     return it == State().segments.end() ? nullptr : &it->second;
 }
 
-Element* FindElement(ZedId id) {
-    auto it = State().elements.find(id);
-    return it == State().elements.end() ? nullptr : &it->second;
-}
+Element* FindElement(ZedId id) { return State().elements.Find(id); }
 
 Hole* FindHole(ZedId id) {
     auto it = State().holes.find(id);
@@ -105,7 +105,7 @@ void EraseSegment(ZedId id) {
         return;
     }
     for (ZedId element : segment->chain) {
-        d.elements.erase(element);
+        d.elements.Erase(element);
     }
     if (Hole* hole = FindHole(segment->hole)) {
         std::erase(hole->segments, id);
@@ -153,7 +153,10 @@ void FailNthCall(int nth, bool onwards) { State().faults.push_back(Fault{"", nth
 
 void ClearFaults() { State().faults.clear(); }
 
-std::vector<std::string> CallLog() { return State().calls; }
+std::vector<std::string> CallLog() {
+    const std::vector<const char*>& calls = State().calls;
+    return std::vector<std::string>(calls.begin(), calls.end());
+}
 
 int CallCount() { return static_cast<int>(State().calls.size()); }
 
@@ -166,6 +169,12 @@ void ResetCallLog() {
     d.injected = 0;
 }
 
-std::vector<Change> Journal() { return State().journal; }
+std::vector<Change> Journal() {
+    std::vector<Change> changes;
+    for (const Drawing::PendingChange& change : State().journal) {
+        changes.push_back(Change{change.call, change.name, change.describe()});
+    }
+    return changes;
+}
 
 }  // namespace emu

@@ -86,8 +86,7 @@ std::string DescribeNote(const Element& note) {
 // A new element at the end of the segment's chain.
 Element& AddElement(Segment& segment, ElementClass cls) {
     const ZedId id = NewId();
-    Element& element = State().elements[id];
-    element.id = id;
+    Element& element = State().elements.Make(id);
     element.segment = segment.id;
     element.cls = cls;
     segment.chain.push_back(id);
@@ -112,8 +111,10 @@ ZedId CreateDimension(ZedId segmentId, const void* record, int32_t kind) {
     Element& element = AddElement(*segment, ElementClass::Dimension);
     std::memcpy(&element.dim, record, RecordSize(kind));
     element.dim.kind = kind;
-    RecordChange("dimension " + std::to_string(element.id) + " in segment " + std::to_string(segmentId) + ": " +
-                 DescribeDimension(element.dim));
+    RecordChange([id = element.id, segmentId, dim = element.dim] {
+        return "dimension " + std::to_string(id) + " in segment " + std::to_string(segmentId) + ": " +
+               DescribeDimension(dim);
+    });
     return element.id;
 }
 
@@ -186,7 +187,9 @@ int ZedDimAmendDimension(ZedId element, const ZedDimRecord* dimension) {
         return -1;
     }
     found->dim = amended;
-    emu::RecordChange("dimension " + std::to_string(element) + " amended: " + emu::DescribeDimension(amended));
+    emu::RecordChange([element, amended] {
+        return "dimension " + std::to_string(element) + " amended: " + emu::DescribeDimension(amended);
+    });
     return 0;
 }
 
@@ -198,8 +201,10 @@ ZedId ZedCmtCreateLeader(ZedId segment, const ZedLeader* leader) {
     }
     emu::Element& note = emu::AddElement(*found, ElementClass::Note);
     emu::StoreLeader(note, *leader);
-    emu::RecordChange("note " + std::to_string(note.id) + " in segment " + std::to_string(segment) + ": " +
-                      emu::DescribeNote(note));
+    emu::RecordChange([segment, copy = note] {
+        return "note " + std::to_string(copy.id) + " in segment " + std::to_string(segment) + ": " +
+               emu::DescribeNote(copy);
+    });
     return note.id;
 }
 
@@ -221,6 +226,7 @@ int ZedCmtAmendComment(ZedId element, const ZedLeader* leader) {
         return -1;
     }
     emu::StoreLeader(*found, *leader);
-    emu::RecordChange("note " + std::to_string(element) + " amended: " + emu::DescribeNote(*found));
+    emu::RecordChange(
+        [copy = *found] { return "note " + std::to_string(copy.id) + " amended: " + emu::DescribeNote(copy); });
     return 0;
 }

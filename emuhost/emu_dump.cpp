@@ -45,7 +45,8 @@ std::string DimensionText(const ZedDimRecord& dim) {
 std::string ElementText(const Element& e) {
     switch (e.cls) {
     case ElementClass::Figure:
-        return FigureText(e.figure) + "; " + LineAttributesText(e.attrs);
+        // The figure as stored; "stored reversed" when the chain runs through it from its end to its start.
+        return FigureText(e.figure) + (e.reversed ? " stored reversed" : "") + "; " + LineAttributesText(e.attrs);
     case ElementClass::Dimension:
         return DimensionText(e.dim);
     case ElementClass::Note:

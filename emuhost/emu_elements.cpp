@@ -11,7 +11,7 @@ std::string Id(ZedId id) { return std::to_string(id); }
 // Takes the element out of its chain. Returns what happened to the segment.
 std::string Unchain(Segment& segment, size_t at) {
     const ZedId id = segment.chain[at];
-    State().elements.erase(id);
+    State().elements.Erase(id);
     if (segment.chain.size() == 1) {
         const ZedId gone = segment.id;
         EraseSegment(gone);
@@ -101,9 +101,11 @@ int ZedElmDeleteElement(ZedId element) {
         return -1;
     }
     Segment& segment = *FindSegment(found->segment);
-    const std::string segmentId = Id(segment.id);
-    const std::string what = Unchain(segment, IndexInChain(segment, element));
-    RecordChange("element " + Id(element) + " deleted from segment " + segmentId + what);
+    const ZedId segmentId = segment.id;
+    std::string what = Unchain(segment, IndexInChain(segment, element));
+    RecordChange([element, segmentId, what = std::move(what)] {
+        return "element " + Id(element) + " deleted from segment " + Id(segmentId) + what;
+    });
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
 
 #include "emuhost/emu_chain.h"
 #include "emuhost/emu_geom.h"
@@ -37,8 +38,9 @@ bool ContinuesStraight(const ZedFigure& a, const ZedFigure& b) {
 // merging on, one record per run of pieces that continue each other straight.
 std::vector<ZedFigure> OutlineList(const Segment& segment) {
     std::vector<ZedFigure> list;
+    list.reserve(segment.chain.size());
     for (size_t i = 0; i < segment.chain.size(); ++i) {
-        ZedFigure figure = FigureAt(segment, i);
+        ZedFigure figure = ChainFigureAt(segment, i);
         figure.kind = OutlineKind(figure.kind);
         if (State().mergeCollinearInOutlineList && !list.empty() && ContinuesStraight(list.back(), figure)) {
             list.back().v[2] = figure.v[2];
@@ -59,13 +61,13 @@ struct ChainPlace {
 
 bool FindOnChain(const Segment& segment, const ZedPoint& p, ChainPlace& place) {
     for (size_t i = 0; i < segment.chain.size(); ++i) {
-        if (Near(StartOf(FigureAt(segment, i)), p)) {
+        if (Near(EntryOf(*FindElement(segment.chain[i])), p)) {
             place = ChainPlace{i, true};
             return true;
         }
     }
     for (size_t i = 0; i < segment.chain.size(); ++i) {
-        if (DistanceTo(FigureAt(segment, i), p) <= kTolerance) {
+        if (WithinDistance(FigureAt(segment, i), p, kTolerance)) {
             place = ChainPlace{i, false};
             return true;
         }
@@ -109,6 +111,15 @@ int ZedFigGetFigure2(const ZedFigRef* segment, ZedFigure* figures, int capacity)
     if (found == nullptr) {
         return -1;
     }
+    if (!State().mergeCollinearInOutlineList) {
+        // One record per element, written straight into the caller's array.
+        const size_t count = std::min(found->chain.size(), static_cast<size_t>(capacity));
+        for (size_t i = 0; i < count; ++i) {
+            figures[i] = ChainFigureAt(*found, i);
+            figures[i].kind = OutlineKind(figures[i].kind);
+        }
+        return static_cast<int>(count);
+    }
     const std::vector<ZedFigure> list = OutlineList(*found);
     const size_t count = std::min(list.size(), static_cast<size_t>(capacity));
     std::copy_n(list.begin(), count, figures);
@@ -122,7 +133,9 @@ ZedId ZedFigCreateFigure(ZedId segment, const ZedFigure* figure) {
         return -1;
     }
     const ZedId id = PlaceElement(*target, target->chain.size(), *figure, ZedLineType2{});
-    RecordChange("element " + Id(id) + " appended to segment " + Id(segment) + ": " + FigureText(*figure));
+    RecordChange([id, segment, f = *figure] {
+        return "element " + Id(id) + " appended to segment " + Id(segment) + ": " + FigureText(f);
+    });
     return id;
 }
 
@@ -139,15 +152,19 @@ ZedId ZedFigInsertFigure(ZedId element, const ZedFigure* figure) {
     }
     // The new figure must lead into the element and follow on from the one
     // before it, if any.
+    // (The elements already there may be stored either way round; what the
+    // chain joins is where it enters and leaves them.)
     const size_t at = IndexInChain(segment, element);
-    if (!Near(EndOf(*figure), StartOf(before->figure))) {
+    if (!Near(EndOf(*figure), EntryOf(*before))) {
         return -1;
     }
-    if (at > 0 && !Near(StartOf(*figure), EndOf(FigureAt(segment, at - 1)))) {
+    if (at > 0 && !Near(StartOf(*figure), ExitOf(*FindElement(segment.chain[at - 1])))) {
         return -1;
     }
     const ZedId id = PlaceElement(segment, at, *figure, ZedLineType2{});
-    RecordChange("element " + Id(id) + " inserted before element " + Id(element) + ": " + FigureText(*figure));
+    RecordChange([id, element, f = *figure] {
+        return "element " + Id(id) + " inserted before element " + Id(element) + ": " + FigureText(f);
+    });
     return id;
 }
 
@@ -155,13 +172,14 @@ int ZedFigAmendFigure(const ZedFigRef* element, const ZedFigure* figure) {
     EMU_ENTER(-1);
     Element* found = FigureElement(element);
     // The kind stays; neighbours are not re-checked, so a chain may be left
-    // open in between while its ends are moved one at a time.
+    // open in between while its ends are moved one at a time. An element
+    // stored the other way round stays so: the record is taken as stored.
     if (found == nullptr || figure == nullptr || figure->kind != found->figure.kind ||
         !FigureProblem(*figure).empty()) {
         return -1;
     }
     found->figure = *figure;
-    RecordChange("element " + Id(found->id) + " amended: " + FigureText(*figure));
+    RecordChange([id = found->id, f = *figure] { return "element " + Id(id) + " amended: " + FigureText(f); });
     return 0;
 }
 
@@ -178,33 +196,39 @@ int ZedFigDivide(const ZedFigRef* segment, const ZedPoint* at, ZedId* divided) {
     if (!FindOnChain(*target, *at, place)) {
         return -1;
     }
-    std::string what;
+    std::function<std::string()> what;
     if (place.vertex) {
-        what = "starts at element " + Id(target->chain[place.index]);
+        what = [start = target->chain[place.index]] { return "starts at element " + Id(start); };
     } else {
         Element& split = *FindElement(target->chain[place.index]);
         // A corner is one rounded or cut vertex; it is not cut in two.
         if (IsCornerKind(split.figure.kind)) {
             return -1;
         }
-        // The element keeps the piece up to the point; the piece from the
-        // point on is a new element that heads the divided chain.
+        // The element keeps the piece where the chain enters it, up to the
+        // point; the piece from the point on is a new element that heads the
+        // divided chain. Both stay stored the way the element was.
         ZedFigure first;
         ZedFigure second;
-        SplitAt(split.figure, *at, first, second);
+        SplitAt(ChainFigure(split), *at, first, second);
         if (!FigureProblem(first).empty() || !FigureProblem(second).empty()) {
             return -1;
         }
-        split.figure = first;
-        const ZedId head = PlaceElement(*target, place.index + 1, second, split.attrs);
+        SetChainFigure(split, first);
+        const ZedFigure stored = split.reversed ? TurnedRound(second) : second;
+        const ZedId head = PlaceElement(*target, place.index + 1, stored, split.attrs, split.reversed);
         place.index += 1;
-        what = "element " + Id(split.id) + " cut, new element " + Id(head) + " " + FigureText(second);
+        what = [cut = split.id, head, stored] {
+            return "element " + Id(cut) + " cut, new element " + Id(head) + " " + FigureText(stored);
+        };
     }
     std::rotate(target->chain.begin(), target->chain.begin() + static_cast<std::ptrdiff_t>(place.index),
                 target->chain.end());
     target->closed = false;
     *divided = target->id;
-    RecordChange("segment " + Id(target->id) + " divided at " + FmtPoint(at->x, at->y) + ": " + what);
+    RecordChange([id = target->id, point = *at, what] {
+        return "segment " + Id(id) + " divided at " + FmtPoint(point.x, point.y) + ": " + what();
+    });
     return 0;
 }
 
@@ -216,7 +240,7 @@ ZedId ZedFigConcat(ZedId first, ZedId second) {
         b->chain.empty() || a->layer != b->layer || b->hole != -1) {
         return -1;
     }
-    std::string how;
+    const char* how = "";
     if (Near(ChainEnd(*a), ChainStart(*b))) {
         a->chain.insert(a->chain.end(), b->chain.begin(), b->chain.end());
         how = "after";
@@ -230,7 +254,7 @@ ZedId ZedFigConcat(ZedId first, ZedId second) {
         FindElement(moved)->segment = first;
     }
     State().segments.erase(second);
-    RecordChange("segment " + Id(second) + " joined " + how + " segment " + Id(first));
+    RecordChange([first, second, how] { return "segment " + Id(second) + " joined " + how + " segment " + Id(first); });
     return first;
 }
 
@@ -245,12 +269,15 @@ ZedId ZedFigChangeCorner(ZedId element) {
     ZedFigure plain = corner->figure;
     plain.kind = OutlineKind(plain.kind);
     const ZedLineType2 attributes = corner->attrs;
+    const bool reversed = corner->reversed;
     const bool wasClosed = segment.closed;
     segment.chain.erase(segment.chain.begin() + static_cast<std::ptrdiff_t>(at));
-    State().elements.erase(element);
-    const ZedId id = PlaceElement(segment, at, plain, attributes);
+    State().elements.Erase(element);
+    const ZedId id = PlaceElement(segment, at, plain, attributes, reversed);
     segment.closed = wasClosed;
-    RecordChange("corner " + Id(element) + " replaced by element " + Id(id) + ": " + FigureText(plain));
+    RecordChange([element, id, plain] {
+        return "corner " + Id(element) + " replaced by element " + Id(id) + ": " + FigureText(plain);
+    });
     return id;
 }
 
@@ -272,25 +299,31 @@ int ZedFigRemoveCorner(ZedId element) {
     if (before.figure.kind != ZED_FIG_LINE || after.figure.kind != ZED_FIG_LINE) {
         return -1;
     }
+    // The ends that move are those at the corner, whichever way round the
+    // lines are stored.
+    const ZedFigure lineBefore = ChainFigure(before);
+    const ZedFigure lineAfter = ChainFigure(after);
     ZedPoint meet;
-    if (!CrossLines(before.figure, after.figure, meet)) {
+    if (!CrossLines(lineBefore, lineAfter, meet)) {
         return -1;
     }
     // Both lines are lengthened (or shortened) to the crossing, never turned round.
-    ZedFigure extendedBefore = before.figure;
-    ZedFigure extendedAfter = after.figure;
+    ZedFigure extendedBefore = lineBefore;
+    ZedFigure extendedAfter = lineAfter;
     SetEnd(extendedBefore, meet);
     SetStart(extendedAfter, meet);
     if (!FigureProblem(extendedBefore).empty() || !FigureProblem(extendedAfter).empty() ||
-        !SameDirection(before.figure, extendedBefore) || !SameDirection(after.figure, extendedAfter)) {
+        !SameDirection(lineBefore, extendedBefore) || !SameDirection(lineAfter, extendedAfter)) {
         return -1;
     }
-    before.figure = extendedBefore;
-    after.figure = extendedAfter;
+    SetChainFigure(before, extendedBefore);
+    SetChainFigure(after, extendedAfter);
     segment.chain.erase(segment.chain.begin() + static_cast<std::ptrdiff_t>(at));
-    State().elements.erase(element);
-    RecordChange("corner " + Id(element) + " removed: elements " + Id(before.id) + " and " + Id(after.id) +
-                 " meet at " + FmtPoint(meet.x, meet.y));
+    State().elements.Erase(element);
+    RecordChange([element, beforeId = before.id, afterId = after.id, meet] {
+        return "corner " + Id(element) + " removed: elements " + Id(beforeId) + " and " + Id(afterId) + " meet at " +
+               FmtPoint(meet.x, meet.y);
+    });
     return 0;
 }
 #endif
@@ -315,7 +348,7 @@ int ZedFigSetClosed(ZedId segment, int closed) {
         return -1;
     }
     found->closed = closed == 1;
-    RecordChange("segment " + Id(segment) + (closed == 1 ? " closed" : " opened"));
+    RecordChange([segment, closed] { return "segment " + Id(segment) + (closed == 1 ? " closed" : " opened"); });
     return 0;
 }
 
@@ -338,7 +371,9 @@ int ZedFigSetLineType(const ZedFigRef* element, const ZedLineType* attributes) {
     if (found->attrs.colour != attributes->colour || found->attrs.lineType != attributes->lineType) {
         found->attrs.colour = attributes->colour;
         found->attrs.lineType = attributes->lineType;
-        RecordChange("element " + Id(found->id) + " line attributes: " + LineAttributesText(found->attrs));
+        RecordChange([id = found->id, attrs = found->attrs] {
+            return "element " + Id(id) + " line attributes: " + LineAttributesText(attrs);
+        });
     }
     return 0;
 }
@@ -361,7 +396,9 @@ int ZedFigSetLineType2(const ZedFigRef* element, const ZedLineType2* attributes)
     }
     if (std::memcmp(&found->attrs, attributes, sizeof *attributes) != 0) {
         found->attrs = *attributes;
-        RecordChange("element " + Id(found->id) + " line attributes: " + LineAttributesText(found->attrs));
+        RecordChange([id = found->id, attrs = found->attrs] {
+            return "element " + Id(id) + " line attributes: " + LineAttributesText(attrs);
+        });
     }
     return 0;
 }

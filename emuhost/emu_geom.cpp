@@ -52,24 +52,10 @@ const char* KindName(int kind) {
 
 }  // namespace
 
-bool IsLineKind(int kind) { return kind == ZED_FIG_LINE || kind == ZED_FIG_CHAMFER; }
-bool IsArcKind(int kind) { return kind == ZED_FIG_ARC || kind == ZED_FIG_FILLET; }
-bool IsCornerKind(int kind) { return kind == ZED_FIG_FILLET || kind == ZED_FIG_CHAMFER; }
 
 double Distance(const ZedPoint& p, const ZedPoint& q) { return std::hypot(q.x - p.x, q.y - p.y); }
 
-bool Near(const ZedPoint& p, const ZedPoint& q) { return Distance(p, q) <= kTolerance; }
 
-ZedPoint StartOf(const ZedFigure& f) {
-    return IsArcKind(f.kind) ? ZedPoint{f.v[2], f.v[3]} : ZedPoint{f.v[0], f.v[1]};
-}
-
-ZedPoint EndOf(const ZedFigure& f) {
-    if (IsArcKind(f.kind)) {
-        return ZedPoint{f.v[4], f.v[5]};
-    }
-    return IsLineKind(f.kind) ? ZedPoint{f.v[2], f.v[3]} : ZedPoint{f.v[0], f.v[1]};
-}
 
 void SetStart(ZedFigure& f, const ZedPoint& p) {
     const int at = IsArcKind(f.kind) ? 2 : 0;
@@ -84,6 +70,20 @@ void SetEnd(ZedFigure& f, const ZedPoint& p) {
 }
 
 ZedPoint CentreOf(const ZedFigure& f) { return ZedPoint{f.v[0], f.v[1]}; }
+
+ZedFigure TurnedRound(const ZedFigure& f) {
+    if (!IsLineKind(f.kind) && !IsArcKind(f.kind)) {
+        return f;
+    }
+    ZedFigure turned = f;
+    SetStart(turned, EndOf(f));
+    SetEnd(turned, StartOf(f));
+    if (IsArcKind(f.kind)) {
+        const int32_t flag = ArcFlag(f);
+        SetArcFlag(turned, flag == ZED_ARC_CW ? ZED_ARC_CCW : flag == ZED_ARC_CCW ? ZED_ARC_CW : flag);
+    }
+    return turned;
+}
 
 std::string FigureProblem(const ZedFigure& f) {
     if (IsLineKind(f.kind)) {
@@ -175,6 +175,19 @@ double DistanceTo(const ZedFigure& f, const ZedPoint& p) {
         return radial;
     }
     return std::min(Distance(p, StartOf(f)), Distance(p, EndOf(f)));
+}
+
+bool WithinDistance(const ZedFigure& f, const ZedPoint& p, double distance) {
+    if (!IsLineKind(f.kind)) {
+        return DistanceTo(f, p) <= distance;
+    }
+    const double ax = f.v[0], ay = f.v[1];
+    const double dx = f.v[2] - ax, dy = f.v[3] - ay;
+    const double length2 = dx * dx + dy * dy;
+    double t = length2 > 0 ? ((p.x - ax) * dx + (p.y - ay) * dy) / length2 : 0.0;
+    t = std::clamp(t, 0.0, 1.0);
+    const double ex = ax + t * dx - p.x, ey = ay + t * dy - p.y;
+    return ex * ex + ey * ey <= distance * distance;
 }
 
 void SplitAt(const ZedFigure& f, const ZedPoint& p, ZedFigure& first, ZedFigure& second) {

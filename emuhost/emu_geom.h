@@ -10,22 +10,40 @@
 
 namespace emu {
 
+// Points closer than this are the same point.
+constexpr double kTolerance = 1e-6;
+
 // Kinds 1 and 8 are laid out as lines, kinds 3 and 7 as arcs.
-bool IsLineKind(int kind);
-bool IsArcKind(int kind);
-bool IsCornerKind(int kind);
+inline bool IsLineKind(int kind) { return kind == ZED_FIG_LINE || kind == ZED_FIG_CHAMFER; }
+inline bool IsArcKind(int kind) { return kind == ZED_FIG_ARC || kind == ZED_FIG_FILLET; }
+inline bool IsCornerKind(int kind) { return kind == ZED_FIG_FILLET || kind == ZED_FIG_CHAMFER; }
 
 double Distance(const ZedPoint& p, const ZedPoint& q);
-// Within kTolerance of each other.
-bool Near(const ZedPoint& p, const ZedPoint& q);
+// Within kTolerance of each other. Inline and without a square root: the
+// host's busiest comparison.
+inline bool Near(const ZedPoint& p, const ZedPoint& q) {
+    const double dx = q.x - p.x;
+    const double dy = q.y - p.y;
+    return dx * dx + dy * dy <= kTolerance * kTolerance;
+}
 
 // Where a line or arc starts and ends (a circle has neither; its centre is
 // given for both).
-ZedPoint StartOf(const ZedFigure& figure);
-ZedPoint EndOf(const ZedFigure& figure);
+inline ZedPoint StartOf(const ZedFigure& f) {
+    return IsArcKind(f.kind) ? ZedPoint{f.v[2], f.v[3]} : ZedPoint{f.v[0], f.v[1]};
+}
+inline ZedPoint EndOf(const ZedFigure& f) {
+    if (IsArcKind(f.kind)) {
+        return ZedPoint{f.v[4], f.v[5]};
+    }
+    return IsLineKind(f.kind) ? ZedPoint{f.v[2], f.v[3]} : ZedPoint{f.v[0], f.v[1]};
+}
 void SetStart(ZedFigure& figure, const ZedPoint& p);
 void SetEnd(ZedFigure& figure, const ZedPoint& p);
 ZedPoint CentreOf(const ZedFigure& figure);
+// The same line or arc run the other way: ends swapped, an arc's direction
+// flag turned (1 and 2). A circle stays as it is.
+ZedFigure TurnedRound(const ZedFigure& figure);
 
 // "" for a figure that a drawing may hold, else what is wrong with it: an
 // unknown kind, a zero-length line or arc, an arc end off its circle, a radius
@@ -43,6 +61,9 @@ bool WithinArcSpan(const ZedFigure& arc, const ZedPoint& p);
 // Shortest distance from a point to the element (line segment, arc span or
 // whole circle).
 double DistanceTo(const ZedFigure& figure, const ZedPoint& p);
+// Whether the point lies within the distance of the element; as DistanceTo,
+// without a square root for lines.
+bool WithinDistance(const ZedFigure& figure, const ZedPoint& p, double distance);
 
 // The element cut at a point on it: the first piece runs from its start to the
 // point, the second from the point to its end.

@@ -255,8 +255,10 @@ ZedId ZedHolCreateHole(int option, const ZedPoint* centre, const ZedHoleData* da
     circle.v[6] = shape->diameter / 2.0;
     emu::PlaceElement(segment, 0, circle, ZedLineType2{});
     const emu::Hole& hole = emu::MakeHole(*shape, segment);
-    emu::RecordChange("hole " + std::to_string(hole.id) + " created (MC) at " + emu::FmtPoint(centre->x, centre->y) +
-                      " in segment " + std::to_string(segment.id) + ": " + emu::DescribeShape(hole.shape));
+    emu::RecordChange([id = hole.id, at = *centre, segmentId = segment.id, shape = hole.shape] {
+        return "hole " + std::to_string(id) + " created (MC) at " + emu::FmtPoint(at.x, at.y) + " in segment " +
+               std::to_string(segmentId) + ": " + emu::DescribeShape(shape);
+    });
     return hole.id;
 }
 
@@ -274,13 +276,14 @@ ZedId ZedHolCreateFigHole(const ZedSgmRef* outline, const ZedHoleData* data) {
     emu::Segment& segment = emu::MakeSegment(ZED_SGM_FIGURE, shape->layer);
     for (ZedId id : chain) {
         const emu::Element* element = emu::FindElement(id);
-        emu::PlaceElement(segment, segment.chain.size(), element->figure, element->attrs);
+        emu::PlaceElement(segment, segment.chain.size(), element->figure, element->attrs, element->reversed);
     }
     segment.closed = true;
     const emu::Hole& hole = emu::MakeHole(*shape, segment);
-    emu::RecordChange("hole " + std::to_string(hole.id) + " created (shaped) over segment " +
-                      std::to_string(outline->segment) + " in segment " + std::to_string(segment.id) + ": " +
-                      emu::DescribeShape(hole.shape));
+    emu::RecordChange([id = hole.id, over = outline->segment, segmentId = segment.id, shape = hole.shape] {
+        return "hole " + std::to_string(id) + " created (shaped) over segment " + std::to_string(over) +
+               " in segment " + std::to_string(segmentId) + ": " + emu::DescribeShape(shape);
+    });
     return hole.id;
 }
 #endif
@@ -315,7 +318,9 @@ int ZedHolAmendHoleData(ZedId hole, const ZedHoleData* data) {
             own->layer = shape->layer;
         }
     }
-    emu::RecordChange("hole " + std::to_string(hole) + " amended: " + emu::DescribeShape(found->shape));
+    emu::RecordChange([hole, shape = found->shape] {
+        return "hole " + std::to_string(hole) + " amended: " + emu::DescribeShape(shape);
+    });
     return 0;
 }
 

@@ -22,7 +22,7 @@ int SetSwitch(ZedId number, int value, bool Layer::*field, const char* what) {
     }
     if (layer->*field != (value == 1)) {
         layer->*field = value == 1;
-        RecordChange(Describe(number, what, value));
+        RecordChange([number, what, value] { return Describe(number, what, value); });
     }
     return 0;
 }
@@ -124,7 +124,7 @@ int ZedLyrSetColor(ZedId layer, int colour) {
     }
     if (found->colour != colour) {
         found->colour = colour;
-        emu::RecordChange(emu::Describe(layer, "colour", colour));
+        emu::RecordChange([layer, colour] { return emu::Describe(layer, "colour", colour); });
     }
     return 0;
 }
@@ -149,7 +149,9 @@ int ZedLyrSetName(ZedId layer, const ZedChar* name) {
     }
     if (found->name != name) {
         found->name = name;
-        emu::RecordChange("layer " + std::to_string(layer) + " name \"" + emu::ToUtf8(name) + "\"");
+        emu::RecordChange([layer, text = emu::ToUtf8(name)] {
+            return "layer " + std::to_string(layer) + " name \"" + text + "\"";
+        });
     }
     return 0;
 }

@@ -63,10 +63,15 @@ std::string ChainProblem(const Segment& segment) {
         if (figure.kind == ZED_FIG_CIRCLE && count != 1) {
             return "circle " + Id(segment.chain[i]) + " shares its segment";
         }
-        if (i > 0 && !Near(EndOf(FigureAt(segment, i - 1)), StartOf(figure))) {
-            return "elements " + Id(segment.chain[i - 1]) + " and " + Id(segment.chain[i]) + " do not touch: " +
-                   FmtPoint(EndOf(FigureAt(segment, i - 1)).x, EndOf(FigureAt(segment, i - 1)).y) + " and " +
-                   FmtPoint(StartOf(figure).x, StartOf(figure).y);
+        // Where the chain leaves one element it enters the next, whichever
+        // way round each is stored.
+        if (i > 0) {
+            const ZedPoint leaves = ExitOf(*FindElement(segment.chain[i - 1]));
+            const ZedPoint enters = EntryOf(*FindElement(segment.chain[i]));
+            if (!Near(leaves, enters)) {
+                return "elements " + Id(segment.chain[i - 1]) + " and " + Id(segment.chain[i]) +
+                       " do not touch: " + FmtPoint(leaves.x, leaves.y) + " and " + FmtPoint(enters.x, enters.y);
+            }
         }
     }
     if (segment.closed && count == 0) {
@@ -130,6 +135,11 @@ ZedFigure FigureOf(ZedId element) {
     return found != nullptr ? found->figure : ZedFigure{};
 }
 
+bool StoredReversed(ZedId element) {
+    const Element* found = FigureElement(element);
+    return found != nullptr && found->reversed;
+}
+
 ZedLineType2 AttributesOf(ZedId element) {
     const Element* found = FigureElement(element);
     return found != nullptr ? found->attrs : ZedLineType2{};
@@ -156,11 +166,15 @@ std::string CheckAllIntegrity() {
         }
     }
     // Every element lies in the chain of the segment it names.
-    for (const auto& [id, element] : d.elements) {
+    std::string stray;
+    d.elements.ForEach([&stray](const Element& element) {
         const Segment* segment = FindSegment(element.segment);
-        if (segment == nullptr || IndexInChain(*segment, id) == segment->chain.size()) {
-            return "element " + Id(id) + " is in no chain";
+        if (stray.empty() && (segment == nullptr || IndexInChain(*segment, element.id) == segment->chain.size())) {
+            stray = "element " + Id(element.id) + " is in no chain";
         }
+    });
+    if (!stray.empty()) {
+        return stray;
     }
     for (const auto& [id, hole] : d.holes) {
         for (ZedId member : hole.segments) {

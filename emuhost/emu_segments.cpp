@@ -13,8 +13,10 @@ ZedId ZedSgmCreateSegment(int type, int layerOption) {
         return -1;
     }
     const ZedId id = MakeSegment(type, layer).id;
-    RecordChange("segment " + std::to_string(id) + " created: type " + std::to_string(type) + ", layer " +
-                 std::to_string(layer));
+    RecordChange([id, type, layer] {
+        return "segment " + std::to_string(id) + " created: type " + std::to_string(type) + ", layer " +
+               std::to_string(layer);
+    });
     return id;
 }
 
@@ -24,7 +26,7 @@ int ZedSgmDeleteSegment(ZedId segment) {
         return -1;
     }
     EraseSegment(segment);
-    RecordChange("segment " + std::to_string(segment) + " deleted");
+    RecordChange([segment] { return "segment " + std::to_string(segment) + " deleted"; });
     return 0;
 }
 
@@ -36,7 +38,9 @@ int ZedSgmChangeLayer(ZedId segment, ZedId layer) {
     }
     if (target->layer != layer) {
         target->layer = layer;
-        RecordChange("segment " + std::to_string(segment) + " moved to layer " + std::to_string(layer));
+        RecordChange([segment, layer] {
+            return "segment " + std::to_string(segment) + " moved to layer " + std::to_string(layer);
+        });
     }
     return 0;
 }

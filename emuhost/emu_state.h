@@ -4,6 +4,7 @@
 #define LEDGEWRIGHT_EMUHOST_EMU_STATE_H
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -11,12 +12,10 @@
 #include <vector>
 
 #include "emuhost/emu_api.h"
+#include "emuhost/emu_geom.h"
 #include "host/zedlib.h"
 
 namespace emu {
-
-// Points closer than this are the same point.
-constexpr double kTolerance = 1e-6;
 
 struct Layer {
     int number = 0;
@@ -32,11 +31,55 @@ struct Element {
     ZedId id = -1;
     ZedId segment = -1;
     ElementClass cls = ElementClass::Figure;
-    ZedFigure figure{};     // Figure: as laid out, corners with kinds 7 and 8
+    ZedFigure figure{};     // Figure: as stored, corners with kinds 7 and 8
+    // Figure: stored the other way round, its stored start being where it
+    // leaves the chain (its stored end where it joins it).
+    bool reversed = false;
+    // Where the element stood in its segment's chain when last looked up; a
+    // hint that IndexInChain checks before it trusts it.
+    size_t position = 0;
     ZedLineType2 attrs{};   // Figure: full line attributes
     ZedDimRecord dim{};     // Dimension: the record as stored, kind set
     ZedLeader leader{};     // Note: the record, text pointer cleared
     ZedString text;         // Note: the host's own copy of the text
+};
+
+// The elements of the drawing by id. Ids come from one counter and are never
+// reused, so a slot per id finds an element without a search; the elements
+// stay where they are while others come and go.
+class ElementTable {
+public:
+    Element* Find(ZedId id) {
+        const size_t at = static_cast<size_t>(id);
+        return id >= 0 && at < slots_.size() ? slots_[at].get() : nullptr;
+    }
+    // A new element with this id (replacing any with the same id).
+    Element& Make(ZedId id) {
+        const size_t at = static_cast<size_t>(id);
+        if (at >= slots_.size()) {
+            slots_.resize(at + 1);
+        }
+        slots_[at] = std::make_unique<Element>();
+        slots_[at]->id = id;
+        return *slots_[at];
+    }
+    void Erase(ZedId id) {
+        if (Find(id) != nullptr) {
+            slots_[static_cast<size_t>(id)].reset();
+        }
+    }
+    // Calls f for every element in id order.
+    template <class F>
+    void ForEach(F&& f) const {
+        for (const std::unique_ptr<Element>& slot : slots_) {
+            if (slot) {
+                f(*slot);
+            }
+        }
+    }
+
+private:
+    std::vector<std::unique_ptr<Element>> slots_;
 };
 
 struct Attribute {
@@ -90,7 +133,7 @@ struct Drawing {
     std::vector<Layer> layers;  // in the order they were added
     int currentLayer = 0;
     std::map<ZedId, Segment> segments;
-    std::map<ZedId, Element> elements;
+    ElementTable elements;
     std::map<ZedId, Hole> holes;
     ZedId nextId = 1;
 
@@ -102,9 +145,15 @@ struct Drawing {
     bool mergeCollinearInOutlineList = false;
 
     std::vector<Fault> faults;
-    std::vector<std::string> calls;
+    std::vector<const char*> calls;  // names of the ZedLib entry points, static texts
     int injected = 0;
-    std::vector<Change> journal;
+    // Changes as recorded; their text is made only when the journal is read.
+    struct PendingChange {
+        int call = 0;
+        const char* name = "";
+        std::function<std::string()> describe;
+    };
+    std::vector<PendingChange> journal;
 
     // Memory handed to the plug-in and not yet given back.
     std::set<const void*> liveMemory;     // ZedLyrGetAllLayer arrays
@@ -136,8 +185,10 @@ struct CallScope {
     CallScope& operator=(const CallScope&) = delete;
     bool proceed;
 };
-// Records a change to the drawing made by the call in progress.
-void RecordChange(const std::string& description);
+// Records a change to the drawing made by the call in progress. The text is
+// made when the journal is read, so `describe` must hold copies of whatever it
+// describes, not references into the drawing or the caller's records.
+void RecordChange(std::function<std::string()> describe);
 // A host-owned copy of the text for the plug-in to read (see handedTexts).
 const ZedChar* HandOutText(const ZedString& text);
 

@@ -1,5 +1,6 @@
 #include "geometry/outline.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -61,7 +62,10 @@ bool CopyOut(const LocatedElement& at, int index, ZedFigure& record) {
 
 bool ReadOutlineList(ZedId instance, ZedId segment, OutlineList& list, int capacity) {
     const ZedFigRef ref{instance, segment};
-    int size = capacity < kOutlineCapacity ? kOutlineCapacity : capacity;
+    // Room for one more record than the last outline read had: an outline
+    // read again after a change is then read once, not first cut short.
+    static int lastCount = 0;
+    int size = std::max({capacity, kOutlineCapacity, lastCount + 1});
     for (;;) {
         list.assign(static_cast<size_t>(size), ZedFigure{});
         const int count = ZedFigGetFigure2(&ref, list.data(), size);
@@ -74,6 +78,7 @@ bool ReadOutlineList(ZedId instance, ZedId segment, OutlineList& list, int capac
         // larger count.
         if (count < size || size > std::numeric_limits<int>::max() / 2) {
             list.resize(static_cast<size_t>(count < size ? count : size));
+            lastCount = static_cast<int>(list.size());
             return true;
         }
         size *= 2;

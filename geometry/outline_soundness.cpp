@@ -40,7 +40,12 @@ Piece Reversed(Piece p) {
     return p;
 }
 
-bool Near(ZedPoint p, ZedPoint q) { return Distance(p, q) <= kTol; }
+// Compared squared: the checks run over every piece of large outlines.
+bool Near(ZedPoint p, ZedPoint q) {
+    const double dx = p.x - q.x;
+    const double dy = p.y - q.y;
+    return dx * dx + dy * dy <= kTol * kTol;
+}
 double Cross(ZedPoint u, ZedPoint v) { return u.x * v.y - u.y * v.x; }
 double Dot(ZedPoint u, ZedPoint v) { return u.x * v.x + u.y * v.y; }
 
@@ -157,31 +162,58 @@ bool Touch(const Piece& p, const Piece& q, const std::vector<ZedPoint>& joints) 
     return false;
 }
 
-// The outline's records as pieces that run the loop's way.
-std::vector<Piece> OrientedLoop(const OutlineList& outline) {
-    std::vector<Piece> loop;
-    loop.reserve(outline.size());
-    for (size_t i = 0; i < outline.size(); ++i) {
-        Piece p = FromRecord(outline[i]);
-        if (i == 0 && outline.size() > 1) {
-            const Piece next = FromRecord(outline[1]);
-            const bool endMeets = Near(p.b, next.a) || Near(p.b, next.b);
-            if (!endMeets && (Near(p.a, next.a) || Near(p.a, next.b))) {
-                p = Reversed(p);
-            }
-        } else if (i > 0 && !Near(loop.back().b, p.a) && Near(loop.back().b, p.b)) {
-            p = Reversed(p);
-        }
-        loop.push_back(p);
+// The rectangle a piece lies in, widened by the tolerance (an arc's whole
+// circle, which is enough to pass over pieces that lie far apart).
+struct Box {
+    double left, bottom, right, top;
+};
+
+Box BoxOf(const Piece& p) {
+    if (p.arc) {
+        return Box{p.c.x - p.r - kTol, p.c.y - p.r - kTol, p.c.x + p.r + kTol, p.c.y + p.r + kTol};
     }
-    return loop;
+    return Box{std::min(p.a.x, p.b.x) - kTol, std::min(p.a.y, p.b.y) - kTol, std::max(p.a.x, p.b.x) + kTol,
+               std::max(p.a.y, p.b.y) + kTol};
 }
 
-// The piece that the point lies on, other than at the piece's end (start) when
-// `notAtEnd` (`!notAtEnd`); -1 when there is none.
-int PieceHolding(const std::vector<Piece>& loop, ZedPoint point, bool notAtEnd) {
-    for (size_t i = 0; i < loop.size(); ++i) {
-        const Piece& p = loop[i];
+// The same for a record as the outline list holds it, read in place.
+Box BoxOf(const ZedFigure& f) {
+    if (IsArcKind(f.kind)) {
+        const double r = ArcRadius(f);
+        return Box{f.v[0] - r - kTol, f.v[1] - r - kTol, f.v[0] + r + kTol, f.v[1] + r + kTol};
+    }
+    return Box{std::min(f.v[0], f.v[2]) - kTol, std::min(f.v[1], f.v[3]) - kTol, std::max(f.v[0], f.v[2]) + kTol,
+               std::max(f.v[1], f.v[3]) + kTol};
+}
+
+bool Overlap(const Box& u, const Box& v) {
+    return u.left <= v.right && v.left <= u.right && u.bottom <= v.top && v.bottom <= u.top;
+}
+
+// The outline's record as a piece that runs the loop's way: turned round when
+// its end does not meet the next record but its start does.
+Piece OrientedPiece(const OutlineList& outline, size_t i) {
+    Piece p = FromRecord(outline[i]);
+    if (outline.size() < 2) {
+        return p;
+    }
+    const Piece next = FromRecord(outline[(i + 1) % outline.size()]);
+    const bool endMeets = Near(p.b, next.a) || Near(p.b, next.b);
+    if (!endMeets && (Near(p.a, next.a) || Near(p.a, next.b))) {
+        p = Reversed(p);
+    }
+    return p;
+}
+
+// The record that the point lies on, other than at the piece's end (start)
+// when `notAtEnd` (`!notAtEnd`); -1 when there is none.
+int PieceHolding(const OutlineList& outline, ZedPoint point, bool notAtEnd) {
+    const Box at{point.x, point.y, point.x, point.y};
+    for (size_t i = 0; i < outline.size(); ++i) {
+        if (!Overlap(BoxOf(outline[i]), at)) {
+            continue;
+        }
+        const Piece p = OrientedPiece(outline, i);
         if (DistanceToPiece(p, point) <= kTol && !Near(point, notAtEnd ? p.b : p.a)) {
             return static_cast<int>(i);
         }
@@ -201,22 +233,28 @@ Piece WithEnd(Piece p, ZedPoint b) {
 }
 
 // What stays of the loop outside the stretch from `from` to `to`: a chain
-// from `to` round to `from`. Empty when either point is not on the loop.
-std::vector<Piece> KeptPart(const std::vector<Piece>& loop, ZedPoint from, ZedPoint to) {
-    const int j = PieceHolding(loop, to, true);
-    const int k = PieceHolding(loop, from, false);
+// from `to` round to `from`, of which only the pieces whose boxes meet `near`
+// are kept besides its first and last (the others cannot touch anything new).
+// Empty when either point is not on the loop.
+std::vector<Piece> KeptPart(const OutlineList& outline, ZedPoint from, ZedPoint to, const Box& near) {
+    const int j = PieceHolding(outline, to, true);
+    const int k = PieceHolding(outline, from, false);
     if (j < 0 || k < 0) {
         return {};
     }
-    if (j == k && Along(loop[j], to) <= Along(loop[j], from)) {
-        return {WithEnd(WithStart(loop[j], to), from)};
+    const Piece first = OrientedPiece(outline, static_cast<size_t>(j));
+    if (j == k && Along(first, to) <= Along(first, from)) {
+        return {WithEnd(WithStart(first, to), from)};
     }
-    std::vector<Piece> kept{WithStart(loop[j], to)};
-    const int n = static_cast<int>(loop.size());
+    std::vector<Piece> kept{WithStart(first, to)};
+    const int n = static_cast<int>(outline.size());
     for (int i = (j + 1) % n; i != k; i = (i + 1) % n) {
-        kept.push_back(loop[static_cast<size_t>(i)]);
+        const ZedFigure& record = outline[static_cast<size_t>(i)];
+        if (Overlap(BoxOf(record), near)) {
+            kept.push_back(FromRecord(record));
+        }
     }
-    kept.push_back(WithEnd(loop[static_cast<size_t>(k)], from));
+    kept.push_back(WithEnd(OrientedPiece(outline, static_cast<size_t>(k)), from));
     return kept;
 }
 
@@ -237,17 +275,34 @@ OutlineSoundness CheckOutlineReplacement(const OutlineList& outline, ZedPoint fr
     if (!Finite(from) || !Finite(to)) {
         return OutlineSoundness::NotFinite;
     }
+    if (added.empty()) {
+        return OutlineSoundness::Sound;
+    }
 
-    std::vector<Piece> loop = KeptPart(OrientedLoop(outline), from, to);
+    // The new pieces' box: kept pieces outside it cannot touch them.
+    Box near = BoxOf(added.front());
+    for (const Piece& p : added) {
+        const Box b = BoxOf(p);
+        near = Box{std::min(near.left, b.left), std::min(near.bottom, b.bottom), std::max(near.right, b.right),
+                   std::max(near.top, b.top)};
+    }
+    std::vector<Piece> loop = KeptPart(outline, from, to, near);
     const bool closed = !loop.empty();
     const size_t first = loop.size();
     loop.insert(loop.end(), added.begin(), added.end());
     const size_t m = loop.size();
+    // Only pieces whose boxes overlap can touch: on a large outline the new
+    // pieces are compared in full with the few pieces near them.
+    std::vector<Box> boxes;
+    boxes.reserve(m);
+    for (const Piece& p : loop) {
+        boxes.push_back(BoxOf(p));
+    }
     for (size_t t = first; t < m; ++t) {
         const size_t previous = (t + m - 1) % m;
         const size_t next = (t + 1) % m;
         for (size_t q = 0; q < m; ++q) {
-            if (q == t) {
+            if (q == t || !Overlap(boxes[t], boxes[q])) {
                 continue;
             }
             // Neighbours in the loop meet at their common end and nowhere else;

@@ -9,6 +9,7 @@
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
 #include "geometry/length_dimension.h"
+#include "geometry/line_ends.h"
 #include "geometry/outline.h"
 #include "geometry/outline_soundness.h"
 #include "geometry/picked_line.h"
@@ -40,7 +41,9 @@ struct EndPieces {
 };
 
 // Centre and inset placement: the outline opens at P2; its head element is the
-// piece P2→E and its tail the rest of the line, shortened to end at P1.
+// piece P2→E and its tail the rest of the line, shortened to end at P1. Either
+// piece may be stored the other way round, so the end moved is the one that
+// lies at P2.
 bool OpenAtBase(const PickedLine& line, const ShoulderCorners& corners, EndPieces& ends) {
     const ZedId instance = line.ref.instance;
     if (!DivideOutline(instance, line.segment, corners.p2, kMsgOutlineNotDivided1)) {
@@ -54,11 +57,11 @@ bool OpenAtBase(const PickedLine& line, const ShoulderCorners& corners, EndPiece
     if (!ReadFoundFigure(tail, ends.tailRecord, kMsgElementInfoNotRead2)) {
         return false;
     }
-    SetLineStart(ends.headRecord, corners.p2);
+    MoveLineEndAt(ends.headRecord, corners.p2, corners.p2);
     if (!AmendFigure(head, ends.headRecord, kMsgLineNotAmended3)) {
         return false;
     }
-    SetLineEnd(ends.tailRecord, corners.p1);
+    MoveLineEndAt(ends.tailRecord, corners.p2, corners.p1);
     if (!AmendFigure(tail, ends.tailRecord, kMsgLineNotAmended4)) {
         return false;
     }

@@ -1,6 +1,7 @@
 #include "geometry/plane_a_parts.h"
 
 #include "geometry/figure_record.h"
+#include "geometry/line_ends.h"
 #include "geometry/splice.h"
 #include "settings/conversions.h"
 #include "settings/shoulder_settings.h"
@@ -17,6 +18,10 @@ ShoulderCorners CornersOf(const ShoulderMemory& m) {
     return ShoulderCorners{LineStart(m.firstSide.record), LineEnd(m.firstSide.record), LineEnd(m.innerSide.record),
                            LineEnd(m.secondSide.record)};
 }
+
+ZedPoint BaseLineStart(const ShoulderMemory& m) { return LineEndAwayFrom(m.tail.record, CornersOf(m).p1); }
+
+ZedPoint BaseLineEnd(const ShoulderMemory& m) { return LineEndAwayFrom(m.head.record, CornersOf(m).p2); }
 
 void RememberPiece(ShoulderPiece& piece, ZedId instance, ZedId element, const ZedFigure& record) {
     piece.ref = ZedFigRef{instance, element};

@@ -22,6 +22,11 @@ inline constexpr const ZedChar kPlaneAKeyword[] = ZED_TEXT("PlaneA");
 // The corners of a remembered shoulder, from the records of its three sides.
 ShoulderCorners CornersOf(const ShoulderMemory& memory);
 
+// The ends of the line the shoulder stands on: the tail and head pieces' ends
+// away from the shoulder, whichever way round the pieces are stored.
+ZedPoint BaseLineStart(const ShoulderMemory& m);
+ZedPoint BaseLineEnd(const ShoulderMemory& m);
+
 // Puts an element and its record into a piece of the shoulder memory.
 void RememberPiece(ShoulderPiece& piece, ZedId instance, ZedId element, const ZedFigure& record);
 

@@ -97,7 +97,7 @@ PlaneAChange PlanPlaneADepth() {
     PlaneAChange change;
     const ShoulderCorners c = PlaneADepthChanged(CornersOf(before), Unfinished().value);
     change.target = c;
-    change.pieces = PlaneAPieces(LineStart(before.tail.record), LineEnd(before.head.record), c, IsFullLine(before));
+    change.pieces = PlaneAPieces(BaseLineStart(before), BaseLineEnd(before), c, IsFullLine(before));
     ZedFigure first = before.firstSide.record;
     SetLineEnd(first, c.q1);
     ZedFigure inner = before.innerSide.record;
@@ -157,7 +157,7 @@ bool BeginPlaneAChange(int editMode, double value) {
         return Report(plan.refusal);
     }
     const ShoulderMemory& before = change.before;
-    if (CheckOutlineReplacement(outline, LineStart(before.tail.record), LineEnd(before.head.record), plan.pieces) !=
+    if (CheckOutlineReplacement(outline, BaseLineStart(before), BaseLineEnd(before), plan.pieces) !=
         OutlineSoundness::Sound) {
         return Report(kMsgShoulderOverlapsEdit);
     }

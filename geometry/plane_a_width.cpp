@@ -12,6 +12,7 @@
 
 #include "command/messages.h"
 #include "geometry/figure_record.h"
+#include "geometry/line_ends.h"
 #include "geometry/plane_a_parts.h"
 #include "geometry/splice.h"
 #include "geometry/unfinished_change.h"
@@ -27,17 +28,18 @@ bool Report(const ZedChar* message) {
 ZedId Instance() { return Unfinished().before.firstSide.ref.instance; }
 
 // The ends of the line the shoulder was built on.
-ZedPoint LineStartPoint() { return LineStart(Unfinished().before.tail.record); }
-ZedPoint LineEndPoint() { return LineEnd(Unfinished().before.head.record); }
+ZedPoint LineStartPoint() { return BaseLineStart(Unfinished().before); }
+ZedPoint LineEndPoint() { return BaseLineEnd(Unfinished().before); }
 
 // The shoulder has line on both sides and stays narrower than the line: the
 // five elements move.
 std::vector<ChangeStep> MoveInPlace(const ShoulderCorners& c) {
     const ShoulderMemory& before = Unfinished().before;
     ZedFigure tail = before.tail.record;
-    SetLineEnd(tail, c.p1);
+    const ShoulderCorners was = CornersOf(before);
+    MoveLineEndAt(tail, was.p1, c.p1);
     ZedFigure head = before.head.record;
-    SetLineStart(head, c.p2);
+    MoveLineEndAt(head, was.p2, c.p2);
     const ZedFigure first = MakeLine(c.p1, c.q1);
     const ZedFigure inner = MakeLine(c.q1, c.q2);
     const ZedFigure second = MakeLine(c.q2, c.p2);

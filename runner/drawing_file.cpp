@@ -330,6 +330,17 @@ private:
         }
         ElementEntry element;
         element.line = line_;
+        // A trailing "reversed": the element is stored the other way round.
+        std::vector<Token> words = tokens;
+        if (words.size() > 1 && !words.back().quoted && words.back().text == "reversed") {
+            element.storedReversed = true;
+            words.pop_back();
+        }
+        return ElementWords(words, element);
+    }
+
+    bool ElementWords(const std::vector<Token>& tokens, ElementEntry& element) {
+        const std::string& keyword = tokens[0].text;
         if (keyword == "line") {
             if (!Numbers(tokens, 4, element.v, "start x, y, end x, y")) {
                 return false;

@@ -7,7 +7,7 @@
 //   outline layer 0 closed
 //     line 0 0 100 0
 //     fillet 5                 # rounds the corner after the line above
-//     line 100 0 100 50
+//     line 100 0 100 50 reversed  # stored from (100, 50) to (100, 0)
 //     arc 50 50 100 50 0 50 ccw
 //     line 0 50 0 0
 //   end
@@ -52,6 +52,9 @@ struct ElementEntry {
     // Line: start x, y, end x, y. Arc: centre x, y, start x, y, end x, y.
     double v[6] = {0, 0, 0, 0, 0, 0};
     bool clockwise = false;  // arcs only
+    // Written the way the chain runs; the host stores it turned round (its
+    // stored start where the chain leaves it).
+    bool storedReversed = false;
     std::optional<CornerEntry> corner;
 };
 

@@ -65,10 +65,12 @@ std::optional<LoadedDrawing> LoadDrawing(const DrawingFile& drawing, const std::
             }
         } else {
             std::vector<ZedFigure> figures;
+            std::vector<bool> storedReversed;
             for (const ElementEntry& element : shape.elements) {
                 figures.push_back(FigureOf(element));
+                storedReversed.push_back(element.storedReversed);
             }
-            segment = emu::AddOutline(shape.layer, figures, shape.closed, &attributes);
+            segment = emu::AddOutline(shape.layer, figures, shape.closed, &attributes, storedReversed);
         }
         if (segment < 0) {
             error.line = shape.line;

@@ -41,6 +41,16 @@ std::vector<ZedFigure> Reversed(const std::vector<ZedFigure>& outline) {
     return reversed;
 }
 
+// The same outline with every second record stored the other way round, as
+// a list read from elements joined end to end may hold them.
+std::vector<ZedFigure> TurnedEverySecond(const std::vector<ZedFigure>& outline) {
+    std::vector<ZedFigure> mixed = outline;
+    for (size_t i = 1; i < mixed.size(); i += 2) {
+        mixed[i] = Reversed({outline[i]}).front();
+    }
+    return mixed;
+}
+
 std::vector<ZedFigure> Polygon(const std::vector<ZedPoint>& points) {
     std::vector<ZedFigure> figures;
     for (size_t i = 0; i < points.size(); ++i) {
@@ -60,7 +70,9 @@ struct Probe {
 // Checks the probes against the outline in both directions.
 void ExpectProbes(const char* what, const std::vector<ZedFigure>& outline, const std::vector<Probe>& probes) {
     for (const auto& [direction, list] :
-         {std::pair{"as drawn", outline}, std::pair{"reversed", Reversed(outline)}}) {
+         {std::pair{"as drawn", outline}, std::pair{"reversed", Reversed(outline)},
+          std::pair{"every second record turned", TurnedEverySecond(outline)},
+          std::pair{"reversed, every second record turned", TurnedEverySecond(Reversed(outline))}}) {
         for (const Probe& probe : probes) {
             EXPECT_EQ(InOut(list, probe.x, probe.y), probe.expected)
                 << what << " " << direction << " at (" << probe.x << ", " << probe.y << ")";

@@ -1,5 +1,7 @@
 // Randomised: dividing any closed outline at any point on it and closing it
-// again by joining a piece back keeps the chain sound and its area.
+// again by joining a piece back keeps the chain sound and its area, with any
+// of its elements stored the other way round, and every element's place in
+// the chain follows the changes.
 #include <algorithm>
 #include <random>
 
@@ -68,8 +70,18 @@ TEST_F(OutlinePropertyTest, DividingAndRejoiningKeepsTheChainSoundAndItsArea) {
         SetUp();
         const std::vector<ZedFigure> figures = RandomOutline(random);
         const double area = SignedArea(figures);
-        const ZedId outline = emu::AddOutline(kLayer, figures, true);
+        std::vector<bool> storedReversed;
+        for (size_t i = 0; i < figures.size(); ++i) {
+            storedReversed.push_back(unit(random) < 0.3);
+        }
+        const ZedId outline = emu::AddOutline(kLayer, figures, true, nullptr, storedReversed);
         ASSERT_GT(outline, 0);
+        const auto expectOrders = [outline] {
+            const std::vector<ZedId> chain = emu::Chain(outline);
+            for (size_t i = 0; i < chain.size(); ++i) {
+                EXPECT_EQ(ZedElmGetElementOrder(chain[i]), static_cast<int>(i) + 1);
+            }
+        };
 
         // Anywhere on an element, now and then exactly at its start.
         const size_t element = static_cast<size_t>(unit(random) * static_cast<double>(figures.size()));
@@ -81,13 +93,15 @@ TEST_F(OutlinePropertyTest, DividingAndRejoiningKeepsTheChainSoundAndItsArea) {
         ASSERT_EQ(divided, outline);
         EXPECT_EQ(emu::Chain(outline).size(), figures.size() + (atVertex ? 0 : 1));
         EXPECT_EQ(emu::CheckIntegrity(outline), "");
-        const ZedFigure head = emu::FigureOf(ZedSgmGetHeadElementId(outline));
-        const ZedFigure tail = emu::FigureOf(ZedSgmGetTailElementId(outline));
+        expectOrders();
+        // The chain's way, as the outline list runs.
+        const ZedFigure head = OutlineList(outline).front();
+        const ZedFigure tail = OutlineList(outline).back();
         EXPECT_NEAR(StartPoint(head).x, at.x, 1e-9);
         EXPECT_NEAR(StartPoint(head).y, at.y, 1e-9);
         EXPECT_NEAR(EndPoint(tail).x, at.x, 1e-9);
         EXPECT_NEAR(EndPoint(tail).y, at.y, 1e-9);
-        EXPECT_NEAR(SignedArea(ChainFigures(outline)), area, 1e-6 * std::fabs(area));
+        EXPECT_NEAR(SignedArea(OutlineList(outline)), area, 1e-6 * std::fabs(area));
 
         // Take the head off, draw it again in a segment of its own, join and close.
         const size_t count = emu::Chain(outline).size();
@@ -98,6 +112,7 @@ TEST_F(OutlinePropertyTest, DividingAndRejoiningKeepsTheChainSoundAndItsArea) {
         ASSERT_EQ(ZedFigSetClosed(outline, 1), 0);
         EXPECT_EQ(emu::Chain(outline).size(), count);
         EXPECT_EQ(emu::CheckAllIntegrity(), "");
+        expectOrders();
         EXPECT_NEAR(SignedArea(OutlineList(outline)), area, 1e-6 * std::fabs(area));
         const ZedPoint centre = Pt(100, -50);
         const std::vector<ZedFigure> list = OutlineList(outline);

@@ -29,8 +29,9 @@ inline ZedPoint EndOf(const ZedFigure& f) {
 }
 
 // A closed outline of lines through the vertices, listed counter-clockwise;
-// drawn in reverse order (clockwise) when asked.
-inline ZedId AddPolygon(int layer, std::vector<ZedPoint> ccw, bool clockwise) {
+// drawn in reverse order (clockwise) when asked. With storedReversed the host
+// stores every line the other way round from the chain.
+inline ZedId AddPolygon(int layer, std::vector<ZedPoint> ccw, bool clockwise, bool storedReversed = false) {
     if (clockwise) {
         std::reverse(ccw.begin(), ccw.end());
     }
@@ -44,7 +45,7 @@ inline ZedId AddPolygon(int layer, std::vector<ZedPoint> ccw, bool clockwise) {
     attributes.colour = 7;
     attributes.lineType = 3;
     attributes.host4 = 11;  // a host field that the shoulder's sides must copy
-    return emu::AddOutline(layer, lines, true, &attributes);
+    return emu::AddOutline(layer, lines, true, &attributes, std::vector<bool>(lines.size(), storedReversed));
 }
 
 // A 100 × 50 rectangle from the origin.

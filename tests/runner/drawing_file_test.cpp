@@ -22,7 +22,7 @@ TEST(ZedrunnerDrawingFile, ReadsLayersOutlinesCornersAndCircles) {
         "outline layer 0 open linetype 3\n"
         "  line 0 0 10 0   # first\n"
         "  fillet 2\n"
-        "  arc 10 5 10 0 10 10 ccw\n"
+        "  arc 10 5 10 0 10 10 ccw reversed\n"
         "end\n"
         "outline colour 9\n"
         "  line 0 0 1e1 0\n"
@@ -58,6 +58,8 @@ TEST(ZedrunnerDrawingFile, ReadsLayersOutlinesCornersAndCircles) {
     EXPECT_EQ(first.elements[0].corner->line, 7);
     EXPECT_EQ(first.elements[1].kind, ElementEntry::Kind::Arc);
     EXPECT_FALSE(first.elements[1].clockwise);
+    EXPECT_TRUE(first.elements[1].storedReversed);
+    EXPECT_FALSE(first.elements[0].storedReversed);
     EXPECT_EQ(first.elements[1].v[5], 10.0);
 
     // Outlines without a layer go on the current layer; they are closed unless told.

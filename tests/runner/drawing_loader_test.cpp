@@ -31,7 +31,8 @@ TEST_F(ZedrunnerLoaderTest, MakesOneSegmentPerShapeWithItsCornersAndColours) {
         "layer 2 colour 6 detect 0\n"
         "current-layer 2\n"
         "outline layer 1\n"
-        "  line 0 0 100 0\n  fillet 10\n  line 100 0 100 50\n  chamfer 5\n  line 100 50 0 50\n  line 0 50 0 0\n"
+        "  line 0 0 100 0\n  fillet 10\n  line 100 0 100 50 reversed\n  chamfer 5\n"
+        "  line 100 50 0 50\n  line 0 50 0 0\n"
         "end\n"
         "circle 50 25 5 colour 9 linetype 2\n"
         "outline open\n  line 0 60 50 60\n  arc 50 70 50 60 60 70 ccw\nend\n",
@@ -46,6 +47,12 @@ TEST_F(ZedrunnerLoaderTest, MakesOneSegmentPerShapeWithItsCornersAndColours) {
     ASSERT_EQ(chain.size(), 6u);
     EXPECT_EQ(emu::FigureOf(chain[1]).kind, ZED_FIG_FILLET);
     EXPECT_EQ(emu::FigureOf(chain[3]).kind, ZED_FIG_CHAMFER);
+    // Written the chain's way, stored the other: cut back by both corners at the right ends.
+    EXPECT_TRUE(emu::StoredReversed(chain[2]));
+    EXPECT_FALSE(emu::StoredReversed(chain[0]));
+    const ZedFigure right = emu::FigureOf(chain[2]);
+    EXPECT_DOUBLE_EQ(right.v[1], 45.0);
+    EXPECT_DOUBLE_EQ(right.v[3], 10.0);
     EXPECT_EQ(emu::AttributesOf(chain[0]).colour, 4);  // the layer's colour
     EXPECT_EQ(emu::CheckAllIntegrity(), "");
 
