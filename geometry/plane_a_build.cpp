@@ -11,6 +11,7 @@
 #include "geometry/length_dimension.h"
 #include "geometry/outline.h"
 #include "geometry/outline_soundness.h"
+#include "geometry/picked_line.h"
 #include "geometry/plane_a.h"
 #include "geometry/plane_a_parts.h"
 #include "geometry/splice.h"
@@ -29,76 +30,6 @@ bool Report(const ZedChar* message) {
     return false;
 }
 
-// The picked line and what the build learns about it before it changes the
-// drawing.
-struct PickedLine {
-    ZedFigRef ref{};
-    ZedId segment = -1;  // the closed outline
-    ZedFigure previous{};  // the neighbours as ZedFigGetFigure gives them,
-    ZedFigure next{};      // corners with kinds 7 and 8
-    ZedPoint s{};  // the line's start and end as its outline list holds them
-    ZedPoint e{};
-    int colour = 0;  // from the short line attributes
-    ZedLineType2 attributes{};
-    ZedId layer = -1;
-};
-
-enum class Neighbour { Previous, Next };
-
-// The element before (after) the given one, or the segment's tail (head) when
-// the element starts (ends) the chain: the outline is closed.
-ZedId WrappedNeighbour(ZedId element, ZedId segment, Neighbour which) {
-    const ZedId id =
-        which == Neighbour::Previous ? ZedElmGetPrevElementId(element) : ZedElmGetNextElementId(element);
-    if (id != -1) {
-        return id;
-    }
-    return which == Neighbour::Previous ? ZedSgmGetTailElementId(segment) : ZedSgmGetHeadElementId(segment);
-}
-
-bool ReadNeighbour(const ZedFigRef& picked, Neighbour which, ZedFigure& figure) {
-    const ZedId segment = ZedElmGetSegment(picked.id);
-    if (segment == -1 || ZedSgmGetElementCount(segment) < 2) {
-        return false;
-    }
-    const ZedFigRef ref{picked.instance, WrappedNeighbour(picked.id, segment, which)};
-    return ref.id != -1 && ZedFigGetFigure(&ref, &figure) != -1;
-}
-
-bool ReadPickedElement(PickedLine& line) {
-    ZedFigure figure{};
-    if (ZedFigGetFigure(&line.ref, &figure) == -1) {
-        return Report(kMsgElementInfoNotRead21);
-    }
-    const ZedId segment = ZedElmGetSegment(line.ref.id);
-    if (segment == -1 || ZedSgmGetElementCount(segment) < 2) {
-        return Report(kMsgElementInfoNotRead21);
-    }
-    if (!ReadNeighbour(line.ref, Neighbour::Previous, line.previous) ||
-        !ReadNeighbour(line.ref, Neighbour::Next, line.next)) {
-        return Report(kMsgElementInfoNotRead21);
-    }
-    return true;
-}
-
-// The picked line's record and its neighbours' in the outline list, which is
-// read once here and kept for the in/out test and the room check.
-bool ReadOutlineRecords(PickedLine& line, LocatedElement& at) {
-    ZedFigure record{};
-    ZedFigure neighbour{};
-    if (!LocateInOutline(line.ref, at) || !OwnRecord(at, record) || !PreviousRecord(at, neighbour) ||
-        !NextRecord(at, neighbour)) {
-        return Report(kMsgElementInfoNotRead22);
-    }
-    // Only a straight line has the start and end the shoulder is placed on.
-    if (record.kind != ZED_FIG_LINE) {
-        return Report(kMsgElementInfoNotRead22);
-    }
-    line.s = LineStart(record);
-    line.e = LineEnd(record);
-    return true;
-}
-
 bool ReadAttributes(PickedLine& line) {
     ZedLineType shortForm{};
     if (ZedFigGetLineType(&line.ref, &shortForm) == -1) {
@@ -112,20 +43,6 @@ bool ReadAttributes(PickedLine& line) {
     if (line.layer == -1) {
         return Report(kMsgLayerNotRead21);
     }
-    return true;
-}
-
-// Which way the shoulder stands out: the host's in/out test of a point just
-// left of the line. A test the host cannot answer would put the shoulder on a
-// guessed side, so it fails the build like an unreadable outline.
-bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, PlaneASide& side) {
-    const double theta = DirectionAngle(line.s, line.e);
-    const ZedPoint test = PlaneASideTestPoint(m, theta);
-    const int answer = ZedAriIochkPnt(outline.data(), static_cast<int>(outline.size()), &test);
-    if (answer == -1) {
-        return Report(kMsgElementInfoNotRead22);
-    }
-    side = PlaneASideFromAnswer(theta, answer);
     return true;
 }
 
