@@ -92,9 +92,11 @@ bool RememberRaisedChain(const RaisedChain& chain) {
     ZedFigure previous{};
     ZedFigure next{};
     const ZedId previousId = WrappedNeighbour(line.ref.id, line.segment, Neighbour::Previous);
+    if (previousId == -1) {
+        return Report(kMsgElementInfoNotRead32);
+    }
     const ZedId nextId = WrappedNeighbour(line.ref.id, line.segment, Neighbour::Next);
-    if (previousId == -1 || nextId == -1 || !PreviousRecord(chain.located, previous) ||
-        !NextRecord(chain.located, next)) {
+    if (nextId == -1 || !PreviousRecord(chain.located, previous) || !NextRecord(chain.located, next)) {
         return Report(kMsgElementInfoNotRead32);
     }
     ShoulderMemory& m = Shoulder();

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "geometry/plane_c.h"
+#include "geometry/plane_d.h"
 #include "tests/planea/planea_fixture.h"
 
 enum class FaultOp {
@@ -20,7 +22,25 @@ enum class FaultOp {
     RebuildNarrower,
     RebuildWholeLine,
     RebuildGiveLineBack,
+    // Plan patterns C and D on the rectangle's bottom edge.
+    BuildPlaneC,
+    BuildPlaneCShapedHole,
+    RebuildPlaneCDepth,
+    BuildPlaneD,
+    RebuildPlaneDDepth,
+    RebuildPlaneDRadius,
 };
+
+inline bool IsPlaneCOp(FaultOp op) {
+    return op == FaultOp::BuildPlaneC || op == FaultOp::BuildPlaneCShapedHole || op == FaultOp::RebuildPlaneCDepth;
+}
+inline bool IsPlaneDOp(FaultOp op) {
+    return op == FaultOp::BuildPlaneD || op == FaultOp::RebuildPlaneDDepth || op == FaultOp::RebuildPlaneDRadius;
+}
+inline bool IsRebuildOp(FaultOp op) {
+    return (op >= FaultOp::RebuildDepth && op <= FaultOp::RebuildGiveLineBack) || op == FaultOp::RebuildPlaneCDepth ||
+           op == FaultOp::RebuildPlaneDDepth || op == FaultOp::RebuildPlaneDRadius;
+}
 
 inline const char* FaultOpName(FaultOp op) {
     switch (op) {
@@ -31,6 +51,12 @@ inline const char* FaultOpName(FaultOp op) {
         case FaultOp::RebuildNarrower: return "RebuildNarrower";
         case FaultOp::RebuildWholeLine: return "RebuildWholeLine";
         case FaultOp::RebuildGiveLineBack: return "RebuildGiveLineBack";
+        case FaultOp::BuildPlaneC: return "BuildPlaneC";
+        case FaultOp::BuildPlaneCShapedHole: return "BuildPlaneCShapedHole";
+        case FaultOp::RebuildPlaneCDepth: return "RebuildPlaneCDepth";
+        case FaultOp::BuildPlaneD: return "BuildPlaneD";
+        case FaultOp::RebuildPlaneDDepth: return "RebuildPlaneDDepth";
+        case FaultOp::RebuildPlaneDRadius: return "RebuildPlaneDRadius";
     }
     return "?";
 }
@@ -71,14 +97,20 @@ protected:
             case FaultOp::BuildShapedHole:
                 ShoulderSettings.PA_Hole = 1;
                 [[fallthrough]];
+            case FaultOp::BuildPlaneCShapedHole:
+                ShoulderSettings.PC_Hole = 1;
+                [[fallthrough]];
             default:
                 outline_ = AddPlate(plate::Rectangle(), false);
                 from_ = plate::Pt(0, 0);
                 to_ = plate::Pt(100, 0);
                 break;
         }
-        if (op >= FaultOp::RebuildDepth) {
-            ASSERT_TRUE(BuildOn(outline_, from_, to_));
+        if (IsRebuildOp(op)) {
+            const ZedId line = plate::LineBetween(outline_, from_, to_);
+            ASSERT_TRUE(IsPlaneCOp(op)   ? BuildPlaneC(line, outline_, 0)
+                        : IsPlaneDOp(op) ? BuildPlaneD(line, outline_, 0)
+                                         : BuildPlaneA(line, outline_, 0));
         }
         if (op == FaultOp::RebuildGiveLineBack) {
             ASSERT_TRUE(Rebuild(kEditSecond, 100.0));
@@ -101,6 +133,20 @@ protected:
                 return Rebuild(kEditSecond, 100.0);
             case FaultOp::RebuildGiveLineBack:
                 return Rebuild(kEditSecond, 30.0);
+            case FaultOp::BuildPlaneC:
+            case FaultOp::BuildPlaneCShapedHole:
+                return BuildPlaneC(picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
+            case FaultOp::RebuildPlaneCDepth:
+                Picks().editMode = kEditFirst;
+                return RebuildPlaneC(8.0);
+            case FaultOp::BuildPlaneD:
+                return BuildPlaneD(picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
+            case FaultOp::RebuildPlaneDDepth:
+                Picks().editMode = kEditFirst;
+                return RebuildPlaneD(8.0);
+            case FaultOp::RebuildPlaneDRadius:
+                Picks().editMode = kEditSecond;
+                return RebuildPlaneD(4.5);
         }
         return false;
     }
