@@ -59,9 +59,9 @@ int DimensionPickExecute(const PatternRow& row, const DialogueCallbacks& callbac
             ZedCtlSetReadyFunc(callbacks.depthEntryReady, ZED_TEXT(""));
             return ZED_EXEC_READY;
         case kEditSideNote:
-            if (row.hole != nullptr) {
+            if (const HolePattern* hole = HoleOf(row)) {
                 // The hole and note operations report their own failures.
-                ToggleDrillingSide(*row.hole, TemporaryElements()[kSlotSideNote].id);
+                ToggleDrillingSide(*hole, TemporaryElements()[kSlotSideNote].id);
             }
             return AskAgain(callbacks);
         default:

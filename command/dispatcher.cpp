@@ -36,7 +36,7 @@ void RunLayerStep() {
 }
 
 int SwitchTo(const KeywordRow& row) {
-    if (row.isPattern) {
+    if (row.pattern) {
         RunLayerStep();
         if (row.loadSettings != nullptr) {
             row.loadSettings();

@@ -77,7 +77,8 @@ int DepthEntryExecute(const PatternRow& row, const DialogueCallbacks& callbacks,
         return entry.answer;
     }
     // A hole that cannot take the depth has been reported; the command ends.
-    if (row.hole == nullptr || !EnterHoleDepth(*row.hole, Picks().pickedTemporary.id, entry.value)) {
+    const HolePattern* hole = HoleOf(row);
+    if (hole == nullptr || !EnterHoleDepth(*hole, Picks().pickedTemporary.id, entry.value)) {
         return ZED_EXEC_END;
     }
     return BackToDimensionPick(callbacks);

@@ -6,20 +6,24 @@
 
 namespace {
 
+constexpr KeywordRow PatternKeywordRow(Pattern pattern, void (*loadSettings)(), ZedReadyFunc ready) {
+    return {PatternKeyword(pattern), pattern, loadSettings, ready};
+}
+
 // Rows whose state is not built yet carry no ready function: typing their
 // keyword loads the settings and ends the command.
 constexpr KeywordRow kRows[] = {
-    {ZED_TEXT("PlaneA"), true, LoadPlaneASettings, PlaneALinePickReady},
-    {ZED_TEXT("PlaneB"), true, LoadPlaneBSettings, nullptr},
-    {ZED_TEXT("PlaneC"), true, LoadPlaneCSettings, nullptr},
-    {ZED_TEXT("PlaneD"), true, LoadPlaneDSettings, nullptr},
-    {ZED_TEXT("SideA"), true, LoadSideASettings, nullptr},
-    {ZED_TEXT("SideB"), true, LoadSideBSettings, nullptr},
-    {ZED_TEXT("SideC"), true, nullptr, nullptr},
-    {ZED_TEXT("SideD"), true, nullptr, nullptr},
+    PatternKeywordRow(Pattern::PlaneA, LoadPlaneASettings, PlaneALinePickReady),
+    PatternKeywordRow(Pattern::PlaneB, LoadPlaneBSettings, nullptr),
+    PatternKeywordRow(Pattern::PlaneC, LoadPlaneCSettings, nullptr),
+    PatternKeywordRow(Pattern::PlaneD, LoadPlaneDSettings, nullptr),
+    PatternKeywordRow(Pattern::SideA, LoadSideASettings, nullptr),
+    PatternKeywordRow(Pattern::SideB, LoadSideBSettings, nullptr),
+    PatternKeywordRow(Pattern::SideC, nullptr, nullptr),
+    PatternKeywordRow(Pattern::SideD, nullptr, nullptr),
 #if !ZED_LEGACY
     // The older host keeps no shoulder attributes, so its build has no Delete mode.
-    {ZED_TEXT("Delete"), false, nullptr, DeleteModeReady},
+    {ZED_TEXT("Delete"), std::nullopt, nullptr, DeleteModeReady},
 #endif
 };
 

@@ -2,15 +2,17 @@
 #ifndef LEDGEWRIGHT_COMMAND_KEYWORD_TABLE_H
 #define LEDGEWRIGHT_COMMAND_KEYWORD_TABLE_H
 
+#include <optional>
 #include <span>
 
+#include "command/pattern.h"
 #include "host/zedlib.h"
 
 struct KeywordRow {
     const ZedChar* keyword;
-    // A pattern keyword runs the layer step and hides the chooser; Delete does
-    // neither.
-    bool isPattern;
+    // The pattern the keyword chooses: it runs the layer step and hides the
+    // chooser; Delete has none and does neither.
+    std::optional<Pattern> pattern;
     // The pattern's settings loader, or null when the pattern has none.
     void (*loadSettings)();
     // The ready function of the state the keyword leads to, or null while that

@@ -12,7 +12,7 @@ bool BuildPlaneAFromPick(const LinePick& pick) { return BuildPlaneA(pick.element
 // leader notes.
 constexpr std::array<int32_t, ZED_FILTER_SIZE> kPlanHoleDimensionFilter{12, 0, 1, 8, 0};
 
-const PatternRow* Rows() {
+std::span<const PatternRow> Rows() {
     static const PatternRow rows[] = {
         {.pattern = Pattern::PlaneA,
          .linePickPrompt = kPromptPlaneALinePick,
@@ -25,15 +25,21 @@ const PatternRow* Rows() {
                           {kSlotDepthNote, kEditDepthNote}}},
          .slotCount = 4,
          .kindStorage = {ZED_DIM_LINE_LENGTH},
-         .kindCount = 1,
-         .hole = &HolePatternOf(ZED_TEXT("PlaneA"))},
+         .kindCount = 1},
     };
     return rows;
 }
 
 }  // namespace
 
-const PatternRow& PatternRowOf(Pattern pattern) { return Rows()[static_cast<int>(pattern)]; }
+const PatternRow* PatternRowOf(Pattern pattern) {
+    for (const PatternRow& row : Rows()) {
+        if (row.pattern == pattern) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
 
 bool AcceptsDimensionKind(const PatternRow& row, int32_t kind) {
     for (int32_t accepted : row.DimensionKinds()) {

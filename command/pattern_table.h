@@ -9,10 +9,9 @@
 #include <span>
 
 #include "command/line_pick.h"
+#include "command/pattern.h"
 #include "holes/hole_pattern.h"
 #include "host/zedlib.h"
-
-enum class Pattern { PlaneA };
 
 // A slot of the temporary element table that the dimension pick compares, and
 // the edit mode a pick on it sets.
@@ -36,9 +35,6 @@ struct PatternRow {
     // The dimension kinds (byte 0 of the record) that the rebuild takes.
     std::array<int32_t, 2> kindStorage;
     int kindCount;
-    // The hole settings and depth-entry messages; null for a pattern without
-    // a hole.
-    const HolePattern* hole;
 
     std::span<const SlotEdit> Slots() const { return {slotStorage.data(), static_cast<size_t>(slotCount)}; }
     std::span<const int32_t> DimensionKinds() const {
@@ -46,7 +42,12 @@ struct PatternRow {
     }
 };
 
-const PatternRow& PatternRowOf(Pattern pattern);
+// The row whose key is the pattern; null when the pattern has no dialogue row.
+const PatternRow* PatternRowOf(Pattern pattern);
+
+// The hole settings and depth-entry messages of the row's pattern; null for a
+// pattern without a hole.
+inline const HolePattern* HoleOf(const PatternRow& row) { return HolePatternOf(row.pattern); }
 
 // Whether the pattern's rebuild takes a dimension of this kind.
 bool AcceptsDimensionKind(const PatternRow& row, int32_t kind);

@@ -9,7 +9,9 @@ namespace {
 
 template <Pattern P>
 struct Dialogue {
-    static const PatternRow& Row() { return PatternRowOf(P); }
+    // Every pattern given a dialogue has a row (the pattern table's tests
+    // check each keyword that leads to one).
+    static const PatternRow& Row() { return *PatternRowOf(P); }
 
     static int LinePickReadyFn() { return LinePickReady(Row(), kCallbacks); }
     static int LinePickExecuteFn(int type, ZedEvent* event) { return LinePickExecute(Row(), kCallbacks, type, event); }

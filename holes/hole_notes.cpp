@@ -54,7 +54,11 @@ ZedString DepthNoteText(double depth) {
 }
 
 bool CreateSideNote(ZedPoint anchor, ZedPoint textPoint, ZedFigRef& slot, const ZedString& keyword) {
-    const ZedString text = DrillingSideText(DrillingSide(HolePatternOf(keyword)));
+    const HolePattern* pattern = HolePatternOf(keyword);
+    if (pattern == nullptr) {
+        return false;
+    }
+    const ZedString text = DrillingSideText(DrillingSide(*pattern));
     return CreateNote(anchor, textPoint, slot, text);
 }
 

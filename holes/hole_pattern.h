@@ -4,11 +4,12 @@
 #ifndef LEDGEWRIGHT_HOLES_HOLE_PATTERN_H
 #define LEDGEWRIGHT_HOLES_HOLE_PATTERN_H
 
+#include "command/pattern.h"
 #include "host/zedtext.h"
 #include "settings/shoulder_settings.h"
 
 struct HolePattern {
-    const ZedChar* keyword;
+    Pattern pattern;
     // 0 the MC hole, anything else the shaped hole (the legacy build never
     // loads the field, so it stays 0 there).
     int ShoulderSettingsRecord::*holeKind;
@@ -22,9 +23,11 @@ struct HolePattern {
     const ZedChar* depthNoteNotSet;
 };
 
-// The row of "PlaneB" or "PlaneC"; every other keyword gets the row of
-// "PlaneA".
-const HolePattern& HolePatternOf(const ZedString& keyword);
+// The row of a pattern with a hole (PlaneA, PlaneB, PlaneC); null for every
+// other pattern and for a text that is no pattern's keyword, so that a missing
+// row is a failure, never another pattern's hole.
+const HolePattern* HolePatternOf(Pattern pattern);
+const HolePattern* HolePatternOf(const ZedString& keyword);
 
 // The settings values of a row.
 inline int HoleKind(const HolePattern& pattern) { return ShoulderSettings.*pattern.holeKind; }

@@ -49,9 +49,10 @@ bool AmendCurrentHole(Change change) {
 }  // namespace
 
 bool CreateMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedString& keyword) {
-    const HolePattern& pattern = HolePatternOf(keyword);
+    // A keyword without a hole row draws nothing rather than another pattern's hole.
+    const HolePattern* pattern = HolePatternOf(keyword);
     ZedId layer = 0;
-    if (!ResolveHoleLayer(outlineSegment, HoleLayerText(pattern), layer)) {
+    if (pattern == nullptr || !ResolveHoleLayer(outlineSegment, HoleLayerText(*pattern), layer)) {
         return false;
     }
     ZedHoleData data{};
@@ -61,7 +62,7 @@ bool CreateMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const Ze
     ZedHoleShape& shape = *data.shape;
     shape.diameter = 2.0 * radius;
     shape.layer = layer;
-    WriteDrillingSide(shape, DrillingSide(pattern));
+    WriteDrillingSide(shape, DrillingSide(*pattern));
     shape.flag = 0;
     shape.depth = ShoulderSettings.mMainHeight;
     const ZedId hole = ZedHolCreateHole(0, &centre, &data);

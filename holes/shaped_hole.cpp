@@ -73,9 +73,9 @@ bool ShapedHoleOutline(ZedPoint centreB, ZedPoint centreA, double halfWidth, Zed
 
 bool CreateShapedHole(ZedId outlineSegment, ZedPoint centreB, ZedPoint centreA, double halfWidth,
                       const ZedString& keyword) {
-    const HolePattern& pattern = HolePatternOf(keyword);
+    const HolePattern* pattern = HolePatternOf(keyword);
     ZedId layer = 0;
-    if (!ResolveHoleLayer(outlineSegment, HoleLayerText(pattern), layer)) {
+    if (pattern == nullptr || !ResolveHoleLayer(outlineSegment, HoleLayerText(*pattern), layer)) {
         return false;
     }
     ZedId outline = -1;
@@ -90,7 +90,7 @@ bool CreateShapedHole(ZedId outlineSegment, ZedPoint centreB, ZedPoint centreA, 
     memory.centreB = centreB;
     memory.centreA = centreA;
     memory.halfWidth = halfWidth;
-    memory.fromBelow = DrillingSide(pattern) != 0 ? 1 : 0;
+    memory.fromBelow = DrillingSide(*pattern) != 0 ? 1 : 0;
     memory.depth = ShoulderSettings.mMainHeight;
     if (drawn) {
         MakeHoleOverOutline(data, outline);

@@ -6,6 +6,7 @@
 #include "command/messages.h"
 #include "geometry/shoulder_memory.h"
 #include "holes/hole_edits.h"
+#include "tests/support/hole_row.h"
 #include "holes/hole_notes.h"
 #include "holes/hole_state.h"
 #include "holes/mc_hole.h"
@@ -43,9 +44,9 @@ protected:
         }
         return look;
     }
-    bool Shaped() const { return HoleKind(HolePatternOf(keyword_)) != 0; }
-    int Toggle() { return ToggleDrillingSide(HolePatternOf(keyword_), side_.id); }
-    bool EnterDepth(double depth) { return EnterHoleDepth(HolePatternOf(keyword_), depth_.id, depth); }
+    bool Shaped() const { return HoleKind(HoleRow(keyword_)) != 0; }
+    int Toggle() { return ToggleDrillingSide(HoleRow(keyword_), side_.id); }
+    bool EnterDepth(double depth) { return EnterHoleDepth(HoleRow(keyword_), depth_.id, depth); }
 
     static void ExpectSame(const HoleLook& a, const HoleLook& b) {
         EXPECT_EQ(std::memcmp(&a.shape, &b.shape, sizeof a.shape), 0) << "hole shape";
@@ -163,7 +164,7 @@ TEST_F(HoleEdit, AnMcDepthThatCannotBeSetShowsThePatternsFirstMessage) {
 
 TEST_F(HoleEdit, ADepthNoteThatCannotBeChangedShowsThePatternsSecondMessage) {
     BuildHole(ZED_TEXT("PlaneB"));
-    EXPECT_FALSE(EnterHoleDepth(HolePatternOf(ZED_TEXT("PlaneB")), 4711, 3));
+    EXPECT_FALSE(EnterHoleDepth(HoleRow(ZED_TEXT("PlaneB")), 4711, 3));
     EXPECT_EQ(TextsOn(emu::Channel::Error), std::vector<std::string>{Utf8(kMsgHoleNoteNotRead)});
     EXPECT_EQ(TextsOn(emu::Channel::MessageBox), std::vector<std::string>{Utf8(kMsgHoleDepthNotSetB2)});
 }

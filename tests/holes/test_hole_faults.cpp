@@ -5,6 +5,7 @@
 
 #include "command/messages.h"
 #include "holes/hole_edits.h"
+#include "tests/support/hole_row.h"
 #include "holes/hole_notes.h"
 #include "holes/hole_state.h"
 #include "holes/mc_hole.h"
@@ -198,7 +199,7 @@ TEST_F(HoleFault, TurningAnMcHoleOverAlwaysTurnsTheNote) {
     SweepEveryCall(
         WithHole(false),
         [this] {
-            const int side = ToggleDrillingSide(HolePatternOf(ZED_TEXT("PlaneA")), side_.id);
+            const int side = ToggleDrillingSide(HoleRow(ZED_TEXT("PlaneA")), side_.id);
             return side == 1 && ShoulderSettings.PA_HoleDir == 1;
         },
         table);
@@ -221,7 +222,7 @@ TEST_F(HoleFault, TurningAShapedHoleOverAlwaysTurnsTheNote) {
     AddOutlineCalls(table, noHole);
     SweepEveryCall(
         WithHole(true),
-        [this] { return ToggleDrillingSide(HolePatternOf(ZED_TEXT("PlaneA")), side_.id) == 1; }, table);
+        [this] { return ToggleDrillingSide(HoleRow(ZED_TEXT("PlaneA")), side_.id) == 1; }, table);
 }
 
 TEST_F(HoleFault, ATypedDepthForAnMcHole) {
@@ -233,7 +234,7 @@ TEST_F(HoleFault, ATypedDepthForAnMcHole) {
         {"ZedCmtAmendComment#1", {false, {OnError(kMsgNoteNotAmended), InBox(kMsgHoleDepthNotSetA2)}}},
     };
     SweepEveryCall(
-        WithHole(false), [this] { return EnterHoleDepth(HolePatternOf(ZED_TEXT("PlaneA")), depth_.id, 7.5); },
+        WithHole(false), [this] { return EnterHoleDepth(HoleRow(ZED_TEXT("PlaneA")), depth_.id, 7.5); },
         table);
 }
 
@@ -256,7 +257,7 @@ TEST_F(HoleFault, ATypedDepthForAShapedHole) {
     };
     AddOutlineCalls(table, noHole);
     SweepEveryCall(
-        WithHole(true), [this] { return EnterHoleDepth(HolePatternOf(ZED_TEXT("PlaneA")), depth_.id, 7.5); },
+        WithHole(true), [this] { return EnterHoleDepth(HoleRow(ZED_TEXT("PlaneA")), depth_.id, 7.5); },
         table);
 }
 

@@ -58,10 +58,13 @@ TEST_F(McHole, TheKeywordChoosesThePatternsSettings) {
     ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, ZED_TEXT("PlaneB")));
     EXPECT_EQ(ShapeOf(CurrentHole()).layer, 5);
     EXPECT_EQ(ShapeOf(CurrentHole()).fromBelow, 1);
-    // Any keyword but PlaneB and PlaneC reads the PA_ values.
-    ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, ZED_TEXT("SideA")));
+    ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, ZED_TEXT("PlaneA")));
     EXPECT_EQ(ShapeOf(CurrentHole()).layer, 3);
     EXPECT_EQ(ShapeOf(CurrentHole()).fromBelow, 0);
+    // A pattern without a hole row draws nothing rather than plan A's hole.
+    const std::vector<ZedId> before = emu::HoleIds();
+    EXPECT_FALSE(CreateMcHole(plate_, {20, 10}, 4, ZED_TEXT("SideA")));
+    EXPECT_EQ(emu::HoleIds(), before);
 }
 
 TEST_F(McHole, AMissingMasterNamesThePathThatWasTried) {

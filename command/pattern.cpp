@@ -1,0 +1,10 @@
+#include "command/pattern.h"
+
+std::optional<Pattern> PatternOfKeyword(const ZedString& keyword) {
+    for (Pattern pattern : kAllPatterns) {
+        if (keyword == PatternKeyword(pattern)) {
+            return pattern;
+        }
+    }
+    return std::nullopt;
+}
