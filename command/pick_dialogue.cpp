@@ -36,3 +36,5 @@ struct Dialogue {
 }  // namespace
 
 int PlaneALinePickReady() { return Dialogue<Pattern::PlaneA>::LinePickReadyFn(); }
+int PlaneCLinePickReady() { return Dialogue<Pattern::PlaneC>::LinePickReadyFn(); }
+int PlaneDLinePickReady() { return Dialogue<Pattern::PlaneD>::LinePickReadyFn(); }

@@ -8,5 +8,7 @@
 // The line-pick ready function of each pattern, which the keyword dispatcher
 // installs when the pattern's keyword is typed.
 int PlaneALinePickReady();
+int PlaneCLinePickReady();
+int PlaneDLinePickReady();
 
 #endif  // LEDGEWRIGHT_COMMAND_PICK_DIALOGUE_H
