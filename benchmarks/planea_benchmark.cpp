@@ -1,7 +1,9 @@
-// Plan patterns A and B on outlines of growing size: a shoulder built on the long
-// bottom edge of a plate whose top edge is cut into many pieces, then ten
-// width changes (narrower and wider in turn, one of them over the whole edge
-// and back). Laying out the drawing is not timed.
+// The plan patterns on outlines of growing size, each on the long bottom edge
+// of a plate whose top edge is cut into many pieces: pattern A with ten width
+// changes (narrower and wider in turn, one of them over the whole edge and
+// back), pattern B with ten width and distance changes, patterns C and D with
+// ten depth changes (D's alternating with slot radius changes). Laying out the
+// drawing is not timed.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -12,6 +14,8 @@
 #include "emuhost/emu_api.h"
 #include "geometry/plane_a.h"
 #include "geometry/plane_b.h"
+#include "geometry/plane_c.h"
+#include "geometry/plane_d.h"
 #include "geometry/shoulder_memory.h"
 #include "holes/hole_state.h"
 #include "settings/shoulder_settings.h"
@@ -60,6 +64,12 @@ void FreshDrawing() {
     s.PB_HoleLayer = ZED_TEXT("3");
     s.PB_HoleWidth = ZED_TEXT("0.5");
     s.PB_IsLineDraw = 1;
+    s.PC_IsHoleDraw = 1;
+    s.PC_HoleLayer = ZED_TEXT("3");
+    s.PC_HoleWidth = ZED_TEXT("0.5");
+    s.PD_IsSlotDraw = 1;
+    s.PD_SlotLayer = ZED_TEXT("3");
+    s.PD_SlotR = ZED_TEXT("3.0");
 }
 
 // The outline sizes measured: plates imported from other programs often carry
@@ -159,6 +169,37 @@ void BM_PlaneBBuild(benchmark::State& state) {
     state.SetComplexityN(elements);
 }
 BENCHMARK(BM_PlaneBBuild)->Arg(10)->Arg(100)->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+
+// Plan pattern C (or D, with its slot): a build and ten changes, depths for C,
+// depths and slot radii in turn for D.
+template <bool PlaneD>
+void BM_RaisedChainBuildAndTenChanges(benchmark::State& state) {
+    const int elements = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        FreshDrawing();
+        const ZedId plate = Plate(elements);
+        const ZedId bottom = emu::Chain(plate).front();
+        state.ResumeTiming();
+
+        bool done = PlaneD ? BuildPlaneD(bottom, plate, 0) : BuildPlaneC(bottom, plate, 0);
+        for (int i = 0; i < 10; ++i) {
+            const bool radius = PlaneD && i % 2 == 1;
+            Picks().editMode = radius ? kEditSecond : kEditFirst;
+            const double value = radius ? 2.0 + i : 3.0 + i;
+            done = (PlaneD ? RebuildPlaneD(value) : RebuildPlaneC(value)) && done;
+        }
+        if (!done) {
+            state.SkipWithError("a build or rebuild failed");
+            break;
+        }
+    }
+    state.SetComplexityN(elements);
+}
+BENCHMARK(BM_RaisedChainBuildAndTenChanges<false>)->Name("BM_PlaneCBuildAndTenChanges")->Arg(10)->Arg(100)
+    ->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RaisedChainBuildAndTenChanges<true>)->Name("BM_PlaneDBuildAndTenChanges")->Arg(10)->Arg(100)
+    ->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -149,7 +149,8 @@ LEDGEWRIGHT_TEXT(kMsgDimensionNotRead, "치수요소를 참조할 수 없습니�
 LEDGEWRIGHT_TEXT(kMsgDimensionNotAmended01, "치수요소를 수정할 수 없습니다.(01)");
 LEDGEWRIGHT_TEXT(kMsgDimensionNotAmended02, "치수요소를 수정할 수 없습니다.(02)");
 
-// Plan pattern B.
+// Plan pattern B; the element texts numbered (31) and (32) mark the raised
+// chain of plan patterns C and D too.
 LEDGEWRIGHT_TEXT(kMsgShoulderTooWide, "턱걸이 폭이 너무 큽니다.");
 LEDGEWRIGHT_TEXT(kMsgOutlineNotDivided31, "도형을 분할할 수 없습니다.(31)");
 LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead32, "형상의 요소정보를 확인할 수 없습니다.(32)");
@@ -163,9 +164,28 @@ LEDGEWRIGHT_TEXT(kMsgLineNotAmended33, "직선요소를 수정할 수 없습니�
 LEDGEWRIGHT_TEXT(kMsgLineNotAmended34, "직선요소를 수정할 수 없습니다.(34)");
 LEDGEWRIGHT_TEXT(kMsgLineNotAmended35, "직선요소를 수정할 수 없습니다.(35)");
 
+// Plan patterns C and D: the raised chain beside the picked line.
+// Only plan pattern C's depth change reads its dimension with this number.
+LEDGEWRIGHT_TEXT(kMsgDimensionNotReadC01, "치수요소를 참조할 수 없습니다.<01>");
+
+// Plan pattern D: the slot around the picked line and its radius dimension.
+LEDGEWRIGHT_TEXT(kMsgElementNotCreated301, "요소를 작성할 수 없습니다.(301)");
+LEDGEWRIGHT_TEXT(kMsgElementNotInserted301, "요소를 삽입할 수 없습니다.(301)");
+LEDGEWRIGHT_TEXT(kMsgElementNotInserted302, "요소를 삽입할 수 없습니다.(302)");
+LEDGEWRIGHT_TEXT(kMsgLayerNotChanged303, "레이어를 변경할 수 없습니다.(303)");
+LEDGEWRIGHT_TEXT(kMsgArcNotAmended11, "원호요소를 수정할 수 없습니다.(11)");
+LEDGEWRIGHT_TEXT(kMsgArcNotAmended13, "원호요소를 수정할 수 없습니다.(13)");
+// The slot's radius dimension was not made; the slot stands without it.
+LEDGEWRIGHT_TEXT(kMsgRadiusDimensionNotCreated, "치수작성에러");
+// A slot radius (set or typed) that is not a positive number, refused before
+// anything is drawn.
+LEDGEWRIGHT_TEXT(kMsgSlotRadiusInvalid, "장공 R량이 올바르지 않습니다.");
+
 // Pick-and-edit dialogue.
 LEDGEWRIGHT_TEXT(kPromptPlaneALinePick, "<평면도-타입A>턱걸이를 작성할 라인선택 :");
 LEDGEWRIGHT_TEXT(kPromptPlaneBLinePick, "<평면도-타입B>턱걸이를 작성할 라인선택 :");
+LEDGEWRIGHT_TEXT(kPromptPlaneCLinePick, "<평면도-타입C>턱걸이를 작성할 라인선택 :");
+LEDGEWRIGHT_TEXT(kPromptPlaneDLinePick, "<평면도-타입D>턱걸이를 작성할 라인선택 :");
 LEDGEWRIGHT_TEXT(kPromptDimensionPick, "수치변경하실 치수지시 :");
 LEDGEWRIGHT_TEXT(kPromptValueEntry, "변경수치 입력 :");
 LEDGEWRIGHT_TEXT(kMsgOutlineNotClosedPicked, "닫힌 연결선 형상을 선택하셔야 합니다.");

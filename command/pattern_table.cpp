@@ -4,6 +4,8 @@
 #include "command/temporary_elements.h"
 #include "geometry/plane_a.h"
 #include "geometry/plane_b.h"
+#include "geometry/plane_c.h"
+#include "geometry/plane_d.h"
 
 namespace {
 
@@ -11,10 +13,14 @@ bool BuildPlaneAFromPick(const LinePick& pick) { return BuildPlaneA(pick.element
 bool BuildPlaneBFromPick(const LinePick& pick) {
     return BuildPlaneB(pick.point, pick.element, pick.segment, pick.instance);
 }
+bool BuildPlaneCFromPick(const LinePick& pick) { return BuildPlaneC(pick.element, pick.segment, pick.instance); }
+bool BuildPlaneDFromPick(const LinePick& pick) { return BuildPlaneD(pick.element, pick.segment, pick.instance); }
 
 // Dimension pick of the plan patterns with holes: line-length dimensions and
 // leader notes.
 constexpr std::array<int32_t, ZED_FILTER_SIZE> kPlanHoleDimensionFilter{12, 0, 1, 8, 0};
+// Dimension pick of plan pattern D: its length and radius dimensions.
+constexpr std::array<int32_t, ZED_FILTER_SIZE> kPlaneDDimensionFilter{4, 0, 17, 0, 0};
 
 std::span<const PatternRow> Rows() {
     static const PatternRow rows[] = {
@@ -43,6 +49,26 @@ std::span<const PatternRow> Rows() {
          .slotCount = 5,
          .kindStorage = {ZED_DIM_LINE_LENGTH},
          .kindCount = 1},
+        {.pattern = Pattern::PlaneC,
+         .linePickPrompt = kPromptPlaneCLinePick,
+         .build = BuildPlaneCFromPick,
+         .rebuild = RebuildPlaneC,
+         .dimensionPickFilter = kPlanHoleDimensionFilter,
+         .slotStorage = {{{kSlotFirstDimension, kEditFirst},
+                          {kSlotSideNote, kEditSideNote},
+                          {kSlotDepthNote, kEditDepthNote}}},
+         .slotCount = 3,
+         .kindStorage = {ZED_DIM_LINE_LENGTH},
+         .kindCount = 1},
+        {.pattern = Pattern::PlaneD,
+         .linePickPrompt = kPromptPlaneDLinePick,
+         .build = BuildPlaneDFromPick,
+         .rebuild = RebuildPlaneD,
+         .dimensionPickFilter = kPlaneDDimensionFilter,
+         .slotStorage = {{{kSlotFirstDimension, kEditFirst}, {kSlotSecondDimension, kEditSecond}}},
+         .slotCount = 2,
+         .kindStorage = {ZED_DIM_LINE_LENGTH, ZED_DIM_RADIUS},
+         .kindCount = 2},
     };
     return rows;
 }

@@ -37,3 +37,5 @@ struct Dialogue {
 
 int PlaneALinePickReady() { return Dialogue<Pattern::PlaneA>::LinePickReadyFn(); }
 int PlaneBLinePickReady() { return Dialogue<Pattern::PlaneB>::LinePickReadyFn(); }
+int PlaneCLinePickReady() { return Dialogue<Pattern::PlaneC>::LinePickReadyFn(); }
+int PlaneDLinePickReady() { return Dialogue<Pattern::PlaneD>::LinePickReadyFn(); }

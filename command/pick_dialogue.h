@@ -9,5 +9,7 @@
 // installs when the pattern's keyword is typed.
 int PlaneALinePickReady();
 int PlaneBLinePickReady();
+int PlaneCLinePickReady();
+int PlaneDLinePickReady();
 
 #endif  // LEDGEWRIGHT_COMMAND_PICK_DIALOGUE_H

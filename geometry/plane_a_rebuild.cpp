@@ -171,27 +171,5 @@ bool RebuildPlaneA(double value) {
     if (editMode != kEditFirst && editMode != kEditSecond) {
         return false;
     }
-    const UnfinishedChange& change = Unfinished();
-    // Another value after a change that stopped half-way: that change is
-    // finished first, for the outline is neither the old shoulder nor the new.
-    if (ChangeUnfinished() && (change.editMode != editMode || change.value != value)) {
-        if (!RunChangeSteps(Plan(change.editMode).steps)) {
-            return false;
-        }
-        ClearUnfinishedChange();
-    }
-    if (!ChangeUnfinished() && !BeginPlaneAChange(editMode, value)) {
-        ClearUnfinishedChange();
-        return false;
-    }
-    if (!RunChangeSteps(Plan(editMode).steps)) {
-        // A change refused at its first step has changed nothing: the next
-        // value starts afresh.
-        if (change.stepsDone == 0) {
-            ClearUnfinishedChange();
-        }
-        return false;
-    }
-    ClearUnfinishedChange();
-    return true;
+    return RunResumableChange(editMode, value, BeginPlaneAChange, [](int mode) { return Plan(mode).steps; });
 }

@@ -27,3 +27,25 @@ bool RunChangeSteps(const std::vector<ChangeStep>& steps) {
     }
     return true;
 }
+
+bool RunResumableChange(int editMode, double value, const ChangeOpener& begin, const ChangePlanner& plan) {
+    const UnfinishedChange& change = Unfinished();
+    if (ChangeUnfinished() && (change.editMode != editMode || change.value != value)) {
+        if (!RunChangeSteps(plan(change.editMode))) {
+            return false;
+        }
+        ClearUnfinishedChange();
+    }
+    if (!ChangeUnfinished() && !begin(editMode, value)) {
+        ClearUnfinishedChange();
+        return false;
+    }
+    if (!RunChangeSteps(plan(editMode))) {
+        if (change.stepsDone == 0) {
+            ClearUnfinishedChange();
+        }
+        return false;
+    }
+    ClearUnfinishedChange();
+    return true;
+}

@@ -56,4 +56,16 @@ using ChangeStep = std::function<bool()>;
 // done. False at the first step that fails (it has reported itself).
 bool RunChangeSteps(const std::vector<ChangeStep>& steps);
 
+// A rebuild of the current shoulder to a typed value, resumable: a change
+// left unfinished with another mode or value is finished first (the outline
+// is then neither the old shoulder nor the new); a new change is opened with
+// `begin` (BeginChange and the checks made before anything changes, which
+// report their own refusal); then the steps that `plan` works out for the
+// edit mode run from the first one not done. A change refused at its first
+// step has changed nothing and is forgotten; one refused later waits for the
+// retry.
+using ChangeOpener = std::function<bool(int editMode, double value)>;
+using ChangePlanner = std::function<std::vector<ChangeStep>(int editMode)>;
+bool RunResumableChange(int editMode, double value, const ChangeOpener& begin, const ChangePlanner& plan);
+
 #endif  // LEDGEWRIGHT_GEOMETRY_UNFINISHED_CHANGE_H

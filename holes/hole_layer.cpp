@@ -6,12 +6,7 @@
 #include "command/split_text.h"
 #include "settings/conversions.h"
 
-bool ResolveHoleLayer(ZedId outlineSegment, const ZedString& layerText, ZedId& holeLayer) {
-    const ZedId outlineLayer = ZedSgmGetLayer(outlineSegment);
-    if (outlineLayer == -1) {
-        ZedMsgPutErrorMessage(kMsgHoleOutlineLayerNotRead);
-        return false;
-    }
+bool ResolvePartLayer(ZedId outlineLayer, const ZedString& layerText, ZedId& holeLayer) {
     std::vector<ZedString> pieces;
     const int count = SplitText(ZED_TEXT('|'), layerText, pieces);
     if (count == 1) {
@@ -30,4 +25,13 @@ bool ResolveHoleLayer(ZedId outlineSegment, const ZedString& layerText, ZedId& h
         ZedDlgMessageBox(kMsgHoleLayerNotResolved);
     }
     return matched;
+}
+
+bool ResolveHoleLayer(ZedId outlineSegment, const ZedString& layerText, ZedId& holeLayer) {
+    const ZedId outlineLayer = ZedSgmGetLayer(outlineSegment);
+    if (outlineLayer == -1) {
+        ZedMsgPutErrorMessage(kMsgHoleOutlineLayerNotRead);
+        return false;
+    }
+    return ResolvePartLayer(outlineLayer, layerText, holeLayer);
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "geometry/plane_c.h"
+#include "geometry/plane_d.h"
 #include "tests/planea/planea_fixture.h"
 
 enum class FaultOp {
@@ -24,7 +26,29 @@ enum class FaultOp {
     RebuildBDepth,
     RebuildBWidth,
     RebuildBDistance,
+    // Plan patterns C and D on the rectangle's bottom edge.
+    BuildPlaneC,
+    BuildPlaneCShapedHole,
+    RebuildPlaneCDepth,
+    BuildPlaneD,
+    RebuildPlaneDDepth,
+    RebuildPlaneDRadius,
 };
+
+inline bool IsPlaneCOp(FaultOp op) {
+    return op == FaultOp::BuildPlaneC || op == FaultOp::BuildPlaneCShapedHole || op == FaultOp::RebuildPlaneCDepth;
+}
+inline bool IsPlaneDOp(FaultOp op) {
+    return op == FaultOp::BuildPlaneD || op == FaultOp::RebuildPlaneDDepth || op == FaultOp::RebuildPlaneDRadius;
+}
+inline bool IsPlaneBRebuildOp(FaultOp op) {
+    return op == FaultOp::RebuildBDepth || op == FaultOp::RebuildBWidth || op == FaultOp::RebuildBDistance;
+}
+// A rebuild of a shoulder of plan pattern A, C or D (B's are prepared apart).
+inline bool IsRebuildOp(FaultOp op) {
+    return (op >= FaultOp::RebuildDepth && op <= FaultOp::RebuildGiveLineBack) || op == FaultOp::RebuildPlaneCDepth ||
+           op == FaultOp::RebuildPlaneDDepth || op == FaultOp::RebuildPlaneDRadius;
+}
 
 inline const char* FaultOpName(FaultOp op) {
     switch (op) {
@@ -39,6 +63,12 @@ inline const char* FaultOpName(FaultOp op) {
         case FaultOp::RebuildBDepth: return "RebuildBDepth";
         case FaultOp::RebuildBWidth: return "RebuildBWidth";
         case FaultOp::RebuildBDistance: return "RebuildBDistance";
+        case FaultOp::BuildPlaneC: return "BuildPlaneC";
+        case FaultOp::BuildPlaneCShapedHole: return "BuildPlaneCShapedHole";
+        case FaultOp::RebuildPlaneCDepth: return "RebuildPlaneCDepth";
+        case FaultOp::BuildPlaneD: return "BuildPlaneD";
+        case FaultOp::RebuildPlaneDDepth: return "RebuildPlaneDDepth";
+        case FaultOp::RebuildPlaneDRadius: return "RebuildPlaneDRadius";
     }
     return "?";
 }
@@ -79,16 +109,22 @@ protected:
             case FaultOp::BuildShapedHole:
                 ShoulderSettings.PA_Hole = 1;
                 [[fallthrough]];
+            case FaultOp::BuildPlaneCShapedHole:
+                ShoulderSettings.PC_Hole = 1;
+                [[fallthrough]];
             default:
                 outline_ = AddPlate(plate::Rectangle(), false);
                 from_ = plate::Pt(0, 0);
                 to_ = plate::Pt(100, 0);
                 break;
         }
-        if (op >= FaultOp::RebuildDepth && op < FaultOp::BuildB) {
-            ASSERT_TRUE(BuildOn(outline_, from_, to_));
+        if (IsRebuildOp(op)) {
+            const ZedId line = plate::LineBetween(outline_, from_, to_);
+            ASSERT_TRUE(IsPlaneCOp(op)   ? BuildPlaneC(line, outline_, 0)
+                        : IsPlaneDOp(op) ? BuildPlaneD(line, outline_, 0)
+                                         : BuildPlaneA(line, outline_, 0));
         }
-        if (op > FaultOp::BuildB) {
+        if (IsPlaneBRebuildOp(op)) {
             ASSERT_TRUE(BuildBOn(outline_, from_, to_, kBPick));
         }
         if (op == FaultOp::RebuildGiveLineBack) {
@@ -120,6 +156,20 @@ protected:
                 return RebuildB(kEditSecond, 12.0);
             case FaultOp::RebuildBDistance:
                 return RebuildB(kEditThird, 30.0);
+            case FaultOp::BuildPlaneC:
+            case FaultOp::BuildPlaneCShapedHole:
+                return BuildPlaneC(picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
+            case FaultOp::RebuildPlaneCDepth:
+                Picks().editMode = kEditFirst;
+                return RebuildPlaneC(8.0);
+            case FaultOp::BuildPlaneD:
+                return BuildPlaneD(picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
+            case FaultOp::RebuildPlaneDDepth:
+                Picks().editMode = kEditFirst;
+                return RebuildPlaneD(8.0);
+            case FaultOp::RebuildPlaneDRadius:
+                Picks().editMode = kEditSecond;
+                return RebuildPlaneD(4.5);
         }
         return false;
     }

@@ -74,6 +74,26 @@ protected:
         s.PB_LineValue = 0;
         s.PB_Color = 4;
         s.PB_LType = 2;
+        // Plan pattern C: an MC hole with the same clearance, the picked
+        // line's attributes on the chain.
+        s.PC_IsHoleDraw = 1;
+        s.PC_Hole = 0;
+        s.PC_HoleLayer = ZED_TEXT("3");
+        s.PC_HoleDir = 0;
+        s.PC_HoleWidth = ZED_TEXT("0.5");
+        s.PC_LineValue = 0;
+        s.PC_Color = 9;
+        s.PC_LType = 5;
+        // Plan pattern D: a slot of radius 3 on layer 3, the chain in its own
+        // colour and line type.
+        s.PD_IsSlotDraw = 1;
+        s.PD_SlotLayer = ZED_TEXT("3");
+        s.PD_SlotR = ZED_TEXT("3.0");
+        s.PD_SlotColor = 6;
+        s.PD_SlotLType = 1;
+        s.PD_LineValue = 1;
+        s.PD_Color = 9;
+        s.PD_LType = 5;
     }
 
     ZedId AddPlate(const std::vector<ZedPoint>& ccw, bool clockwise) {

@@ -22,7 +22,9 @@ namespace {
 const FaultOp kAllOps[] = {FaultOp::BuildCentre,     FaultOp::BuildFullLine,    FaultOp::BuildShapedHole,
                            FaultOp::RebuildDepth,    FaultOp::RebuildNarrower,  FaultOp::RebuildWholeLine,
                            FaultOp::RebuildGiveLineBack, FaultOp::BuildB,           FaultOp::RebuildBDepth,
-                           FaultOp::RebuildBWidth,    FaultOp::RebuildBDistance};
+                           FaultOp::RebuildBWidth,    FaultOp::RebuildBDistance,
+                           FaultOp::BuildPlaneC,     FaultOp::BuildPlaneCShapedHole, FaultOp::RebuildPlaneCDepth,
+                           FaultOp::BuildPlaneD,     FaultOp::RebuildPlaneDDepth, FaultOp::RebuildPlaneDRadius};
 
 // Calls whose failure the operation rides out: line attributes of new
 // elements, the neighbour lookups that fall back on the chain's ends, corners
@@ -91,7 +93,11 @@ TEST_P(PlaneAEveryFaultTest, AFailedCallIsReportedAndLeavesExactlyWhatCameBefore
         EXPECT_TRUE(outcome.protocolErrors.empty()) << where;
         EXPECT_EQ(outcome.liveHoleData, 0) << where;
         if (outcome.done) {
-            EXPECT_TRUE(kRiddenOut.count(outcome.failedCall) || IsHoleNotMade(outcome.reports))
+            // The slot stands without its radius dimension, which reports itself.
+            const bool radiusDimensionMissing = outcome.failedCall == "ZedDimCreateRadius" &&
+                                                outcome.reports == std::vector<std::string>{"치수작성에러"};
+            EXPECT_TRUE(kRiddenOut.count(outcome.failedCall) || IsHoleNotMade(outcome.reports) ||
+                        radiusDimensionMissing)
                 << where << " was ridden out";
             EXPECT_TRUE(outcome.outlineClosed) << where;
             EXPECT_EQ(outcome.integrity, "") << where;
@@ -112,7 +118,9 @@ TEST_P(PlaneAEveryFaultTest, AFailedCallIsReportedAndLeavesExactlyWhatCameBefore
     }
     // The loop went past every call of the clean run.
     EXPECT_GT(n, static_cast<int>(clean.calls.size()));
-    EXPECT_GT(endedRuns, static_cast<int>(clean.calls.size()) / 2);
+    const auto fatal = std::count_if(clean.calls.begin(), clean.calls.end(),
+                                     [](const std::string& call) { return kRiddenOut.count(call) == 0; });
+    EXPECT_GT(endedRuns, static_cast<int>(fatal) / 2);
     EXPECT_FALSE(cleanChanges.empty());
 }
 
@@ -148,13 +156,16 @@ TEST_P(PlaneARetryTest, ARetryAfterAnyRefusedCallGivesTheCleanRunsDrawing) {
             EXPECT_TRUE(plate::Near(got, want)) << outcome.where;
         }
     }
-    EXPECT_GT(retried, 10);
+    // Plan patterns C and D change three sides and a dimension; A and B more.
+    EXPECT_GT(retried, IsPlaneCOp(op) || IsPlaneDOp(op) ? 4 : 10);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rebuilds, PlaneARetryTest,
                          ::testing::Values(FaultOp::RebuildDepth, FaultOp::RebuildNarrower, FaultOp::RebuildWholeLine,
                                            FaultOp::RebuildGiveLineBack, FaultOp::RebuildBDepth,
-                                           FaultOp::RebuildBWidth, FaultOp::RebuildBDistance),
+                                           FaultOp::RebuildBWidth, FaultOp::RebuildBDistance,
+                                           FaultOp::RebuildPlaneCDepth, FaultOp::RebuildPlaneDDepth,
+                                           FaultOp::RebuildPlaneDRadius),
                          [](const ::testing::TestParamInfo<FaultOp>& info) { return FaultOpName(info.param); });
 
 // Another value typed after a change that stopped half-way finishes that
@@ -365,6 +376,54 @@ const std::vector<StepFault> kRebuildBDistanceSteps = {
     {"ZedDimAmendDimension", 3, false, {"치수요소를 수정할 수 없습니다.(02)"}},
 };
 
+const std::vector<StepFault> kBuildPlaneCSteps = {
+    {"ZedFigGetFigure", 1, false, {kInfo21}},
+    {"ZedFigGetFigure2", 1, false, {kInfo22}},
+    {"ZedFigGetLineType2", 1, false, {"선속성을 참조할 수 없습니다.(22)"}},
+    {"ZedSgmGetLayer", 1, false, {"레이어를 참조할 수 없습니다.(21)"}},
+    {"ZedSgmCreateSegment", 1, false, {"요소를 작성할 수 없습니다.(31)"}},
+    {"ZedFigCreateFigure", 1, false, {"요소를 작성할 수 없습니다.(31)"}},
+    {"ZedFigInsertFigure", 1, false, {"요소를 삽입할 수 없습니다.(31)"}},
+    {"ZedFigInsertFigure", 2, false, {"요소를 삽입할 수 없습니다.(32)"}},
+    {"ZedSgmChangeLayer", 1, false, {"레이어를 변경할 수 없습니다."}},
+    {"ZedDimCreateLineLength", 1, false, {kNoDimension}},
+};
+
+const std::vector<StepFault> kRebuildPlaneCDepthSteps = {
+    {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(11)"}},
+    {"ZedFigAmendFigure", 2, false, {"직선요소를 수정할 수 없습니다.(12)"}},
+    {"ZedFigAmendFigure", 3, false, {"직선요소를 수정할 수 없습니다.(13)"}},
+    {"ZedDimGetDimension", 1, false, {"치수요소를 참조할 수 없습니다.<01>"}},
+    {"ZedDimAmendDimension", 1, false, {"치수요소를 수정할 수 없습니다.(01)"}},
+};
+
+// PD_LineValue is 1: the chain takes the pattern's own attributes and reads
+// none from the picked line.
+const std::vector<StepFault> kBuildPlaneDSteps = {
+    {"ZedSgmGetLayer", 1, false, {"레이어를 참조할 수 없습니다.(21)"}},
+    {"ZedSgmGetLayer", 2, false, {"소속 레이어를 확인할 수 없습니다."}},
+    {"ZedFigInsertFigure", 2, false, {"요소를 삽입할 수 없습니다.(32)"}},
+    {"ZedFigCreateFigure", 2, false, {"요소를 작성할 수 없습니다.(301)"}},
+    {"ZedFigInsertFigure", 3, false, {"요소를 삽입할 수 없습니다.(301)"}},
+    {"ZedFigInsertFigure", 4, false, {"요소를 삽입할 수 없습니다.(302)"}},
+    {"ZedSgmChangeLayer", 2, false, {"레이어를 변경할 수 없습니다.(303)"}},
+    {"ZedDimCreateLineLength", 1, false, {kNoDimension}},
+    {"ZedDimCreateRadius", 1, true, {"치수작성에러"}},
+};
+
+const std::vector<StepFault> kRebuildPlaneDRadiusSteps = {
+    {"ZedFigAmendFigure", 1, false, {"원호요소를 수정할 수 없습니다.(13)"}},
+    {"ZedFigAmendFigure", 2, false, {"원호요소를 수정할 수 없습니다.(11)"}},
+    {"ZedFigAmendFigure", 3, false, {"직선요소를 수정할 수 없습니다.(12)"}},
+    {"ZedDimGetDimension", 1, false, {kDimensionNotRead}},
+    {"ZedDimAmendDimension", 1, false, {"치수요소를 수정할 수 없습니다.(01)"}},
+};
+
+const std::vector<StepFault> kRebuildPlaneDDepthSteps = {
+    {"ZedFigAmendFigure", 3, false, {"직선요소를 수정할 수 없습니다.(13)"}},
+    {"ZedDimGetDimension", 1, false, {kDimensionNotRead}},
+};
+
 class PlaneAStepFaultTest : public PlaneAFaultTest {
 protected:
     void Expect(FaultOp op, const std::vector<StepFault>& steps) {
@@ -413,6 +472,14 @@ TEST_F(PlaneAStepFaultTest, EachStepOfAPatternBWidthChangeHasItsOwnMessage) {
 
 TEST_F(PlaneAStepFaultTest, EachStepOfAPatternBDistanceChangeHasItsOwnMessage) {
     Expect(FaultOp::RebuildBDistance, kRebuildBDistanceSteps);
+}
+
+TEST_F(PlaneAStepFaultTest, EachStepOfPlanPatternsCAndDHasItsOwnMessage) {
+    Expect(FaultOp::BuildPlaneC, kBuildPlaneCSteps);
+    Expect(FaultOp::RebuildPlaneCDepth, kRebuildPlaneCDepthSteps);
+    Expect(FaultOp::BuildPlaneD, kBuildPlaneDSteps);
+    Expect(FaultOp::RebuildPlaneDRadius, kRebuildPlaneDRadiusSteps);
+    Expect(FaultOp::RebuildPlaneDDepth, kRebuildPlaneDDepthSteps);
 }
 
 }  // namespace

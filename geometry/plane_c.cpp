@@ -1,0 +1,93 @@
+// BuildPlaneC and RebuildPlaneC: the raised chain (geometry/raised_chain.h)
+// with pattern C's settings, its hole and notes.
+#include "geometry/plane_c.h"
+
+#include "command/line_pick.h"
+#include "command/messages.h"
+#include "command/temporary_elements.h"
+#include "geometry/plane_a_placement.h"
+#include "geometry/raised_chain.h"
+#include "geometry/vec2.h"
+#include "holes/hole_notes.h"
+#include "holes/hole_state.h"
+#include "holes/mc_hole.h"
+#include "holes/shaped_hole.h"
+#include "settings/conversions.h"
+#include "settings/shoulder_settings.h"
+
+namespace {
+
+inline constexpr const ZedChar kPlaneCKeyword[] = ZED_TEXT("PlaneC");
+
+double HoleClearance() { return SettingNumber(ShoulderSettings.PC_HoleWidth); }
+
+bool MakeHole(const RaisedChain& chain) {
+    if (ShoulderSettings.PC_IsHoleDraw == 0) {
+        return true;
+    }
+    const double h = HoleClearance();
+    const PickedLine& line = chain.line;
+#if LEDGEWRIGHT_SHAPED_HOLES
+    if (ShoulderSettings.PC_Hole != 0) {
+        return CreateShapedHole(line.segment, line.s, line.e, Distance(line.s, chain.sRaised) + h, kPlaneCKeyword);
+    }
+#endif
+    return CreateMcHole(line.segment, chain.m, PlaneAHoleRadius(chain.m, chain.sRaised, h), kPlaneCKeyword);
+}
+
+bool MakeNotes(const RaisedChain& chain) {
+    if (ShoulderSettings.PC_IsHoleDraw == 0) {
+        return true;
+    }
+    const double h = HoleClearance();
+    const NotePoints side = PlaneASideNotePoints(chain.m, chain.sRaised, h);
+    const NotePoints depth = PlaneADepthNotePoints(chain.m, chain.sRaised, h);
+    return CreateSideNote(side.anchor, side.text, TemporaryElements()[kSlotSideNote], kPlaneCKeyword) &&
+           CreateDepthNote(depth.anchor, depth.text, TemporaryElements()[kSlotDepthNote]);
+}
+
+// The hole follows a new depth: the shaped hole over S and E widened to the
+// new depth, or the MC hole through the new far corners.
+bool FollowHole(const RaisedCorners& c) {
+    if (ShoulderSettings.PC_IsHoleDraw == 0) {
+        return true;
+    }
+    const double h = HoleClearance();
+#if LEDGEWRIGHT_SHAPED_HOLES
+    if (ShoulderSettings.PC_Hole != 0) {
+        ShapedHoleMemory& shaped = Holes().shaped;
+        shaped.centreB = c.s;
+        shaped.centreA = c.e;
+        shaped.halfWidth = Distance(c.s, c.sRaised) + h;
+        return RebuildShapedHole();
+    }
+#endif
+    return SetMcHoleDiameter(PlaneAHoleRadius(Midpoint(c.s, c.e), c.sRaised, h));
+}
+
+}  // namespace
+
+bool BuildPlaneC(ZedId element, ZedId segment, ZedId instance) {
+    const ShoulderSettingsRecord& s = ShoulderSettings;
+    RaisedChain chain;
+    if (!PlanRaisedChain(element, segment, instance, RaisedChainStyle{s.PC_LineValue, s.PC_Color, s.PC_LType},
+                         chain)) {
+        return false;
+    }
+    if (!DrawRaisedChain(chain) || !MakeHole(chain) || !RememberRaisedChain(chain) ||
+        !MakeRaisedDepthDimension(chain) || !MakeNotes(chain)) {
+        return false;
+    }
+    TagRaisedChain();
+    return true;
+}
+
+bool RebuildPlaneC(double value) {
+    const int editMode = Picks().editMode;
+    if (editMode != kEditFirst) {
+        TagRaisedChain();
+        return true;
+    }
+    return RunResumableChange(editMode, value, BeginRaisedDepthChange,
+                              [](int) { return PlanRaisedDepth(kMsgDimensionNotReadC01, FollowHole); });
+}

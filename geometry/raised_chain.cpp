@@ -1,0 +1,192 @@
+#include "geometry/raised_chain.h"
+
+#include <cmath>
+
+#include "command/messages.h"
+#include "command/temporary_elements.h"
+#include "geometry/figure_record.h"
+#include "geometry/length_dimension.h"
+#include "geometry/outline_soundness.h"
+#include "geometry/plane_a_parts.h"
+#include "geometry/splice.h"
+#include "geometry/vec2.h"
+#include "settings/shoulder_settings.h"
+#include "tagging/shoulder_tag.h"
+
+namespace {
+
+bool Report(const ZedChar* message) {
+    ZedMsgPutErrorMessage(message);
+    return false;
+}
+
+std::vector<ZedFigure> ChainFigures(ZedPoint s, ZedPoint sRaised, ZedPoint eRaised, ZedPoint e) {
+    return {MakeLine(s, sRaised), MakeLine(sRaised, eRaised), MakeLine(eRaised, e)};
+}
+
+// Whether the outline, which keeps the picked line from S to E, takes the
+// chain beside it without a piece of no length or a touch or crossing away
+// from S and E. The line's record may run either way round the loop, so the
+// chain is judged as the stretch from S to E and, reversed, from E to S; the
+// way that does not follow the loop sees only the line itself.
+bool ChainFits(const OutlineList& outline, ZedPoint s, ZedPoint sRaised, ZedPoint eRaised, ZedPoint e) {
+    return CheckOutlineReplacement(outline, s, e, ChainFigures(s, sRaised, eRaised, e)) == OutlineSoundness::Sound &&
+           CheckOutlineReplacement(outline, e, s, ChainFigures(e, eRaised, sRaised, s)) == OutlineSoundness::Sound;
+}
+
+bool ReadChainAttributes(const RaisedChainStyle& style, PickedLine& line) {
+    if (style.ownStyle != 0) {
+        line.attributes = ZedLineType2{};
+        line.attributes.colour = style.colour;
+        line.attributes.lineType = style.lineType;
+        line.attributes.extra = 0;
+    } else if (ZedFigGetLineType2(&line.ref, &line.attributes) == -1) {
+        return Report(kMsgLineAttributesNotRead22);
+    }
+    line.layer = ZedSgmGetLayer(line.segment);
+    return line.layer != -1 || Report(kMsgLayerNotRead21);
+}
+
+}  // namespace
+
+bool PlanRaisedChain(ZedId element, ZedId segment, ZedId instance, const RaisedChainStyle& style,
+                     RaisedChain& chain) {
+    ForgetShoulder();
+    chain = RaisedChain{};
+    PickedLine& line = chain.line;
+    line.ref = ZedFigRef{instance, element};
+    line.segment = segment;
+    if (!ReadPickedElement(line) || !ReadOutlineRecords(line, chain.located) || !ReadChainAttributes(style, line)) {
+        return false;
+    }
+    const double depth = ShoulderSettings.mMainProtrude;
+    if (!IsUsableSize(depth)) {
+        return Report(kMsgShoulderSizeInvalid);
+    }
+    chain.m = Midpoint(line.s, line.e);
+    if (!FindSide(line, chain.located.list, chain.m, chain.side)) {
+        return false;
+    }
+    chain.sRaised = line.s + depth * chain.side.normal;
+    chain.eRaised = line.e + depth * chain.side.normal;
+    if (!ChainFits(chain.located.list, line.s, chain.sRaised, chain.eRaised, line.e)) {
+        return Report(kMsgShoulderOverlaps);
+    }
+    return true;
+}
+
+bool DrawRaisedChain(RaisedChain& chain) {
+    const PickedLine& line = chain.line;
+    const ChainMessages messages{kMsgElementNotCreated31, {kMsgElementNotInserted31, kMsgElementNotInserted32}};
+    if (!BuildChain(line.ref.instance, ChainFigures(line.s, chain.sRaised, chain.eRaised, line.e), line.attributes,
+                    messages, chain.ids, chain.segment)) {
+        return false;
+    }
+    // Left open and apart from the outline: the picked line stays as it was.
+    return ZedSgmChangeLayer(chain.segment, line.layer) != -1 || Report(kMsgLayerNotChanged);
+}
+
+bool RememberRaisedChain(const RaisedChain& chain) {
+    const PickedLine& line = chain.line;
+    const ZedId instance = line.ref.instance;
+    ZedFigure previous{};
+    ZedFigure next{};
+    const ZedId previousId = WrappedNeighbour(line.ref.id, line.segment, Neighbour::Previous);
+    if (previousId == -1) {
+        return Report(kMsgElementInfoNotRead32);
+    }
+    const ZedId nextId = WrappedNeighbour(line.ref.id, line.segment, Neighbour::Next);
+    if (nextId == -1 || !PreviousRecord(chain.located, previous) || !NextRecord(chain.located, next)) {
+        return Report(kMsgElementInfoNotRead32);
+    }
+    ShoulderMemory& m = Shoulder();
+    RememberPiece(m.tail, instance, previousId, previous);
+    RememberPiece(m.head, instance, nextId, next);
+    RememberPiece(m.beforeTail, instance, 0, ZedFigure{});
+    RememberPiece(m.afterHead, instance, 0, ZedFigure{});
+    const std::vector<ZedFigure> figures = ChainFigures(line.s, chain.sRaised, chain.eRaised, line.e);
+    RememberPiece(m.firstSide, instance, chain.ids[0], figures[0]);
+    RememberPiece(m.innerSide, instance, chain.ids[1], figures[1]);
+    RememberPiece(m.secondSide, instance, chain.ids[2], figures[2]);
+    return true;
+}
+
+bool MakeRaisedDepthDimension(const RaisedChain& chain) {
+    const ZedFigRef first{chain.line.ref.instance, chain.ids[0]};
+    const ZedId segment = ZedSgmCreateSegment(ZED_SGM_DIMENSION, 0);
+    return segment != -1 && CreateLengthDimension(DimensionAnchor{chain.line.s, first},
+                                                  DimensionAnchor{chain.sRaised, first},
+                                                  PlaneADimensionOffset(chain.side.flipped), kSlotFirstDimension,
+                                                  segment);
+}
+
+void TagRaisedChain() {
+    const ZedId segment = ZedElmGetSegment(Shoulder().firstSide.ref.id);
+    if (segment != -1) {
+        ShoulderTag(segment);
+    }
+}
+
+RaisedCorners RaisedCornersOf(const ShoulderMemory& m) {
+    return RaisedCorners{LineStart(m.firstSide.record), LineEnd(m.firstSide.record), LineEnd(m.innerSide.record),
+                         LineEnd(m.secondSide.record)};
+}
+
+namespace {
+
+// The corners at the typed depth: both far corners move along the first
+// side's direction from S and E.
+RaisedCorners AtDepth(const RaisedCorners& c, double depth) {
+    const ZedPoint d = UnitFrom(c.s, c.sRaised);
+    return RaisedCorners{c.s, c.s + depth * d, c.e + depth * d, c.e};
+}
+
+}  // namespace
+
+bool BeginRaisedDepthChange(int editMode, double value) {
+    BeginChange(editMode, value);
+    UnfinishedChange& change = Unfinished();
+    // The picked line's neighbour lies in the outline the chain stands beside.
+    change.outline = ZedElmGetSegment(change.before.tail.ref.id);
+    OutlineList outline;
+    if (change.outline == -1 || !ReadOutlineList(change.before.tail.ref.instance, change.outline, outline)) {
+        return Report(kMsgElementInfoNotRead11);
+    }
+    const RaisedCorners c = AtDepth(RaisedCornersOf(change.before), value);
+    if (!std::isfinite(value) || !ChainFits(outline, c.s, c.sRaised, c.eRaised, c.e)) {
+        return Report(kMsgShoulderOverlapsEdit);
+    }
+    return true;
+}
+
+std::vector<ChangeStep> PlanRaisedDepth(const ZedChar* dimensionNotRead, bool (*follow)(const RaisedCorners&)) {
+    const ShoulderMemory& before = Unfinished().before;
+    const RaisedCorners c = AtDepth(RaisedCornersOf(before), Unfinished().value);
+    ZedFigure first = before.firstSide.record;
+    SetLineEnd(first, c.sRaised);
+    ZedFigure inner = before.innerSide.record;
+    SetLineStart(inner, c.sRaised);
+    SetLineEnd(inner, c.eRaised);
+    ZedFigure second = before.secondSide.record;
+    SetLineStart(second, c.eRaised);
+    return {
+        [first, ref = before.firstSide.ref] { return AmendFigure(ref, first, kMsgLineNotAmended11); },
+        [inner, ref = before.innerSide.ref] { return AmendFigure(ref, inner, kMsgLineNotAmended12); },
+        [second, ref = before.secondSide.ref] { return AmendFigure(ref, second, kMsgLineNotAmended13); },
+        [first, inner, second] {
+            Shoulder().firstSide.record = first;
+            Shoulder().innerSide.record = inner;
+            Shoulder().secondSide.record = second;
+            return true;
+        },
+        [c, dimensionNotRead, follow] {
+            if (!MoveLengthDimension(TemporaryElements()[kSlotFirstDimension].id, c.s, c.sRaised, dimensionNotRead,
+                                     kMsgDimensionNotAmended01) ||
+                (follow != nullptr && !follow(c))) {
+                return false;
+            }
+            TagRaisedChain();
+            return true;
+        },
+    };
+}

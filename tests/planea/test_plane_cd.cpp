@@ -1,0 +1,305 @@
+// Plan patterns C and D on the plan-pattern-A plates: the raised chain beside
+// the unchanged picked line, its attributes, its depth change (to the other
+// side for a negative depth), pattern D's slot on its layer with its radius
+// dimension, the refusals that change nothing, and Delete giving the drawing
+// back. Each plate is drawn both ways round, one of them concave.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "command/line_pick.h"
+#include "command/temporary_elements.h"
+#include "geometry/figure_record.h"
+#include "geometry/plane_c.h"
+#include "geometry/plane_d.h"
+#include "holes/slot.h"
+#include "tests/planea/planea_fixture.h"
+
+namespace {
+
+using plate::Dist;
+using plate::Pt;
+
+enum class Kind { C, D };
+
+struct PlateCase {
+    const char* name;
+    std::vector<ZedPoint> polygon;
+    bool clockwise;
+    ZedPoint a;
+    ZedPoint b;
+};
+
+class PlaneCDTest : public PlaneATest {
+protected:
+    ZedId AddCase(const PlateCase& c) { return AddPlate(c.polygon, c.clockwise); }
+
+    // A plate whose bottom edge meets sides that lean outwards, so that a
+    // chain may stand on either side of that edge without lying on a side.
+    static std::vector<ZedPoint> Trapezoid() { return {Pt(0, 0), Pt(100, 0), Pt(120, 50), Pt(-20, 50)}; }
+
+    static bool Build(Kind kind, ZedId outline, ZedPoint a, ZedPoint b) {
+        const ZedId line = plate::LineBetween(outline, a, b);
+        EXPECT_GT(line, 0);
+        return kind == Kind::C ? BuildPlaneC(line, outline, 0) : BuildPlaneD(line, outline, 0);
+    }
+
+    static bool Change(Kind kind, int editMode, double value) {
+        Picks().editMode = editMode;
+        return kind == Kind::C ? RebuildPlaneC(value) : RebuildPlaneD(value);
+    }
+
+    // The chain's figures in chain order.
+    static std::vector<ZedFigure> ChainFigures() {
+        return plate::Figures(ZedElmGetSegment(Shoulder().firstSide.ref.id));
+    }
+
+    static std::vector<ZedFigure> SlotFigures() { return plate::Figures(Shoulder().slotSegment); }
+
+    static ZedPoint RadiusTextPoint() {
+        ZedDimRecord record{};
+        EXPECT_TRUE(emu::DimensionOf(TemporaryElements()[kSlotSecondDimension].id, &record));
+        return record.radius.textPoint;
+    }
+
+    static void Delete() {
+        ASSERT_TRUE(emu::StartCommand());
+        ASSERT_TRUE(emu::Type("Delete"));
+        ASSERT_TRUE(emu::PickElement(Shoulder().firstSide.ref.id));
+        emu::EndCommand();
+    }
+};
+
+class PlaneCDPlateTest : public PlaneCDTest, public ::testing::WithParamInterface<std::tuple<Kind, PlateCase>> {};
+
+// The outline keeps the picked line as it was; the chain runs from one end of
+// the line out of the plate, along it at the depth, and back to the other
+// end. Delete takes the chain (and the hole or slot) away and leaves the
+// drawing as it was.
+TEST_P(PlaneCDPlateTest, TheChainStandsOutBesideTheUnchangedLineAndDeleteTakesItAway) {
+    const auto& [kind, c] = GetParam();
+    const ZedId outline = AddCase(c);
+    ASSERT_EQ(emu::CheckIntegrity(outline), "");
+    const std::vector<ZedFigure> before = plate::Figures(outline);
+    const std::vector<ZedPoint> polygon = plate::Polygon(before);
+    ASSERT_TRUE(Build(kind, outline, c.a, c.b));
+    EXPECT_TRUE(Errors().empty());
+
+    EXPECT_TRUE(plate::SameClosedGeometry(plate::Figures(outline), before, 1e-9));
+    EXPECT_GT(plate::LineBetween(outline, c.a, c.b), 0);
+    const std::vector<ZedFigure> chain = ChainFigures();
+    ASSERT_EQ(chain.size(), 3u);
+    const ZedPoint s = plate::StartOf(chain[0]);
+    const ZedPoint e = plate::EndOf(chain[2]);
+    EXPECT_TRUE((plate::Near(s, c.a) && plate::Near(e, c.b)) || (plate::Near(s, c.b) && plate::Near(e, c.a)));
+    EXPECT_NEAR(Dist(s, plate::EndOf(chain[0])), 5.0, 1e-9);
+    EXPECT_NEAR(Dist(plate::StartOf(chain[2]), e), 5.0, 1e-9);
+    const ZedPoint middle = Pt((chain[1].v[0] + chain[1].v[2]) / 2, (chain[1].v[1] + chain[1].v[3]) / 2);
+    EXPECT_EQ(plate::Locate(polygon, middle), plate::Where::Outside);
+    EXPECT_FALSE(emu::SegmentClosed(ZedElmGetSegment(Shoulder().firstSide.ref.id)));
+    if (kind == Kind::D) {
+        ASSERT_EQ(SlotFigures().size(), 3u);
+    } else {
+        EXPECT_FALSE(emu::HoleIds().empty());
+    }
+
+    Delete();
+    EXPECT_TRUE(Errors().empty());
+    EXPECT_TRUE(plate::SameClosedGeometry(plate::Figures(outline), before, 1e-9));
+    EXPECT_TRUE(emu::HoleIds().empty());
+    EXPECT_EQ(emu::SegmentIds(), std::vector<ZedId>{outline});
+    EXPECT_EQ(emu::CheckAllIntegrity(), "");
+}
+
+const PlateCase kPlates[] = {
+    {"RectangleCounterClockwise", plate::Rectangle(), false, Pt(0, 0), Pt(100, 0)},
+    {"RectangleClockwise", plate::Rectangle(), true, Pt(0, 0), Pt(100, 0)},
+    {"NotchedPlateClockwise", plate::NotchedPlate(), true, Pt(0, 0), Pt(100, 0)},
+    {"NotchedPlateCounterClockwise", plate::NotchedPlate(), false, Pt(100, 0), Pt(100, 60)},
+};
+
+INSTANTIATE_TEST_SUITE_P(Plates, PlaneCDPlateTest, ::testing::Combine(::testing::Values(Kind::C, Kind::D),
+                                                                      ::testing::ValuesIn(kPlates)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param) == Kind::C ? "C_" : "D_") +
+                                    std::get<1>(info.param).name;
+                         });
+
+// The chain copies the picked line's attributes, or takes the pattern's own
+// colour and line type.
+TEST_F(PlaneCDTest, TheChainsAttributesFollowTheLineValueSetting) {
+    struct Row {
+        int lineValue;
+        int colour;
+        int lineType;
+    };
+    for (const Row& row : {Row{0, 7, 3}, Row{1, 9, 5}}) {
+        SetUp();
+        ShoulderSettings.PC_LineValue = row.lineValue;
+        const ZedId outline = AddPlate(plate::Rectangle(), false);
+        ASSERT_TRUE(Build(Kind::C, outline, Pt(0, 0), Pt(100, 0)));
+        for (const ShoulderPiece* side : {&Shoulder().firstSide, &Shoulder().innerSide, &Shoulder().secondSide}) {
+            ZedLineType2 attributes{};
+            ASSERT_NE(ZedFigGetLineType2(&side->ref, &attributes), -1);
+            EXPECT_EQ(attributes.colour, row.colour) << row.lineValue;
+            EXPECT_EQ(attributes.lineType, row.lineType) << row.lineValue;
+            EXPECT_EQ(attributes.host4, row.lineValue == 0 ? 11 : 0) << row.lineValue;
+        }
+        TearDown();
+    }
+}
+
+// A typed depth moves both far corners along the first side; a negative one
+// puts the chain on the other side of the line, inside the plate. The depth
+// dimension follows; pattern D's slot stays where it is.
+TEST_F(PlaneCDTest, ANegativeDepthPutsTheChainOnTheOtherSideAndTheSlotStays) {
+    for (const Kind kind : {Kind::C, Kind::D}) {
+        SetUp();
+        const ZedId outline = AddPlate(PlaneCDTest::Trapezoid(), true);
+        ASSERT_TRUE(Build(kind, outline, Pt(0, 0), Pt(100, 0)));
+        const std::vector<ZedFigure> slot = kind == Kind::D ? SlotFigures() : std::vector<ZedFigure>{};
+        ASSERT_TRUE(Change(kind, kEditFirst, -4.0));
+        const std::vector<ZedFigure> chain = ChainFigures();
+        EXPECT_NEAR(chain[1].v[1], 4.0, 1e-9);
+        EXPECT_NEAR(chain[1].v[3], 4.0, 1e-9);
+        const ZedLengthDim depth = Dimension(kSlotFirstDimension);
+        EXPECT_NEAR(depth.first.y, 0.0, 1e-9);
+        EXPECT_NEAR(depth.second.y, 4.0, 1e-9);
+        EXPECT_NEAR(depth.first.x, depth.second.x, 1e-9);
+        if (kind == Kind::D) {
+            EXPECT_TRUE(plate::SameClosedGeometry(SlotFigures(), slot, 0.0));
+        }
+        EXPECT_TRUE(Errors().empty());
+        TearDown();
+    }
+}
+
+// Values that would break the outline or the slot are refused before any
+// change: a depth that takes the chain across the plate (50 deep), lays its
+// sides on the rectangle's sides (inwards) or gives it no depth, a radius
+// that is no positive number.
+TEST_F(PlaneCDTest, ValuesThatBreakTheOutlineOrTheSlotChangeNothing) {
+    struct Row {
+        Kind kind;
+        int editMode;
+        double value;
+        const char* message;
+    };
+    const Row rows[] = {
+        {Kind::C, kEditFirst, -50.0, "형상이 겹쳐서 수정할 수 없습니다."},
+        {Kind::C, kEditFirst, 0.0, "형상이 겹쳐서 수정할 수 없습니다."},
+        {Kind::C, kEditFirst, -3.0, "형상이 겹쳐서 수정할 수 없습니다."},
+        {Kind::D, kEditFirst, -60.0, "형상이 겹쳐서 수정할 수 없습니다."},
+        {Kind::D, kEditSecond, 0.0, "장공 R량이 올바르지 않습니다."},
+        {Kind::D, kEditSecond, -3.0, "장공 R량이 올바르지 않습니다."},
+    };
+    for (const Row& row : rows) {
+        SetUp();
+        const ZedId outline = AddPlate(plate::Rectangle(), false);
+        ASSERT_TRUE(Build(row.kind, outline, Pt(0, 0), Pt(100, 0)));
+        const std::string drawing = emu::Dump();
+        emu::ClearMessages();
+        EXPECT_FALSE(Change(row.kind, row.editMode, row.value)) << row.value;
+        EXPECT_EQ(Errors(), std::vector<std::string>{row.message}) << row.value;
+        EXPECT_EQ(emu::Dump(), drawing) << row.value;
+        TearDown();
+    }
+}
+
+// A chain that would lie on the notch's walls is refused before anything is
+// drawn.
+TEST_F(PlaneCDTest, AChainThatWouldLieOnTheOutlineIsRefusedAtTheBuild) {
+    for (const Kind kind : {Kind::C, Kind::D}) {
+        SetUp();
+        const ZedId outline = AddPlate(plate::NotchedPlate(), kind == Kind::D);
+        const std::string drawing = emu::Dump();
+        EXPECT_FALSE(Build(kind, outline, Pt(30, 30), Pt(70, 30)));
+        EXPECT_EQ(Errors(), std::vector<std::string>{"형상이 겹쳐서 작성할 수 없습니다."});
+        EXPECT_EQ(emu::Dump(), drawing);
+        TearDown();
+    }
+}
+
+// The slot's layer: one number whatever the outline's layer, or the pair for
+// the outline's layer; an outline on a layer no pair names gets the message
+// box, and nothing is drawn. A slot radius that is no positive number is
+// refused before anything is drawn.
+TEST_F(PlaneCDTest, TheSlotLayerResolvesLikeTheHoleLayerAndABadSlotDrawsNothing) {
+    struct Row {
+        const char* layerText;
+        const char* radius;
+        int slotLayer;  // -1: refused
+        const char* message;
+        emu::Channel channel;
+    };
+    const Row rows[] = {
+        {"3", "3.0", 3, "", emu::Channel::Error},
+        {"30:3|50:5", "3.0", 5, "", emu::Channel::Error},
+        {"30:3|40:4", "3.0", -1, "소속 레이어를 확인할 수 없어서 구멍을 작성할 수 없습니다.", emu::Channel::MessageBox},
+        {"3", "0", -1, "장공 R량이 올바르지 않습니다.", emu::Channel::Error},
+        {"3", "-2.5", -1, "장공 R량이 올바르지 않습니다.", emu::Channel::Error},
+    };
+    for (const Row& row : rows) {
+        SetUp();
+        emu::AddLayer(5);
+        ShoulderSettings.PD_SlotLayer = ZedString(row.layerText, row.layerText + std::char_traits<char>::length(row.layerText));
+        ShoulderSettings.PD_SlotR = ZedString(row.radius, row.radius + std::char_traits<char>::length(row.radius));
+        const ZedId outline = AddPlate(plate::Rectangle(), false);
+        const std::string drawing = emu::Dump();
+        const bool built = Build(Kind::D, outline, Pt(0, 0), Pt(100, 0));
+        EXPECT_EQ(built, row.slotLayer != -1) << row.layerText << " " << row.radius;
+        if (built) {
+            EXPECT_EQ(emu::SegmentLayer(Shoulder().slotSegment), row.slotLayer) << row.layerText;
+            EXPECT_TRUE(Errors().empty());
+        } else {
+            EXPECT_EQ(TextsOn(row.channel), std::vector<std::string>{row.message}) << row.layerText << " " << row.radius;
+            EXPECT_EQ(emu::Dump(), drawing) << row.layerText << " " << row.radius;
+        }
+        TearDown();
+    }
+}
+
+// Without a slot, the build makes the chain and the depth dimension only, and
+// a radius change has nothing to do.
+TEST_F(PlaneCDTest, WithoutASlotThereIsNoRadiusDimensionAndARadiusDoesNothing) {
+    ShoulderSettings.PD_IsSlotDraw = 0;
+    const ZedId outline = AddPlate(plate::Rectangle(), false);
+    ASSERT_TRUE(Build(Kind::D, outline, Pt(0, 0), Pt(100, 0)));
+    EXPECT_EQ(TemporaryElements()[kSlotSecondDimension].id, 0);
+    EXPECT_NE(TemporaryElements()[kSlotFirstDimension].id, 0);
+    EXPECT_EQ(Shoulder().slotSegment, -1);
+    const std::string drawing = emu::Dump();
+    EXPECT_TRUE(Change(Kind::D, kEditSecond, 5.0));
+    EXPECT_EQ(emu::Dump(), drawing);
+}
+
+// A new radius moves all four slot points to the new distance from the line's
+// ends, and the radius dimension's text point stays R + 10 from S.
+TEST_F(PlaneCDTest, ARadiusChangeMovesTheSlotAndItsDimension) {
+    for (const bool clockwise : {false, true}) {
+        SetUp();
+        const ZedId outline = AddPlate(plate::Rectangle(), clockwise);
+        ASSERT_TRUE(Build(Kind::D, outline, Pt(0, 0), Pt(100, 0)));
+        const ZedPoint s = ArcCentre(SlotFigures()[0]);
+        const ZedPoint e = ArcCentre(SlotFigures()[2]);
+        EXPECT_NEAR(Dist(s, RadiusTextPoint()), 13.0, 1e-9) << clockwise;
+        const std::vector<ZedFigure> before = SlotFigures();
+        ASSERT_TRUE(Change(Kind::D, kEditSecond, 4.5));
+        const std::vector<ZedFigure> after = SlotFigures();
+        const ZedPoint points[] = {ArcStart(after[0]), ArcEnd(after[0]), ArcStart(after[2]), ArcEnd(after[2])};
+        const ZedPoint old[] = {ArcStart(before[0]), ArcEnd(before[0]), ArcStart(before[2]), ArcEnd(before[2])};
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_NEAR(Dist(i < 2 ? s : e, points[i]), 4.5, 1e-9) << clockwise << " point " << i;
+            EXPECT_FALSE(plate::Near(points[i], old[i])) << clockwise << " point " << i;
+        }
+        EXPECT_TRUE(plate::Near(plate::StartOf(after[1]), ArcEnd(after[0])));
+        EXPECT_TRUE(plate::Near(plate::EndOf(after[1]), ArcStart(after[2])));
+        EXPECT_NEAR(ArcRadius(after[0]), 4.5, 1e-12);
+        EXPECT_NEAR(Dist(s, RadiusTextPoint()), 14.5, 1e-9) << clockwise;
+        TearDown();
+    }
+}
+
+}  // namespace
