@@ -26,6 +26,10 @@ inline int32_t ArcDirection(const ZedFigure& f) {
     return flag;
 }
 
+inline void SetArcDirection(ZedFigure& f, int32_t flag) {
+    std::memcpy(reinterpret_cast<unsigned char*>(&f) + 64, &flag, sizeof flag);
+}
+
 inline bool IsLineKind(int kind) { return kind == ZED_FIG_LINE || kind == ZED_FIG_CHAMFER; }
 inline bool IsArcKind(int kind) { return kind == ZED_FIG_ARC || kind == ZED_FIG_FILLET; }
 
@@ -46,7 +50,7 @@ inline ZedFigure MakeArc(ZedPoint c, ZedPoint a, ZedPoint b, double r, int32_t d
     SetArcStart(f, a);
     SetArcEnd(f, b);
     f.v[6] = r;
-    std::memcpy(reinterpret_cast<unsigned char*>(&f) + 64, &direction, sizeof direction);
+    SetArcDirection(f, direction);
     return f;
 }
 

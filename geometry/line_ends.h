@@ -1,6 +1,7 @@
-// The ends of a line record known by where they lie. An outline's lines may
-// be stored either way round (joined end to end), so after a divide the end of
-// a piece that lies at the division point may be its start or its end.
+// The ends of a line or arc record known by where they lie. An outline's lines
+// and arcs may be stored either way round (joined end to end), so after a
+// divide the end of a piece that lies at the division point may be its start
+// or its end, and an element's stored start may be where the chain leaves it.
 #ifndef LEDGEWRIGHT_GEOMETRY_LINE_ENDS_H
 #define LEDGEWRIGHT_GEOMETRY_LINE_ENDS_H
 
@@ -27,6 +28,23 @@ inline void MoveLineEndAt(ZedFigure& line, ZedPoint at, ZedPoint to) {
 // otherwise its end.
 inline ZedPoint LineEndAwayFrom(const ZedFigure& line, ZedPoint at) {
     return PointsCoincide(LineEnd(line), at) ? LineStart(line) : LineEnd(line);
+}
+
+// The record of the same element written the other way round: a line's ends
+// swapped; an arc's first and second point swapped and its direction flag
+// turned. Every other field stays, so turning twice gives the record back.
+inline ZedFigure TurnedRound(const ZedFigure& f) {
+    ZedFigure turned = f;
+    if (IsLineKind(f.kind)) {
+        SetLineStart(turned, LineEnd(f));
+        SetLineEnd(turned, LineStart(f));
+    } else if (IsArcKind(f.kind)) {
+        SetArcStart(turned, ArcEnd(f));
+        SetArcEnd(turned, ArcStart(f));
+        const int32_t flag = ArcDirection(f);
+        SetArcDirection(turned, flag == ZED_ARC_CW ? ZED_ARC_CCW : flag == ZED_ARC_CCW ? ZED_ARC_CW : flag);
+    }
+    return turned;
 }
 
 #endif  // LEDGEWRIGHT_GEOMETRY_LINE_ENDS_H

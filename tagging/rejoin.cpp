@@ -5,6 +5,7 @@
 #include "command/messages.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
+#include "geometry/line_ends.h"
 #include "geometry/splice.h"
 #include "geometry/vec2.h"
 #include "tagging/chain_walk.h"
@@ -26,6 +27,12 @@ bool Coincide(ZedPoint p, ZedPoint q) { return Distance(p, q) <= kTolerance; }
 bool SameDirection(double a, double b) {
     const double d = std::fabs(a - b);
     return d < kTolerance || std::fabs(d - 2.0 * Pi()) < kTolerance;
+}
+
+// Amends b or c with its record written the chain's way, turned back to the
+// way the host stores the element.
+bool AmendEnd(const RejoinEnd& end, const ZedFigure& chainWise, const ZedChar* failure) {
+    return AmendFigure(end.ref, end.storedReversed ? TurnedRound(chainWise) : chainWise, failure);
 }
 
 // Deletes an end element, noting when it was the last of its segment so that
@@ -159,7 +166,7 @@ bool RejoinCollinearLines(Rejoin& r) {
     DeleteEnd(r.b.ref.id, r.bSegment, r.bSegmentGone);
     ZedFigure c = r.c.figure;
     SetLineStart(c, LineStart(cornerBefore ? r.b.listed : r.b.figure));
-    if (!AmendFigure(r.c.ref, c, kMsgLineNotAmended1)) {
+    if (!AmendEnd(r.c, c, kMsgLineNotAmended1)) {
         return false;
     }
     const ZedChar* joinFailure = cornerBefore ? kMsgNotJoined1 : kMsgNotJoined2;
@@ -190,13 +197,13 @@ bool RejoinCrossingLines(Rejoin& r) {
     if (Coincide(LineStart(b), meet)) {
         cornerBefore = CornerOrNone(PreviousInChain(r.b.ref.id));
         DeleteEnd(r.b.ref.id, r.bSegment, r.bSegmentGone);
-    } else if (!AmendFigure(r.b.ref, b, kMsgLineNotAmended9)) {
+    } else if (!AmendEnd(r.b, b, kMsgLineNotAmended9)) {
         return false;
     }
     if (Coincide(LineEnd(c), meet)) {
         cornerAfter = CornerOrNone(NextInChain(r.c.ref.id));
         DeleteEnd(r.c.ref.id, r.cSegment, r.cSegmentGone);
-    } else if (!AmendFigure(r.c.ref, c, kMsgLineNotAmended10)) {
+    } else if (!AmendEnd(r.c, c, kMsgLineNotAmended10)) {
         return false;
     }
     if (!Join(r, kMsgNotJoined11, kMsgNotJoined12)) {
@@ -223,7 +230,7 @@ bool RejoinLineToArc(Rejoin& r) {
     ZedFigure c = r.c.figure;
     SetLineEnd(b, meet);
     SetArcStart(c, meet);
-    return AmendFigure(r.b.ref, b, kMsgLineNotAmended101) && AmendFigure(r.c.ref, c, kMsgArcNotAmended102) &&
+    return AmendEnd(r.b, b, kMsgLineNotAmended101) && AmendEnd(r.c, c, kMsgArcNotAmended102) &&
            Join(r, kMsgNotJoined103, kMsgNotJoined104);
 }
 
@@ -243,7 +250,7 @@ bool RejoinArcToLine(Rejoin& r) {
     ZedFigure c = r.c.figure;
     SetLineStart(c, meet);
     SetArcEnd(b, meet);
-    return AmendFigure(r.c.ref, c, kMsgLineNotAmended201) && AmendFigure(r.b.ref, b, kMsgArcNotAmended202) &&
+    return AmendEnd(r.c, c, kMsgLineNotAmended201) && AmendEnd(r.b, b, kMsgArcNotAmended202) &&
            Join(r, kMsgNotJoined203, kMsgNotJoined204);
 }
 
@@ -262,6 +269,6 @@ bool RejoinArcs(Rejoin& r) {
     ZedFigure c = r.c.figure;
     SetArcEnd(b, meet);
     SetArcStart(c, meet);
-    return AmendFigure(r.b.ref, b, kMsgElementNotAmended301) && AmendFigure(r.c.ref, c, kMsgArcNotAmended302) &&
+    return AmendEnd(r.b, b, kMsgElementNotAmended301) && AmendEnd(r.c, c, kMsgArcNotAmended302) &&
            Join(r, kMsgNotJoined303, kMsgNotJoined304);
 }

@@ -6,11 +6,16 @@
 
 #include "host/zedlib.h"
 
-// One of the two elements the outline is joined between.
+// One of the two elements the outline is joined between. The element may be
+// stored the other way round from its chain (drawings joined end to end hold
+// such lines and arcs); the joins work on its record written the chain's way,
+// so that b's end and c's start are the ends at the gap, and an amend writes
+// the record back the way the host stores it.
 struct RejoinEnd {
     ZedFigRef ref{0, -1};
-    ZedFigure figure{};  // as the host gives it for the element
+    ZedFigure figure{};  // as the host gives it, turned the chain's way when stored the other way
     ZedFigure listed{};  // as the segment's outline list holds it
+    bool storedReversed = false;
 };
 
 struct Rejoin {

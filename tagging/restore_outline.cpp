@@ -1,5 +1,7 @@
 #include "tagging/restore_outline.h"
 
+#include "geometry/figure_record.h"
+#include "geometry/line_ends.h"
 #include "geometry/outline.h"
 #include "tagging/rejoin.h"
 
@@ -11,20 +13,38 @@ void DeleteListed(std::span<const ZedId> ids) {
     }
 }
 
-bool ReadEnd(ZedId instance, ZedId element, RejoinEnd& end) {
+// Which end of an element lies at the gap: b's end, where the chain leaves it
+// for the shoulder, or c's start, where the chain enters it.
+enum class Gap { AtEnd, AtStart };
+
+// Reads the element's record and its record in the outline list. The list
+// runs the chain's way, so its record tells where the gap end lies; an element
+// whose stored record has its other end there (and not this one) is stored the
+// other way round and is taken turned the chain's way.
+bool ReadEnd(ZedId instance, ZedId element, Gap gap, RejoinEnd& end) {
     end.ref = ZedFigRef{instance, element};
-    return ZedFigGetFigure(&end.ref, &end.figure) != -1 && GetOutlineRecord(end.ref, end.listed);
+    ZedFigure stored{};
+    if (ZedFigGetFigure(&end.ref, &stored) == -1 || !GetOutlineRecord(end.ref, end.listed)) {
+        return false;
+    }
+    const bool atEnd = gap == Gap::AtEnd;
+    const ZedPoint gapPoint = atEnd ? FigureEnd(end.listed) : FigureStart(end.listed);
+    const ZedPoint sameEnd = atEnd ? FigureEnd(stored) : FigureStart(stored);
+    const ZedPoint otherEnd = atEnd ? FigureStart(stored) : FigureEnd(stored);
+    end.storedReversed = !PointsCoincide(sameEnd, gapPoint) && PointsCoincide(otherEnd, gapPoint);
+    end.figure = end.storedReversed ? TurnedRound(stored) : stored;
+    return true;
 }
 
 // A corner at an end is turned into a plain arc or line and read again. A
 // corner that stays a corner could be joined by none of the ways there are,
 // so that is a failure, found before anything is deleted.
-bool MakePlain(RejoinEnd& end) {
+bool MakePlain(Gap gap, RejoinEnd& end) {
     if (end.figure.kind != ZED_FIG_FILLET && end.figure.kind != ZED_FIG_CHAMFER) {
         return true;
     }
     const ZedId plain = ZedFigChangeCorner(end.ref.id);
-    return plain > 0 && ReadEnd(end.ref.instance, plain, end);
+    return plain > 0 && ReadEnd(end.ref.instance, plain, gap, end);
 }
 
 }  // namespace
@@ -39,7 +59,8 @@ bool RestoreOutline(ZedId instance, ZedId segment, std::span<const ZedId> ids, Z
     }
     Rejoin r;
     r.picked = segment;
-    if (!ReadEnd(instance, before, r.b) || !ReadEnd(instance, after, r.c) || !MakePlain(r.b) || !MakePlain(r.c)) {
+    if (!ReadEnd(instance, before, Gap::AtEnd, r.b) || !ReadEnd(instance, after, Gap::AtStart, r.c) ||
+        !MakePlain(Gap::AtEnd, r.b) || !MakePlain(Gap::AtStart, r.c)) {
         return false;
     }
     DeleteListed(ids);

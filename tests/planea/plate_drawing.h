@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 #include "emuhost/emu_api.h"
@@ -29,23 +30,38 @@ inline ZedPoint EndOf(const ZedFigure& f) {
 }
 
 // A closed outline of lines through the vertices, listed counter-clockwise;
-// drawn in reverse order (clockwise) when asked. With storedReversed the host
-// stores every line the other way round from the chain.
-inline ZedId AddPolygon(int layer, std::vector<ZedPoint> ccw, bool clockwise, bool storedReversed = false) {
+// drawn in reverse order (clockwise) when asked. The host stores the edges
+// flagged in storedReversed (one flag an edge, edge i from vertex i to vertex
+// i + 1 of the list) the other way round from the chain; no flags, none.
+inline ZedId AddPolygon(int layer, std::vector<ZedPoint> ccw, bool clockwise, std::vector<bool> storedReversed) {
+    const size_t n = ccw.size();
+    storedReversed.resize(n, false);
     if (clockwise) {
         std::reverse(ccw.begin(), ccw.end());
+        // Drawn edge j runs along listed edge n - 2 - j (mod n), backwards.
+        std::vector<bool> drawn(n);
+        for (size_t j = 0; j < n; ++j) {
+            drawn[j] = storedReversed[(2 * n - 2 - j) % n];
+        }
+        storedReversed = drawn;
     }
     std::vector<ZedFigure> lines;
-    for (size_t i = 0; i < ccw.size(); ++i) {
+    for (size_t i = 0; i < n; ++i) {
         const ZedPoint a = ccw[i];
-        const ZedPoint b = ccw[(i + 1) % ccw.size()];
+        const ZedPoint b = ccw[(i + 1) % n];
         lines.push_back(emu::Line(a.x, a.y, b.x, b.y));
     }
     ZedLineType2 attributes{};
     attributes.colour = 7;
     attributes.lineType = 3;
     attributes.host4 = 11;  // a host field that the shoulder's sides must copy
-    return emu::AddOutline(layer, lines, true, &attributes, std::vector<bool>(lines.size(), storedReversed));
+    return emu::AddOutline(layer, lines, true, &attributes, storedReversed);
+}
+
+// The same with every edge stored one way.
+inline ZedId AddPolygon(int layer, std::vector<ZedPoint> ccw, bool clockwise, bool storedReversed = false) {
+    const size_t n = ccw.size();
+    return AddPolygon(layer, std::move(ccw), clockwise, std::vector<bool>(n, storedReversed));
 }
 
 // A 100 × 50 rectangle from the origin.
@@ -88,6 +104,26 @@ inline std::vector<ZedFigure> Figures(ZedId segment) {
     std::vector<ZedFigure> figures;
     for (ZedId id : emu::Chain(segment)) {
         figures.push_back(emu::FigureOf(id));
+    }
+    return figures;
+}
+
+// The figures each written the chain's way, whichever way the host stores them.
+inline std::vector<ZedFigure> ChainFigures(ZedId segment) {
+    std::vector<ZedFigure> figures;
+    for (ZedId id : emu::Chain(segment)) {
+        ZedFigure f = emu::FigureOf(id);
+        if (emu::StoredReversed(id)) {
+            const bool arc = f.kind == ZED_FIG_ARC || f.kind == ZED_FIG_FILLET;
+            const ZedPoint start = StartOf(f);
+            const ZedPoint end = EndOf(f);
+            const int kind = f.kind;
+            f = arc ? emu::Arc(f.v[0], f.v[1], end.x, end.y, start.x, start.y,
+                               emu::ArcFlag(f) == ZED_ARC_CCW ? ZED_ARC_CW : ZED_ARC_CCW)
+                    : emu::Line(end.x, end.y, start.x, start.y);
+            f.kind = kind;
+        }
+        figures.push_back(f);
     }
     return figures;
 }

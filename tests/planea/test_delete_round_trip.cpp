@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
+#include <vector>
 
 #include "tests/planea/planea_fixture.h"
 
@@ -20,14 +22,21 @@ struct RoundTrip {
     ZedPoint a;
     ZedPoint b;
     bool reshape;  // a depth and a width change before the Delete
+    double endDistance = 0.5;  // 0: a shoulder over the whole of a short line
+    // The polygon's edges the host stores the other way round from the chain.
+    std::vector<bool> storedReversed = {};
 };
+
+void PrintTo(const RoundTrip& row, std::ostream* out) { *out << row.name; }
 
 class PlaneADeleteTest : public PlaneATest, public ::testing::WithParamInterface<RoundTrip> {};
 
 TEST_P(PlaneADeleteTest, DeleteGivesTheOutlineBackAsItWas) {
     const RoundTrip& c = GetParam();
-    const ZedId outline = AddPlate(c.polygon, c.clockwise);
-    const std::vector<ZedFigure> before = plate::Figures(outline);
+    ShoulderSettings.PA_WidthValueDistance = c.endDistance;
+    const ZedId outline = plate::AddPolygon(kPlateLayer, c.polygon, c.clockwise, c.storedReversed);
+    ASSERT_GT(outline, 0);
+    const std::vector<ZedFigure> before = plate::ChainFigures(outline);
     ASSERT_TRUE(BuildOn(outline, c.a, c.b));
     if (c.reshape) {
         ASSERT_TRUE(Rebuild(kEditFirst, 7.5));
@@ -44,7 +53,7 @@ TEST_P(PlaneADeleteTest, DeleteGivesTheOutlineBackAsItWas) {
     EXPECT_TRUE(emu::SegmentClosed(outline));
     EXPECT_EQ(emu::CheckAllIntegrity(), "");
     EXPECT_GT(plate::LineBetween(outline, c.a, c.b), 0);
-    EXPECT_TRUE(plate::SameClosedGeometry(plate::Figures(outline), before, 1e-9));
+    EXPECT_TRUE(plate::SameClosedGeometry(plate::ChainFigures(outline), before, 1e-9));
     // Nothing of the shoulder is left: no hole, no cut line, no temporaries.
     EXPECT_TRUE(emu::HoleIds().empty());
     EXPECT_EQ(emu::SegmentIds(), std::vector<ZedId>{outline});
@@ -57,7 +66,23 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundTrip{"NotchFloorClockwise", plate::NotchedPlate(), true, Pt(30, 30), Pt(70, 30), false},
                       RoundTrip{"NotchFloorReshaped", plate::NotchedPlate(), false, Pt(30, 30), Pt(70, 30), true},
                       RoundTrip{"ShortLineInset", {Pt(0, 0), Pt(9, 0), Pt(9, 50), Pt(0, 50)}, true, Pt(0, 0),
-                                Pt(9, 0), false}),
+                                Pt(9, 0), false},
+                      // Lines stored the other way round from the chain, as
+                      // drawings joined end to end hold them: the picked line
+                      // (the pieces Delete joins again), its neighbours (the
+                      // sides a full-line shoulder spans), or every line.
+                      RoundTrip{"CentreOnAReversedLine", plate::Rectangle(), false, Pt(0, 0), Pt(100, 0), false, 0.5,
+                                {true, false, false, false}},
+                      RoundTrip{"CentreAllReversedClockwise", plate::Rectangle(), true, Pt(0, 0), Pt(100, 0), false,
+                                0.5, {true, true, true, true}},
+                      RoundTrip{"InsetOnAReversedLine", {Pt(0, 0), Pt(9, 0), Pt(9, 50), Pt(0, 50)}, false, Pt(0, 0),
+                                Pt(9, 0), false, 0.5, {true, false, false, false}},
+                      RoundTrip{"NotchFloorReshapedAllReversed", plate::NotchedPlate(), false, Pt(30, 30), Pt(70, 30),
+                                true, 0.5, std::vector<bool>(8, true)},
+                      RoundTrip{"FullLineBetweenReversedNeighbours", {Pt(0, 0), Pt(8, 0), Pt(8, 50), Pt(0, 50)}, false,
+                                Pt(0, 0), Pt(8, 0), false, 0.0, {false, true, false, true}},
+                      RoundTrip{"FullLineAllReversedClockwise", {Pt(0, 0), Pt(8, 0), Pt(8, 50), Pt(0, 50)}, true,
+                                Pt(0, 0), Pt(8, 0), false, 0.0, {true, true, true, true}}),
     [](const ::testing::TestParamInfo<RoundTrip>& info) { return std::string(info.param.name); });
 
 // A full-line shoulder sits between two sides that run parallel to each

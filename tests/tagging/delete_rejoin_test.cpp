@@ -120,45 +120,74 @@ std::vector<JoinCase> JoinCases() {
          [](const std::vector<ZedId>& ids) {
              // b goes; c runs the whole edge from b's old start.
              EXPECT_FALSE(emu::ElementExists(ids[3]));
-             EXPECT_POINT_NEAR(EndOf(emu::FigureOf(ids[7])), 20, 0);
+             EXPECT_POINT_NEAR(EndOf(ChainFigureOf(ids[7])), 20, 0);
          }},
         {"crossing lines", CornerOutline(), 3, {20, 0},
          [](const std::vector<ZedId>& ids) {
-             EXPECT_POINT_NEAR(StartOf(emu::FigureOf(ids[2])), 0, 0);
-             EXPECT_POINT_NEAR(EndOf(emu::FigureOf(ids[6])), 20, 10);
+             EXPECT_POINT_NEAR(StartOf(ChainFigureOf(ids[2])), 0, 0);
+             EXPECT_POINT_NEAR(EndOf(ChainFigureOf(ids[6])), 20, 10);
          }},
         {"line then arc", LineArcOutline(), 4, {20, 0},
          [](const std::vector<ZedId>& ids) {
              // Of the two crossings (12, 0) and (20, 0) the one nearer b's end.
-             const ZedFigure arc = emu::FigureOf(ids[7]);
+             const ZedFigure arc = ChainFigureOf(ids[7]);
              EXPECT_EQ(arc.kind, ZED_FIG_ARC);
              EXPECT_POINT_NEAR(EndOf(arc), 21, 3);
          }},
         {"arc then line", ReversedOutline(LineArcOutline()), 1, {20, 0},
          [](const std::vector<ZedId>& ids) {
              // Of the two crossings the one nearer c's start.
-             EXPECT_POINT_NEAR(StartOf(emu::FigureOf(ids[0])), 21, 3);
-             EXPECT_POINT_NEAR(EndOf(emu::FigureOf(ids[4])), 0, 0);
+             EXPECT_POINT_NEAR(StartOf(ChainFigureOf(ids[0])), 21, 3);
+             EXPECT_POINT_NEAR(EndOf(ChainFigureOf(ids[4])), 0, 0);
          }},
         {"arcs, first point on b", OverlappingArcsOutline(), 2, {6, 8},
-         [](const std::vector<ZedId>& ids) { EXPECT_POINT_NEAR(StartOf(emu::FigureOf(ids[1])), 10, 0); }},
+         [](const std::vector<ZedId>& ids) { EXPECT_POINT_NEAR(StartOf(ChainFigureOf(ids[1])), 10, 0); }},
         {"arcs, first point off b", ShortArcsOutline(), 4, {6, 8},
-         [](const std::vector<ZedId>& ids) { EXPECT_POINT_NEAR(EndOf(emu::FigureOf(ids[7])), 10, 0); }},
+         [](const std::vector<ZedId>& ids) { EXPECT_POINT_NEAR(EndOf(ChainFigureOf(ids[7])), 10, 0); }},
         // On a tie the second of the host's two points is taken: along b
         // (12, 0) comes first, along c (reversed) (20, 0).
         {"line then arc, tie", LineArcTieOutline(), 4, {20, 0},
-         [](const std::vector<ZedId>& ids) { EXPECT_POINT_NEAR(StartOf(emu::FigureOf(ids[3])), 0, 0); }},
+         [](const std::vector<ZedId>& ids) { EXPECT_POINT_NEAR(StartOf(ChainFigureOf(ids[3])), 0, 0); }},
         {"arc then line, tie", ReversedOutline(LineArcTieOutline()), 1, {12, 0},
-         [](const std::vector<ZedId>& ids) { EXPECT_POINT_NEAR(EndOf(emu::FigureOf(ids[4])), 0, 0); }},
+         [](const std::vector<ZedId>& ids) { EXPECT_POINT_NEAR(EndOf(ChainFigureOf(ids[4])), 0, 0); }},
     };
 }
+
+// Which of b and c the host stores the other way round from the chain, as
+// drawings joined end to end hold some of their lines and arcs. The join must
+// come out the same either way.
+enum class Turned { Neither, B, C, Both };
+
+const char* TurnedName(Turned turned) {
+    switch (turned) {
+        case Turned::Neither:
+            return "";
+        case Turned::B:
+            return ", b stored reversed";
+        case Turned::C:
+            return ", c stored reversed";
+        case Turned::Both:
+            return ", b and c stored reversed";
+    }
+    return "";
+}
+
+// One flag a figure: b sits just before the first side, c just after the last.
+std::vector<bool> TurnedFlags(size_t figures, size_t first, Turned turned) {
+    std::vector<bool> flags(figures, false);
+    flags[first - 1] = turned == Turned::B || turned == Turned::Both;
+    flags[first + 3] = turned == Turned::C || turned == Turned::Both;
+    return flags;
+}
+
+constexpr Turned kAllTurned[] = {Turned::Neither, Turned::B, Turned::C, Turned::Both};
 
 class DeleteRejoinTest : public TaggingTest {
 protected:
     // Lays the case out (closed or open), tags its shoulder and enters Delete
     // mode; the messages so far are cleared.
-    Laid Prepare(const JoinCase& c, bool closed) {
-        const Laid laid = LayOut(c.figures, closed);
+    Laid Prepare(const JoinCase& c, bool closed, Turned turned = Turned::Neither) {
+        const Laid laid = LayOut(c.figures, closed, TurnedFlags(c.figures.size(), c.first, turned));
         EXPECT_EQ(laid.ids.size(), c.figures.size()) << c.name;
         if (laid.ids.size() != c.figures.size()) {
             return laid;
@@ -174,34 +203,36 @@ protected:
 
 TEST_F(DeleteRejoinTest, EachPairOfKindsIsJoinedWhereItsElementsMeet) {
     for (const JoinCase& c : JoinCases()) {
-        for (const bool closed : {true, false}) {
-            emu::Reset();
-            SetUp();
-            const Laid laid = Prepare(c, closed);
-            ASSERT_FALSE(laid.ids.empty()) << c.name;
-            const ZedId b = laid.ids[c.first - 1];
-            const ZedId after = laid.ids[c.first + 3];
+        for (const Turned turned : kAllTurned) {
+            for (const bool closed : {true, false}) {
+                emu::Reset();
+                SetUp();
+                const Laid laid = Prepare(c, closed, turned);
+                ASSERT_FALSE(laid.ids.empty()) << c.name;
+                const ZedId b = laid.ids[c.first - 1];
+                const ZedId after = laid.ids[c.first + 3];
 
-            ASSERT_TRUE(emu::PickElement(sides_.inner)) << c.name;
+                ASSERT_TRUE(emu::PickElement(sides_.inner)) << c.name;
 
-            SCOPED_TRACE(std::string(c.name) + (closed ? ", closed" : ", open"));
-            EXPECT_TRUE(TextsOn(emu::Channel::Error).empty());
-            for (const ZedId side : {sides_.first, sides_.inner, sides_.second}) {
-                EXPECT_FALSE(emu::ElementExists(side));
+                SCOPED_TRACE(std::string(c.name) + TurnedName(turned) + (closed ? ", closed" : ", open"));
+                EXPECT_TRUE(TextsOn(emu::Channel::Error).empty());
+                for (const ZedId side : {sides_.first, sides_.inner, sides_.second}) {
+                    EXPECT_FALSE(emu::ElementExists(side));
+                }
+                ASSERT_TRUE(emu::ElementExists(after));
+                EXPECT_POINT_NEAR(StartOf(ChainFigureOf(after)), c.meet.x, c.meet.y);
+                if (emu::ElementExists(b)) {
+                    EXPECT_POINT_NEAR(EndOf(ChainFigureOf(b)), c.meet.x, c.meet.y);
+                    EXPECT_EQ(ZedElmGetSegment(b), ZedElmGetSegment(after));
+                }
+                // One outline again, closed when it was closed.
+                EXPECT_EQ(emu::SegmentIds(), std::vector<ZedId>{laid.segment});
+                EXPECT_EQ(emu::SegmentClosed(laid.segment), closed);
+                EXPECT_EQ(emu::Chain(laid.segment).size(), c.figures.size() - 3 - (emu::ElementExists(b) ? 0 : 1));
+                EXPECT_EQ(emu::CheckAllIntegrity(), "");
+                EXPECT_FALSE(emu::HasAttribute(laid.segment, kAttrShoulderType));
+                c.check(laid.ids);
             }
-            ASSERT_TRUE(emu::ElementExists(after));
-            EXPECT_POINT_NEAR(StartOf(emu::FigureOf(after)), c.meet.x, c.meet.y);
-            if (emu::ElementExists(b)) {
-                EXPECT_POINT_NEAR(EndOf(emu::FigureOf(b)), c.meet.x, c.meet.y);
-                EXPECT_EQ(ZedElmGetSegment(b), ZedElmGetSegment(after));
-            }
-            // One outline again, closed when it was closed.
-            EXPECT_EQ(emu::SegmentIds(), std::vector<ZedId>{laid.segment});
-            EXPECT_EQ(emu::SegmentClosed(laid.segment), closed);
-            EXPECT_EQ(emu::Chain(laid.segment).size(), c.figures.size() - 3 - (emu::ElementExists(b) ? 0 : 1));
-            EXPECT_EQ(emu::CheckAllIntegrity(), "");
-            EXPECT_FALSE(emu::HasAttribute(laid.segment, kAttrShoulderType));
-            c.check(laid.ids);
         }
     }
 }
@@ -243,27 +274,33 @@ TEST_F(DeleteRejoinTest, ALineThatWouldShrinkToNothingIsDeleted) {
     const std::vector<ZedFigure> cGoes = {emu::Line(10, 10, 0, 10), emu::Line(0, 10, 0, 0),   emu::Line(0, 0, 6, 0),
                                           emu::Line(6, 0, 6, -6),   emu::Line(6, -6, 10, -6), emu::Line(10, -6, 10, -5),
                                           emu::Line(10, -5, 10, 0), emu::Line(10, 0, 10, 10)};
+    // The line that goes may be stored the other way round: then its far
+    // end, not its stored start or end, is what lies at the crossing.
     for (const bool bIsDeleted : {true, false}) {
-        emu::Reset();
-        SetUp();
-        const Laid laid = LayOut(bIsDeleted ? bGoes : cGoes, true);
-        ASSERT_EQ(laid.ids.size(), 8u);
-        const size_t first = bIsDeleted ? 4 : 3;
-        sides_ = Sides{laid.ids[first], laid.ids[first + 1], laid.ids[first + 2]};
-        TagShoulder(laid.segment, sides_);
-        EnterDeleteMode();
+        for (const bool turned : {false, true}) {
+            emu::Reset();
+            SetUp();
+            const size_t first = bIsDeleted ? 4 : 3;
+            const Turned vanishing = !turned ? Turned::Neither : bIsDeleted ? Turned::B : Turned::C;
+            const Laid laid = LayOut(bIsDeleted ? bGoes : cGoes, true, TurnedFlags(8, first, vanishing));
+            SCOPED_TRACE(std::string(bIsDeleted ? "b goes" : "c goes") + TurnedName(vanishing));
+            ASSERT_EQ(laid.ids.size(), 8u);
+            sides_ = Sides{laid.ids[first], laid.ids[first + 1], laid.ids[first + 2]};
+            TagShoulder(laid.segment, sides_);
+            EnterDeleteMode();
 
-        ASSERT_TRUE(emu::PickElement(sides_.inner));
+            ASSERT_TRUE(emu::PickElement(sides_.inner));
 
-        EXPECT_TRUE(TextsOn(emu::Channel::Error).empty()) << bIsDeleted;
-        EXPECT_FALSE(emu::ElementExists(laid.ids[first + (bIsDeleted ? -1 : 3)])) << bIsDeleted;
-        EXPECT_EQ(emu::Chain(laid.segment).size(), 4u) << bIsDeleted;
-        EXPECT_TRUE(emu::SegmentClosed(laid.segment)) << bIsDeleted;
-        EXPECT_EQ(emu::CheckAllIntegrity(), "") << bIsDeleted;
-        for (const ZedId id : emu::Chain(laid.segment)) {
-            const ZedFigure f = emu::FigureOf(id);
-            for (const ZedPoint p : {StartOf(f), EndOf(f)}) {
-                EXPECT_TRUE((p.x == 0 || p.x == 10) && (p.y == 0 || p.y == 10)) << p.x << "," << p.y;
+            EXPECT_TRUE(TextsOn(emu::Channel::Error).empty()) << bIsDeleted;
+            EXPECT_FALSE(emu::ElementExists(laid.ids[first + (bIsDeleted ? -1 : 3)])) << bIsDeleted;
+            EXPECT_EQ(emu::Chain(laid.segment).size(), 4u) << bIsDeleted;
+            EXPECT_TRUE(emu::SegmentClosed(laid.segment)) << bIsDeleted;
+            EXPECT_EQ(emu::CheckAllIntegrity(), "") << bIsDeleted;
+            for (const ZedId id : emu::Chain(laid.segment)) {
+                const ZedFigure f = emu::FigureOf(id);
+                for (const ZedPoint p : {StartOf(f), EndOf(f)}) {
+                    EXPECT_TRUE((p.x == 0 || p.x == 10) && (p.y == 0 || p.y == 10)) << p.x << "," << p.y;
+                }
             }
         }
     }
@@ -361,9 +398,10 @@ const ZedLineType2 kOutlineLook = [] {
 
 class DeleteBridgeTest : public DeleteRejoinTest {
 protected:
-    Laid PrepareBridge(const BridgeCase& c, bool closed) {
+    Laid PrepareBridge(const BridgeCase& c, bool closed, Turned turned = Turned::Neither) {
         Laid laid;
-        laid.segment = emu::AddOutline(kLayer, c.figures, closed, &kOutlineLook);
+        laid.segment = emu::AddOutline(kLayer, c.figures, closed, &kOutlineLook,
+                                       TurnedFlags(c.figures.size(), c.first, turned));
         EXPECT_NE(laid.segment, -1) << c.name;
         if (laid.segment == -1) {
             return laid;
@@ -394,31 +432,36 @@ protected:
 
 TEST_F(DeleteBridgeTest, EndsThatDoNotMeetAreBridgedByALineThatLooksLikeTheOutline) {
     for (const BridgeCase& c : BridgeCases()) {
-        for (const bool closed : {true, false}) {
-            emu::Reset();
-            SetUp();
-            const Laid laid = PrepareBridge(c, closed);
-            ASSERT_FALSE(laid.ids.empty());
+        for (const Turned turned : kAllTurned) {
+            for (const bool closed : {true, false}) {
+                emu::Reset();
+                SetUp();
+                const Laid laid = PrepareBridge(c, closed, turned);
+                ASSERT_FALSE(laid.ids.empty());
 
-            ASSERT_TRUE(emu::PickElement(sides_.inner));
+                ASSERT_TRUE(emu::PickElement(sides_.inner));
 
-            SCOPED_TRACE(std::string(c.name) + (closed ? ", closed" : ", open"));
-            EXPECT_TRUE(TextsOn(emu::Channel::Error).empty());
-            const std::vector<ZedId> bridges = Bridges(c.from, c.to);
-            ASSERT_EQ(bridges.size(), 1u);
-            const ZedLineType2 look = emu::AttributesOf(bridges[0]);
-            EXPECT_EQ(look.colour, 5);
-            EXPECT_EQ(look.lineType, 3);
-            // b, the bridge and c follow one another in the one outline left.
-            const ZedId b = laid.ids[c.first - 1];
-            const ZedId after = laid.ids[c.first + 3];
-            EXPECT_EQ(emu::SegmentIds(), std::vector<ZedId>{laid.segment});
-            EXPECT_EQ(NextInChain(b), bridges[0]);
-            EXPECT_EQ(NextInChain(bridges[0]), after);
-            EXPECT_EQ(emu::SegmentClosed(laid.segment), closed);
-            EXPECT_EQ(emu::Chain(laid.segment).size(), c.figures.size() - 2);
-            EXPECT_EQ(emu::CheckAllIntegrity(), "");
-            EXPECT_FALSE(emu::HasAttribute(laid.segment, kAttrShoulderType));
+                SCOPED_TRACE(std::string(c.name) + TurnedName(turned) + (closed ? ", closed" : ", open"));
+                EXPECT_TRUE(TextsOn(emu::Channel::Error).empty());
+                const std::vector<ZedId> bridges = Bridges(c.from, c.to);
+                EXPECT_EQ(bridges.size(), 1u);
+                if (bridges.size() != 1u) {
+                    continue;
+                }
+                const ZedLineType2 look = emu::AttributesOf(bridges[0]);
+                EXPECT_EQ(look.colour, 5);
+                EXPECT_EQ(look.lineType, 3);
+                // b, the bridge and c follow one another in the one outline left.
+                const ZedId b = laid.ids[c.first - 1];
+                const ZedId after = laid.ids[c.first + 3];
+                EXPECT_EQ(emu::SegmentIds(), std::vector<ZedId>{laid.segment});
+                EXPECT_EQ(NextInChain(b), bridges[0]);
+                EXPECT_EQ(NextInChain(bridges[0]), after);
+                EXPECT_EQ(emu::SegmentClosed(laid.segment), closed);
+                EXPECT_EQ(emu::Chain(laid.segment).size(), c.figures.size() - 2);
+                EXPECT_EQ(emu::CheckAllIntegrity(), "");
+                EXPECT_FALSE(emu::HasAttribute(laid.segment, kAttrShoulderType));
+            }
         }
     }
 }

@@ -70,13 +70,26 @@ void TagShoulder(ZedId segment, const Sides& sides) {
     ShoulderTag(segment);
 }
 
-Laid LayOut(const std::vector<ZedFigure>& figures, bool closed) {
+Laid LayOut(const std::vector<ZedFigure>& figures, bool closed, const std::vector<bool>& storedReversed) {
     Laid laid;
-    laid.segment = emu::AddOutline(kLayer, figures, closed);
+    laid.segment = emu::AddOutline(kLayer, figures, closed, nullptr, storedReversed);
     if (laid.segment != -1) {
         laid.ids = emu::Chain(laid.segment);
     }
     return laid;
+}
+
+ZedFigure ChainFigureOf(ZedId element) {
+    const ZedFigure f = emu::FigureOf(element);
+    if (!emu::StoredReversed(element)) {
+        return f;
+    }
+    ZedFigure turned = f.kind == ZED_FIG_LINE || f.kind == ZED_FIG_CHAMFER
+                           ? emu::Line(f.v[2], f.v[3], f.v[0], f.v[1])
+                           : emu::Arc(f.v[0], f.v[1], f.v[4], f.v[5], f.v[2], f.v[3],
+                                      emu::ArcFlag(f) == ZED_ARC_CCW ? ZED_ARC_CW : ZED_ARC_CCW);
+    turned.kind = f.kind;
+    return turned;
 }
 
 ZedPoint ArcPoint(double cx, double cy, double radius, double degrees) {

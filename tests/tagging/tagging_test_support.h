@@ -48,12 +48,16 @@ CutShoulder CutShoulderInto(ZedId outline, ZedPoint p1, ZedPoint p2, ZedPoint q1
 void TagShoulder(ZedId segment, const Sides& sides);
 
 // Figures laid out in one new segment on layer 1, and their element ids in
-// chain order.
+// chain order. The figures are given the chain's way; those flagged in
+// storedReversed the host stores turned round.
 struct Laid {
     ZedId segment = -1;
     std::vector<ZedId> ids;
 };
-Laid LayOut(const std::vector<ZedFigure>& figures, bool closed);
+Laid LayOut(const std::vector<ZedFigure>& figures, bool closed, const std::vector<bool>& storedReversed = {});
+
+// The element's figure written the chain's way, whichever way it is stored.
+ZedFigure ChainFigureOf(ZedId element);
 
 // An arc about (cx, cy) with the radius from the angle `from` to the angle `to`
 // (degrees), counter-clockwise or clockwise.
