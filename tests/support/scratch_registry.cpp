@@ -12,13 +12,25 @@
 
 ScratchRegistry::ScratchRegistry() {
     scratchPath_ = L"Software\\LedgewrightTests\\Scratch" + std::to_wstring(GetCurrentProcessId());
-    RegDeleteTreeW(HKEY_CURRENT_USER, scratchPath_.c_str());
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, scratchPath_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                        nullptr, &scratch_, nullptr) != ERROR_SUCCESS) {
-        scratch_ = nullptr;
-        return;
+    // Test programs run side by side, and one that finishes deletes the common
+    // parent key once it is empty: a scratch key that cannot be made or put in
+    // place at once is tried again a few times.
+    for (int attempt = 0; attempt < 5 && !ok_; ++attempt) {
+        if (attempt > 0) {
+            Sleep(20);
+        }
+        RegDeleteTreeW(HKEY_CURRENT_USER, scratchPath_.c_str());
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, scratchPath_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                            KEY_ALL_ACCESS, nullptr, &scratch_, nullptr) != ERROR_SUCCESS) {
+            scratch_ = nullptr;
+            continue;
+        }
+        ok_ = RegOverridePredefKey(HKEY_CURRENT_USER, scratch_) == ERROR_SUCCESS;
+        if (!ok_) {
+            RegCloseKey(scratch_);
+            scratch_ = nullptr;
+        }
     }
-    ok_ = RegOverridePredefKey(HKEY_CURRENT_USER, scratch_) == ERROR_SUCCESS;
 }
 
 ScratchRegistry::~ScratchRegistry() {
