@@ -62,13 +62,18 @@ bool CopyOut(const LocatedElement& at, int index, ZedFigure& record) {
 
 bool ReadOutlineList(ZedId instance, ZedId segment, OutlineList& list, int capacity) {
     const ZedFigRef ref{instance, segment};
-    // Room for one more record than the last outline read had: an outline
-    // read again after a change is then read once, not first cut short.
+    // The host is offered a buffer kept from one read to the next, with room
+    // for one more record than the last outline read had: an outline read
+    // again after a change is then read once, not first cut short, and a
+    // thousand records of room are not cleared for every read.
+    static OutlineList buffer;
     static int lastCount = 0;
     int size = std::max({capacity, kOutlineCapacity, lastCount + 1});
     for (;;) {
-        list.assign(static_cast<size_t>(size), ZedFigure{});
-        const int count = ZedFigGetFigure2(&ref, list.data(), size);
+        if (buffer.size() < static_cast<size_t>(size)) {
+            buffer.resize(static_cast<size_t>(size));
+        }
+        const int count = ZedFigGetFigure2(&ref, buffer.data(), size);
         if (count < 0) {
             list.clear();
             return false;
@@ -77,8 +82,8 @@ bool ReadOutlineList(ZedId instance, ZedId segment, OutlineList& list, int capac
         // room to spare. The host writes at most the capacity; never trust a
         // larger count.
         if (count < size || size > std::numeric_limits<int>::max() / 2) {
-            list.resize(static_cast<size_t>(count < size ? count : size));
-            lastCount = static_cast<int>(list.size());
+            lastCount = count < size ? count : size;
+            list.assign(buffer.begin(), buffer.begin() + lastCount);
             return true;
         }
         size *= 2;
