@@ -8,26 +8,33 @@
 #include <cmath>
 
 #include "geometry/figure_record.h"
+#include "geometry/vec2.h"
 
 // Within 1/10^6 in both coordinates.
 inline bool PointsCoincide(ZedPoint a, ZedPoint b) {
     return std::fabs(a.x - b.x) < 1e-6 && std::fabs(a.y - b.y) < 1e-6;
 }
 
-// Moves the end of the line that lies at `at` to `to`: its end when the end
-// lies there, otherwise its start.
+// Moves the end of the line that lies at `at` to `to`: whichever of its start
+// and end is nearer `at`.
 inline void MoveLineEndAt(ZedFigure& line, ZedPoint at, ZedPoint to) {
-    if (PointsCoincide(LineEnd(line), at)) {
+    if (Distance(LineEnd(line), at) < Distance(LineStart(line), at)) {
         SetLineEnd(line, to);
     } else {
         SetLineStart(line, to);
     }
 }
 
-// The end of the line away from `at`: its start when its end lies at `at`,
-// otherwise its end.
+// The line with its end at `at` moved to `to`, as a new record.
+inline ZedFigure WithLineEndMoved(ZedFigure line, ZedPoint at, ZedPoint to) {
+    MoveLineEndAt(line, at, to);
+    return line;
+}
+
+// The end of the line away from `at`: the one of its start and end that lies
+// farther from it.
 inline ZedPoint LineEndAwayFrom(const ZedFigure& line, ZedPoint at) {
-    return PointsCoincide(LineEnd(line), at) ? LineStart(line) : LineEnd(line);
+    return Distance(LineEnd(line), at) < Distance(LineStart(line), at) ? LineStart(line) : LineEnd(line);
 }
 
 // The record of the same element written the other way round: a line's ends

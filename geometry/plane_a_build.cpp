@@ -16,6 +16,7 @@
 #include "geometry/plane_a.h"
 #include "geometry/plane_a_parts.h"
 #include "geometry/splice.h"
+#include "geometry/tab_extras.h"
 #include "geometry/vec2.h"
 #include "holes/cut_line.h"
 #include "holes/hole_notes.h"
@@ -128,30 +129,6 @@ bool SpliceSides(const PickedLine& line, const ShoulderCorners& c, bool fullLine
     return true;
 }
 
-bool DrawCutLine(const PickedLine& line, const ShoulderCorners& c) {
-    const ShoulderSettingsRecord& s = ShoulderSettings;
-    if (s.PA_IsLineDraw == 0) {
-        return true;
-    }
-    // Either the picked line's colour, solid, or the pattern's own colour and
-    // line type.
-    const bool own = s.PA_LineValue != 0;
-    return CreateCutLine(c.p1, c.p2, line.layer, own ? s.PA_Color : line.colour, own ? s.PA_LType : 0);
-}
-
-bool MakeHole(const PickedLine& line, ZedPoint m, const ShoulderCorners& c) {
-    if (ShoulderSettings.PA_IsHoleDraw == 0) {
-        return true;
-    }
-    const double clearance = PlaneAHoleClearance();
-#if LEDGEWRIGHT_SHAPED_HOLES
-    if (ShoulderSettings.PA_Hole != 0) {
-        return CreateShapedHole(line.segment, c.p1, c.p2, Distance(c.p1, c.q1) + clearance, kPlaneAKeyword);
-    }
-#endif
-    return CreateMcHole(line.segment, m, PlaneAHoleRadius(m, c.q1, clearance), kPlaneAKeyword);
-}
-
 // The depth dimension (slot 7) and the width dimension (slot 6), each in a
 // dimension segment of its own. A segment the host refuses ends the build
 // without a message of its own.
@@ -168,17 +145,6 @@ bool MakeDimensions(ZedId instance, const ShoulderCorners& c, const EndPieces& e
     return segment != -1 && CreateLengthDimension(DimensionAnchor{c.q1, {instance, sides.first}},
                                                   DimensionAnchor{c.q2, {instance, sides.second}}, offset,
                                                   kSlotSecondDimension, segment);
-}
-
-bool MakeNotes(ZedPoint m, const ShoulderCorners& c) {
-    if (ShoulderSettings.PA_IsHoleDraw == 0) {
-        return true;
-    }
-    const double clearance = PlaneAHoleClearance();
-    const NotePoints side = PlaneASideNotePoints(m, c.q1, clearance);
-    const NotePoints depth = PlaneADepthNotePoints(m, c.q1, clearance);
-    return CreateSideNote(side.anchor, side.text, TemporaryElements()[kSlotSideNote], kPlaneAKeyword) &&
-           CreateDepthNote(depth.anchor, depth.text, TemporaryElements()[kSlotDepthNote]);
 }
 
 void RememberShoulder(ZedId instance, const ShoulderCorners& c, const EndPieces& ends, const ShoulderSides& sides) {
@@ -237,8 +203,10 @@ bool BuildPlaneA(ZedId element, ZedId segment, ZedId instance) {
     if (!SpliceSides(line, corners, fullLine, sides)) {
         return false;
     }
-    if (!DrawCutLine(line, corners) || !MakeHole(line, base.m, corners) ||
-        !MakeDimensions(instance, corners, ends, sides, side.flipped) || !MakeNotes(base.m, corners)) {
+    const TabExtrasRow& extras = kPlaneATabExtras;
+    if (!DrawTabCutLine(extras, corners, line.layer, line.colour) ||
+        !MakeTabHole(extras, line.segment, base.m, corners) ||
+        !MakeDimensions(instance, corners, ends, sides, side.flipped) || !MakeTabNotes(extras, base.m, corners)) {
         return false;
     }
 

@@ -12,8 +12,6 @@ PlaneASizes PlaneASizesFromSettings() {
                        s.PA_WidthValueDistance};
 }
 
-double PlaneAHoleClearance() { return SettingNumber(ShoulderSettings.PA_HoleWidth); }
-
 ShoulderCorners CornersOf(const ShoulderMemory& m) {
     return ShoulderCorners{LineStart(m.firstSide.record), LineEnd(m.firstSide.record), LineEnd(m.innerSide.record),
                            LineEnd(m.secondSide.record)};

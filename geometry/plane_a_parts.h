@@ -13,8 +13,6 @@
 // The shared sizes and pattern A's thresholds from ShoulderSettings.
 PlaneASizes PlaneASizesFromSettings();
 
-// The hole's clearance h: PA_HoleWidth read as a number.
-double PlaneAHoleClearance();
 
 // The keyword that selects pattern A's hole settings and note texts.
 inline constexpr const ZedChar kPlaneAKeyword[] = ZED_TEXT("PlaneA");

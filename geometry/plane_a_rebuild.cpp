@@ -15,6 +15,7 @@
 #include "geometry/plane_a.h"
 #include "geometry/plane_a_parts.h"
 #include "geometry/splice.h"
+#include "geometry/tab_extras.h"
 #include "geometry/vec2.h"
 #include "holes/cut_line.h"
 #include "holes/mc_hole.h"
@@ -60,7 +61,7 @@ bool MoveDimensions(const ShoulderCorners& c) {
 }
 
 bool FollowHole(const ShoulderCorners& c) {
-    const double clearance = PlaneAHoleClearance();
+    const double clearance = TabHoleClearance(kPlaneATabExtras);
 #if LEDGEWRIGHT_SHAPED_HOLES
     if (ShoulderSettings.PA_Hole != 0) {
         ShapedHoleMemory& shaped = Holes().shaped;

@@ -8,6 +8,7 @@
 #include "command/messages.h"
 #include "command/temporary_elements.h"
 #include "geometry/figure_record.h"
+#include "geometry/line_ends.h"
 #include "geometry/length_dimension.h"
 #include "geometry/outline_soundness.h"
 #include "geometry/picked_line.h"
@@ -16,6 +17,7 @@
 #include "geometry/plane_b_parts.h"
 #include "geometry/plane_b_placement.h"
 #include "geometry/splice.h"
+#include "geometry/tab_extras.h"
 #include "geometry/vec2.h"
 #include "holes/cut_line.h"
 #include "holes/hole_notes.h"
@@ -65,8 +67,8 @@ bool OpenAtCentre(const PickedLine& line, ZedPoint c, OpenedLine& opened) {
 // The halves end at the shoulder's base corners: whichever end of each lies at
 // the centre moves, so a line stored either way round is shortened alike.
 bool ShortenHalves(ZedPoint c, const ShoulderCorners& corners, OpenedLine& opened) {
-    opened.head.record = MovedEnd(opened.head.record, c, corners.p2);
-    opened.tail.record = MovedEnd(opened.tail.record, c, corners.p1);
+    opened.head.record = WithLineEndMoved(opened.head.record, c, corners.p2);
+    opened.tail.record = WithLineEndMoved(opened.tail.record, c, corners.p1);
     return AmendFigure(opened.head.ref, opened.head.record, kMsgLineNotAmended11) &&
            AmendFigure(opened.tail.ref, opened.tail.record, kMsgLineNotAmended12);
 }
@@ -87,28 +89,6 @@ bool SpliceSides(const PickedLine& line, const ShoulderCorners& c, ZedPoint cent
     return ShortenHalves(centre, c, opened) &&
            JoinAndClose(line.segment, chain, line.layer,
                         JoinMessages{nullptr, kMsgOutlineNotJoined, kMsgOutlineNotClosed});
-}
-
-bool DrawCutLine(const PickedLine& line, const ShoulderCorners& c) {
-    const ShoulderSettingsRecord& s = ShoulderSettings;
-    if (s.PB_IsLineDraw == 0) {
-        return true;
-    }
-    const bool own = s.PB_LineValue != 0;
-    return CreateCutLine(c.p1, c.p2, line.layer, own ? s.PB_Color : line.colour, own ? s.PB_LType : 0);
-}
-
-bool MakeHole(const PickedLine& line, ZedPoint centre, const ShoulderCorners& c) {
-    if (ShoulderSettings.PB_IsHoleDraw == 0) {
-        return true;
-    }
-    const double clearance = PlaneBHoleClearance();
-#if LEDGEWRIGHT_SHAPED_HOLES
-    if (ShoulderSettings.PB_Hole != 0) {
-        return CreateShapedHole(line.segment, c.p1, c.p2, Distance(c.p1, c.q1) + clearance, kPlaneBKeyword);
-    }
-#endif
-    return CreateMcHole(line.segment, centre, PlaneAHoleRadius(centre, c.q1, clearance), kPlaneBKeyword);
 }
 
 void RememberShoulder(ZedId instance, const ShoulderCorners& c, const OpenedLine& opened,
@@ -136,17 +116,6 @@ bool MakeDimensions(ZedPoint s, ZedPoint e, const ShoulderCorners& c, bool flipp
            MakeDimension({c.q1, m.innerSide.ref}, {c.q2, m.innerSide.ref}, offset, kSlotSecondDimension) &&
            MakeDimension({fromStart ? s : c.p2, m.measured}, {fromStart ? c.p1 : e, m.measured},
                          PlaneBDistanceOffset(flipped), kSlotThirdDimension);
-}
-
-bool MakeNotes(ZedPoint centre, const ShoulderCorners& c) {
-    if (ShoulderSettings.PB_IsHoleDraw == 0) {
-        return true;
-    }
-    const double clearance = PlaneBHoleClearance();
-    const NotePoints side = PlaneASideNotePoints(centre, c.q1, clearance);
-    const NotePoints depth = PlaneADepthNotePoints(centre, c.q1, clearance);
-    return CreateSideNote(side.anchor, side.text, TemporaryElements()[kSlotSideNote], kPlaneBKeyword) &&
-           CreateDepthNote(depth.anchor, depth.text, TemporaryElements()[kSlotDepthNote]);
 }
 
 }  // namespace
@@ -188,11 +157,12 @@ bool BuildPlaneB(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) 
     if (!OpenAtCentre(line, centre.c, opened) || !SpliceSides(line, corners, centre.c, opened, sides)) {
         return false;
     }
-    if (!DrawCutLine(line, corners) || !MakeHole(line, centre.c, corners)) {
+    const TabExtrasRow& extras = kPlaneBTabExtras;
+    if (!DrawTabCutLine(extras, corners, line.layer, line.colour) || !MakeTabHole(extras, line.segment, centre.c, corners)) {
         return false;
     }
     RememberShoulder(instance, corners, opened, sides, centre.fromStart);
-    if (!MakeDimensions(line.s, line.e, corners, side.flipped) || !MakeNotes(centre.c, corners)) {
+    if (!MakeDimensions(line.s, line.e, corners, side.flipped) || !MakeTabNotes(extras, centre.c, corners)) {
         return false;
     }
     const ZedId shoulderSegment = ZedElmGetSegment(sides[0]);

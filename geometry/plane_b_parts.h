@@ -9,8 +9,6 @@
 // The keyword that selects pattern B's hole settings and note texts.
 inline constexpr const ZedChar kPlaneBKeyword[] = ZED_TEXT("PlaneB");
 
-// The hole's clearance h: PB_HoleWidth read as a number.
-double PlaneBHoleClearance();
 
 // The distance dimension's offset: 15 to the left of the measured direction,
 // -15 for a flipped shoulder.
@@ -19,9 +17,5 @@ double PlaneBDistanceOffset(bool flipped);
 // Whether the remembered shoulder's distance is measured from S (the tail
 // piece) rather than from E (the head piece).
 bool MeasuredFromStart(const ShoulderMemory& memory);
-
-// The ends S and E of the line the remembered shoulder stands on.
-ZedPoint LineStartOf(const ShoulderMemory& memory);
-ZedPoint LineEndOf(const ShoulderMemory& memory);
 
 #endif  // LEDGEWRIGHT_GEOMETRY_PLANE_B_PARTS_H

@@ -19,22 +19,6 @@ PlaneBCentre PlaneBCentreOf(ZedPoint s, ZedPoint e, ZedPoint picked, double widt
     return {e - std::max(RoundHalfAway(dE), least) * u, false};
 }
 
-ZedPoint OtherEnd(const ZedFigure& line, ZedPoint p) {
-    const ZedPoint a = LineStart(line);
-    const ZedPoint b = LineEnd(line);
-    return Distance(a, p) <= Distance(b, p) ? b : a;
-}
-
-ZedFigure MovedEnd(const ZedFigure& line, ZedPoint from, ZedPoint to) {
-    ZedFigure moved = line;
-    if (Distance(LineStart(line), from) <= Distance(LineEnd(line), from)) {
-        SetLineStart(moved, to);
-    } else {
-        SetLineEnd(moved, to);
-    }
-    return moved;
-}
-
 ShoulderCorners PlaneBWidthChanged(const ShoulderCorners& c, double width, bool fromStart) {
     const ZedPoint u = UnitFrom(c.q1, c.q2);
     ShoulderCorners moved = c;

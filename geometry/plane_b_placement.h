@@ -22,12 +22,6 @@ struct PlaneBCentre {
 };
 PlaneBCentre PlaneBCentreOf(ZedPoint s, ZedPoint e, ZedPoint picked, double width);
 
-// The end of a stored line record other than the one at p (either way round).
-ZedPoint OtherEnd(const ZedFigure& line, ZedPoint p);
-
-// The line record with its end at `from` (either way round) moved to `to`.
-ZedFigure MovedEnd(const ZedFigure& line, ZedPoint from, ZedPoint to);
-
 // A new width v: the edge nearer the measured end stays, the other edge moves
 // to v from it along the inner side's direction.
 ShoulderCorners PlaneBWidthChanged(const ShoulderCorners& corners, double width, bool fromStart);

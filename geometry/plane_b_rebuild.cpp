@@ -11,6 +11,7 @@
 #include "command/messages.h"
 #include "command/temporary_elements.h"
 #include "geometry/figure_record.h"
+#include "geometry/line_ends.h"
 #include "geometry/outline.h"
 #include "geometry/outline_soundness.h"
 #include "geometry/plane_a_parts.h"
@@ -18,6 +19,7 @@
 #include "geometry/plane_b_parts.h"
 #include "geometry/plane_b_placement.h"
 #include "geometry/splice.h"
+#include "geometry/tab_extras.h"
 #include "geometry/unfinished_change.h"
 #include "geometry/vec2.h"
 #include "holes/cut_line.h"
@@ -60,15 +62,15 @@ bool MoveDimensions(const ShoulderCorners& c, bool baseMoved) {
     }
     const ShoulderMemory& before = Unfinished().before;
     const bool fromStart = MeasuredFromStart(before);
-    return MoveDimension(table[kSlotThirdDimension].id, fromStart ? LineStartOf(before) : c.p2,
-                         fromStart ? c.p1 : LineEndOf(before), kMsgDimensionNotAmended02);
+    return MoveDimension(table[kSlotThirdDimension].id, fromStart ? BaseLineStart(before) : c.p2,
+                         fromStart ? c.p1 : BaseLineEnd(before), kMsgDimensionNotAmended02);
 }
 
 // The MC hole grows in place after a depth change and moves with the base
 // after a width or distance change. A move that the host refused after the
 // old hole was gone makes the new hole on the retry.
 bool FollowHole(const ShoulderCorners& c, bool baseMoved) {
-    const double clearance = PlaneBHoleClearance();
+    const double clearance = TabHoleClearance(kPlaneBTabExtras);
 #if LEDGEWRIGHT_SHAPED_HOLES
     if (ShoulderSettings.PB_Hole != 0) {
         ShapedHoleMemory& shaped = Holes().shaped;
@@ -116,7 +118,7 @@ struct Amend {
 PlaneBChange Steps(const ShoulderCorners& c, const std::vector<Amend>& amends, bool baseMoved) {
     const ShoulderMemory& before = Unfinished().before;
     PlaneBChange change;
-    change.pieces = PlaneAPieces(LineStartOf(before), LineEndOf(before), c, false);
+    change.pieces = PlaneAPieces(BaseLineStart(before), BaseLineEnd(before), c, false);
     for (const Amend& amend : amends) {
         change.steps.push_back([ref = (before.*amend.piece).ref, amend] {
             return AmendFigure(ref, amend.record, amend.failure);
@@ -140,16 +142,16 @@ PlaneBChange Steps(const ShoulderCorners& c, const std::vector<Amend>& amends, b
 // S, which the outline alone would not show as a fault.
 bool KeepsLineOrder(const ShoulderCorners& c) {
     const ShoulderMemory& b = Unfinished().before;
-    const ZedPoint s = LineStartOf(b);
-    const ZedPoint u = UnitFrom(s, LineEndOf(b));
+    const ZedPoint s = BaseLineStart(b);
+    const ZedPoint u = UnitFrom(s, BaseLineEnd(b));
     const auto along = [&](ZedPoint p) { return (p.x - s.x) * u.x + (p.y - s.y) * u.y; };
     return along(c.p1) > kOutlineTouchTolerance && along(c.p2) - along(c.p1) > kOutlineTouchTolerance &&
-           along(LineEndOf(b)) - along(c.p2) > kOutlineTouchTolerance;
+           along(BaseLineEnd(b)) - along(c.p2) > kOutlineTouchTolerance;
 }
 
 PlaneBChange Refused(const ZedChar* message) { return PlaneBChange{message, {}, {}}; }
 
-ZedFigure Moved(const ShoulderPiece& piece, ZedPoint from, ZedPoint to) { return MovedEnd(piece.record, from, to); }
+ZedFigure Moved(const ShoulderPiece& piece, ZedPoint from, ZedPoint to) { return WithLineEndMoved(piece.record, from, to); }
 
 PlaneBChange PlanDepth(double depth) {
     const ShoulderMemory& b = Unfinished().before;
@@ -244,7 +246,7 @@ bool BeginPlaneBChange(int editMode, double value) {
         return Report(plan.refusal);
     }
     const ShoulderMemory& before = change.before;
-    if (CheckOutlineReplacement(outline, LineStartOf(before), LineEndOf(before), plan.pieces) !=
+    if (CheckOutlineReplacement(outline, BaseLineStart(before), BaseLineEnd(before), plan.pieces) !=
         OutlineSoundness::Sound) {
         return Report(kMsgShoulderOverlapsEdit);
     }

@@ -1,0 +1,57 @@
+#include "geometry/tab_extras.h"
+
+#include "command/temporary_elements.h"
+#include "geometry/vec2.h"
+#include "holes/cut_line.h"
+#include "holes/hole_notes.h"
+#include "holes/mc_hole.h"
+#include "holes/shaped_hole.h"
+#include "settings/conversions.h"
+
+namespace {
+
+using S = ShoulderSettingsRecord;
+
+}  // namespace
+
+const TabExtrasRow kPlaneATabExtras{ZED_TEXT("PlaneA"), &S::PA_IsLineDraw, &S::PA_LineValue, &S::PA_Color,
+                                    &S::PA_LType,       &S::PA_IsHoleDraw,  &S::PA_Hole,      &S::PA_HoleWidth};
+const TabExtrasRow kPlaneBTabExtras{ZED_TEXT("PlaneB"), &S::PB_IsLineDraw, &S::PB_LineValue, &S::PB_Color,
+                                    &S::PB_LType,       &S::PB_IsHoleDraw,  &S::PB_Hole,      &S::PB_HoleWidth};
+
+double TabHoleClearance(const TabExtrasRow& row) { return SettingNumber(ShoulderSettings.*row.holeWidth); }
+
+bool DrawTabCutLine(const TabExtrasRow& row, const ShoulderCorners& c, ZedId layer, int lineColour) {
+    const S& s = ShoulderSettings;
+    if (s.*row.lineDraw == 0) {
+        return true;
+    }
+    // Either the picked line's colour, solid, or the pattern's own colour and
+    // line type.
+    const bool own = s.*row.lineValue != 0;
+    return CreateCutLine(c.p1, c.p2, layer, own ? s.*row.colour : lineColour, own ? s.*row.lineType : 0);
+}
+
+bool MakeTabHole(const TabExtrasRow& row, ZedId outline, ZedPoint centre, const ShoulderCorners& c) {
+    if (ShoulderSettings.*row.holeDraw == 0) {
+        return true;
+    }
+    const double clearance = TabHoleClearance(row);
+#if LEDGEWRIGHT_SHAPED_HOLES
+    if (ShoulderSettings.*row.holeKind != 0) {
+        return CreateShapedHole(outline, c.p1, c.p2, Distance(c.p1, c.q1) + clearance, row.keyword);
+    }
+#endif
+    return CreateMcHole(outline, centre, PlaneAHoleRadius(centre, c.q1, clearance), row.keyword);
+}
+
+bool MakeTabNotes(const TabExtrasRow& row, ZedPoint centre, const ShoulderCorners& c) {
+    if (ShoulderSettings.*row.holeDraw == 0) {
+        return true;
+    }
+    const double clearance = TabHoleClearance(row);
+    const NotePoints side = PlaneASideNotePoints(centre, c.q1, clearance);
+    const NotePoints depth = PlaneADepthNotePoints(centre, c.q1, clearance);
+    return CreateSideNote(side.anchor, side.text, TemporaryElements()[kSlotSideNote], row.keyword) &&
+           CreateDepthNote(depth.anchor, depth.text, TemporaryElements()[kSlotDepthNote]);
+}
