@@ -103,15 +103,17 @@ TEST_F(PlaneCDDialogueTest, PlaneDOffersItsDepthAndRadiusDimensions) {
     EXPECT_TRUE(Errors().empty());
 }
 
-// A radius dimension in the place of pattern C's depth dimension is not its
-// kind: picking it leaves the shoulder as it is, without a message, and the
-// dialogue waits for a dimension again. Pattern D's takes its radius (above).
+// A radius dimension read back where pattern C's depth dimension was picked
+// is not its kind: the typed value leaves the shoulder as it is, without a
+// message, and the dialogue waits for a dimension again. Pattern D's takes its
+// radius (above).
 TEST_F(PlaneCDDialogueTest, OnlyPlaneDTakesARadiusDimension) {
     BuildWith("PlaneC", "<평면도-타입C>턱걸이를 작성할 라인선택 :");
-    TemporaryElements()[kSlotFirstDimension].id = StrayRadiusDimension();
+    ASSERT_TRUE(emu::PickElement(Slot(kSlotFirstDimension)));
+    ASSERT_EQ(emu::CurrentPrompt(), kValuePrompt);
+    Picks().pickedTemporary.id = StrayRadiusDimension();
     const std::string drawing = emu::Dump();
-    emu::PickElement(Slot(kSlotFirstDimension));
-    emu::Type("8");
+    ASSERT_TRUE(emu::Type("8"));
     EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt);
     EXPECT_EQ(emu::Dump(), drawing);
     EXPECT_NEAR(LineEnd(Shoulder().firstSide.record).y, -5.0, 1e-9);
