@@ -1,7 +1,7 @@
 // Plan pattern B on the plates of plan A's tests: which lines take the
 // shoulder, where the pick puts it, which end its distance is measured from,
 // and what a typed width or distance moves. Every case runs on the plate
-// drawn both ways round.
+// drawn both ways round, with its elements stored either way.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -18,13 +18,26 @@ namespace {
 
 using plate::Pt;
 
-class PlaneBTest : public PlaneATest, public ::testing::WithParamInterface<bool> {
+// How the plate is drawn: its direction, and whether its elements are stored
+// against the chain's direction.
+struct Drawing {
+    const char* name;
+    bool clockwise;
+    bool storedReversed;
+};
+
+class PlaneBTest : public PlaneATest, public ::testing::WithParamInterface<Drawing> {
 protected:
-    bool Clockwise() const { return GetParam(); }
+    bool Clockwise() const { return GetParam().clockwise; }
     // The bottom line of a plate L long and 50 high, as the outline runs.
     ZedPoint S(double length) const { return Clockwise() ? Pt(length, 0) : Pt(0, 0); }
     ZedPoint E(double length) const { return Clockwise() ? Pt(0, 0) : Pt(length, 0); }
-    ZedId Plate(double length) { return AddPlate({Pt(0, 0), Pt(length, 0), Pt(length, 50), Pt(0, 50)}, Clockwise()); }
+    ZedId Plate(double length) {
+        const ZedId segment = plate::AddPolygon(kPlateLayer, {Pt(0, 0), Pt(length, 0), Pt(length, 50), Pt(0, 50)},
+                                                Clockwise(), GetParam().storedReversed);
+        EXPECT_GT(segment, 0);
+        return segment;
+    }
     bool Build(ZedId outline, double length, ZedPoint picked) {
         return BuildBOn(outline, Pt(0, 0), Pt(length, 0), picked);
     }
@@ -203,9 +216,11 @@ TEST_P(PlaneBTest, DeleteGivesTheOutlineBackAsItWas) {
     EXPECT_EQ(emu::SegmentIds(), std::vector<ZedId>{outline});
 }
 
-INSTANTIATE_TEST_SUITE_P(BothWaysRound, PlaneBTest, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                             return std::string(info.param ? "Clockwise" : "CounterClockwise");
-                         });
+INSTANTIATE_TEST_SUITE_P(Drawings, PlaneBTest,
+                         ::testing::Values(Drawing{"CounterClockwise", false, false},
+                                           Drawing{"Clockwise", true, false},
+                                           Drawing{"CounterClockwiseStoredReversed", false, true},
+                                           Drawing{"ClockwiseStoredReversed", true, true}),
+                         [](const ::testing::TestParamInfo<Drawing>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -2,7 +2,8 @@
 // the unchanged picked line, its attributes, its depth change (to the other
 // side for a negative depth), pattern D's slot on its layer with its radius
 // dimension, the refusals that change nothing, and Delete giving the drawing
-// back. Each plate is drawn both ways round, one of them concave.
+// back. Each plate is drawn both ways round, one of them concave, and some
+// with elements stored against the chain's direction.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -30,11 +31,17 @@ struct PlateCase {
     bool clockwise;
     ZedPoint a;
     ZedPoint b;
+    // Per listed edge: stored against the chain's direction.
+    std::vector<bool> storedReversed = {};
 };
 
 class PlaneCDTest : public PlaneATest {
 protected:
-    ZedId AddCase(const PlateCase& c) { return AddPlate(c.polygon, c.clockwise); }
+    ZedId AddCase(const PlateCase& c) {
+        const ZedId segment = plate::AddPolygon(kPlateLayer, c.polygon, c.clockwise, c.storedReversed);
+        EXPECT_GT(segment, 0);
+        return segment;
+    }
 
     // A plate whose bottom edge meets sides that lean outwards, so that a
     // chain may stand on either side of that edge without lying on a side.
@@ -118,6 +125,9 @@ const PlateCase kPlates[] = {
     {"RectangleClockwise", plate::Rectangle(), true, Pt(0, 0), Pt(100, 0)},
     {"NotchedPlateClockwise", plate::NotchedPlate(), true, Pt(0, 0), Pt(100, 0)},
     {"NotchedPlateCounterClockwise", plate::NotchedPlate(), false, Pt(100, 0), Pt(100, 60)},
+    {"RectangleStoredReversed", plate::Rectangle(), false, Pt(0, 0), Pt(100, 0), {true, true, true, true}},
+    {"TrapezoidPartlyStoredReversedClockwise", {Pt(0, 0), Pt(100, 0), Pt(120, 50), Pt(-20, 50)}, true, Pt(0, 0),
+     Pt(100, 0), {true, false, true, false}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Plates, PlaneCDPlateTest, ::testing::Combine(::testing::Values(Kind::C, Kind::D),
