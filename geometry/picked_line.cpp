@@ -1,17 +1,9 @@
 #include "geometry/picked_line.h"
 
 #include "command/messages.h"
+#include "command/report_error.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
-
-namespace {
-
-bool Report(const ZedChar* message) {
-    ZedMsgPutErrorMessage(message);
-    return false;
-}
-
-}  // namespace
 
 ZedId WrappedNeighbour(ZedId element, ZedId segment, Neighbour which) {
     const ZedId id =
@@ -38,15 +30,15 @@ bool ReadNeighbour(const ZedFigRef& picked, Neighbour which, ZedFigure& figure) 
 bool ReadPickedElement(PickedLine& line) {
     ZedFigure figure{};
     if (ZedFigGetFigure(&line.ref, &figure) == -1) {
-        return Report(kMsgElementInfoNotRead21);
+        return ReportError(kMsgElementInfoNotRead21);
     }
     const ZedId segment = ZedElmGetSegment(line.ref.id);
     if (segment == -1 || ZedSgmGetElementCount(segment) < 2) {
-        return Report(kMsgElementInfoNotRead21);
+        return ReportError(kMsgElementInfoNotRead21);
     }
     if (!ReadNeighbour(line.ref, Neighbour::Previous, line.previous) ||
         !ReadNeighbour(line.ref, Neighbour::Next, line.next)) {
-        return Report(kMsgElementInfoNotRead21);
+        return ReportError(kMsgElementInfoNotRead21);
     }
     return true;
 }
@@ -56,11 +48,11 @@ bool ReadOutlineRecords(PickedLine& line, LocatedElement& at) {
     ZedFigure neighbour{};
     if (!LocateInOutline(line.ref, at) || !OwnRecord(at, record) || !PreviousRecord(at, neighbour) ||
         !NextRecord(at, neighbour)) {
-        return Report(kMsgElementInfoNotRead22);
+        return ReportError(kMsgElementInfoNotRead22);
     }
     // Only a straight line has the start and end the shoulder is placed on.
     if (record.kind != ZED_FIG_LINE) {
-        return Report(kMsgElementInfoNotRead22);
+        return ReportError(kMsgElementInfoNotRead22);
     }
     line.s = LineStart(record);
     line.e = LineEnd(record);
@@ -70,15 +62,15 @@ bool ReadOutlineRecords(PickedLine& line, LocatedElement& at) {
 bool ReadAttributes(PickedLine& line) {
     ZedLineType shortForm{};
     if (ZedFigGetLineType(&line.ref, &shortForm) == -1) {
-        return Report(kMsgLineAttributesNotRead21);
+        return ReportError(kMsgLineAttributesNotRead21);
     }
     line.colour = shortForm.colour;
     if (ZedFigGetLineType2(&line.ref, &line.attributes) == -1) {
-        return Report(kMsgLineAttributesNotRead22);
+        return ReportError(kMsgLineAttributesNotRead22);
     }
     line.layer = ZedSgmGetLayer(line.segment);
     if (line.layer == -1) {
-        return Report(kMsgLayerNotRead21);
+        return ReportError(kMsgLayerNotRead21);
     }
     return true;
 }
@@ -91,7 +83,7 @@ bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, Pl
     const ZedPoint test = PlaneASideTestPoint(m, theta);
     const int answer = ZedAriIochkPnt(outline.data(), static_cast<int>(outline.size()), &test);
     if (answer == -1) {
-        return Report(kMsgElementInfoNotRead22);
+        return ReportError(kMsgElementInfoNotRead22);
     }
     side = PlaneASideFromAnswer(theta, answer);
     return true;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "command/messages.h"
+#include "command/report_error.h"
 #include "command/temporary_elements.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
@@ -26,11 +27,6 @@
 #include "tagging/shoulder_tag.h"
 
 namespace {
-
-bool Report(const ZedChar* message) {
-    ZedMsgPutErrorMessage(message);
-    return false;
-}
 
 // The pieces of the picked line that stay beside the shoulder; element 0 when
 // the shoulder takes the whole line.
@@ -175,11 +171,11 @@ bool BuildPlaneA(ZedId element, ZedId segment, ZedId instance) {
     // The settings are stored as typed and never range-checked: a shoulder
     // needs a width and a depth to stand out.
     if (!IsUsableSize(sizes.width) || !IsUsableSize(sizes.protrusion)) {
-        return Report(kMsgShoulderSizeInvalid);
+        return ReportError(kMsgShoulderSizeInvalid);
     }
     const PlacementChoice choice = ChoosePlaneAPlacement(Distance(line.s, line.e), sizes);
     if (choice.refused) {
-        return Report(sizes.useWidthValue ? kMsgSpacingTooLarge21 : kMsgSpacingTooLarge22);
+        return ReportError(sizes.useWidthValue ? kMsgSpacingTooLarge21 : kMsgSpacingTooLarge22);
     }
     const PlaneABase base = PlaneABasePoints(choice.placement, line.s, line.e, sizes);
     PlaneASide side;
@@ -192,7 +188,7 @@ bool BuildPlaneA(ZedId element, ZedId segment, ZedId instance) {
     // outline, or fold back over a neighbour of the line.
     if (CheckOutlineReplacement(outline, line.s, line.e, PlaneAPieces(line.s, line.e, corners, fullLine)) !=
         OutlineSoundness::Sound) {
-        return Report(kMsgShoulderOverlaps);
+        return ReportError(kMsgShoulderOverlaps);
     }
 
     EndPieces ends;

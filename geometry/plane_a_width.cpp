@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "command/messages.h"
+#include "command/report_error.h"
 #include "geometry/figure_record.h"
 #include "geometry/line_ends.h"
 #include "geometry/plane_a_parts.h"
@@ -19,11 +20,6 @@
 #include "geometry/vec2.h"
 
 namespace {
-
-bool Report(const ZedChar* message) {
-    ZedMsgPutErrorMessage(message);
-    return false;
-}
 
 ZedId Instance() { return Unfinished().before.firstSide.ref.instance; }
 
@@ -139,12 +135,12 @@ bool ReadPlaneAWidthContext() {
     UnfinishedChange& change = Unfinished();
     const ZedFigRef& first = change.before.firstSide.ref;
     if (ZedFigGetLineType2(&first, &change.attributes) == -1) {
-        return Report(kMsgLineAttributesNotRead51);
+        return ReportError(kMsgLineAttributesNotRead51);
     }
     change.outline = ZedElmGetSegment(first.id);
     change.layer = change.outline == -1 ? -1 : ZedSgmGetLayer(change.outline);
     if (change.layer == -1) {
-        return Report(kMsgLayerNotRead51);
+        return ReportError(kMsgLayerNotRead51);
     }
     return true;
 }

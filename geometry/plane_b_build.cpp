@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "command/messages.h"
+#include "command/report_error.h"
 #include "command/temporary_elements.h"
 #include "geometry/figure_record.h"
 #include "geometry/line_ends.h"
@@ -27,11 +28,6 @@
 #include "tagging/shoulder_tag.h"
 
 namespace {
-
-bool Report(const ZedChar* message) {
-    ZedMsgPutErrorMessage(message);
-    return false;
-}
 
 // The two halves of the picked line and their neighbours beyond, as the
 // outline holds them once it is opened at the centre.
@@ -84,7 +80,7 @@ bool SpliceSides(const PickedLine& line, const ShoulderCorners& c, ZedPoint cent
     }
     // The new sides take the outline's layer before the halves are shortened.
     if (ZedSgmChangeLayer(chain, line.layer) == -1) {
-        return Report(kMsgLayerNotChanged);
+        return ReportError(kMsgLayerNotChanged);
     }
     return ShortenHalves(centre, c, opened) &&
            JoinAndClose(line.segment, chain, line.layer,
@@ -134,10 +130,10 @@ bool BuildPlaneB(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) 
 
     const ShoulderSettingsRecord& s = ShoulderSettings;
     if (!IsUsableSize(s.mMainWidth) || !IsUsableSize(s.mMainProtrude)) {
-        return Report(kMsgShoulderSizeInvalid);
+        return ReportError(kMsgShoulderSizeInvalid);
     }
     if (!PlaneBLineFits(Distance(line.s, line.e), s.mMainWidth)) {
-        return Report(kMsgShoulderTooWide);
+        return ReportError(kMsgShoulderTooWide);
     }
     PlaneASide side;
     if (!FindSide(line, outline, Midpoint(line.s, line.e), side)) {
@@ -149,7 +145,7 @@ bool BuildPlaneB(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) 
     const ShoulderCorners corners = PlaneACorners(base, side.normal, s.mMainProtrude);
     if (CheckOutlineReplacement(outline, line.s, line.e, PlaneAPieces(line.s, line.e, corners, false)) !=
         OutlineSoundness::Sound) {
-        return Report(kMsgShoulderOverlaps);
+        return ReportError(kMsgShoulderOverlaps);
     }
 
     OpenedLine opened;

@@ -4,6 +4,7 @@
 
 #include "command/line_pick.h"
 #include "command/messages.h"
+#include "command/report_error.h"
 #include "command/temporary_elements.h"
 #include "geometry/outline_soundness.h"
 #include "geometry/raised_chain.h"
@@ -13,11 +14,6 @@
 
 namespace {
 
-bool Report(const ZedChar* message) {
-    ZedMsgPutErrorMessage(message);
-    return false;
-}
-
 bool SlotWanted() { return ShoulderSettings.PD_IsSlotDraw != 0; }
 
 // The slot is drawn after the chain, so whatever would refuse it is checked
@@ -26,11 +22,11 @@ bool SlotWanted() { return ShoulderSettings.PD_IsSlotDraw != 0; }
 // resolve to a slot layer (a message box when it does not).
 bool CheckSlot(ZedId outline, ZedId& outlineLayer) {
     if (!IsUsableSize(SlotRadiusSetting())) {
-        return Report(kMsgSlotRadiusInvalid);
+        return ReportError(kMsgSlotRadiusInvalid);
     }
     outlineLayer = ZedSgmGetLayer(outline);
     if (outlineLayer == -1) {
-        return Report(kMsgHoleOutlineLayerNotRead);
+        return ReportError(kMsgHoleOutlineLayerNotRead);
     }
     ZedId slotLayer = -1;
     return ResolvePartLayer(outlineLayer, ShoulderSettings.PD_SlotLayer, slotLayer);
@@ -45,7 +41,7 @@ bool MakeSlot(const RaisedChain& chain, ZedId outlineLayer) {
 // the slot's three amends, its memory and its dimension are resumable steps.
 bool BeginRadiusChange(int editMode, double value) {
     if (!IsUsableSize(value)) {
-        return Report(kMsgSlotRadiusInvalid);
+        return ReportError(kMsgSlotRadiusInvalid);
     }
     BeginChange(editMode, value);
     return true;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "command/messages.h"
+#include "command/report_error.h"
 #include "command/temporary_elements.h"
 #include "geometry/figure_record.h"
 #include "geometry/length_dimension.h"
@@ -14,11 +15,6 @@
 #include "tagging/shoulder_tag.h"
 
 namespace {
-
-bool Report(const ZedChar* message) {
-    ZedMsgPutErrorMessage(message);
-    return false;
-}
 
 std::vector<ZedFigure> ChainFigures(ZedPoint s, ZedPoint sRaised, ZedPoint eRaised, ZedPoint e) {
     return {MakeLine(s, sRaised), MakeLine(sRaised, eRaised), MakeLine(eRaised, e)};
@@ -41,10 +37,10 @@ bool ReadChainAttributes(const RaisedChainStyle& style, PickedLine& line) {
         line.attributes.lineType = style.lineType;
         line.attributes.extra = 0;
     } else if (ZedFigGetLineType2(&line.ref, &line.attributes) == -1) {
-        return Report(kMsgLineAttributesNotRead22);
+        return ReportError(kMsgLineAttributesNotRead22);
     }
     line.layer = ZedSgmGetLayer(line.segment);
-    return line.layer != -1 || Report(kMsgLayerNotRead21);
+    return line.layer != -1 || ReportError(kMsgLayerNotRead21);
 }
 
 }  // namespace
@@ -61,7 +57,7 @@ bool PlanRaisedChain(ZedId element, ZedId segment, ZedId instance, const RaisedC
     }
     const double depth = ShoulderSettings.mMainProtrude;
     if (!IsUsableSize(depth)) {
-        return Report(kMsgShoulderSizeInvalid);
+        return ReportError(kMsgShoulderSizeInvalid);
     }
     chain.m = Midpoint(line.s, line.e);
     if (!FindSide(line, chain.located.list, chain.m, chain.side)) {
@@ -70,7 +66,7 @@ bool PlanRaisedChain(ZedId element, ZedId segment, ZedId instance, const RaisedC
     chain.sRaised = line.s + depth * chain.side.normal;
     chain.eRaised = line.e + depth * chain.side.normal;
     if (!ChainFits(chain.located.list, line.s, chain.sRaised, chain.eRaised, line.e)) {
-        return Report(kMsgShoulderOverlaps);
+        return ReportError(kMsgShoulderOverlaps);
     }
     return true;
 }
@@ -83,7 +79,7 @@ bool DrawRaisedChain(RaisedChain& chain) {
         return false;
     }
     // Left open and apart from the outline: the picked line stays as it was.
-    return ZedSgmChangeLayer(chain.segment, line.layer) != -1 || Report(kMsgLayerNotChanged);
+    return ZedSgmChangeLayer(chain.segment, line.layer) != -1 || ReportError(kMsgLayerNotChanged);
 }
 
 bool RememberRaisedChain(const RaisedChain& chain) {
@@ -93,11 +89,11 @@ bool RememberRaisedChain(const RaisedChain& chain) {
     ZedFigure next{};
     const ZedId previousId = WrappedNeighbour(line.ref.id, line.segment, Neighbour::Previous);
     if (previousId == -1) {
-        return Report(kMsgElementInfoNotRead32);
+        return ReportError(kMsgElementInfoNotRead32);
     }
     const ZedId nextId = WrappedNeighbour(line.ref.id, line.segment, Neighbour::Next);
     if (nextId == -1 || !PreviousRecord(chain.located, previous) || !NextRecord(chain.located, next)) {
-        return Report(kMsgElementInfoNotRead32);
+        return ReportError(kMsgElementInfoNotRead32);
     }
     ShoulderMemory& m = Shoulder();
     RememberPiece(m.tail, instance, previousId, previous);
@@ -150,11 +146,11 @@ bool BeginRaisedDepthChange(int editMode, double value) {
     change.outline = ZedElmGetSegment(change.before.tail.ref.id);
     OutlineList outline;
     if (change.outline == -1 || !ReadOutlineList(change.before.tail.ref.instance, change.outline, outline)) {
-        return Report(kMsgElementInfoNotRead11);
+        return ReportError(kMsgElementInfoNotRead11);
     }
     const RaisedCorners c = AtDepth(RaisedCornersOf(change.before), value);
     if (!std::isfinite(value) || !ChainFits(outline, c.s, c.sRaised, c.eRaised, c.e)) {
-        return Report(kMsgShoulderOverlapsEdit);
+        return ReportError(kMsgShoulderOverlapsEdit);
     }
     return true;
 }

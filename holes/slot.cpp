@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "command/messages.h"
+#include "command/report_error.h"
 #include "command/temporary_elements.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
@@ -15,11 +16,6 @@
 #include "settings/shoulder_settings.h"
 
 namespace {
-
-bool Report(const ZedChar* message) {
-    ZedMsgPutErrorMessage(message);
-    return false;
-}
 
 // The point r from `origin` in the direction from `from` to `to`.
 ZedPoint Offset(ZedPoint origin, ZedPoint from, ZedPoint to, double r) {
@@ -80,7 +76,7 @@ bool CreateSlot(ZedId instance, ZedPoint s, ZedPoint sRaised, ZedPoint eRaised, 
         return false;
     }
     if (ZedSgmChangeLayer(segment, layer) == -1) {
-        return Report(kMsgLayerNotChanged303);
+        return ReportError(kMsgLayerNotChanged303);
     }
     SlotMemory& slot = Slot();
     slot.arcAtStart = ShoulderPiece{{instance, ids[0]}, records.arcAtStart};
@@ -144,14 +140,14 @@ bool ResizeSlotRadiusDimension(double r) {
     const ZedId dimension = TemporaryElements()[kSlotSecondDimension].id;
     ZedDimRecord record{};
     if (ZedDimGetDimension(dimension, &record) == -1) {
-        return Report(kMsgDimensionNotRead);
+        return ReportError(kMsgDimensionNotRead);
     }
     const SlotMemory& memory = Slot();
     const ZedPoint s = ArcCentre(memory.arcAtStart.record);
     const double angle = TextAngle(s, ArcStart(memory.arcAtStart.record), memory.notFlipped);
     record.radius.textPoint = s + (r + 10.0) * AtAngle(angle);
     if (ZedDimAmendDimension(dimension, &record) == -1) {
-        return Report(kMsgDimensionNotAmended01);
+        return ReportError(kMsgDimensionNotAmended01);
     }
     return true;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "command/messages.h"
+#include "command/report_error.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
 #include "geometry/line_ends.h"
@@ -13,11 +14,6 @@
 namespace {
 
 constexpr double kTolerance = 1.0 / 1e6;
-
-bool Report(const ZedChar* failure) {
-    ZedMsgPutErrorMessage(failure);
-    return false;
-}
 
 bool IsCorner(int kind) { return kind == ZED_FIG_FILLET || kind == ZED_FIG_CHAMFER; }
 
@@ -63,12 +59,12 @@ void RemoveCornerElement(ZedId corner) {
 // after b's. A part that lost its last element has nothing left to join.
 bool Join(const Rejoin& r, const ZedChar* closeFailure, const ZedChar* concatFailure) {
     if (r.bSegment == r.cSegment) {
-        return ZedFigSetClosed(r.bSegment, 1) != -1 || Report(closeFailure);
+        return ZedFigSetClosed(r.bSegment, 1) != -1 || ReportError(closeFailure);
     }
     if (r.bSegmentGone || r.cSegmentGone) {
         return true;
     }
-    return ZedFigConcat(r.bSegment, r.cSegment) != -1 || Report(concatFailure);
+    return ZedFigConcat(r.bSegment, r.cSegment) != -1 || ReportError(concatFailure);
 }
 
 // Bridges the gap from b's end to c's start with a line of b's full line
@@ -84,15 +80,15 @@ bool BridgeWithLine(Rejoin& r) {
     }
     const ZedId layer = ZedSgmGetLayer(r.bSegment);
     if (layer == -1) {
-        return Report(kMsgNotJoined21);
+        return ReportError(kMsgNotJoined21);
     }
     ZedLineType2 attributes{};
     if (ZedFigGetLineType2(&r.b.ref, &attributes) == -1) {
-        return Report(kMsgNotJoined22);
+        return ReportError(kMsgNotJoined22);
     }
     const ZedId edgeSegment = ZedSgmCreateSegment(ZED_SGM_FIGURE, 0);
     if (edgeSegment == -1) {
-        return Report(kMsgNotJoined23);
+        return ReportError(kMsgNotJoined23);
     }
     const ZedFigure edge = MakeLine(from, to);
     const ZedFigRef edgeRef{r.b.ref.instance, ZedFigCreateFigure(edgeSegment, &edge)};
@@ -107,7 +103,7 @@ bool BridgeWithLine(Rejoin& r) {
     const ZedId joined = failure == nullptr ? ZedFigConcat(r.bSegment, edgeSegment) : -1;
     if (joined == -1) {
         ZedSgmDeleteSegment(edgeSegment);
-        return Report(failure != nullptr ? failure : kMsgNotJoined27);
+        return ReportError(failure != nullptr ? failure : kMsgNotJoined27);
     }
     // The joined part is the one the host names, whatever its id.
     if (r.cSegment == r.bSegment) {
@@ -182,7 +178,7 @@ bool RejoinCollinearLines(Rejoin& r) {
 bool RejoinCrossingLines(Rejoin& r) {
     ZedIntersection at{};
     if (ZedAriItsLinLin(0, &r.b.figure, &r.c.figure, &at) != 1) {
-        return Report(kMsgTooManyCrossings1);
+        return ReportError(kMsgTooManyCrossings1);
     }
     const ZedPoint meet = at.points[0].p;
     ZedFigure b = r.b.figure;
