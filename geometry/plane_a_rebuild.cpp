@@ -7,7 +7,9 @@
 
 #include "command/line_pick.h"
 #include "command/messages.h"
+#include "command/report_error.h"
 #include "command/temporary_elements.h"
+#include "geometry/change_fit.h"
 #include "geometry/figure_record.h"
 #include "geometry/length_dimension.h"
 #include "geometry/outline.h"
@@ -25,11 +27,6 @@
 
 namespace {
 
-bool Report(const ZedChar* message) {
-    ZedMsgPutErrorMessage(message);
-    return false;
-}
-
 // Moves a temporary length dimension to new points and links its points to the
 // shoulder's current elements: a width change may have replaced the elements
 // it measured, and a dimension must not name elements that are gone.
@@ -37,7 +34,7 @@ bool MoveDimension(ZedId dimension, const DimensionAnchor& first, const Dimensio
                    const ZedChar* amendFailure) {
     ZedDimRecord record{};
     if (ZedDimGetDimension(dimension, &record) == -1) {
-        return Report(kMsgDimensionNotRead);
+        return ReportError(kMsgDimensionNotRead);
     }
     record.length.first = first.point;
     record.length.firstElement = first.element.id;
@@ -46,7 +43,7 @@ bool MoveDimension(ZedId dimension, const DimensionAnchor& first, const Dimensio
     record.length.secondElement = second.element.id;
     record.length.secondInstance = second.element.instance;
     if (ZedDimAmendDimension(dimension, &record) == -1) {
-        return Report(amendFailure);
+        return ReportError(amendFailure);
     }
     return true;
 }
@@ -133,7 +130,7 @@ bool ReadContext(int editMode) {
         return ReadPlaneAWidthContext();
     }
     change.outline = ZedElmGetSegment(change.before.firstSide.ref.id);
-    return change.outline != -1 || Report(kMsgElementInfoNotRead11);
+    return change.outline != -1 || ReportError(kMsgElementInfoNotRead11);
 }
 
 // A new change to the typed value: refused, before anything in the drawing
@@ -142,27 +139,15 @@ bool ReadContext(int editMode) {
 // touch or cross.
 bool BeginPlaneAChange(int editMode, double value) {
     if (!std::isfinite(value)) {
-        return Report(kMsgWidthTooLarge);
+        return ReportError(kMsgWidthTooLarge);
     }
     BeginChange(editMode, value);
-    const UnfinishedChange& change = Unfinished();
-    OutlineList outline;
     if (!ReadContext(editMode)) {
         return false;
     }
-    if (!ReadOutlineList(change.before.firstSide.ref.instance, change.outline, outline)) {
-        return Report(editMode == kEditFirst ? kMsgElementInfoNotRead11 : kMsgElementInfoNotRead51);
-    }
     const PlaneAChange plan = Plan(editMode);
-    if (plan.refusal != nullptr) {
-        return Report(plan.refusal);
-    }
-    const ShoulderMemory& before = change.before;
-    if (CheckOutlineReplacement(outline, BaseLineStart(before), BaseLineEnd(before), plan.pieces) !=
-        OutlineSoundness::Sound) {
-        return Report(kMsgShoulderOverlapsEdit);
-    }
-    return true;
+    return PlannedChangeFits(plan.refusal, plan.pieces,
+                             editMode == kEditFirst ? kMsgElementInfoNotRead11 : kMsgElementInfoNotRead51);
 }
 
 }  // namespace

@@ -9,7 +9,9 @@
 
 #include "command/line_pick.h"
 #include "command/messages.h"
+#include "command/report_error.h"
 #include "command/temporary_elements.h"
+#include "geometry/change_fit.h"
 #include "geometry/figure_record.h"
 #include "geometry/line_ends.h"
 #include "geometry/outline.h"
@@ -31,20 +33,15 @@
 
 namespace {
 
-bool Report(const ZedChar* message) {
-    ZedMsgPutErrorMessage(message);
-    return false;
-}
-
 bool MoveDimension(ZedId dimension, ZedPoint first, ZedPoint second, const ZedChar* amendFailure) {
     ZedDimRecord record{};
     if (ZedDimGetDimension(dimension, &record) == -1) {
-        return Report(kMsgDimensionNotRead);
+        return ReportError(kMsgDimensionNotRead);
     }
     record.length.first = first;
     record.length.second = second;
     if (ZedDimAmendDimension(dimension, &record) == -1) {
-        return Report(amendFailure);
+        return ReportError(amendFailure);
     }
     return true;
 }
@@ -231,26 +228,16 @@ PlaneBChange Plan() {
 // finite number, does not fit the line or would break the outline.
 bool BeginPlaneBChange(int editMode, double value) {
     if (!std::isfinite(value)) {
-        return Report(kMsgWidthTooLarge);
+        return ReportError(kMsgWidthTooLarge);
     }
     BeginChange(editMode, value);
     UnfinishedChange& change = Unfinished();
     change.outline = ZedElmGetSegment(change.before.firstSide.ref.id);
-    OutlineList outline;
-    if (change.outline == -1 ||
-        !ReadOutlineList(change.before.firstSide.ref.instance, change.outline, outline)) {
-        return Report(kMsgElementInfoNotRead11);
+    if (change.outline == -1) {
+        return ReportError(kMsgElementInfoNotRead11);
     }
     const PlaneBChange plan = Plan();
-    if (plan.refusal != nullptr) {
-        return Report(plan.refusal);
-    }
-    const ShoulderMemory& before = change.before;
-    if (CheckOutlineReplacement(outline, BaseLineStart(before), BaseLineEnd(before), plan.pieces) !=
-        OutlineSoundness::Sound) {
-        return Report(kMsgShoulderOverlapsEdit);
-    }
-    return true;
+    return PlannedChangeFits(plan.refusal, plan.pieces, kMsgElementInfoNotRead11);
 }
 
 }  // namespace
@@ -260,25 +247,5 @@ bool RebuildPlaneB(double value) {
     if (editMode != kEditFirst && editMode != kEditSecond && editMode != kEditThird) {
         return Retag();
     }
-    const UnfinishedChange& change = Unfinished();
-    // Another value after a change that stopped half-way: that change is
-    // finished first, for the outline is neither the old shoulder nor the new.
-    if (ChangeUnfinished() && (change.editMode != editMode || change.value != value)) {
-        if (!RunChangeSteps(Plan().steps)) {
-            return false;
-        }
-        ClearUnfinishedChange();
-    }
-    if (!ChangeUnfinished() && !BeginPlaneBChange(editMode, value)) {
-        ClearUnfinishedChange();
-        return false;
-    }
-    if (!RunChangeSteps(Plan().steps)) {
-        if (change.stepsDone == 0) {
-            ClearUnfinishedChange();
-        }
-        return false;
-    }
-    ClearUnfinishedChange();
-    return true;
+    return RunResumableChange(editMode, value, BeginPlaneBChange, [](int) { return Plan().steps; });
 }

@@ -1,0 +1,25 @@
+#include "geometry/change_fit.h"
+
+#include "command/messages.h"
+#include "command/report_error.h"
+#include "geometry/outline.h"
+#include "geometry/outline_soundness.h"
+#include "geometry/plane_a_parts.h"
+#include "geometry/unfinished_change.h"
+
+bool PlannedChangeFits(const ZedChar* refusal, const std::vector<ZedFigure>& pieces, const ZedChar* listFailure) {
+    const UnfinishedChange& change = Unfinished();
+    OutlineList outline;
+    if (!ReadOutlineList(change.before.firstSide.ref.instance, change.outline, outline)) {
+        return ReportError(listFailure);
+    }
+    if (refusal != nullptr) {
+        return ReportError(refusal);
+    }
+    const ShoulderMemory& before = change.before;
+    if (CheckOutlineReplacement(outline, BaseLineStart(before), BaseLineEnd(before), pieces) !=
+        OutlineSoundness::Sound) {
+        return ReportError(kMsgShoulderOverlapsEdit);
+    }
+    return true;
+}
