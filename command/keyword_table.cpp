@@ -20,7 +20,7 @@ constexpr KeywordRow kRows[] = {
     PatternKeywordRow(Pattern::SideA, LoadSideASettings, nullptr),
     PatternKeywordRow(Pattern::SideB, LoadSideBSettings, nullptr),
     PatternKeywordRow(Pattern::SideC, nullptr, nullptr),
-    PatternKeywordRow(Pattern::SideD, nullptr, nullptr),
+    PatternKeywordRow(Pattern::SideD, nullptr, SideDLinePickReady),
 #if !ZED_LEGACY
     // The older host keeps no shoulder attributes, so its build has no Delete mode.
     {ZED_TEXT("Delete"), std::nullopt, nullptr, DeleteModeReady},

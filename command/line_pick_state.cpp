@@ -33,10 +33,12 @@ int LinePickExecute(const PatternRow& row, const DialogueCallbacks& callbacks, i
         ZedMsgPutErrorMessage(kMsgOutlineNotClosedPicked);
         return ZED_EXEC_END;
     }
-    // The table's elements belong to no shoulder of this command; the end
-    // function deletes whatever the builder files from here on.
-    TemporaryElements().Clear();
-    Picks().editMode = kEditNone;
+    if (row.drawsShoulder) {
+        // The table's elements belong to no shoulder of this command; the end
+        // function deletes whatever the builder files from here on.
+        TemporaryElements().Clear();
+        Picks().editMode = kEditNone;
+    }
     if (!row.build(pick)) {
         return ZED_EXEC_END;
     }

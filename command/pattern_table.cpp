@@ -1,6 +1,7 @@
 #include "command/pattern_table.h"
 
 #include "command/messages.h"
+#include "command/side_d_pick.h"
 #include "command/temporary_elements.h"
 #include "geometry/plane_a.h"
 #include "geometry/plane_b.h"
@@ -69,6 +70,16 @@ std::span<const PatternRow> Rows() {
          .slotCount = 2,
          .kindStorage = {ZED_DIM_LINE_LENGTH, ZED_DIM_RADIUS},
          .kindCount = 2},
+        {.pattern = Pattern::SideD,
+         .linePickPrompt = kPromptSideDLinePick,
+         .build = SideDLinePicked,
+         .drawsShoulder = false,
+         .rebuild = nullptr,
+         .dimensionPickFilter = {},
+         .slotStorage = {},
+         .slotCount = 0,
+         .kindStorage = {},
+         .kindCount = 0},
     };
     return rows;
 }

@@ -26,6 +26,10 @@ struct PatternRow {
     // The builder, given the line pick record; true when the shoulder and its
     // temporary elements exist.
     bool (*build)(const LinePick& pick);
+    // False for a pattern whose line pick draws nothing: the temporary
+    // elements of an earlier shoulder then stay filed for the command's end,
+    // and the builder's false ends the command.
+    bool drawsShoulder = true;
     // The rebuild, given the typed value (the edit mode says what changes).
     bool (*rebuild)(double value);
     std::array<int32_t, ZED_FILTER_SIZE> dimensionPickFilter;
