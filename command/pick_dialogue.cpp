@@ -39,3 +39,5 @@ int PlaneALinePickReady() { return Dialogue<Pattern::PlaneA>::LinePickReadyFn();
 int PlaneBLinePickReady() { return Dialogue<Pattern::PlaneB>::LinePickReadyFn(); }
 int PlaneCLinePickReady() { return Dialogue<Pattern::PlaneC>::LinePickReadyFn(); }
 int PlaneDLinePickReady() { return Dialogue<Pattern::PlaneD>::LinePickReadyFn(); }
+int SideALinePickReady() { return Dialogue<Pattern::SideA>::LinePickReadyFn(); }
+int SideBLinePickReady() { return Dialogue<Pattern::SideB>::LinePickReadyFn(); }

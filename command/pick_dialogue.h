@@ -11,5 +11,7 @@ int PlaneALinePickReady();
 int PlaneBLinePickReady();
 int PlaneCLinePickReady();
 int PlaneDLinePickReady();
+int SideALinePickReady();
+int SideBLinePickReady();
 
 #endif  // LEDGEWRIGHT_COMMAND_PICK_DIALOGUE_H
