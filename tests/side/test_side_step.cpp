@@ -159,7 +159,8 @@ TEST_F(SideTest, OnlyTheCornerAtTheNearEndIsFreed) {
         const ZedId bottom = plate::LineBetween(outline, Pt(0, 0), Pt(100, 0));
         ASSERT_GT(row.filletAtStart ? emu::AddFillet(left, 3.0) : emu::AddChamfer(left, 3.0), 0);
         ASSERT_GT(row.filletAtStart ? emu::AddChamfer(bottom, 3.0) : emu::AddFillet(bottom, 3.0), 0);
-        const std::vector<ZedPoint> polygon = plate::Polygon(plate::Figures(outline));
+        const std::vector<ZedFigure> drawn = plate::Figures(outline);
+        const std::vector<ZedPoint> polygon = plate::Polygon(drawn);
         const ZedPoint a = row.pickNearStart ? Pt(3, 0) : Pt(97, 0);
         const ZedPoint b = row.pickNearStart ? Pt(97, 0) : Pt(3, 0);
         ASSERT_TRUE(BuildSide(SideKind::A, outline, a, b, row.pickNearStart ? Pt(4, 0) : Pt(96, 0)));
@@ -175,6 +176,21 @@ TEST_F(SideTest, OnlyTheCornerAtTheNearEndIsFreed) {
         const int kept = row.filletAtStart == row.pickNearStart ? ZED_FIG_CHAMFER : ZED_FIG_FILLET;
         EXPECT_EQ(corners, std::vector<int>{kept}) << row.filletAtStart << row.pickNearStart;
         EXPECT_TRUE(Errors().empty());
+        EXPECT_EQ(emu::CheckAllIntegrity(), "");
+
+        // Delete gives the line back whole beside the corner, now plain: the
+        // same geometry with the corner's kind told as a plain element's.
+        Delete();
+        EXPECT_TRUE(Errors().empty());
+        std::vector<ZedFigure> plainDrawn = drawn;
+        for (ZedFigure& f : plainDrawn) {
+            f.kind = f.kind == ZED_FIG_FILLET ? ZED_FIG_ARC : f.kind == ZED_FIG_CHAMFER ? ZED_FIG_LINE : f.kind;
+        }
+        std::vector<ZedFigure> after = plate::Figures(outline);
+        for (ZedFigure& f : after) {
+            f.kind = f.kind == ZED_FIG_FILLET ? ZED_FIG_ARC : f.kind == ZED_FIG_CHAMFER ? ZED_FIG_LINE : f.kind;
+        }
+        EXPECT_TRUE(plate::SameClosedGeometry(after, plainDrawn, 1e-9)) << row.filletAtStart << row.pickNearStart;
         EXPECT_EQ(emu::CheckAllIntegrity(), "");
         TearDown();
     }
