@@ -35,7 +35,8 @@ enum class FaultOp {
     BuildPlaneD,
     RebuildPlaneDDepth,
     RebuildPlaneDRadius,
-    // Side patterns A and B at the start of the rectangle's bottom edge.
+    // Side patterns A and B at the start (A) and the end (B) of the
+    // rectangle's bottom edge.
     BuildSideA,
     RebuildSideAOffset,
     RebuildSideALength,
@@ -152,7 +153,7 @@ protected:
             ASSERT_TRUE(BuildSideA(kSidePick, plate::LineBetween(outline_, from_, to_), outline_, 0));
         }
         if (IsSideBRebuildOp(op)) {
-            ASSERT_TRUE(BuildSideB(kSidePick, plate::LineBetween(outline_, from_, to_), outline_, 0));
+            ASSERT_TRUE(BuildSideB(kSidePickAtEnd, plate::LineBetween(outline_, from_, to_), outline_, 0));
         }
         if (op == FaultOp::RebuildGiveLineBack) {
             ASSERT_TRUE(Rebuild(kEditSecond, 100.0));
@@ -208,7 +209,7 @@ protected:
                 Picks().editMode = kEditSecond;
                 return op == FaultOp::RebuildSideALength ? RebuildSideA(30.0) : RebuildSideB(30.0);
             case FaultOp::BuildSideB:
-                return BuildSideB(kSidePick, picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
+                return BuildSideB(kSidePickAtEnd, picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
             case FaultOp::RebuildSideBDisplay:
                 Picks().editMode = kEditThird;
                 return RebuildSideB(4.0);
@@ -283,8 +284,10 @@ protected:
 
     // Pattern B's pick, 12.6 from the start of the rectangle's bottom line.
     static constexpr ZedPoint kBPick{12.6, 0.0};
-    // The side patterns' pick, near the start of that line.
+    // The side patterns' picks: A's near the start of that line, B's near
+    // its end.
     static constexpr ZedPoint kSidePick{3.0, 0.0};
+    static constexpr ZedPoint kSidePickAtEnd{97.0, 0.0};
 
     ZedId outline_ = -1;
     ZedId picked_ = -1;

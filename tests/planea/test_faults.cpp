@@ -432,6 +432,89 @@ const std::vector<StepFault> kRebuildPlaneDDepthSteps = {
     {"ZedDimGetDimension", 1, false, {kDimensionNotRead}},
 };
 
+const std::string kInfo1 = "형상의 요소정보를 확인할 수 없습니다.(1)";
+const std::string kInfo34 = "형상의 요소정보를 확인할 수 없습니다.(34)";
+
+// Side pattern A's step at the start of the line: the tail piece goes.
+const std::vector<StepFault> kBuildSideASteps = {
+    {"ZedFigGetFigure", 1, false, {kInfo1}},
+    {"ZedSgmGetTailElementId", 1, false, {kInfo1}},
+    {"ZedFigGetFigure", 3, false, {kInfo1}},
+    {"ZedFigGetFigure2", 1, false, {kInfo2}},
+    {"ZedFigGetLineType", 1, false, {"선속성을 참조할 수 없습니다."}},
+    {"ZedFigGetLineType2", 1, false, {"선속성을 참조할 수 없습니다."}},
+    {"ZedSgmGetLayer", 1, false, {"레이어를 참조할 수 없습니다."}},
+    {"ZedAriIochkPnt", 1, false, {kInfo2}},
+    {"ZedFigDivide", 1, false, {"도형을 분할할 수 없습니다.(31)"}},
+    {"ZedSgmGetHeadElementId", 1, false, {"형상의 요소정보를 확인할 수 없습니다.(32)"}},
+    {"ZedFigGetFigure", 5, false, {"형상의 요소정보를 확인할 수 없습니다.(32)"}},
+    {"ZedElmDeleteElement", 1, false, {"요소를 삭제할 수 없습니다.(32)"}},
+    {"ZedSgmGetTailElementId", 3, false, {kInfo34}},
+    {"ZedFigGetFigure", 6, false, {kInfo34}},
+    {"ZedSgmCreateSegment", 1, false, {"요소를 작성할 수 없습니다.(31)"}},
+    {"ZedFigInsertFigure", 1, false, {"요소를 삽입할 수 없습니다.(31)"}},
+    {"ZedFigInsertFigure", 2, false, {"요소를 삽입할 수 없습니다.(32)"}},
+    {"ZedSgmChangeLayer", 1, false, {"레이어를 변경할 수 없습니다."}},
+    {"ZedFigConcat", 1, false, {"도형을 결합할 수 없습니다."}},
+    {"ZedFigSetClosed", 1, false, {"도형을 폐도형화할 수 없습니다."}},
+    {"ZedFigCreateFigure", 2, false, {"절단선을 작성할 수 없습니다."}},
+    {"ZedSgmCreateSegment", 3, false, {}},
+    {"ZedDimCreateLineLength", 2, false, {kNoDimension}},
+    {"ZedSgmSetAttribute", 1, true, {}},
+};
+
+const std::vector<StepFault> kRebuildSideAOffsetSteps = {
+    {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(11)"}},
+    {"ZedFigAmendFigure", 2, false, {"직선요소를 수정할 수 없습니다.(12)"}},
+    {"ZedFigAmendFigure", 3, false, {"직선요소를 수정할 수 없습니다.(13)"}},
+    {"ZedDimAmendDimension", 2, false, {"치수요소를 수정할 수 없습니다.(02)"}},
+};
+
+const std::vector<StepFault> kRebuildSideALengthSteps = {
+    {"ZedElmGetSegment", 1, false, {"형상의 요소정보를 확인할 수 없습니다.(11)"}},
+    {"ZedFigGetFigure2", 1, false, {"형상의 요소정보를 확인할 수 없습니다.(11)"}},
+    {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(23)"}},
+    {"ZedFigAmendFigure", 2, false, {"직선요소를 수정할 수 없습니다.(24)"}},
+    {"ZedFigAmendFigure", 3, false, {"직선요소를 수정할 수 없습니다.(25)"}},
+    {"ZedDimGetDimension", 1, false, {kDimensionNotRead}},
+    {"ZedDimAmendDimension", 1, false, {"치수요소를 수정할 수 없습니다.(01)"}},
+    {"ZedDimAmendDimension", 2, false, {"치수요소를 수정할 수 없습니다.(02)"}},
+    {"ZedFigGetFigure", 1, false, {"절단선의 정보를 참조할 수 없습니다."}},
+    {"ZedFigAmendFigure", 4, false, {"절단선길이를 수정할 수 없습니다."}},
+    {"ZedElmGetSegment", 2, true, {}},
+};
+
+// Side pattern B's step at the end of the line: the head piece goes.
+const std::vector<StepFault> kBuildSideBSteps = {
+    {"ZedFigDivide", 1, false, {"도형을 분할할 수 없습니다.(32)"}},
+    {"ZedElmDeleteElement", 1, false, {"요소를 삭제할 수 없습니다.(33)"}},
+    {"ZedSgmGetHeadElementId", 2, false, {kInfo34}},
+    {"ZedSgmCreateSegment", 2, false, {"요소를 작성할 수 없습니다.(101)"}},
+    {"ZedFigCreateFigure", 2, false, {"요소를 작성할 수 없습니다.(101)"}},
+    {"ZedFigSetLineType2", 4, true, {}},
+    {"ZedSgmChangeLayer", 2, false, {"레이어를 변경할 수 없습니다."}},
+    {"ZedFigCreateFigure", 3, false, {"절단선을 작성할 수 없습니다."}},
+    {"ZedSgmChangeLayer", 3, false, {"절단선의 레이어를 변경할 수 없습니다."}},
+    {"ZedFigCreateFigure", 4, false, {"절단선을 작성할 수 없습니다."}},
+    {"ZedSgmCreateSegment", 7, false, {}},
+    {"ZedDimCreateLineLength", 3, false, {kNoDimension}},
+};
+
+const std::vector<StepFault> kRebuildSideBLengthSteps = {
+    {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(33)"}},
+    {"ZedFigAmendFigure", 2, false, {"직선요소를 수정할 수 없습니다.(34)"}},
+    {"ZedFigAmendFigure", 3, false, {"직선요소를 수정할 수 없습니다.(35)"}},
+    {"ZedFigAmendFigure", 4, false, {"직선요소를 수정할 수 없습니다.(36)"}},
+    {"ZedDimGetDimension", 3, false, {kDimensionNotRead}},
+    {"ZedDimAmendDimension", 3, false, {"치수요소를 수정할 수 없습니다.(03)"}},
+};
+
+const std::vector<StepFault> kRebuildSideBDisplaySteps = {
+    {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(101)"}},
+    {"ZedDimGetDimension", 1, false, {kDimensionNotRead}},
+    {"ZedDimAmendDimension", 1, false, {"치수요소를 수정할 수 없습니다.(03)"}},
+};
+
 class PlaneAStepFaultTest : public PlaneAFaultTest {
 protected:
     void Expect(FaultOp op, const std::vector<StepFault>& steps) {
@@ -488,6 +571,15 @@ TEST_F(PlaneAStepFaultTest, EachStepOfPlanPatternsCAndDHasItsOwnMessage) {
     Expect(FaultOp::BuildPlaneD, kBuildPlaneDSteps);
     Expect(FaultOp::RebuildPlaneDRadius, kRebuildPlaneDRadiusSteps);
     Expect(FaultOp::RebuildPlaneDDepth, kRebuildPlaneDDepthSteps);
+}
+
+TEST_F(PlaneAStepFaultTest, EachStepOfSidePatternsAAndBHasItsOwnMessage) {
+    Expect(FaultOp::BuildSideA, kBuildSideASteps);
+    Expect(FaultOp::RebuildSideAOffset, kRebuildSideAOffsetSteps);
+    Expect(FaultOp::RebuildSideALength, kRebuildSideALengthSteps);
+    Expect(FaultOp::BuildSideB, kBuildSideBSteps);
+    Expect(FaultOp::RebuildSideBLength, kRebuildSideBLengthSteps);
+    Expect(FaultOp::RebuildSideBDisplay, kRebuildSideBDisplaySteps);
 }
 
 }  // namespace
