@@ -485,7 +485,7 @@ TEST_F(PlaneARandomTest, TheRaisedChainLeavesTheOutlineAsItWas) {
 // the step or the step would meet the plate anywhere but at its root, with
 // nothing changed; then one offset (either side of the line) or length
 // change, refused exactly when the changed step would leave a piece of no
-// length or meet the plate.
+// length or meet the plate; and Delete gives the plate back.
 TEST_F(PlaneARandomTest, SideStepsKeepTheOutlineClosedAndSound) {
     std::mt19937 random(20261209);
     std::uniform_real_distribution<double> height(1.0, 40.0), depth(0.5, 12.0), offset(-8.0, 8.0), unit(0.0, 1.0);
@@ -501,7 +501,8 @@ TEST_F(PlaneARandomTest, SideStepsKeepTheOutlineClosedAndSound) {
         const ZedId outline = emu::AddOutline(kPlateLayer, chain, true);
         ASSERT_GT(outline, 0) << where;
         AddCornerElements(outline, random);
-        const std::vector<ZedPoint> polygon = plate::Polygon(plate::Figures(outline));
+        const std::vector<ZedFigure> figures = plate::Figures(outline);
+        const std::vector<ZedPoint> polygon = plate::Polygon(figures);
         ShoulderSettings.mMainHeight = height(random);
         ShoulderSettings.mMainProtrude = depth(random);
 
@@ -562,6 +563,24 @@ TEST_F(PlaneARandomTest, SideStepsKeepTheOutlineClosedAndSound) {
             EXPECT_TRUE(Errors().empty()) << where;
         }
         EXPECT_TRUE(emu::SegmentClosed(outline)) << where;
+        EXPECT_EQ(emu::CheckAllIntegrity(), "") << where;
+
+        // Delete gives the line back whole; a corner the build made plain
+        // stays plain, so corners are compared as the plain elements they
+        // were drawn as.
+        emu::ClearMessages();
+        ASSERT_TRUE(emu::StartCommand());
+        ASSERT_TRUE(emu::Type("Delete"));
+        ASSERT_TRUE(emu::PickElement(Shoulder().firstSide.ref.id));
+        emu::EndCommand();
+        EXPECT_TRUE(Errors().empty()) << where;
+        const auto plain = [](std::vector<ZedFigure> list) {
+            for (ZedFigure& f : list) {
+                f.kind = f.kind == ZED_FIG_FILLET ? ZED_FIG_ARC : f.kind == ZED_FIG_CHAMFER ? ZED_FIG_LINE : f.kind;
+            }
+            return list;
+        };
+        EXPECT_TRUE(plate::SameClosedGeometry(plain(plate::Figures(outline)), plain(figures), 1e-9)) << where;
         EXPECT_EQ(emu::CheckAllIntegrity(), "") << where;
         TearDown();
     }
