@@ -367,7 +367,6 @@ const std::vector<StepFault> kRebuildBWidthSteps = {
     {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(23)"}},
     {"ZedFigAmendFigure", 2, false, {"직선요소를 수정할 수 없습니다.(24)"}},
     {"ZedFigAmendFigure", 3, false, {"직선요소를 수정할 수 없습니다.(25)"}},
-    {"ZedDimGetDimension", 3, false, {kDimensionNotRead}},
     {"ZedDimAmendDimension", 1, false, {"치수요소를 수정할 수 없습니다.(01)"}},
     {"ZedDimAmendDimension", 3, false, {"치수요소를 수정할 수 없습니다.(02)"}},
     {"ZedFigAmendFigure", 4, false, {"절단선길이를 수정할 수 없습니다."}},
@@ -452,15 +451,6 @@ const std::vector<StepFault> kBuildSideASteps = {
     {"ZedSgmGetTailElementId", 3, false, {kInfo34}},
     {"ZedFigGetFigure", 6, false, {kInfo34}},
     {"ZedSgmCreateSegment", 1, false, {"요소를 작성할 수 없습니다.(31)"}},
-    {"ZedFigInsertFigure", 1, false, {"요소를 삽입할 수 없습니다.(31)"}},
-    {"ZedFigInsertFigure", 2, false, {"요소를 삽입할 수 없습니다.(32)"}},
-    {"ZedSgmChangeLayer", 1, false, {"레이어를 변경할 수 없습니다."}},
-    {"ZedFigConcat", 1, false, {"도형을 결합할 수 없습니다."}},
-    {"ZedFigSetClosed", 1, false, {"도형을 폐도형화할 수 없습니다."}},
-    {"ZedFigCreateFigure", 2, false, {"절단선을 작성할 수 없습니다."}},
-    {"ZedSgmCreateSegment", 3, false, {}},
-    {"ZedDimCreateLineLength", 2, false, {kNoDimension}},
-    {"ZedSgmSetAttribute", 1, true, {}},
 };
 
 const std::vector<StepFault> kRebuildSideAOffsetSteps = {
@@ -476,12 +466,6 @@ const std::vector<StepFault> kRebuildSideALengthSteps = {
     {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(23)"}},
     {"ZedFigAmendFigure", 2, false, {"직선요소를 수정할 수 없습니다.(24)"}},
     {"ZedFigAmendFigure", 3, false, {"직선요소를 수정할 수 없습니다.(25)"}},
-    {"ZedDimGetDimension", 1, false, {kDimensionNotRead}},
-    {"ZedDimAmendDimension", 1, false, {"치수요소를 수정할 수 없습니다.(01)"}},
-    {"ZedDimAmendDimension", 2, false, {"치수요소를 수정할 수 없습니다.(02)"}},
-    {"ZedFigGetFigure", 1, false, {"절단선의 정보를 참조할 수 없습니다."}},
-    {"ZedFigAmendFigure", 4, false, {"절단선길이를 수정할 수 없습니다."}},
-    {"ZedElmGetSegment", 2, true, {}},
 };
 
 // Side pattern B's step at the end of the line: the head piece goes.
@@ -493,10 +477,7 @@ const std::vector<StepFault> kBuildSideBSteps = {
     {"ZedFigCreateFigure", 2, false, {"요소를 작성할 수 없습니다.(101)"}},
     {"ZedFigSetLineType2", 4, true, {}},
     {"ZedSgmChangeLayer", 2, false, {"레이어를 변경할 수 없습니다."}},
-    {"ZedFigCreateFigure", 3, false, {"절단선을 작성할 수 없습니다."}},
-    {"ZedSgmChangeLayer", 3, false, {"절단선의 레이어를 변경할 수 없습니다."}},
     {"ZedFigCreateFigure", 4, false, {"절단선을 작성할 수 없습니다."}},
-    {"ZedSgmCreateSegment", 7, false, {}},
     {"ZedDimCreateLineLength", 3, false, {kNoDimension}},
 };
 
@@ -511,8 +492,6 @@ const std::vector<StepFault> kRebuildSideBLengthSteps = {
 
 const std::vector<StepFault> kRebuildSideBDisplaySteps = {
     {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(101)"}},
-    {"ZedDimGetDimension", 1, false, {kDimensionNotRead}},
-    {"ZedDimAmendDimension", 1, false, {"치수요소를 수정할 수 없습니다.(03)"}},
 };
 
 class PlaneAStepFaultTest : public PlaneAFaultTest {

@@ -115,18 +115,4 @@ TEST_F(SideTest, ALengthWithNoNeighbourAlongTheStepIsRefused) {
     EXPECT_EQ(emu::Dump(), drawing);
 }
 
-// Edit modes the pattern has no dimension for change nothing and fail.
-TEST_F(SideTest, OtherEditModesChangeNothing) {
-    for (const auto& [kind, mode] : {std::pair{SideKind::A, kEditThird}, std::pair{SideKind::A, kEditNone},
-                                     std::pair{SideKind::B, kEditSideNote}}) {
-        SetUp();
-        const ZedId outline = AddPlate(plate::Rectangle(), false);
-        ASSERT_TRUE(BuildSide(kind, outline, Pt(0, 0), Pt(100, 0), Pt(2, 0)));
-        const std::string drawing = emu::Dump();
-        EXPECT_FALSE(ChangeSide(kind, mode, 5.0));
-        EXPECT_EQ(emu::Dump(), drawing);
-        TearDown();
-    }
-}
-
 }  // namespace

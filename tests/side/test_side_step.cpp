@@ -82,6 +82,9 @@ const StepCase kStepCases[] = {
     // carries on from the top edge.
     {"ConcaveNearOuterCorner", plate::NotchedPlate(), false, false, Pt(70, 60), Pt(70, 30), Pt(70, 58)},
     {"ConcaveClockwiseStoredReversed", plate::NotchedPlate(), true, true, Pt(30, 60), Pt(30, 30), Pt(30, 55)},
+    // A pick exactly in the middle takes E, the chain's end of the line.
+    {"MiddleTakesE", plate::Rectangle(), false, false, Pt(100, 0), Pt(0, 0), Pt(50, 0)},
+    {"MiddleTakesEClockwise", plate::Rectangle(), true, false, Pt(0, 0), Pt(100, 0), Pt(50, 0)},
 };
 
 INSTANTIATE_TEST_SUITE_P(Plates, SideStepPlateTest,
@@ -90,21 +93,6 @@ INSTANTIATE_TEST_SUITE_P(Plates, SideStepPlateTest,
                              return std::string(SideKindName(std::get<0>(info.param))) + "_" +
                                     std::get<1>(info.param).name;
                          });
-
-// A pick exactly in the middle takes E, the chain's end of the line: the same
-// line drawn the other way round gets its step at the other end.
-TEST_F(SideTest, APickExactlyInTheMiddleBuildsAtE) {
-    for (const bool clockwise : {false, true}) {
-        SetUp();
-        const ZedId outline = AddPlate(plate::Rectangle(), clockwise);
-        const std::vector<ZedPoint> polygon = plate::Polygon(plate::Figures(outline));
-        ASSERT_TRUE(BuildSide(SideKind::A, outline, Pt(0, 0), Pt(100, 0), Pt(50, 0)));
-        const ZedPoint e = clockwise ? Pt(0, 0) : Pt(100, 0);
-        const ZedPoint s = clockwise ? Pt(100, 0) : Pt(0, 0);
-        EXPECT_TRUE(HoldsStep(outline, StepAt(polygon, e, s))) << clockwise;
-        TearDown();
-    }
-}
 
 // What is refused before anything changes: a line no longer than the step, a
 // step that would fold back over the neighbour at a concave corner, and sizes
