@@ -38,6 +38,7 @@ enum class FaultOp {
     // Side patterns A and B at the start (A) and the end (B) of the
     // rectangle's bottom edge.
     BuildSideA,
+    BuildSideABesideFillet,
     RebuildSideAOffset,
     RebuildSideALength,
     BuildSideB,
@@ -85,6 +86,7 @@ inline const char* FaultOpName(FaultOp op) {
         case FaultOp::RebuildPlaneDDepth: return "RebuildPlaneDDepth";
         case FaultOp::RebuildPlaneDRadius: return "RebuildPlaneDRadius";
         case FaultOp::BuildSideA: return "BuildSideA";
+        case FaultOp::BuildSideABesideFillet: return "BuildSideABesideFillet";
         case FaultOp::RebuildSideAOffset: return "RebuildSideAOffset";
         case FaultOp::RebuildSideALength: return "RebuildSideALength";
         case FaultOp::BuildSideB: return "BuildSideB";
@@ -126,6 +128,14 @@ protected:
                 ASSERT_GT(emu::AddChamfer(left, 2.0), 0);
                 from_ = plate::Pt(2, 0);
                 to_ = plate::Pt(17, 0);
+                break;
+            }
+            case FaultOp::BuildSideABesideFillet: {
+                // The rectangle with its corner before the bottom edge rounded.
+                outline_ = AddPlate(plate::Rectangle(), false);
+                ASSERT_GT(emu::AddFillet(plate::LineBetween(outline_, plate::Pt(0, 50), plate::Pt(0, 0)), 3.0), 0);
+                from_ = plate::Pt(3, 0);
+                to_ = plate::Pt(100, 0);
                 break;
             }
             case FaultOp::BuildShapedHole:
@@ -199,6 +209,7 @@ protected:
                 Picks().editMode = kEditSecond;
                 return RebuildPlaneD(4.5);
             case FaultOp::BuildSideA:
+            case FaultOp::BuildSideABesideFillet:
                 return BuildSideA(kSidePick, picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
             case FaultOp::RebuildSideAOffset:
             case FaultOp::RebuildSideBOffset:

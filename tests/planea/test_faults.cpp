@@ -25,7 +25,7 @@ const FaultOp kAllOps[] = {FaultOp::BuildCentre,     FaultOp::BuildFullLine,    
                            FaultOp::RebuildBWidth,    FaultOp::RebuildBDistance,
                            FaultOp::BuildPlaneC,     FaultOp::BuildPlaneCShapedHole, FaultOp::RebuildPlaneCDepth,
                            FaultOp::BuildPlaneD,     FaultOp::RebuildPlaneDDepth, FaultOp::RebuildPlaneDRadius,
-                           FaultOp::BuildSideA,      FaultOp::RebuildSideAOffset, FaultOp::RebuildSideALength,
+                           FaultOp::BuildSideA,      FaultOp::BuildSideABesideFillet, FaultOp::RebuildSideAOffset, FaultOp::RebuildSideALength,
                            FaultOp::BuildSideB,      FaultOp::RebuildSideBOffset, FaultOp::RebuildSideBLength,
                            FaultOp::RebuildSideBDisplay};
 
