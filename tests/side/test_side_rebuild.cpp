@@ -115,4 +115,21 @@ TEST_F(SideTest, ALengthWithNoNeighbourAlongTheStepIsRefused) {
     EXPECT_EQ(emu::Dump(), drawing);
 }
 
+// A step at E whose next edge carries the line on straight: the length
+// change still moves the step's inner end along the picked line, not its
+// outer end into that edge.
+TEST_F(SideTest, ALengthChangeMovesTheInnerEndBesideAStraightNeighbour) {
+    const std::vector<ZedPoint> corners{Pt(0, 0), Pt(50, 0), Pt(100, 0), Pt(100, 50), Pt(0, 50)};
+    for (const SideKind kind : {SideKind::A, SideKind::B}) {
+        SetUp();
+        const ZedId outline = AddPlate(corners, false);
+        const std::vector<ZedPoint> polygon = plate::Polygon(plate::Figures(outline));
+        ASSERT_TRUE(BuildSide(kind, outline, Pt(50, 0), Pt(0, 0), Pt(48, 0)));
+        ASSERT_TRUE(ChangeSide(kind, kEditSecond, 20.0));
+        EXPECT_TRUE(HoldsStep(outline, StepAt(polygon, Pt(50, 0), Pt(0, 0), 20.0))) << SideKindName(kind);
+        EXPECT_GT(plate::LineBetween(outline, Pt(50, 0), Pt(100, 0)), 0) << SideKindName(kind);
+        TearDown();
+    }
+}
+
 }  // namespace
