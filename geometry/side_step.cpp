@@ -1,5 +1,6 @@
 #include "geometry/side_step.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "command/messages.h"
@@ -31,10 +32,24 @@ bool Touches(const ZedFigure& line, ZedPoint p) {
     return PointsCoincide(LineStart(line), p) || PointsCoincide(LineEnd(line), p);
 }
 
-// The outline is cut at Q; the piece between Q and the near end goes. It is
-// the one of the two new chain ends that has an end at F1: the tail S→Q for a
-// step at S (F1 = S), the head Q→E for a step at E (F1 = Q, checked first).
-// The element that then takes its place at the chain's end is read.
+// Whether the line record lies along the line from a to b: both its ends on
+// that stretch, within 1/10^6.
+bool LiesAlong(const ZedFigure& line, ZedPoint a, ZedPoint b) {
+    const auto on = [&](ZedPoint p) {
+        const ZedPoint ab = b - a;
+        const double t = ((p.x - a.x) * ab.x + (p.y - a.y) * ab.y) / (ab.x * ab.x + ab.y * ab.y);
+        const ZedPoint foot = a + std::clamp(t, 0.0, 1.0) * ab;
+        return PointsCoincide(p, foot);
+    };
+    return line.kind == ZED_FIG_LINE && on(LineStart(line)) && on(LineEnd(line));
+}
+
+// The outline is cut at Q, and the piece between Q and the near end goes: the
+// chain's tail S→Q for a step at S, its head Q→E for a step at E. A host that
+// lists a run of straight pieces as one line gives S or E as the run's end,
+// so more than one element may lie there: each goes, up to the one at the
+// near end, and each must lie along the line between it and Q. The element
+// that then takes the chain's end is read.
 bool CutAtQ(SideStep& step) {
     const ZedId instance = step.line.ref.instance;
     const ZedId segment = step.line.segment;
@@ -48,18 +63,23 @@ bool CutAtQ(SideStep& step) {
         !ReadPiece(instance, ZedSgmGetTailElementId(segment), tail, kMsgElementInfoNotRead32)) {
         return false;
     }
-    const ZedPoint f1 = step.c.p1;
-    if (Touches(head.record, f1)) {
-        step.tail = tail;
-        return DeleteElement(head.ref.id, kMsgElementNotDeleted33) &&
-               ReadPiece(instance, ZedSgmGetHeadElementId(segment), step.head, kMsgElementInfoNotRead34);
+    const bool fromHead = !step.atStart;
+    const ZedPoint nearEnd = fromHead ? step.line.e : step.line.s;
+    (fromHead ? step.tail : step.head) = fromHead ? tail : head;
+    ShoulderPiece piece = fromHead ? head : tail;
+    for (bool reached = false; !reached;) {
+        if (!LiesAlong(piece.record, nearEnd, q)) {
+            return Report(kMsgRemovedPieceNotFound);
+        }
+        reached = Touches(piece.record, nearEnd);
+        if (!DeleteElement(piece.ref.id, fromHead ? kMsgElementNotDeleted33 : kMsgElementNotDeleted32) ||
+            !ReadPiece(instance, fromHead ? ZedSgmGetHeadElementId(segment) : ZedSgmGetTailElementId(segment), piece,
+                       kMsgElementInfoNotRead34)) {
+            return false;
+        }
     }
-    if (Touches(tail.record, f1)) {
-        step.head = head;
-        return DeleteElement(tail.ref.id, kMsgElementNotDeleted32) &&
-               ReadPiece(instance, ZedSgmGetTailElementId(segment), step.tail, kMsgElementInfoNotRead34);
-    }
-    return Report(kMsgRemovedPieceNotFound);
+    (fromHead ? step.head : step.tail) = piece;
+    return true;
 }
 
 // The three sides as a chain of their own, joined into the opened outline on

@@ -184,4 +184,34 @@ TEST_F(SideTest, OnlyTheCornerAtTheNearEndIsFreed) {
     }
 }
 
+// A host that lists a run of straight pieces as one line gives the run's ends
+// as S and E: the step goes at the run's near end, and every piece between
+// it and Q goes, whichever end the step is at.
+TEST_F(SideTest, AStepOnARunListedAsOneLineTakesEveryPieceBeforeQ) {
+    struct Row {
+        std::vector<ZedPoint> corners;
+        ZedPoint a, b, pick;   // the picked piece, and where
+        ZedPoint nearEnd, farEnd;
+    };
+    const Row rows[] = {
+        {{Pt(0, 0), Pt(5, 0), Pt(100, 0), Pt(100, 50), Pt(0, 50)}, Pt(5, 0), Pt(100, 0), Pt(6, 0), Pt(0, 0), Pt(100, 0)},
+        {{Pt(0, 0), Pt(95, 0), Pt(98, 0), Pt(100, 0), Pt(100, 50), Pt(0, 50)}, Pt(0, 0), Pt(95, 0), Pt(94, 0),
+         Pt(100, 0), Pt(0, 0)},
+    };
+    for (const Row& row : rows) {
+        SetUp();
+        emu::SetOutlineListMergesCollinear(true);
+        const ZedId outline = AddPlate(row.corners, false);
+        const std::vector<ZedPoint> polygon = plate::Polygon(plate::Figures(outline));
+        ASSERT_TRUE(BuildSide(SideKind::A, outline, row.a, row.b, row.pick));
+        const ExpectedStep step = StepAt(polygon, row.nearEnd, row.farEnd);
+        EXPECT_GT(plate::LineBetween(outline, step.f, step.a1), 0);
+        EXPECT_GT(plate::LineBetween(outline, step.a2, step.q), 0);
+        EXPECT_TRUE(emu::SegmentClosed(outline));
+        EXPECT_EQ(emu::CheckAllIntegrity(), "");
+        EXPECT_TRUE(Errors().empty());
+        TearDown();
+    }
+}
+
 }  // namespace
