@@ -16,6 +16,8 @@
 #include "geometry/plane_b.h"
 #include "geometry/plane_c.h"
 #include "geometry/plane_d.h"
+#include "geometry/side_a.h"
+#include "geometry/side_b.h"
 #include "geometry/shoulder_memory.h"
 #include "holes/hole_state.h"
 #include "settings/shoulder_settings.h"
@@ -70,6 +72,10 @@ void FreshDrawing() {
     s.PD_IsSlotDraw = 1;
     s.PD_SlotLayer = ZED_TEXT("3");
     s.PD_SlotR = ZED_TEXT("3.0");
+    s.SA_IsLineDraw = 1;
+    s.SB_IsLineDraw = 1;
+    s.SB_DisplayWidth = 1.5;
+    s.SB_DisplayProtrude = 0.3;
 }
 
 // The outline sizes measured: plates imported from other programs often carry
@@ -199,6 +205,40 @@ void BM_RaisedChainBuildAndTenChanges(benchmark::State& state) {
 BENCHMARK(BM_RaisedChainBuildAndTenChanges<false>)->Name("BM_PlaneCBuildAndTenChanges")->Arg(10)->Arg(100)
     ->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RaisedChainBuildAndTenChanges<true>)->Name("BM_PlaneDBuildAndTenChanges")->Arg(10)->Arg(100)
+    ->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+
+// Side pattern A (or B, with its display part): the step at the bottom edge's
+// start, then ten changes, offsets and lengths in turn (B's every third a
+// display length).
+template <bool SideB>
+void BM_SideStepBuildAndTenChanges(benchmark::State& state) {
+    const int elements = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        FreshDrawing();
+        const ZedId plate = Plate(elements);
+        const ZedId bottom = emu::Chain(plate).front();
+        const ZedPoint picked{3.0, 0.0};
+        Picks().linePick = LinePick{picked, bottom, plate, 0, 0};
+        state.ResumeTiming();
+
+        bool done = SideB ? BuildSideB(picked, bottom, plate, 0) : BuildSideA(picked, bottom, plate, 0);
+        for (int i = 0; i < 10; ++i) {
+            const bool display = SideB && i % 3 == 2;
+            Picks().editMode = display ? kEditThird : i % 2 == 0 ? kEditFirst : kEditSecond;
+            const double value = display ? 1.0 + i : i % 2 == 0 ? 3.0 + i : 20.0 + 10.0 * i;
+            done = (SideB ? RebuildSideB(value) : RebuildSideA(value)) && done;
+        }
+        if (!done) {
+            state.SkipWithError("a build or rebuild failed");
+            break;
+        }
+    }
+    state.SetComplexityN(elements);
+}
+BENCHMARK(BM_SideStepBuildAndTenChanges<false>)->Name("BM_SideABuildAndTenChanges")->Arg(10)->Arg(100)
+    ->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SideStepBuildAndTenChanges<true>)->Name("BM_SideBBuildAndTenChanges")->Arg(10)->Arg(100)
     ->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -17,8 +17,8 @@ constexpr KeywordRow kRows[] = {
     PatternKeywordRow(Pattern::PlaneB, LoadPlaneBSettings, PlaneBLinePickReady),
     PatternKeywordRow(Pattern::PlaneC, LoadPlaneCSettings, PlaneCLinePickReady),
     PatternKeywordRow(Pattern::PlaneD, LoadPlaneDSettings, PlaneDLinePickReady),
-    PatternKeywordRow(Pattern::SideA, LoadSideASettings, nullptr),
-    PatternKeywordRow(Pattern::SideB, LoadSideBSettings, nullptr),
+    PatternKeywordRow(Pattern::SideA, LoadSideASettings, SideALinePickReady),
+    PatternKeywordRow(Pattern::SideB, LoadSideBSettings, SideBLinePickReady),
     PatternKeywordRow(Pattern::SideC, nullptr, nullptr),
     PatternKeywordRow(Pattern::SideD, nullptr, SideDLinePickReady),
 #if !ZED_LEGACY

@@ -181,11 +181,30 @@ LEDGEWRIGHT_TEXT(kMsgRadiusDimensionNotCreated, "치수작성에러");
 // anything is drawn.
 LEDGEWRIGHT_TEXT(kMsgSlotRadiusInvalid, "장공 R량이 올바르지 않습니다.");
 
+// Side patterns A and B: the end step, its display part and their changes.
+LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead1, "형상의 요소정보를 확인할 수 없습니다.(1)");
+LEDGEWRIGHT_TEXT(kMsgElementInfoNotRead34, "형상의 요소정보를 확인할 수 없습니다.(34)");
+LEDGEWRIGHT_TEXT(kMsgPickStraightLine, "직선요소를 선택하셔야 합니다.");
+LEDGEWRIGHT_TEXT(kMsgLineAttributesNotRead, "선속성을 참조할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgLayerNotRead, "레이어를 참조할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgStepTooHigh, "턱걸이 높이가 너무 큽니다.");
+LEDGEWRIGHT_TEXT(kMsgOutlineNotDivided32, "도형을 분할할 수 없습니다.(32)");
+LEDGEWRIGHT_TEXT(kMsgElementNotDeleted32, "요소를 삭제할 수 없습니다.(32)");
+LEDGEWRIGHT_TEXT(kMsgElementNotDeleted33, "요소를 삭제할 수 없습니다.(33)");
+LEDGEWRIGHT_TEXT(kMsgRemovedPieceNotFound, "삭제될 요소정보를 확인할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgDirectionNotMatched, "각도방향을 확인할 수 없습니다.");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended26, "직선요소를 수정할 수 없습니다.(26)");
+LEDGEWRIGHT_TEXT(kMsgLineNotAmended36, "직선요소를 수정할 수 없습니다.(36)");
+LEDGEWRIGHT_TEXT(kMsgElementNotCreated101, "요소를 작성할 수 없습니다.(101)");
+LEDGEWRIGHT_TEXT(kMsgDimensionNotAmended03, "치수요소를 수정할 수 없습니다.(03)");
+
 // Pick-and-edit dialogue.
 LEDGEWRIGHT_TEXT(kPromptPlaneALinePick, "<평면도-타입A>턱걸이를 작성할 라인선택 :");
 LEDGEWRIGHT_TEXT(kPromptPlaneBLinePick, "<평면도-타입B>턱걸이를 작성할 라인선택 :");
 LEDGEWRIGHT_TEXT(kPromptPlaneCLinePick, "<평면도-타입C>턱걸이를 작성할 라인선택 :");
 LEDGEWRIGHT_TEXT(kPromptPlaneDLinePick, "<평면도-타입D>턱걸이를 작성할 라인선택 :");
+LEDGEWRIGHT_TEXT(kPromptSideALinePick, "<측면도-타입A>턱걸이를 작성할 라인선택 :");
+LEDGEWRIGHT_TEXT(kPromptSideBLinePick, "<측면도-타입B>턱걸이를 작성할 라인선택 :");
 LEDGEWRIGHT_TEXT(kPromptSideDLinePick, "<측면도-타입D>턱걸이를 작성할 라인선택 :");
 // Shown in a message box when side pattern D's line is picked: the pattern
 // draws nothing.

@@ -7,6 +7,8 @@
 #include "geometry/plane_b.h"
 #include "geometry/plane_c.h"
 #include "geometry/plane_d.h"
+#include "geometry/side_a.h"
+#include "geometry/side_b.h"
 
 namespace {
 
@@ -16,12 +18,20 @@ bool BuildPlaneBFromPick(const LinePick& pick) {
 }
 bool BuildPlaneCFromPick(const LinePick& pick) { return BuildPlaneC(pick.element, pick.segment, pick.instance); }
 bool BuildPlaneDFromPick(const LinePick& pick) { return BuildPlaneD(pick.element, pick.segment, pick.instance); }
+bool BuildSideAFromPick(const LinePick& pick) {
+    return BuildSideA(pick.point, pick.element, pick.segment, pick.instance);
+}
+bool BuildSideBFromPick(const LinePick& pick) {
+    return BuildSideB(pick.point, pick.element, pick.segment, pick.instance);
+}
 
 // Dimension pick of the plan patterns with holes: line-length dimensions and
 // leader notes.
 constexpr std::array<int32_t, ZED_FILTER_SIZE> kPlanHoleDimensionFilter{12, 0, 1, 8, 0};
 // Dimension pick of plan pattern D: its length and radius dimensions.
 constexpr std::array<int32_t, ZED_FILTER_SIZE> kPlaneDDimensionFilter{4, 0, 17, 0, 0};
+// Dimension pick of the side patterns: their length dimensions.
+constexpr std::array<int32_t, ZED_FILTER_SIZE> kSideDimensionFilter{4, 0, 1, 0, 0};
 
 std::span<const PatternRow> Rows() {
     static const PatternRow rows[] = {
@@ -70,6 +80,26 @@ std::span<const PatternRow> Rows() {
          .slotCount = 2,
          .kindStorage = {ZED_DIM_LINE_LENGTH, ZED_DIM_RADIUS},
          .kindCount = 2},
+        {.pattern = Pattern::SideA,
+         .linePickPrompt = kPromptSideALinePick,
+         .build = BuildSideAFromPick,
+         .rebuild = RebuildSideA,
+         .dimensionPickFilter = kSideDimensionFilter,
+         .slotStorage = {{{kSlotFirstDimension, kEditFirst}, {kSlotSecondDimension, kEditSecond}}},
+         .slotCount = 2,
+         .kindStorage = {ZED_DIM_LINE_LENGTH},
+         .kindCount = 1},
+        {.pattern = Pattern::SideB,
+         .linePickPrompt = kPromptSideBLinePick,
+         .build = BuildSideBFromPick,
+         .rebuild = RebuildSideB,
+         .dimensionPickFilter = kSideDimensionFilter,
+         .slotStorage = {{{kSlotFirstDimension, kEditFirst},
+                          {kSlotSecondDimension, kEditSecond},
+                          {kSlotThirdDimension, kEditThird}}},
+         .slotCount = 3,
+         .kindStorage = {ZED_DIM_LINE_LENGTH},
+         .kindCount = 1},
         {.pattern = Pattern::SideD,
          .linePickPrompt = kPromptSideDLinePick,
          .build = SideDLinePicked,

@@ -39,4 +39,6 @@ int PlaneALinePickReady() { return Dialogue<Pattern::PlaneA>::LinePickReadyFn();
 int PlaneBLinePickReady() { return Dialogue<Pattern::PlaneB>::LinePickReadyFn(); }
 int PlaneCLinePickReady() { return Dialogue<Pattern::PlaneC>::LinePickReadyFn(); }
 int PlaneDLinePickReady() { return Dialogue<Pattern::PlaneD>::LinePickReadyFn(); }
+int SideALinePickReady() { return Dialogue<Pattern::SideA>::LinePickReadyFn(); }
+int SideBLinePickReady() { return Dialogue<Pattern::SideB>::LinePickReadyFn(); }
 int SideDLinePickReady() { return Dialogue<Pattern::SideD>::LinePickReadyFn(); }

@@ -11,6 +11,8 @@ int PlaneALinePickReady();
 int PlaneBLinePickReady();
 int PlaneCLinePickReady();
 int PlaneDLinePickReady();
+int SideALinePickReady();
+int SideBLinePickReady();
 int SideDLinePickReady();
 
 #endif  // LEDGEWRIGHT_COMMAND_PICK_DIALOGUE_H

@@ -5,6 +5,12 @@
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
 
+const PickedLineMessages kPlanLineMessages{kMsgElementInfoNotRead21,    kMsgElementInfoNotRead22,
+                                           kMsgElementInfoNotRead22,    kMsgLineAttributesNotRead21,
+                                           kMsgLineAttributesNotRead22, kMsgLayerNotRead21};
+const PickedLineMessages kSideLineMessages{kMsgElementInfoNotRead1, kMsgElementInfoNotRead2, kMsgPickStraightLine,
+                                           kMsgLineAttributesNotRead, kMsgLineAttributesNotRead, kMsgLayerNotRead};
+
 ZedId WrappedNeighbour(ZedId element, ZedId segment, Neighbour which) {
     const ZedId id =
         which == Neighbour::Previous ? ZedElmGetPrevElementId(element) : ZedElmGetNextElementId(element);
@@ -27,50 +33,51 @@ bool ReadNeighbour(const ZedFigRef& picked, Neighbour which, ZedFigure& figure) 
 
 }  // namespace
 
-bool ReadPickedElement(PickedLine& line) {
+bool ReadPickedElement(PickedLine& line, const PickedLineMessages& messages) {
     ZedFigure figure{};
     if (ZedFigGetFigure(&line.ref, &figure) == -1) {
-        return ReportError(kMsgElementInfoNotRead21);
+        return ReportError(messages.element);
     }
     const ZedId segment = ZedElmGetSegment(line.ref.id);
     if (segment == -1 || ZedSgmGetElementCount(segment) < 2) {
-        return ReportError(kMsgElementInfoNotRead21);
+        return ReportError(messages.element);
     }
     if (!ReadNeighbour(line.ref, Neighbour::Previous, line.previous) ||
         !ReadNeighbour(line.ref, Neighbour::Next, line.next)) {
-        return ReportError(kMsgElementInfoNotRead21);
+        return ReportError(messages.element);
     }
     return true;
 }
 
-bool ReadOutlineRecords(PickedLine& line, LocatedElement& at) {
+bool ReadOutlineRecords(PickedLine& line, LocatedElement& at, const PickedLineMessages& messages) {
     ZedFigure record{};
     ZedFigure neighbour{};
     if (!LocateInOutline(line.ref, at) || !OwnRecord(at, record) || !PreviousRecord(at, neighbour) ||
         !NextRecord(at, neighbour)) {
-        return ReportError(kMsgElementInfoNotRead22);
+        return ReportError(messages.records);
     }
     // Only a straight line has the start and end the shoulder is placed on.
     if (record.kind != ZED_FIG_LINE) {
-        return ReportError(kMsgElementInfoNotRead22);
+        return ReportError(messages.notALine);
     }
     line.s = LineStart(record);
     line.e = LineEnd(record);
     return true;
 }
 
-bool ReadAttributes(PickedLine& line) {
+bool ReadAttributes(PickedLine& line, const PickedLineMessages& messages) {
     ZedLineType shortForm{};
     if (ZedFigGetLineType(&line.ref, &shortForm) == -1) {
-        return ReportError(kMsgLineAttributesNotRead21);
+        return ReportError(messages.shortAttributes);
     }
     line.colour = shortForm.colour;
+    line.lineType = shortForm.lineType;
     if (ZedFigGetLineType2(&line.ref, &line.attributes) == -1) {
-        return ReportError(kMsgLineAttributesNotRead22);
+        return ReportError(messages.fullAttributes);
     }
     line.layer = ZedSgmGetLayer(line.segment);
     if (line.layer == -1) {
-        return ReportError(kMsgLayerNotRead21);
+        return ReportError(messages.layer);
     }
     return true;
 }
@@ -78,13 +85,30 @@ bool ReadAttributes(PickedLine& line) {
 // Which way the shoulder stands out: the host's in/out test of a point just
 // left of the line. A test the host cannot answer would put the shoulder on a
 // guessed side, so it fails the build like an unreadable outline.
-bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, PlaneASide& side) {
+bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, PlaneASide& side,
+              const PickedLineMessages& messages) {
     const double theta = DirectionAngle(line.s, line.e);
     const ZedPoint test = PlaneASideTestPoint(m, theta);
     const int answer = ZedAriIochkPnt(outline.data(), static_cast<int>(outline.size()), &test);
     if (answer == -1) {
-        return ReportError(kMsgElementInfoNotRead22);
+        return ReportError(messages.records);
     }
     side = PlaneASideFromAnswer(theta, answer);
     return true;
+}
+
+void FreeCorner(const PickedLine& line, Neighbour which, int kind) {
+    const bool previous = which == Neighbour::Previous;
+    const ZedChar* notice = nullptr;
+    if (kind == ZED_FIG_FILLET) {
+        notice = previous ? kMsgFilletNotChanged11 : kMsgFilletNotChanged12;
+    } else if (kind == ZED_FIG_CHAMFER) {
+        notice = previous ? kMsgChamferNotChanged11 : kMsgChamferNotChanged12;
+    } else {
+        return;
+    }
+    const ZedId corner = WrappedNeighbour(line.ref.id, line.segment, which);
+    if (corner == -1 || ZedFigChangeCorner(corner) == -1) {
+        ZedMsgPutMessage(notice);
+    }
 }

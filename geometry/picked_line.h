@@ -19,28 +19,50 @@ struct PickedLine {
     ZedPoint s{};  // the line's start and end as its outline list holds them
     ZedPoint e{};
     int colour = 0;  // from the short line attributes
+    int lineType = 0;
     ZedLineType2 attributes{};
     ZedId layer = -1;
 };
 
 enum class Neighbour { Previous, Next };
 
+// The numbered texts the readers report with: plan and side patterns number
+// the same failures differently.
+struct PickedLineMessages {
+    const ZedChar* element;         // the picked element or its neighbours
+    const ZedChar* records;         // the outline list, the records, the in/out test
+    const ZedChar* notALine;        // the picked element is no straight line
+    const ZedChar* shortAttributes;
+    const ZedChar* fullAttributes;
+    const ZedChar* layer;
+};
+extern const PickedLineMessages kPlanLineMessages;
+extern const PickedLineMessages kSideLineMessages;
+
 // The element before (after) the given one, or the segment's tail (head) when
 // the element starts (ends) the chain: the outline is closed.
 ZedId WrappedNeighbour(ZedId element, ZedId segment, Neighbour which);
 
-// The picked element and its neighbours' figures ("(21)").
-bool ReadPickedElement(PickedLine& line);
+// The picked element and its neighbours' figures.
+bool ReadPickedElement(PickedLine& line, const PickedLineMessages& messages = kPlanLineMessages);
 
 // The picked line's record and its neighbours' in the outline list, which is
 // read once and kept for the in/out test and the room check ("(22)").
-bool ReadOutlineRecords(PickedLine& line, LocatedElement& at);
+bool ReadOutlineRecords(PickedLine& line, LocatedElement& at,
+                        const PickedLineMessages& messages = kPlanLineMessages);
 
 // The line's short and full attributes and the outline's layer.
-bool ReadAttributes(PickedLine& line);
+bool ReadAttributes(PickedLine& line, const PickedLineMessages& messages = kPlanLineMessages);
 
 // Which way the shoulder stands out: the host's in/out test of a point just
 // left of the line beside m.
-bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, PlaneASide& side);
+bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, PlaneASide& side,
+              const PickedLineMessages& messages = kPlanLineMessages);
+
+// A filleted or chamfered corner beside the picked line (kind as the
+// neighbour's figure gives it) becomes a plain arc or line before the line
+// next to it changes. A corner that stays is only worth a notice ("(11)"
+// before the line, "(12)" after it).
+void FreeCorner(const PickedLine& line, Neighbour which, int kind);
 
 #endif  // LEDGEWRIGHT_GEOMETRY_PICKED_LINE_H

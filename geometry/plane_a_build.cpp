@@ -67,24 +67,6 @@ bool OpenAtBase(const PickedLine& line, const ShoulderCorners& corners, EndPiece
     return true;
 }
 
-// A filleted or chamfered corner beside a line that goes whole becomes a plain
-// arc or line first. A corner that stays is only worth a notice.
-void FreeCorner(const PickedLine& line, Neighbour which, int kind) {
-    const bool previous = which == Neighbour::Previous;
-    const ZedChar* notice = nullptr;
-    if (kind == ZED_FIG_FILLET) {
-        notice = previous ? kMsgFilletNotChanged11 : kMsgFilletNotChanged12;
-    } else if (kind == ZED_FIG_CHAMFER) {
-        notice = previous ? kMsgChamferNotChanged11 : kMsgChamferNotChanged12;
-    } else {
-        return;
-    }
-    const ZedId corner = WrappedNeighbour(line.ref.id, line.segment, which);
-    if (corner == -1 || ZedFigChangeCorner(corner) == -1) {
-        ZedMsgPutMessage(notice);
-    }
-}
-
 // Full-line placement: the picked line goes, in two halves, and the outline is
 // left open from E round to S.
 bool RemoveWholeLine(const PickedLine& line, ZedPoint m) {

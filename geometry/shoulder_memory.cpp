@@ -13,6 +13,7 @@ void ForgetShoulder() {
     m.innerSide.ref.id = -1;
     m.secondSide.ref.id = -1;
     m.measured.id = -1;
+    m.display.ref.id = -1;
     m.holeSegment = -1;
     m.cutLineSegment = -1;
     m.fourthSegment = -1;

@@ -30,8 +30,15 @@ struct ShoulderMemory {
     ShoulderPiece afterHead;
 
     // The piece (tail or head) that a distance dimension measures, for the
-    // patterns that show one; element -1 otherwise.
+    // patterns that show one, or the piece of the picked line left beside a
+    // side step; element -1 otherwise.
     ZedFigRef measured{0, -1};
+
+    // Side pattern B's display part, a line beside the picked line, and the
+    // direction the step stood out to when it was built (the display part
+    // stands off the line against it, whatever offset is typed later).
+    ShoulderPiece display;
+    ZedPoint stepNormal{0.0, 0.0};
 
     // The cut line along the shoulder's root, instance 0.
     ZedFigRef cutLine{0, -1};

@@ -26,10 +26,7 @@ bool DrawTabCutLine(const TabExtrasRow& row, const ShoulderCorners& c, ZedId lay
     if (s.*row.lineDraw == 0) {
         return true;
     }
-    // Either the picked line's colour, solid, or the pattern's own colour and
-    // line type.
-    const bool own = s.*row.lineValue != 0;
-    return CreateCutLine(c.p1, c.p2, layer, own ? s.*row.colour : lineColour, own ? s.*row.lineType : 0);
+    return CreateStyledCutLine(c.p1, c.p2, layer, lineColour, CutLineStyle{s.*row.lineValue, s.*row.colour, s.*row.lineType});
 }
 
 bool MakeTabHole(const TabExtrasRow& row, ZedId outline, ZedPoint centre, const ShoulderCorners& c) {

@@ -26,6 +26,11 @@ bool CreateCutLine(ZedPoint start, ZedPoint end, ZedId layer, int colour, int li
     return true;
 }
 
+bool CreateStyledCutLine(ZedPoint start, ZedPoint end, ZedId layer, int pickedColour, const CutLineStyle& style) {
+    const bool own = style.ownStyle != 0;
+    return CreateCutLine(start, end, layer, own ? style.colour : pickedColour, own ? style.lineType : 0);
+}
+
 bool MoveCutLine(ZedPoint start, ZedPoint end) {
     ZedFigure line{};
     if (!ReadFigure(Shoulder().cutLine, line, kMsgCutLineNotRead)) {

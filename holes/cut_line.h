@@ -9,6 +9,15 @@
 // type, and remembers it (reference and segment) in the shoulder memory.
 bool CreateCutLine(ZedPoint start, ZedPoint end, ZedId layer, int colour, int lineType);
 
+// The cut line in a pattern's style: the picked line's colour, solid, when
+// ownStyle is 0, otherwise the pattern's own colour and line type.
+struct CutLineStyle {
+    int ownStyle = 0;
+    int colour = 0;
+    int lineType = 0;
+};
+bool CreateStyledCutLine(ZedPoint start, ZedPoint end, ZedId layer, int pickedColour, const CutLineStyle& style);
+
 // Moves the remembered cut line to new base points.
 bool MoveCutLine(ZedPoint start, ZedPoint end);
 

@@ -12,6 +12,8 @@
 
 #include "geometry/plane_c.h"
 #include "geometry/plane_d.h"
+#include "geometry/side_a.h"
+#include "geometry/side_b.h"
 #include "tests/planea/planea_fixture.h"
 
 enum class FaultOp {
@@ -33,6 +35,16 @@ enum class FaultOp {
     BuildPlaneD,
     RebuildPlaneDDepth,
     RebuildPlaneDRadius,
+    // Side patterns A and B at the start (A) and the end (B) of the
+    // rectangle's bottom edge.
+    BuildSideA,
+    BuildSideABesideFillet,
+    RebuildSideAOffset,
+    RebuildSideALength,
+    BuildSideB,
+    RebuildSideBOffset,
+    RebuildSideBLength,
+    RebuildSideBDisplay,
 };
 
 inline bool IsPlaneCOp(FaultOp op) {
@@ -43,6 +55,10 @@ inline bool IsPlaneDOp(FaultOp op) {
 }
 inline bool IsPlaneBRebuildOp(FaultOp op) {
     return op == FaultOp::RebuildBDepth || op == FaultOp::RebuildBWidth || op == FaultOp::RebuildBDistance;
+}
+inline bool IsSideARebuildOp(FaultOp op) { return op == FaultOp::RebuildSideAOffset || op == FaultOp::RebuildSideALength; }
+inline bool IsSideBRebuildOp(FaultOp op) {
+    return op == FaultOp::RebuildSideBOffset || op == FaultOp::RebuildSideBLength || op == FaultOp::RebuildSideBDisplay;
 }
 // A rebuild of a shoulder of plan pattern A, C or D (B's are prepared apart).
 inline bool IsRebuildOp(FaultOp op) {
@@ -69,6 +85,14 @@ inline const char* FaultOpName(FaultOp op) {
         case FaultOp::BuildPlaneD: return "BuildPlaneD";
         case FaultOp::RebuildPlaneDDepth: return "RebuildPlaneDDepth";
         case FaultOp::RebuildPlaneDRadius: return "RebuildPlaneDRadius";
+        case FaultOp::BuildSideA: return "BuildSideA";
+        case FaultOp::BuildSideABesideFillet: return "BuildSideABesideFillet";
+        case FaultOp::RebuildSideAOffset: return "RebuildSideAOffset";
+        case FaultOp::RebuildSideALength: return "RebuildSideALength";
+        case FaultOp::BuildSideB: return "BuildSideB";
+        case FaultOp::RebuildSideBOffset: return "RebuildSideBOffset";
+        case FaultOp::RebuildSideBLength: return "RebuildSideBLength";
+        case FaultOp::RebuildSideBDisplay: return "RebuildSideBDisplay";
     }
     return "?";
 }
@@ -106,6 +130,14 @@ protected:
                 to_ = plate::Pt(17, 0);
                 break;
             }
+            case FaultOp::BuildSideABesideFillet: {
+                // The rectangle with its corner before the bottom edge rounded.
+                outline_ = AddPlate(plate::Rectangle(), false);
+                ASSERT_GT(emu::AddFillet(plate::LineBetween(outline_, plate::Pt(0, 50), plate::Pt(0, 0)), 3.0), 0);
+                from_ = plate::Pt(3, 0);
+                to_ = plate::Pt(100, 0);
+                break;
+            }
             case FaultOp::BuildShapedHole:
                 ShoulderSettings.PA_Hole = 1;
                 [[fallthrough]];
@@ -126,6 +158,12 @@ protected:
         }
         if (IsPlaneBRebuildOp(op)) {
             ASSERT_TRUE(BuildBOn(outline_, from_, to_, kBPick));
+        }
+        if (IsSideARebuildOp(op)) {
+            ASSERT_TRUE(BuildSideA(kSidePick, plate::LineBetween(outline_, from_, to_), outline_, 0));
+        }
+        if (IsSideBRebuildOp(op)) {
+            ASSERT_TRUE(BuildSideB(kSidePickAtEnd, plate::LineBetween(outline_, from_, to_), outline_, 0));
         }
         if (op == FaultOp::RebuildGiveLineBack) {
             ASSERT_TRUE(Rebuild(kEditSecond, 100.0));
@@ -170,6 +208,22 @@ protected:
             case FaultOp::RebuildPlaneDRadius:
                 Picks().editMode = kEditSecond;
                 return RebuildPlaneD(4.5);
+            case FaultOp::BuildSideA:
+            case FaultOp::BuildSideABesideFillet:
+                return BuildSideA(kSidePick, picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
+            case FaultOp::RebuildSideAOffset:
+            case FaultOp::RebuildSideBOffset:
+                Picks().editMode = kEditFirst;
+                return op == FaultOp::RebuildSideAOffset ? RebuildSideA(8.0) : RebuildSideB(8.0);
+            case FaultOp::RebuildSideALength:
+            case FaultOp::RebuildSideBLength:
+                Picks().editMode = kEditSecond;
+                return op == FaultOp::RebuildSideALength ? RebuildSideA(30.0) : RebuildSideB(30.0);
+            case FaultOp::BuildSideB:
+                return BuildSideB(kSidePickAtEnd, picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
+            case FaultOp::RebuildSideBDisplay:
+                Picks().editMode = kEditThird;
+                return RebuildSideB(4.0);
         }
         return false;
     }
@@ -241,6 +295,10 @@ protected:
 
     // Pattern B's pick, 12.6 from the start of the rectangle's bottom line.
     static constexpr ZedPoint kBPick{12.6, 0.0};
+    // The side patterns' picks: A's near the start of that line, B's near
+    // its end.
+    static constexpr ZedPoint kSidePick{3.0, 0.0};
+    static constexpr ZedPoint kSidePickAtEnd{97.0, 0.0};
 
     ZedId outline_ = -1;
     ZedId picked_ = -1;

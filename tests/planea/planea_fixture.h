@@ -94,6 +94,21 @@ protected:
         s.PD_LineValue = 1;
         s.PD_Color = 9;
         s.PD_LType = 5;
+        // Side patterns A and B: cut lines, A's in the picked line's colour,
+        // B's in colour 4 and line type 2; B's display part of the defaults
+        // in colour 6 and line type 1.
+        s.SA_IsLineDraw = 1;
+        s.SA_LineValue = 0;
+        s.SA_Color = 4;
+        s.SA_LType = 2;
+        s.SB_IsLineDraw = 1;
+        s.SB_LineValue = 1;
+        s.SB_Color = 4;
+        s.SB_LType = 2;
+        s.SB_DisplayWidth = 1.5;
+        s.SB_DisplayProtrude = 0.3;
+        s.SB_DisplayColor = 6;
+        s.SB_DisplayLType = 1;
     }
 
     ZedId AddPlate(const std::vector<ZedPoint>& ccw, bool clockwise) {

@@ -20,6 +20,8 @@
 #include "geometry/figure_record.h"
 #include "geometry/plane_c.h"
 #include "geometry/plane_d.h"
+#include "geometry/side_a.h"
+#include "geometry/side_b.h"
 #include "tests/planea/planea_fixture.h"
 
 namespace {
@@ -476,6 +478,117 @@ TEST_F(PlaneARandomTest, TheRaisedChainLeavesTheOutlineAsItWas) {
     EXPECT_GT(refused, 5);
     EXPECT_GT(changed, 30);
     EXPECT_GT(overlapping, 5);
+}
+
+// Side patterns A and B on the same plates, picked anywhere on a line: the
+// step at the nearer end is refused exactly when the line is not longer than
+// the step or the step would meet the plate anywhere but at its root, with
+// nothing changed; then one offset (either side of the line) or length
+// change, refused exactly when the changed step would leave a piece of no
+// length or meet the plate; and Delete gives the plate back.
+TEST_F(PlaneARandomTest, SideStepsKeepTheOutlineClosedAndSound) {
+    std::mt19937 random(20261209);
+    std::uniform_real_distribution<double> height(1.0, 40.0), depth(0.5, 12.0), offset(-8.0, 8.0), unit(0.0, 1.0);
+    int built = 0, tooLong = 0, crowded = 0, reshaped = 0, refusedChanges = 0;
+    for (int round = 0; round < 200; ++round) {
+        SetUp();
+        const std::string where = "round " + std::to_string(round);
+        const bool sideB = unit(random) < 0.5;
+        std::vector<ZedFigure> chain = PlateChain(SteppedPlate(random), random);
+        if (unit(random) < 0.5) {
+            chain = Reversed(chain);
+        }
+        const ZedId outline = emu::AddOutline(kPlateLayer, chain, true);
+        ASSERT_GT(outline, 0) << where;
+        AddCornerElements(outline, random);
+        const std::vector<ZedFigure> figures = plate::Figures(outline);
+        const std::vector<ZedPoint> polygon = plate::Polygon(figures);
+        ShoulderSettings.mMainHeight = height(random);
+        ShoulderSettings.mMainProtrude = depth(random);
+
+        const std::vector<ZedId> lines = Lines(outline);
+        const ZedId picked = lines[std::uniform_int_distribution<size_t>(0, lines.size() - 1)(random)];
+        const ZedFigure line = emu::FigureOf(picked);
+        const ZedPoint a = plate::StartOf(line), b = plate::EndOf(line);
+        const double length = plate::Dist(a, b);
+        const double t = unit(random);
+        const ZedPoint pick = Pt(a.x + t * (b.x - a.x), a.y + t * (b.y - a.y));
+        // The step from the nearer end f towards the other end, out of the plate.
+        const ZedPoint f = t < 0.5 ? a : b;
+        const ZedPoint u = Unit(f, t < 0.5 ? b : a);
+        const ZedPoint mid = Pt((a.x + b.x) / 2, (a.y + b.y) / 2);
+        const ZedPoint left = Pt(-u.y, u.x);
+        const bool leftIsOut =
+            plate::Locate(polygon, Pt(mid.x + 0.01 * left.x, mid.y + 0.01 * left.y)) == plate::Where::Outside;
+        const ZedPoint n = leftIsOut ? left : Pt(-left.x, -left.y);
+        const auto meets = [&](double h, double c) {
+            const ZedPoint q = Pt(f.x + h * u.x, f.y + h * u.y);
+            return MeetsPlate(polygon, f, Pt(f.x + c * n.x, f.y + c * n.y), Pt(q.x + c * n.x, q.y + c * n.y), q);
+        };
+        const double h = ShoulderSettings.mMainHeight;
+        const bool lineTooShort = length - h <= 1e-6;
+        const bool noRoom = !lineTooShort && meets(h, ShoulderSettings.mMainProtrude);
+        const std::string dump = emu::Dump();
+        Picks().linePick = LinePick{pick, picked, outline, 0, 0};
+        const bool done = sideB ? BuildSideB(pick, picked, outline, 0) : BuildSideA(pick, picked, outline, 0);
+        EXPECT_EQ(done, !lineTooShort && !noRoom) << where;
+        if (!done) {
+            tooLong += lineTooShort ? 1 : 0;
+            crowded += noRoom ? 1 : 0;
+            EXPECT_EQ(Errors().size(), 1u) << where;
+            EXPECT_EQ(emu::Dump(), dump) << where;
+            TearDown();
+            continue;
+        }
+        ++built;
+        EXPECT_TRUE(Errors().empty()) << where;
+        EXPECT_TRUE(emu::SegmentClosed(outline)) << where;
+        EXPECT_EQ(emu::CheckAllIntegrity(), "") << where;
+        ExpectOutside(polygon, where);
+
+        const bool byLength = unit(random) < 0.5;
+        const double value = byLength ? std::uniform_real_distribution<double>(-2.0, length + 2.0)(random) : offset(random);
+        const bool refused = byLength ? value <= 1e-6 || value >= length - 1e-6 || meets(value, ShoulderSettings.mMainProtrude)
+                                      : std::abs(value) <= 1e-6 || meets(h, value);
+        const std::string before = emu::Dump();
+        emu::ClearMessages();
+        Picks().editMode = byLength ? kEditSecond : kEditFirst;
+        EXPECT_EQ(sideB ? RebuildSideB(value) : RebuildSideA(value), !refused) << where << " value " << value;
+        if (refused) {
+            ++refusedChanges;
+            EXPECT_EQ(Errors().size(), 1u) << where;
+            EXPECT_EQ(emu::Dump(), before) << where;
+        } else {
+            ++reshaped;
+            EXPECT_TRUE(Errors().empty()) << where;
+        }
+        EXPECT_TRUE(emu::SegmentClosed(outline)) << where;
+        EXPECT_EQ(emu::CheckAllIntegrity(), "") << where;
+
+        // Delete gives the line back whole; a corner the build made plain
+        // stays plain, so corners are compared as the plain elements they
+        // were drawn as.
+        emu::ClearMessages();
+        ASSERT_TRUE(emu::StartCommand());
+        ASSERT_TRUE(emu::Type("Delete"));
+        ASSERT_TRUE(emu::PickElement(Shoulder().firstSide.ref.id));
+        emu::EndCommand();
+        EXPECT_TRUE(Errors().empty()) << where;
+        const auto plain = [](std::vector<ZedFigure> list) {
+            for (ZedFigure& f : list) {
+                f.kind = f.kind == ZED_FIG_FILLET ? ZED_FIG_ARC : f.kind == ZED_FIG_CHAMFER ? ZED_FIG_LINE : f.kind;
+            }
+            return list;
+        };
+        EXPECT_TRUE(plate::SameClosedGeometry(plain(plate::Figures(outline)), plain(figures), 1e-9)) << where;
+        EXPECT_EQ(emu::CheckAllIntegrity(), "") << where;
+        TearDown();
+    }
+    EXPECT_GT(built, 80);
+    EXPECT_GT(tooLong, 5);
+    EXPECT_GT(crowded, 5);
+    EXPECT_GT(reshaped, 40);
+    EXPECT_GT(refusedChanges, 10);
 }
 
 }  // namespace
