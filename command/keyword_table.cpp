@@ -19,7 +19,7 @@ constexpr KeywordRow kRows[] = {
     PatternKeywordRow(Pattern::PlaneD, LoadPlaneDSettings, PlaneDLinePickReady),
     PatternKeywordRow(Pattern::SideA, LoadSideASettings, nullptr),
     PatternKeywordRow(Pattern::SideB, LoadSideBSettings, nullptr),
-    PatternKeywordRow(Pattern::SideC, nullptr, nullptr),
+    PatternKeywordRow(Pattern::SideC, nullptr, SideCLinePickReady),
     PatternKeywordRow(Pattern::SideD, nullptr, nullptr),
 #if !ZED_LEGACY
     // The older host keeps no shoulder attributes, so its build has no Delete mode.

@@ -186,6 +186,7 @@ LEDGEWRIGHT_TEXT(kPromptPlaneALinePick, "<평면도-타입A>턱걸이를 작성�
 LEDGEWRIGHT_TEXT(kPromptPlaneBLinePick, "<평면도-타입B>턱걸이를 작성할 라인선택 :");
 LEDGEWRIGHT_TEXT(kPromptPlaneCLinePick, "<평면도-타입C>턱걸이를 작성할 라인선택 :");
 LEDGEWRIGHT_TEXT(kPromptPlaneDLinePick, "<평면도-타입D>턱걸이를 작성할 라인선택 :");
+LEDGEWRIGHT_TEXT(kPromptSideCLinePick, "<측면도-타입C>턱걸이를 작성할 라인선택 :");
 LEDGEWRIGHT_TEXT(kPromptDimensionPick, "수치변경하실 치수지시 :");
 LEDGEWRIGHT_TEXT(kPromptValueEntry, "변경수치 입력 :");
 LEDGEWRIGHT_TEXT(kMsgOutlineNotClosedPicked, "닫힌 연결선 형상을 선택하셔야 합니다.");

@@ -6,6 +6,7 @@
 #include "geometry/plane_b.h"
 #include "geometry/plane_c.h"
 #include "geometry/plane_d.h"
+#include "geometry/side_c.h"
 
 namespace {
 
@@ -15,12 +16,17 @@ bool BuildPlaneBFromPick(const LinePick& pick) {
 }
 bool BuildPlaneCFromPick(const LinePick& pick) { return BuildPlaneC(pick.element, pick.segment, pick.instance); }
 bool BuildPlaneDFromPick(const LinePick& pick) { return BuildPlaneD(pick.element, pick.segment, pick.instance); }
+bool BuildSideCFromPick(const LinePick& pick) {
+    return BuildSideC(pick.point, pick.element, pick.segment, pick.instance);
+}
 
 // Dimension pick of the plan patterns with holes: line-length dimensions and
 // leader notes.
 constexpr std::array<int32_t, ZED_FILTER_SIZE> kPlanHoleDimensionFilter{12, 0, 1, 8, 0};
 // Dimension pick of plan pattern D: its length and radius dimensions.
 constexpr std::array<int32_t, ZED_FILTER_SIZE> kPlaneDDimensionFilter{4, 0, 17, 0, 0};
+// Dimension pick of the side patterns: their length dimensions.
+constexpr std::array<int32_t, ZED_FILTER_SIZE> kSideDimensionFilter{4, 0, 1, 0, 0};
 
 std::span<const PatternRow> Rows() {
     static const PatternRow rows[] = {
@@ -69,6 +75,17 @@ std::span<const PatternRow> Rows() {
          .slotCount = 2,
          .kindStorage = {ZED_DIM_LINE_LENGTH, ZED_DIM_RADIUS},
          .kindCount = 2},
+        {.pattern = Pattern::SideC,
+         .linePickPrompt = kPromptSideCLinePick,
+         .build = BuildSideCFromPick,
+         .rebuild = RebuildSideC,
+         .dimensionPickFilter = kSideDimensionFilter,
+         .slotStorage = {{{kSlotFirstDimension, kEditFirst},
+                          {kSlotSecondDimension, kEditSecond},
+                          {kSlotThirdDimension, kEditThird}}},
+         .slotCount = 3,
+         .kindStorage = {ZED_DIM_LINE_LENGTH},
+         .kindCount = 1},
     };
     return rows;
 }

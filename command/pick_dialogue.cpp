@@ -39,3 +39,4 @@ int PlaneALinePickReady() { return Dialogue<Pattern::PlaneA>::LinePickReadyFn();
 int PlaneBLinePickReady() { return Dialogue<Pattern::PlaneB>::LinePickReadyFn(); }
 int PlaneCLinePickReady() { return Dialogue<Pattern::PlaneC>::LinePickReadyFn(); }
 int PlaneDLinePickReady() { return Dialogue<Pattern::PlaneD>::LinePickReadyFn(); }
+int SideCLinePickReady() { return Dialogue<Pattern::SideC>::LinePickReadyFn(); }

@@ -11,5 +11,6 @@ int PlaneALinePickReady();
 int PlaneBLinePickReady();
 int PlaneCLinePickReady();
 int PlaneDLinePickReady();
+int SideCLinePickReady();
 
 #endif  // LEDGEWRIGHT_COMMAND_PICK_DIALOGUE_H

@@ -86,13 +86,14 @@ bool ReadAttributes(PickedLine& line) {
 // Which way the shoulder stands out: the host's in/out test of a point just
 // left of the line. A test the host cannot answer would put the shoulder on a
 // guessed side, so it fails the build like an unreadable outline.
-bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, PlaneASide& side) {
+bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, PlaneASide& side,
+              PlaneASide (*fromAnswer)(double theta, int inOutAnswer)) {
     const double theta = DirectionAngle(line.s, line.e);
     const ZedPoint test = PlaneASideTestPoint(m, theta);
     const int answer = ZedAriIochkPnt(outline.data(), static_cast<int>(outline.size()), &test);
     if (answer == -1) {
         return Report(kMsgElementInfoNotRead22);
     }
-    side = PlaneASideFromAnswer(theta, answer);
+    side = fromAnswer(theta, answer);
     return true;
 }

@@ -40,7 +40,9 @@ bool ReadOutlineRecords(PickedLine& line, LocatedElement& at);
 bool ReadAttributes(PickedLine& line);
 
 // Which way the shoulder stands out: the host's in/out test of a point just
-// left of the line beside m.
-bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, PlaneASide& side);
+// left of the line beside m, its answer turned into a side by fromAnswer (a
+// recess turns it the other way).
+bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, PlaneASide& side,
+              PlaneASide (*fromAnswer)(double theta, int inOutAnswer) = PlaneASideFromAnswer);
 
 #endif  // LEDGEWRIGHT_GEOMETRY_PICKED_LINE_H
