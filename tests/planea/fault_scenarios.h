@@ -12,6 +12,7 @@
 
 #include "geometry/plane_c.h"
 #include "geometry/plane_d.h"
+#include "geometry/side_c.h"
 #include "tests/planea/planea_fixture.h"
 
 enum class FaultOp {
@@ -33,6 +34,11 @@ enum class FaultOp {
     BuildPlaneD,
     RebuildPlaneDDepth,
     RebuildPlaneDRadius,
+    // Side pattern C on the rectangle's bottom edge, picked as pattern B is.
+    BuildSideC,
+    RebuildSideCDepth,
+    RebuildSideCWidth,
+    RebuildSideCDistance,
 };
 
 inline bool IsPlaneCOp(FaultOp op) {
@@ -40,6 +46,9 @@ inline bool IsPlaneCOp(FaultOp op) {
 }
 inline bool IsPlaneDOp(FaultOp op) {
     return op == FaultOp::BuildPlaneD || op == FaultOp::RebuildPlaneDDepth || op == FaultOp::RebuildPlaneDRadius;
+}
+inline bool IsSideCRebuildOp(FaultOp op) {
+    return op == FaultOp::RebuildSideCDepth || op == FaultOp::RebuildSideCWidth || op == FaultOp::RebuildSideCDistance;
 }
 inline bool IsPlaneBRebuildOp(FaultOp op) {
     return op == FaultOp::RebuildBDepth || op == FaultOp::RebuildBWidth || op == FaultOp::RebuildBDistance;
@@ -69,6 +78,10 @@ inline const char* FaultOpName(FaultOp op) {
         case FaultOp::BuildPlaneD: return "BuildPlaneD";
         case FaultOp::RebuildPlaneDDepth: return "RebuildPlaneDDepth";
         case FaultOp::RebuildPlaneDRadius: return "RebuildPlaneDRadius";
+        case FaultOp::BuildSideC: return "BuildSideC";
+        case FaultOp::RebuildSideCDepth: return "RebuildSideCDepth";
+        case FaultOp::RebuildSideCWidth: return "RebuildSideCWidth";
+        case FaultOp::RebuildSideCDistance: return "RebuildSideCDistance";
     }
     return "?";
 }
@@ -127,6 +140,9 @@ protected:
         if (IsPlaneBRebuildOp(op)) {
             ASSERT_TRUE(BuildBOn(outline_, from_, to_, kBPick));
         }
+        if (IsSideCRebuildOp(op)) {
+            ASSERT_TRUE(BuildSideC(kBPick, plate::LineBetween(outline_, from_, to_), outline_, 0));
+        }
         if (op == FaultOp::RebuildGiveLineBack) {
             ASSERT_TRUE(Rebuild(kEditSecond, 100.0));
         }
@@ -170,6 +186,17 @@ protected:
             case FaultOp::RebuildPlaneDRadius:
                 Picks().editMode = kEditSecond;
                 return RebuildPlaneD(4.5);
+            case FaultOp::BuildSideC:
+                return BuildSideC(kBPick, picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
+            case FaultOp::RebuildSideCDepth:
+                Picks().editMode = kEditFirst;
+                return RebuildSideC(8.0);
+            case FaultOp::RebuildSideCWidth:
+                Picks().editMode = kEditSecond;
+                return RebuildSideC(12.0);
+            case FaultOp::RebuildSideCDistance:
+                Picks().editMode = kEditThird;
+                return RebuildSideC(30.0);
         }
         return false;
     }
