@@ -1,9 +1,11 @@
-// The plan patterns on outlines of growing size, each on the long bottom edge
+// The patterns on outlines of growing size, each on the long bottom edge
 // of a plate whose top edge is cut into many pieces: pattern A with ten width
 // changes (narrower and wider in turn, one of them over the whole edge and
 // back), pattern B with ten width and distance changes, patterns C and D with
-// ten depth changes (D's alternating with slot radius changes). Laying out the
-// drawing is not timed.
+// ten depth changes (D's alternating with slot radius changes), side patterns A
+// and B with ten offset and length changes (B's also display lengths) and side
+// pattern C with ten width, distance and depth changes. Laying out the drawing
+// is not timed.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -18,6 +20,7 @@
 #include "geometry/plane_d.h"
 #include "geometry/side_a.h"
 #include "geometry/side_b.h"
+#include "geometry/side_c.h"
 #include "geometry/shoulder_memory.h"
 #include "holes/hole_state.h"
 #include "settings/shoulder_settings.h"
@@ -240,6 +243,35 @@ BENCHMARK(BM_SideStepBuildAndTenChanges<false>)->Name("BM_SideABuildAndTenChange
     ->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SideStepBuildAndTenChanges<true>)->Name("BM_SideBBuildAndTenChanges")->Arg(10)->Arg(100)
     ->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+
+// Side pattern C picked 120.4 from the bottom edge's start (the recess 121
+// from it), then ten changes of width, distance and depth in turn.
+constexpr double kSideCValues[10] = {10.0, 300.0, 4.0, 40.0, 15.0, 8.0, 20.0, 600.0, 3.0, 25.0};
+
+void BM_SideCBuildAndTenChanges(benchmark::State& state) {
+    const int elements = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        FreshDrawing();
+        const ZedId plate = Plate(elements);
+        const ZedId bottom = emu::Chain(plate).front();
+        state.ResumeTiming();
+
+        bool done = BuildSideC(ZedPoint{120.4, 0.0}, bottom, plate, 0);
+        constexpr int kModes[3] = {kEditSecond, kEditThird, kEditFirst};
+        for (int i = 0; i < 10; ++i) {
+            Picks().editMode = kModes[i % 3];
+            done = RebuildSideC(kSideCValues[i]) && done;
+        }
+        if (!done) {
+            state.SkipWithError("a build or rebuild failed");
+            break;
+        }
+    }
+    state.SetComplexityN(elements);
+}
+BENCHMARK(BM_SideCBuildAndTenChanges)->Arg(10)->Arg(100)->Arg(1000)->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -19,7 +19,7 @@ constexpr KeywordRow kRows[] = {
     PatternKeywordRow(Pattern::PlaneD, LoadPlaneDSettings, PlaneDLinePickReady),
     PatternKeywordRow(Pattern::SideA, LoadSideASettings, SideALinePickReady),
     PatternKeywordRow(Pattern::SideB, LoadSideBSettings, SideBLinePickReady),
-    PatternKeywordRow(Pattern::SideC, nullptr, nullptr),
+    PatternKeywordRow(Pattern::SideC, nullptr, SideCLinePickReady),
     PatternKeywordRow(Pattern::SideD, nullptr, SideDLinePickReady),
 #if !ZED_LEGACY
     // The older host keeps no shoulder attributes, so its build has no Delete mode.

@@ -205,6 +205,7 @@ LEDGEWRIGHT_TEXT(kPromptPlaneCLinePick, "<평면도-타입C>턱걸이를 작성�
 LEDGEWRIGHT_TEXT(kPromptPlaneDLinePick, "<평면도-타입D>턱걸이를 작성할 라인선택 :");
 LEDGEWRIGHT_TEXT(kPromptSideALinePick, "<측면도-타입A>턱걸이를 작성할 라인선택 :");
 LEDGEWRIGHT_TEXT(kPromptSideBLinePick, "<측면도-타입B>턱걸이를 작성할 라인선택 :");
+LEDGEWRIGHT_TEXT(kPromptSideCLinePick, "<측면도-타입C>턱걸이를 작성할 라인선택 :");
 LEDGEWRIGHT_TEXT(kPromptSideDLinePick, "<측면도-타입D>턱걸이를 작성할 라인선택 :");
 // Shown in a message box when side pattern D's line is picked: the pattern
 // draws nothing.

@@ -9,6 +9,7 @@
 #include "geometry/plane_d.h"
 #include "geometry/side_a.h"
 #include "geometry/side_b.h"
+#include "geometry/side_c.h"
 
 namespace {
 
@@ -23,6 +24,9 @@ bool BuildSideAFromPick(const LinePick& pick) {
 }
 bool BuildSideBFromPick(const LinePick& pick) {
     return BuildSideB(pick.point, pick.element, pick.segment, pick.instance);
+}
+bool BuildSideCFromPick(const LinePick& pick) {
+    return BuildSideC(pick.point, pick.element, pick.segment, pick.instance);
 }
 
 // Dimension pick of the plan patterns with holes: line-length dimensions and
@@ -93,6 +97,17 @@ std::span<const PatternRow> Rows() {
          .linePickPrompt = kPromptSideBLinePick,
          .build = BuildSideBFromPick,
          .rebuild = RebuildSideB,
+         .dimensionPickFilter = kSideDimensionFilter,
+         .slotStorage = {{{kSlotFirstDimension, kEditFirst},
+                          {kSlotSecondDimension, kEditSecond},
+                          {kSlotThirdDimension, kEditThird}}},
+         .slotCount = 3,
+         .kindStorage = {ZED_DIM_LINE_LENGTH},
+         .kindCount = 1},
+        {.pattern = Pattern::SideC,
+         .linePickPrompt = kPromptSideCLinePick,
+         .build = BuildSideCFromPick,
+         .rebuild = RebuildSideC,
          .dimensionPickFilter = kSideDimensionFilter,
          .slotStorage = {{{kSlotFirstDimension, kEditFirst},
                           {kSlotSecondDimension, kEditSecond},

@@ -41,4 +41,5 @@ int PlaneCLinePickReady() { return Dialogue<Pattern::PlaneC>::LinePickReadyFn();
 int PlaneDLinePickReady() { return Dialogue<Pattern::PlaneD>::LinePickReadyFn(); }
 int SideALinePickReady() { return Dialogue<Pattern::SideA>::LinePickReadyFn(); }
 int SideBLinePickReady() { return Dialogue<Pattern::SideB>::LinePickReadyFn(); }
+int SideCLinePickReady() { return Dialogue<Pattern::SideC>::LinePickReadyFn(); }
 int SideDLinePickReady() { return Dialogue<Pattern::SideD>::LinePickReadyFn(); }

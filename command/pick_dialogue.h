@@ -13,6 +13,7 @@ int PlaneCLinePickReady();
 int PlaneDLinePickReady();
 int SideALinePickReady();
 int SideBLinePickReady();
+int SideCLinePickReady();
 int SideDLinePickReady();
 
 #endif  // LEDGEWRIGHT_COMMAND_PICK_DIALOGUE_H

@@ -86,14 +86,14 @@ bool ReadAttributes(PickedLine& line, const PickedLineMessages& messages) {
 // left of the line. A test the host cannot answer would put the shoulder on a
 // guessed side, so it fails the build like an unreadable outline.
 bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, PlaneASide& side,
-              const PickedLineMessages& messages) {
+              const PickedLineMessages& messages, PlaneASide (*fromAnswer)(double theta, int inOutAnswer)) {
     const double theta = DirectionAngle(line.s, line.e);
     const ZedPoint test = PlaneASideTestPoint(m, theta);
     const int answer = ZedAriIochkPnt(outline.data(), static_cast<int>(outline.size()), &test);
     if (answer == -1) {
         return ReportError(messages.records);
     }
-    side = PlaneASideFromAnswer(theta, answer);
+    side = fromAnswer(theta, answer);
     return true;
 }
 

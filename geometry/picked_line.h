@@ -55,14 +55,17 @@ bool ReadOutlineRecords(PickedLine& line, LocatedElement& at,
 bool ReadAttributes(PickedLine& line, const PickedLineMessages& messages = kPlanLineMessages);
 
 // Which way the shoulder stands out: the host's in/out test of a point just
-// left of the line beside m.
+// left of the line beside m, its answer turned into a side by fromAnswer (a
+// recess turns it the other way).
 bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, PlaneASide& side,
-              const PickedLineMessages& messages = kPlanLineMessages);
+              const PickedLineMessages& messages = kPlanLineMessages,
+              PlaneASide (*fromAnswer)(double theta, int inOutAnswer) = PlaneASideFromAnswer);
 
 // A filleted or chamfered corner beside the picked line (kind as the
 // neighbour's figure gives it) becomes a plain arc or line before the line
 // next to it changes. A corner that stays is only worth a notice ("(11)"
 // before the line, "(12)" after it).
 void FreeCorner(const PickedLine& line, Neighbour which, int kind);
+
 
 #endif  // LEDGEWRIGHT_GEOMETRY_PICKED_LINE_H

@@ -8,15 +8,15 @@
 
 bool PlaneBLineFits(double lineLength, double width) { return lineLength - (width + 1.0) > kOutlineTouchTolerance; }
 
-PlaneBCentre PlaneBCentreOf(ZedPoint s, ZedPoint e, ZedPoint picked, double width) {
+PlaneBCentre PlaneBCentreOf(ZedPoint s, ZedPoint e, ZedPoint picked, double width, double lift) {
     const double dS = Distance(s, picked);
     const double dE = Distance(e, picked);
     const ZedPoint u = UnitFrom(s, e);
     const double least = width / 2.0 + 1.0;
     if (dE > dS) {
-        return {s + std::max(RoundHalfAway(dS), least) * u, true};
+        return {s + std::max(RoundHalfAway(dS + lift), least) * u, true};
     }
-    return {e - std::max(RoundHalfAway(dE), least) * u, false};
+    return {e - std::max(RoundHalfAway(dE + lift), least) * u, false};
 }
 
 ShoulderCorners PlaneBWidthChanged(const ShoulderCorners& c, double width, bool fromStart) {

@@ -12,15 +12,15 @@
 // (or beyond) whenever L <= W + 1: such lines are refused (within 1e-6).
 bool PlaneBLineFits(double lineLength, double width);
 
-// Where the centre goes for a pick K on the line S→E: nearest(|SK|) from S
-// when the pick is nearer S (|EK| > |SK|), otherwise nearest(|EK|) from E,
-// and never nearer that end than W/2 + 1. The end measured from is the end
-// whose distance the third dimension shows.
+// Where the centre goes for a pick K on the line S→E: nearest(|SK| + lift)
+// from S when the pick is nearer S (|EK| > |SK|), otherwise nearest(|EK| +
+// lift) from E, and never nearer that end than W/2 + 1. The end measured from
+// is the end whose distance the third dimension shows.
 struct PlaneBCentre {
     ZedPoint c{};
     bool fromStart = false;
 };
-PlaneBCentre PlaneBCentreOf(ZedPoint s, ZedPoint e, ZedPoint picked, double width);
+PlaneBCentre PlaneBCentreOf(ZedPoint s, ZedPoint e, ZedPoint picked, double width, double lift = 0.0);
 
 // A new width v: the edge nearer the measured end stays, the other edge moves
 // to v from it along the inner side's direction.

@@ -14,6 +14,7 @@
 #include "geometry/plane_d.h"
 #include "geometry/side_a.h"
 #include "geometry/side_b.h"
+#include "geometry/side_c.h"
 #include "tests/planea/planea_fixture.h"
 
 enum class FaultOp {
@@ -45,6 +46,11 @@ enum class FaultOp {
     RebuildSideBOffset,
     RebuildSideBLength,
     RebuildSideBDisplay,
+    // Side pattern C on the rectangle's bottom edge, picked as pattern B is.
+    BuildSideC,
+    RebuildSideCDepth,
+    RebuildSideCWidth,
+    RebuildSideCDistance,
 };
 
 inline bool IsPlaneCOp(FaultOp op) {
@@ -52,6 +58,9 @@ inline bool IsPlaneCOp(FaultOp op) {
 }
 inline bool IsPlaneDOp(FaultOp op) {
     return op == FaultOp::BuildPlaneD || op == FaultOp::RebuildPlaneDDepth || op == FaultOp::RebuildPlaneDRadius;
+}
+inline bool IsSideCRebuildOp(FaultOp op) {
+    return op == FaultOp::RebuildSideCDepth || op == FaultOp::RebuildSideCWidth || op == FaultOp::RebuildSideCDistance;
 }
 inline bool IsPlaneBRebuildOp(FaultOp op) {
     return op == FaultOp::RebuildBDepth || op == FaultOp::RebuildBWidth || op == FaultOp::RebuildBDistance;
@@ -93,6 +102,10 @@ inline const char* FaultOpName(FaultOp op) {
         case FaultOp::RebuildSideBOffset: return "RebuildSideBOffset";
         case FaultOp::RebuildSideBLength: return "RebuildSideBLength";
         case FaultOp::RebuildSideBDisplay: return "RebuildSideBDisplay";
+        case FaultOp::BuildSideC: return "BuildSideC";
+        case FaultOp::RebuildSideCDepth: return "RebuildSideCDepth";
+        case FaultOp::RebuildSideCWidth: return "RebuildSideCWidth";
+        case FaultOp::RebuildSideCDistance: return "RebuildSideCDistance";
     }
     return "?";
 }
@@ -165,6 +178,9 @@ protected:
         if (IsSideBRebuildOp(op)) {
             ASSERT_TRUE(BuildSideB(kSidePickAtEnd, plate::LineBetween(outline_, from_, to_), outline_, 0));
         }
+        if (IsSideCRebuildOp(op)) {
+            ASSERT_TRUE(BuildSideC(kBPick, plate::LineBetween(outline_, from_, to_), outline_, 0));
+        }
         if (op == FaultOp::RebuildGiveLineBack) {
             ASSERT_TRUE(Rebuild(kEditSecond, 100.0));
         }
@@ -224,6 +240,17 @@ protected:
             case FaultOp::RebuildSideBDisplay:
                 Picks().editMode = kEditThird;
                 return RebuildSideB(4.0);
+            case FaultOp::BuildSideC:
+                return BuildSideC(kBPick, picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
+            case FaultOp::RebuildSideCDepth:
+                Picks().editMode = kEditFirst;
+                return RebuildSideC(8.0);
+            case FaultOp::RebuildSideCWidth:
+                Picks().editMode = kEditSecond;
+                return RebuildSideC(12.0);
+            case FaultOp::RebuildSideCDistance:
+                Picks().editMode = kEditThird;
+                return RebuildSideC(30.0);
         }
         return false;
     }

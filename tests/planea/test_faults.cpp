@@ -25,9 +25,10 @@ const FaultOp kAllOps[] = {FaultOp::BuildCentre,     FaultOp::BuildFullLine,    
                            FaultOp::RebuildBWidth,    FaultOp::RebuildBDistance,
                            FaultOp::BuildPlaneC,     FaultOp::BuildPlaneCShapedHole, FaultOp::RebuildPlaneCDepth,
                            FaultOp::BuildPlaneD,     FaultOp::RebuildPlaneDDepth, FaultOp::RebuildPlaneDRadius,
-                           FaultOp::BuildSideA,      FaultOp::BuildSideABesideFillet, FaultOp::RebuildSideAOffset, FaultOp::RebuildSideALength,
-                           FaultOp::BuildSideB,      FaultOp::RebuildSideBOffset, FaultOp::RebuildSideBLength,
-                           FaultOp::RebuildSideBDisplay};
+                           FaultOp::BuildSideA,      FaultOp::BuildSideABesideFillet, FaultOp::RebuildSideAOffset,
+                           FaultOp::RebuildSideALength, FaultOp::BuildSideB, FaultOp::RebuildSideBOffset,
+                           FaultOp::RebuildSideBLength, FaultOp::RebuildSideBDisplay, FaultOp::BuildSideC,
+                           FaultOp::RebuildSideCDepth,  FaultOp::RebuildSideCWidth, FaultOp::RebuildSideCDistance};
 
 // Calls whose failure the operation rides out: line attributes of new
 // elements, the neighbour lookups that fall back on the chain's ends, corners
@@ -160,9 +161,11 @@ TEST_P(PlaneARetryTest, ARetryAfterAnyRefusedCallGivesTheCleanRunsDrawing) {
         }
     }
     // Plan patterns C and D change three sides and a dimension, side pattern
-    // B's display length one line and a dimension; the others more.
+    // B's display length one line and a dimension; C at least three sides and
+    // two dimensions; the others more.
     EXPECT_GT(retried, op == FaultOp::RebuildSideBDisplay         ? 2
                        : IsPlaneCOp(op) || IsPlaneDOp(op) ? 4
+                       : IsSideCRebuildOp(op)             ? 8
                                                           : 10);
 }
 
@@ -173,7 +176,9 @@ INSTANTIATE_TEST_SUITE_P(Rebuilds, PlaneARetryTest,
                                            FaultOp::RebuildPlaneCDepth, FaultOp::RebuildPlaneDDepth,
                                            FaultOp::RebuildPlaneDRadius, FaultOp::RebuildSideAOffset,
                                            FaultOp::RebuildSideALength, FaultOp::RebuildSideBOffset,
-                                           FaultOp::RebuildSideBLength, FaultOp::RebuildSideBDisplay),
+                                           FaultOp::RebuildSideBLength, FaultOp::RebuildSideBDisplay,
+                                           FaultOp::RebuildSideCDepth, FaultOp::RebuildSideCWidth,
+                                           FaultOp::RebuildSideCDistance),
                          [](const ::testing::TestParamInfo<FaultOp>& info) { return FaultOpName(info.param); });
 
 // Another value typed after a change that stopped half-way finishes that
@@ -542,6 +547,41 @@ TEST_F(PlaneAStepFaultTest, EachStepOfAPatternBWidthChangeHasItsOwnMessage) {
 
 TEST_F(PlaneAStepFaultTest, EachStepOfAPatternBDistanceChangeHasItsOwnMessage) {
     Expect(FaultOp::RebuildBDistance, kRebuildBDistanceSteps);
+}
+
+// Side pattern C: the build's own numbers; its changes share pattern B's.
+const std::vector<StepFault> kBuildSideCSteps = {
+    {"ZedFigGetFigure", 1, false, {kInfo21}},
+    {"ZedFigGetFigure2", 1, false, {kInfo22}},
+    {"ZedFigGetLineType", 1, false, {"선속성을 참조할 수 없습니다.(21)"}},
+    {"ZedFigGetLineType2", 1, false, {"선속성을 참조할 수 없습니다.(22)"}},
+    {"ZedSgmGetLayer", 1, false, {"레이어를 참조할 수 없습니다.(21)"}},
+    {"ZedAriIochkPnt", 1, false, {kInfo22}},
+    {"ZedFigDivide", 1, false, {"도형을 분할할 수 없습니다.(31)"}},
+    {"ZedFigGetFigure", 5, false, {"형상의 요소정보를 확인할 수 없습니다.(32)"}},
+    {"ZedFigGetFigure", 7, false, {"형상의 요소정보를 확인할 수 없습니다.(33)"}},
+    {"ZedFigCreateFigure", 1, false, {"요소를 작성할 수 없습니다.(31)"}},
+    {"ZedFigInsertFigure", 2, false, {"요소를 삽입할 수 없습니다.(32)"}},
+    {"ZedSgmChangeLayer", 1, false, {"레이어를 변경할 수 없습니다."}},
+    {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(11)"}},
+    {"ZedFigAmendFigure", 2, false, {"직선요소를 수정할 수 없습니다.(12)"}},
+    {"ZedFigConcat", 1, false, {"도형을 결합할 수 없습니다."}},
+    {"ZedFigSetClosed", 1, false, {"도형을 폐도형화할 수 없습니다."}},
+    {"ZedSgmCreateSegment", 2, false, {}},
+    {"ZedDimCreateLineLength", 3, false, {kNoDimension}},
+    {"ZedSgmSetAttribute", 1, true, {}},
+};
+
+const std::vector<StepFault> kRebuildSideCWidthSteps = {
+    {"ZedFigAmendFigure", 1, false, {"직선요소를 수정할 수 없습니다.(23)"}},
+    {"ZedFigAmendFigure", 3, false, {"직선요소를 수정할 수 없습니다.(25)"}},
+    {"ZedDimAmendDimension", 3, false, {"치수요소를 수정할 수 없습니다.(02)"}},
+};
+
+TEST_F(PlaneAStepFaultTest, EachStepOfSidePatternCHasItsOwnMessage) {
+    Expect(FaultOp::BuildSideC, kBuildSideCSteps);
+    Expect(FaultOp::RebuildSideCWidth, kRebuildSideCWidthSteps);
+    Expect(FaultOp::RebuildSideCDistance, kRebuildBDistanceSteps);
 }
 
 TEST_F(PlaneAStepFaultTest, EachStepOfPlanPatternsCAndDHasItsOwnMessage) {

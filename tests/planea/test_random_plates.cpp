@@ -22,6 +22,7 @@
 #include "geometry/plane_d.h"
 #include "geometry/side_a.h"
 #include "geometry/side_b.h"
+#include "geometry/side_c.h"
 #include "tests/planea/planea_fixture.h"
 
 namespace {
@@ -589,6 +590,121 @@ TEST_F(PlaneARandomTest, SideStepsKeepTheOutlineClosedAndSound) {
     EXPECT_GT(crowded, 5);
     EXPECT_GT(reshaped, 40);
     EXPECT_GT(refusedChanges, 10);
+}
+
+// The figures with fillet and chamfer corners taken as the arcs and lines
+// they draw: Delete's rejoin leaves a corner next to the line it gives back
+// as a plain element of the same geometry.
+std::vector<ZedFigure> Plain(std::vector<ZedFigure> figures) {
+    for (ZedFigure& f : figures) {
+        f.kind = f.kind == ZED_FIG_FILLET ? ZED_FIG_ARC : f.kind == ZED_FIG_CHAMFER ? ZED_FIG_LINE : f.kind;
+    }
+    return figures;
+}
+
+// Side pattern C on the same plates: the recess cuts into the plate at a whole
+// distance from the nearer end, refused exactly where its mouth would reach
+// the far end of the line or its sides would meet the plate; then one depth,
+// width or distance change, which reshapes the recess or is refused with
+// nothing changed; then Delete gives the outline back as it was.
+TEST_F(PlaneARandomTest, SidePatternCCutsInAndDeleteGivesTheOutlineBack) {
+    std::mt19937 random(20261209);
+    std::uniform_real_distribution<double> width(1.0, 12.0), depth(0.5, 15.0), unit(0.0, 1.0);
+    int built = 0, tooWide = 0, crowded = 0, reshaped = 0, refusedChanges = 0;
+    for (int round = 0; round < 200; ++round) {
+        SetUp();
+        const std::string where = "round " + std::to_string(round);
+        std::vector<ZedFigure> chain = PlateChain(SteppedPlate(random), random);
+        if (unit(random) < 0.5) {
+            chain = Reversed(chain);
+        }
+        const ZedId outline = emu::AddOutline(kPlateLayer, chain, true);
+        ASSERT_GT(outline, 0) << where;
+        AddCornerElements(outline, random);
+        const std::vector<ZedFigure> original = plate::ChainFigures(outline);
+        const std::vector<ZedPoint> polygon = plate::Polygon(plate::Figures(outline));
+        ShoulderSettingsRecord& s = ShoulderSettings;
+        s.mMainWidth = width(random);
+        s.mMainProtrude = depth(random);
+
+        const std::vector<ZedId> lines = Lines(outline);
+        const ZedId picked = lines[std::uniform_int_distribution<size_t>(0, lines.size() - 1)(random)];
+        const ZedFigure line = emu::FigureOf(picked);
+        const ZedPoint a = plate::StartOf(line), b = plate::EndOf(line);
+        const double length = plate::Dist(a, b);
+        const double t = unit(random);
+        const ZedPoint pick = Pt(a.x + t * (b.x - a.x), a.y + t * (b.y - a.y));
+        // The centre at the pick's distance from the nearer end taken up to
+        // the next whole unit, at least W/2 + 1; the mouth must stop short of
+        // the far end.
+        const bool nearA = t * length < (1 - t) * length;
+        const double fromNear = std::max(std::floor((nearA ? t : 1 - t) * length) + 1, s.mMainWidth / 2 + 1);
+        const ZedPoint u = Unit(a, b);
+        const ZedPoint centre = nearA ? Pt(a.x + fromNear * u.x, a.y + fromNear * u.y)
+                                      : Pt(b.x - fromNear * u.x, b.y - fromNear * u.y);
+        const ZedPoint mid = Pt((a.x + b.x) / 2, (a.y + b.y) / 2);
+        const ZedPoint left = Pt(-u.y, u.x);
+        const bool leftIsOut = plate::Locate(polygon, Pt(mid.x + 0.01 * left.x, mid.y + 0.01 * left.y)) ==
+                               plate::Where::Outside;
+        const ZedPoint n = leftIsOut ? Pt(-left.x, -left.y) : left;
+        const bool noFit = fromNear + s.mMainWidth / 2 >= length - 1e-6;
+        const bool noRoom = !noFit && MeetsPlateAt(polygon, centre, u, n, s.mMainWidth / 2, s.mMainProtrude);
+        const std::string dump = emu::Dump();
+        const bool done = BuildSideC(pick, picked, outline, 0);
+        EXPECT_EQ(done, !noFit && !noRoom) << where;
+        if (!done) {
+            tooWide += noFit ? 1 : 0;
+            crowded += noRoom ? 1 : 0;
+            EXPECT_EQ(Errors().size(), 1u) << where;
+            EXPECT_EQ(emu::Dump(), dump) << where;
+            TearDown();
+            continue;
+        }
+        ++built;
+        const auto expectInside = [&] {
+            const ShoulderMemory& m = Shoulder();
+            const ZedPoint p1 = LineStart(m.firstSide.record), q1 = LineEnd(m.firstSide.record);
+            const ZedPoint q2 = LineEnd(m.innerSide.record);
+            EXPECT_NE(plate::Locate(polygon, q1), plate::Where::Outside) << where;
+            EXPECT_NE(plate::Locate(polygon, q2), plate::Where::Outside) << where;
+            EXPECT_EQ(plate::Locate(polygon, Pt((p1.x + q2.x) / 2, (p1.y + q2.y) / 2)), plate::Where::Inside) << where;
+        };
+        EXPECT_EQ(emu::CheckAllIntegrity(), "") << where;
+        expectInside();
+
+        const int mode = std::uniform_int_distribution<int>(kEditFirst, kEditThird)(random);
+        const double value = mode == kEditFirst ? depth(random) : std::uniform_real_distribution<double>(-2.0, length)(random);
+        const std::string dumpBefore = emu::Dump();
+        emu::ClearMessages();
+        Picks().editMode = mode;
+        if (RebuildSideC(value)) {
+            ++reshaped;
+            EXPECT_TRUE(Errors().empty()) << where;
+            expectInside();
+        } else {
+            ++refusedChanges;
+            EXPECT_EQ(Errors().size(), 1u) << where;
+            EXPECT_EQ(emu::Dump(), dumpBefore) << where;
+        }
+        EXPECT_TRUE(emu::SegmentClosed(outline)) << where;
+        EXPECT_EQ(emu::CheckAllIntegrity(), "") << where;
+
+        const ZedId inner = Shoulder().innerSide.ref.id;
+        emu::ClearMessages();
+        ASSERT_TRUE(emu::StartCommand()) << where;
+        ASSERT_TRUE(emu::Type("Delete")) << where;
+        ASSERT_TRUE(emu::PickElement(inner)) << where;
+        emu::EndCommand();
+        EXPECT_TRUE(Errors().empty()) << where;
+        EXPECT_TRUE(plate::SameClosedGeometry(Plain(plate::ChainFigures(outline)), Plain(original), 1e-9)) << where;
+        EXPECT_EQ(emu::CheckAllIntegrity(), "") << where;
+        TearDown();
+    }
+    EXPECT_GT(built, 80);
+    EXPECT_GT(tooWide, 5);
+    EXPECT_GT(crowded, 5);
+    EXPECT_GT(reshaped, 40);
+    EXPECT_GT(refusedChanges, 5);
 }
 
 }  // namespace

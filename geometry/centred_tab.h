@@ -1,0 +1,48 @@
+// A rectangle spliced into a straight line of a closed outline about a point
+// on it (plan pattern B's tab, side pattern C's recess): the outline is
+// opened at that point, the three sides are built as a chain of their own,
+// the two halves of the line are shortened to the mouth and the chain is
+// joined in. The sides stand out of the outline or cut into it according to
+// the corners given.
+#ifndef LEDGEWRIGHT_GEOMETRY_CENTRED_TAB_H
+#define LEDGEWRIGHT_GEOMETRY_CENTRED_TAB_H
+
+#include <vector>
+
+#include "geometry/length_dimension.h"
+#include "geometry/picked_line.h"
+#include "geometry/plane_a_placement.h"
+#include "geometry/shoulder_memory.h"
+#include "host/zedlib.h"
+
+// The two halves of the picked line and their neighbours beyond, as the
+// outline holds them once it is opened at the centre.
+struct OpenedLine {
+    ShoulderPiece tail;
+    ShoulderPiece beforeTail;
+    ShoulderPiece head;
+    ShoulderPiece afterHead;
+};
+
+// Opens the outline at the centre; its head element is then the half from
+// the centre to E and its tail the half from S (either stored either way
+// round). Messages "(31)" for the division, "(32)" and "(33)" for reading the
+// head and tail sides.
+bool OpenAtCentre(const PickedLine& line, ZedPoint centre, OpenedLine& opened);
+
+// Builds the sides P1→Q1, Q1→Q2, Q2→P2 in a chain on the outline's layer,
+// shortens the halves to P1 and P2 and joins and closes the outline. sides
+// receives the three new elements.
+bool SpliceCentredSides(const PickedLine& line, const ShoulderCorners& corners, ZedPoint centre, OpenedLine& opened,
+                        std::vector<ZedId>& sides);
+
+// Fills the shoulder memory: the halves, their neighbours, the sides at the
+// corners and the half that the distance dimension measures.
+void RememberCentredShoulder(ZedId instance, const ShoulderCorners& corners, const OpenedLine& opened,
+                             const std::vector<ZedId>& sides, bool fromStart);
+
+// Makes a length dimension in a new dimension segment; a segment the host
+// refuses ends the build without a message.
+bool MakeDimensionInOwnSegment(const DimensionAnchor& first, const DimensionAnchor& second, double offset, int slot);
+
+#endif  // LEDGEWRIGHT_GEOMETRY_CENTRED_TAB_H

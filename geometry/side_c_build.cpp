@@ -1,0 +1,88 @@
+// BuildSideC: reads the picked line as the plan patterns do, refuses a recess
+// whose mouth would not fit between the ends of the line and one that would
+// break the outline, then opens the outline at the recess's centre, splices
+// the three sides in between the shortened halves of the line, closes it
+// again and adds the memory and the three dimensions.
+#include <vector>
+
+#include "command/messages.h"
+#include "command/report_error.h"
+#include "command/temporary_elements.h"
+#include "geometry/centred_tab.h"
+#include "geometry/length_dimension.h"
+#include "geometry/outline_soundness.h"
+#include "geometry/picked_line.h"
+#include "geometry/plane_b_parts.h"
+#include "geometry/side_c.h"
+#include "geometry/side_c_placement.h"
+#include "geometry/vec2.h"
+#include "settings/shoulder_settings.h"
+#include "tagging/shoulder_tag.h"
+
+namespace {
+
+// Depth (slot 7) and width (slot 6) on the recess's sides, tied to no
+// element; the distance from the measured end (slot 5) on the half of the
+// line it measures.
+bool MakeDimensions(const PickedLine& line, const ShoulderCorners& c, bool flipped) {
+    const ShoulderMemory& m = Shoulder();
+    const ZedFigRef none{line.ref.instance, -1};
+    const double offset = SideCSideDimensionOffset(flipped);
+    const bool fromStart = MeasuredFromStart(m);
+    return MakeDimensionInOwnSegment({c.p1, none}, {c.q1, none}, offset, kSlotFirstDimension) &&
+           MakeDimensionInOwnSegment({c.q1, none}, {c.q2, none}, offset, kSlotSecondDimension) &&
+           MakeDimensionInOwnSegment({fromStart ? line.s : c.p2, m.measured}, {fromStart ? c.p1 : line.e, m.measured},
+                                     SideCDistanceDimensionOffset(flipped), kSlotThirdDimension);
+}
+
+}  // namespace
+
+bool BuildSideC(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) {
+    ForgetShoulder();
+
+    PickedLine line;
+    line.ref = ZedFigRef{instance, element};
+    line.segment = segment;
+    LocatedElement located;
+    // The outline records must show a straight line: an arc has no S and E
+    // for the recess to be placed between.
+    if (!ReadPickedElement(line) || !ReadOutlineRecords(line, located) || !ReadAttributes(line)) {
+        return false;
+    }
+    const OutlineList& outline = located.list;
+
+    const ShoulderSettingsRecord& s = ShoulderSettings;
+    if (!IsUsableSize(s.mMainWidth) || !IsUsableSize(s.mMainProtrude)) {
+        return ReportError(kMsgShoulderSizeInvalid);
+    }
+    const PlaneBCentre centre = SideCCentreOf(line.s, line.e, picked, s.mMainWidth);
+    if (!SideCMouthFits(line.s, line.e, centre, s.mMainWidth)) {
+        return ReportError(kMsgShoulderTooWide);
+    }
+    PlaneASide inward;
+    if (!FindSide(line, outline, Midpoint(line.s, line.e), inward, kPlanLineMessages, SideCInward)) {
+        return false;
+    }
+    const ZedPoint u = UnitFrom(line.s, line.e);
+    const PlaneABase mouth{centre.c - (s.mMainWidth / 2.0) * u, centre.c + (s.mMainWidth / 2.0) * u, centre.c};
+    const ShoulderCorners corners = PlaneACorners(mouth, inward.normal, s.mMainProtrude);
+    if (CheckOutlineReplacement(outline, line.s, line.e, PlaneAPieces(line.s, line.e, corners, false)) !=
+        OutlineSoundness::Sound) {
+        return ReportError(kMsgShoulderOverlaps);
+    }
+
+    OpenedLine opened;
+    std::vector<ZedId> sides;
+    if (!OpenAtCentre(line, centre.c, opened) || !SpliceCentredSides(line, corners, centre.c, opened, sides)) {
+        return false;
+    }
+    RememberCentredShoulder(instance, corners, opened, sides, centre.fromStart);
+    if (!MakeDimensions(line, corners, inward.flipped)) {
+        return false;
+    }
+    const ZedId shoulderSegment = ZedElmGetSegment(sides[0]);
+    if (shoulderSegment != -1) {
+        ShoulderTag(shoulderSegment);
+    }
+    return true;
+}
