@@ -70,7 +70,3 @@ void RememberCentredShoulder(ZedId instance, const ShoulderCorners& c, const Ope
     m.measured = fromStart ? m.tail.ref : m.head.ref;
 }
 
-bool MakeDimensionInOwnSegment(const DimensionAnchor& first, const DimensionAnchor& second, double offset, int slot) {
-    const ZedId segment = ZedSgmCreateSegment(ZED_SGM_DIMENSION, 0);
-    return segment != -1 && CreateLengthDimension(first, second, offset, slot, segment);
-}

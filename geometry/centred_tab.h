@@ -41,8 +41,4 @@ bool SpliceCentredSides(const PickedLine& line, const ShoulderCorners& corners, 
 void RememberCentredShoulder(ZedId instance, const ShoulderCorners& corners, const OpenedLine& opened,
                              const std::vector<ZedId>& sides, bool fromStart);
 
-// Makes a length dimension in a new dimension segment; a segment the host
-// refuses ends the build without a message.
-bool MakeDimensionInOwnSegment(const DimensionAnchor& first, const DimensionAnchor& second, double offset, int slot);
-
 #endif  // LEDGEWRIGHT_GEOMETRY_CENTRED_TAB_H

@@ -38,3 +38,8 @@ bool MoveLengthDimension(ZedId element, ZedPoint first, ZedPoint second, const Z
     }
     return true;
 }
+
+bool MakeDimensionInOwnSegment(const DimensionAnchor& first, const DimensionAnchor& second, double offset, int slot) {
+    const ZedId segment = ZedSgmCreateSegment(ZED_SGM_DIMENSION, 0);
+    return segment != -1 && CreateLengthDimension(first, second, offset, slot, segment);
+}

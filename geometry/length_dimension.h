@@ -16,6 +16,10 @@ struct DimensionAnchor {
 bool CreateLengthDimension(const DimensionAnchor& first, const DimensionAnchor& second, double offset, int slot,
                            ZedId segment);
 
+// The same in a dimension segment of its own, made here; a segment the host
+// refuses fails without a message.
+bool MakeDimensionInOwnSegment(const DimensionAnchor& first, const DimensionAnchor& second, double offset, int slot);
+
 // Moves a temporary length dimension to new points; false when it cannot be
 // read (readMessage) or written back (amendMessage).
 bool MoveLengthDimension(ZedId element, ZedPoint first, ZedPoint second, const ZedChar* readMessage,

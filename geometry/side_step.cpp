@@ -196,12 +196,6 @@ bool BuildSideStep(ZedPoint picked, ZedId element, ZedId segment, ZedId instance
     return CutAtQ(step) && SpliceStep(step);
 }
 
-bool MakeDimensionInOwnSegment(const DimensionAnchor& first, const DimensionAnchor& second, double offset,
-                               int slot) {
-    const ZedId segment = ZedSgmCreateSegment(ZED_SGM_DIMENSION, 0);
-    return segment != -1 && CreateLengthDimension(first, second, offset, slot, segment);
-}
-
 bool MakeSideStepDimensions(const SideStep& step, ZedId firstElement, ZedId secondElement) {
     const ZedId instance = step.line.ref.instance;
     const ZedFigRef first{instance, firstElement};

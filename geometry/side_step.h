@@ -52,10 +52,6 @@ bool BuildSideStep(ZedPoint picked, ZedId element, ZedId segment, ZedId instance
 // the given elements. A dimension segment the host refuses fails silently.
 bool MakeSideStepDimensions(const SideStep& step, ZedId firstElement, ZedId secondElement);
 
-// A temporary length dimension in a dimension segment of its own; a segment
-// the host refuses fails silently.
-bool MakeDimensionInOwnSegment(const DimensionAnchor& first, const DimensionAnchor& second, double offset, int slot);
-
 // The step into the shoulder memory: its sides, the tail and head, the piece
 // left of the picked line and n.
 void RememberSideStep(const SideStep& step);
