@@ -110,17 +110,19 @@ class Chain:
         self.handles = [element.source.dxf.get("handle", "?") for element in elements]
 
 
-def _take(items, used, point, tolerance, leaving):
+def _take(items, used, point, tolerance, leaving, style):
     """The unused piece with an end nearest the point (within the tolerance),
-    turned so that it leaves the point (or, with leaving False, arrives there)."""
-    best, best_distance = None, None
+    one of the chain's own style (colour, line type) first, turned so that it
+    leaves the point (or, with leaving False, arrives there)."""
+    best, best_rank = None, None
     for index, item in enumerate(items):
         if used[index]:
             continue
         for end_name in ("start", "end"):
             distance = math.dist(getattr(item, end_name), point)
-            if distance <= tolerance and (best_distance is None or distance < best_distance):
-                best, best_distance = (index, end_name), distance
+            rank = (item.key != style, distance)
+            if distance <= tolerance and (best_rank is None or rank < best_rank):
+                best, best_rank = (index, end_name), rank
     if best is None:
         return None
     index, end_name = best
@@ -131,11 +133,12 @@ def _take(items, used, point, tolerance, leaving):
 
 
 def join_loose(elements, tolerance):
-    """Loose pieces of one key joined into chains, in file order: each chain
-    starts with the first piece not yet taken, in the file's direction."""
+    """Loose pieces of one layer (the first part of their key) joined into
+    chains, in file order: each chain starts with the first piece not yet
+    taken, in the file's direction, and takes its colour and line type."""
     groups = {}
     for element in elements:
-        groups.setdefault(element.key, []).append(element)
+        groups.setdefault(element.key[0], []).append(element)
     chains = []
     for items in groups.values():
         used = [False] * len(items)
@@ -149,12 +152,12 @@ def join_loose(elements, tolerance):
                 return len(chain) >= 2 and math.dist(chain[-1].end, chain[0].start) <= tolerance
 
             while not closes():
-                piece = _take(items, used, chain[-1].end, tolerance, leaving=True)
+                piece = _take(items, used, chain[-1].end, tolerance, True, chain[0].key)
                 if piece is None:
                     break
                 chain.append(piece)
             while not closes():
-                piece = _take(items, used, chain[0].start, tolerance, leaving=False)
+                piece = _take(items, used, chain[0].start, tolerance, False, chain[0].key)
                 if piece is None:
                     break
                 chain.insert(0, piece)
