@@ -94,11 +94,18 @@ std::optional<std::string> ReadDxfAsDrawing(const DxfConverter& converter, const
     const ProcessResult run =
         RunProcess(converter.python, {Script(converter, "dxf_read.py"), "--palette", PaletteArgument(),
                                       "--tolerance", ExactNumber(tolerance), path});
+    notes = NonEmptyLines(run.err);
     if (!run.started || run.status != kConverterDone) {
         problem = Failure(run, converter);
+        // What was left out before the converter gave up is worth seeing too;
+        // its last line is the reason itself.
+        if (run.started && run.status == kConverterUnreadable && !notes.empty()) {
+            notes.pop_back();
+        } else {
+            notes.clear();
+        }
         return std::nullopt;
     }
-    notes = NonEmptyLines(run.err);
     return run.out;
 }
 

@@ -165,16 +165,34 @@ def join_loose(elements, tolerance):
     return chains
 
 
-def close_gaps(elements, closed):
-    """Makes each element start exactly where the one before ends: lines take
-    the arcs' ends, an arc after an arc takes the first one's end and a centre
-    that suits its ends again."""
+def _line_crossing(before, after):
+    """Where two lines, extended, cross; None when they run parallel."""
+    (x1, y1), (x2, y2) = before.start, before.end
+    (x3, y3), (x4, y4) = after.start, after.end
+    dx1, dy1, dx2, dy2 = x2 - x1, y2 - y1, x4 - x3, y4 - y3
+    denominator = dx1 * dy2 - dy1 * dx2
+    if abs(denominator) <= 1e-12 * math.hypot(dx1, dy1) * math.hypot(dx2, dy2):
+        return None
+    t = ((x3 - x1) * dy2 - (y3 - y1) * dx2) / denominator
+    return (x1 + t * dx1, y1 + t * dy1)
+
+
+def close_gaps(elements, closed, tolerance):
+    """Makes each element start exactly where the one before ends. Two lines
+    meet where they cross (when that lies within the tolerance of both ends) or
+    halfway; a line takes an arc's end; an arc after an arc takes the first
+    one's end and a centre that suits its ends again."""
     count = len(elements)
     for index in range(count if closed else count - 1):
         before, after = elements[index], elements[(index + 1) % count]
         if before.end == after.start:
             continue
-        if after.kind == "line" or before.kind == "arc":
+        if before.kind == "line" and after.kind == "line":
+            corner = _line_crossing(before, after)
+            if corner is None or max(math.dist(corner, before.end), math.dist(corner, after.start)) > tolerance:
+                corner = ((before.end[0] + after.start[0]) / 2.0, (before.end[1] + after.start[1]) / 2.0)
+            before.end = after.start = corner
+        elif after.kind == "line" or before.kind == "arc":
             after.start = before.end
             if after.kind == "arc":
                 after.refit_centre()

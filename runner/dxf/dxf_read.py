@@ -11,6 +11,7 @@ the drawing on standard output, or 2 (nothing printed) when the file cannot be
 taken.
 """
 import argparse
+import io
 import logging
 import math
 import re
@@ -37,7 +38,7 @@ class Reader:
         self.palette = palette
         self.tolerance = tolerance
         self.layers = {}  # DXF layer name (upper case) -> [table entity or None, name]
-        self.used_layers = set()
+        self.used_layers = {}  # upper case -> as the entities write it
         self.shapes = []  # (text lines, layer key)
 
     # -- attributes --------------------------------------------------------
@@ -178,7 +179,7 @@ class Reader:
             return
         cx, cy = self.to_plane(entity, sense, entity.dxf.center)
         layer, colour, linetype = self.style_of(entity)
-        self.used_layers.add(layer.upper())
+        self.used_layers.setdefault(layer.upper(), layer)
         self.shapes.append((["circle %s %s %s%s # %s %s" % (
             number(cx), number(cy), number(radius), self.style_words(colour, linetype), entity.dxftype(),
             entity.dxf.get("handle", "?"))], layer))
@@ -226,7 +227,7 @@ class Reader:
         self.add_outline(entity, elements, closed, [entity.dxf.get("handle", "?")])
 
     def add_outline(self, entity, elements, closed, handles):
-        close_gaps(elements, closed)
+        close_gaps(elements, closed, self.tolerance)
         if closed and len(elements) < 2:
             closed = False
         if closed and crosses_itself(elements):
@@ -235,7 +236,7 @@ class Reader:
                 ", ".join(handles), entity.dxf.get("layer", "0")))
             return
         layer, colour, linetype = self.style_of(entity)
-        self.used_layers.add(layer.upper())
+        self.used_layers.setdefault(layer.upper(), layer)
         lines = ["outline %s%s # %s %s" % ("closed" if closed else "open", self.style_words(colour, linetype),
                                            entity.dxftype() if len(handles) == 1 else "LINE/ARC",
                                            " ".join(handles))]
@@ -261,8 +262,8 @@ class Reader:
         records = [record for record in self.doc.layers if record.dxf.name.upper() != "DEFPOINTS"]
         known = {record.dxf.name.upper() for record in records}
         # Layers that entities name but the table lacks take the defaults.
-        names = [record.dxf.name for record in records] + sorted(
-            name for name in self.used_layers if name not in known)
+        names = [record.dxf.name for record in records] + [
+            name for key, name in self.used_layers.items() if key not in known]
         kept = []
         for name in names:
             key = name.upper()
@@ -320,18 +321,31 @@ def quoted(text):
 
 
 def check_whole_file(path):
-    """The file's own shape: present, DXF text (or binary DXF), not cut short."""
+    """The file's own shape: present, DXF text (or binary DXF), not cut short.
+    Returns its bytes."""
     try:
         with open(path, "rb") as stream:
             data = stream.read()
     except OSError as error:
         give_up("cannot read the drawing file (%s)" % (error.strerror or error))
     if data.startswith(b"AutoCAD Binary DXF"):
-        return
+        return data
     if b"\0" in data or not re.match(rb"\s*(999|0)\s*\r?\n", data):
         give_up("not a DXF file")
     if not re.search(rb"(^|\n)[ \t]*0[ \t]*\r?\nEOF[ \t]*(\r?\n|$)", data):
         give_up("the DXF file is cut short (it has no EOF)")
+    return data
+
+
+def with_version_header(data):
+    """A file of entities alone (no HEADER) that uses the subclass markers of
+    DXF R2000 and later is read as R2000: read as R12, its layers and flags
+    after the markers would be lost."""
+    if data.startswith(b"AutoCAD Binary DXF") or re.search(rb"\n[ \t]*2[ \t]*\r?\nHEADER\b", b"\n" + data):
+        return data
+    if not re.search(rb"\n[ \t]*100[ \t]*\r?\nAcDb", data):
+        return data
+    return b"  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n  0\nENDSEC\n" + data
 
 
 def printable(text, limit=120):
@@ -347,13 +361,13 @@ def main():
     args = parser.parse_args()
     palette = parse_palette(args.palette)
     ezdxf = import_ezdxf()
-    check_whole_file(args.file)
+    data = with_version_header(check_whole_file(args.file))
     logging.disable(logging.CRITICAL)  # ezdxf's own warnings would mix with the runner's notes
     try:
         # The recovering reader takes the looser files of older programs
         # (group codes out of order, missing tables) that the strict one refuses.
         from ezdxf import recover
-        doc, _ = recover.readfile(args.file)
+        doc, _ = recover.read(io.BytesIO(data))
     except Exception as error:  # ezdxf's structure errors and anything a damaged file brings
         give_up("not a readable DXF file (%s)" % (printable(str(error)) or type(error).__name__))
     reader = Reader(doc, palette, args.tolerance)
