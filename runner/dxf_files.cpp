@@ -109,7 +109,8 @@ std::optional<std::string> ReadDxfAsDrawing(const DxfConverter& converter, const
     return run.out;
 }
 
-bool WriteDrawingAsDxf(const DxfConverter& converter, const std::string& path, std::string& problem) {
+bool WriteDrawingAsDxf(const DxfConverter& converter, const std::string& path, std::vector<std::string>& notes,
+                       std::string& problem) {
     const std::filesystem::path scenePath = TemporaryFile("zedrunner-scene");
     if (!WriteTextFile(PathToUtf8(scenePath), DxfSceneJson(CollectScene()))) {
         problem = "cannot write the drawing for the DXF converter to " + PathToUtf8(scenePath);
@@ -123,6 +124,7 @@ bool WriteDrawingAsDxf(const DxfConverter& converter, const std::string& path, s
         problem = Failure(run, converter);
         return false;
     }
+    notes = NonEmptyLines(run.err);
     return true;
 }
 

@@ -33,8 +33,9 @@ std::optional<std::string> ReadDxfAsDrawing(const DxfConverter& converter, const
                                             std::string& problem);
 
 // Writes the emulated host's drawing as DXF; false with the reason in
-// `problem` when it cannot.
-bool WriteDrawingAsDxf(const DxfConverter& converter, const std::string& path, std::string& problem);
+// `problem` when it cannot. `notes` gets one line for anything left out.
+bool WriteDrawingAsDxf(const DxfConverter& converter, const std::string& path, std::vector<std::string>& notes,
+                       std::string& problem);
 
 }  // namespace runner
 

@@ -130,6 +130,7 @@ void AddFigureShapes(const SceneSegment& segment, std::vector<std::string>& shap
                 shapes.push_back(Object()
                                      .Add("type", Quoted("circle"))
                                      .Add("layer", segment.layer)
+                                     .Add("byLayer", segment.hole >= 0)
                                      .Add("colour", item.colour)
                                      .Add("lineType", item.lineType)
                                      .Add("centre", Point(item.figure.v[0], item.figure.v[1]))
@@ -150,6 +151,7 @@ void AddFigureShapes(const SceneSegment& segment, std::vector<std::string>& shap
         shapes.push_back(Object()
                              .Add("type", Quoted("outline"))
                              .Add("layer", segment.layer)
+                             .Add("byLayer", segment.hole >= 0)
                              .Add("closed", emu::SegmentClosed(segment.id))
                              .Add("elements", List(elements, ",\n    "))
                              .Text());

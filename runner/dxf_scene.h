@@ -14,7 +14,8 @@ namespace runner {
 // detection, the current layer, and the scene's shapes: each figure segment's
 // circles, and its lines and arcs as one outline the way its chain runs (each
 // marked when the host stores it turned round), then dimensions and notes with
-// the texts the picture shows.
+// the texts the picture shows. A hole's figures, which the host makes without
+// line attributes, are marked to take their layer's colour.
 std::string DxfSceneJson(const Scene& scene);
 
 }  // namespace runner

@@ -189,10 +189,14 @@ int main(int argc, char** argv) {
     }
     if (!options->dxf.empty()) {
         std::string problem;
-        if (!runner::WriteDrawingAsDxf(runner::ConverterBeside(runner::ExecutableDirectory()), options->dxf,
+        std::vector<std::string> notes;
+        if (!runner::WriteDrawingAsDxf(runner::ConverterBeside(runner::ExecutableDirectory()), options->dxf, notes,
                                        problem)) {
             Complain("cannot write the DXF file " + options->dxf + ": " + problem);
             written = false;
+        }
+        for (const std::string& note : notes) {
+            Complain(options->dxf + ": " + note);
         }
     }
     return written ? kDone : kRunFailed;

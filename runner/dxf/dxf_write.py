@@ -16,7 +16,7 @@ import json
 import math
 import sys
 
-from dxf_common import LINETYPES, aci_for, give_up, import_ezdxf, parse_palette, say
+from dxf_common import ACI_BY_LAYER, LINETYPES, aci_for, give_up, import_ezdxf, parse_palette, say
 
 EXIT_FAILED = 1
 
@@ -53,14 +53,18 @@ class Writer:
     def attributes(self, shape, colour=None, line_type=None):
         colour = shape.get("colour", 0) if colour is None else colour
         line_type = shape.get("lineType", 0) if line_type is None else line_type
-        if colour not in self.aci:
-            self.aci[colour] = aci_for(self.palette, colour)
-        return {
+        attributes = {
             "layer": str(shape["layer"]),
-            "color": self.aci[colour],
-            "true_color": self.true_colour(colour),
             "linetype": LINETYPES[line_type] if 0 <= line_type < len(LINETYPES) else LINETYPES[0],
         }
+        if shape.get("byLayer"):
+            attributes["color"] = ACI_BY_LAYER
+            return attributes
+        if colour not in self.aci:
+            self.aci[colour] = aci_for(self.palette, colour)
+        attributes["color"] = self.aci[colour]
+        attributes["true_color"] = self.true_colour(colour)
+        return attributes
 
     def true_colour(self, colour):
         r, g, b = self.palette[colour]

@@ -207,10 +207,11 @@ TEST_F(DxfTest, EveryExampleDrawingComesBackFromDxfAsItWas) {
 
         const fs::path dxf = work_ / (entry.path().stem().string() + ".dxf");
         std::string problem;
-        ASSERT_TRUE(WriteDrawingAsDxf(converter_, PathToUtf8(dxf), problem)) << problem;
+        std::vector<std::string> notes;
+        ASSERT_TRUE(WriteDrawingAsDxf(converter_, PathToUtf8(dxf), notes, problem)) << problem;
+        EXPECT_TRUE(notes.empty()) << notes.front();
         EXPECT_EQ(AuditProblems(dxf), "");
 
-        std::vector<std::string> notes;
         const std::optional<std::string> text = ReadDxfAsDrawing(converter_, PathToUtf8(dxf), 1e-6, notes, problem);
         ASSERT_TRUE(text) << problem;
         EXPECT_TRUE(notes.empty()) << notes.front();
