@@ -72,6 +72,12 @@ std::string PluginPath(const runner::Options& options) {
     return runner::PathToUtf8(beside);
 }
 
+// The drawing's name in messages about its statements: a DXF drawing's are
+// those of its conversion into the runner's format.
+std::string DrawingName(const runner::Options& options) {
+    return runner::IsDxfName(options.drawing) ? options.drawing + " (as converted)" : options.drawing;
+}
+
 // The drawing file's text in the runner's format: as it is, or converted from
 // DXF (after reporting what the conversion left out). Nothing when a DXF
 // drawing cannot be taken.
@@ -131,7 +137,7 @@ int main(int argc, char** argv) {
         if (!drawingText) {
             return kBadInput;
         }
-        drawing = runner::ParseDrawing(*drawingText, options->drawing, error);
+        drawing = runner::ParseDrawing(*drawingText, DrawingName(*options), error);
         if (!drawing) {
             Complain(error.ToString());
             return kBadInput;
@@ -152,7 +158,7 @@ int main(int argc, char** argv) {
 
     SetPluginEnvironment(*options);
     emu::Reset();
-    std::optional<runner::LoadedDrawing> loaded = runner::LoadDrawing(*drawing, options->drawing, error);
+    std::optional<runner::LoadedDrawing> loaded = runner::LoadDrawing(*drawing, DrawingName(*options), error);
     if (!loaded) {
         Complain(error.ToString());
         return kBadInput;

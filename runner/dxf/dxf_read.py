@@ -24,8 +24,9 @@ from dxf_outline import Element, close_gaps, crosses_itself, join_loose
 # Coordinates beyond this are not a drawing of a part: the host's geometry
 # would lose its precision on them.
 COORDINATE_LIMIT = 1e9
-# Lines shorter than this and arcs of a smaller radius are left out.
-DEGENERATE = 1e-9
+# Lines shorter than this, arcs of a smaller radius and arcs whose ends lie
+# this close are left out: the runner's drawing format takes such points as one.
+DEGENERATE = 1e-6
 
 
 class Unreadable(Exception):
@@ -154,13 +155,12 @@ class Reader:
             return
         radius = entity.dxf.radius
         self.check_size(entity, tuple(entity.dxf.center) + (radius,))
-        sweep = (entity.dxf.end_angle - entity.dxf.start_angle) % 360.0
-        if radius <= DEGENERATE or sweep * math.pi / 180.0 * radius <= DEGENERATE:
-            self.note(entity, "an arc of no length")
+        if radius <= DEGENERATE:
+            self.note(entity, "an arc of no radius")
             return
         element = self.arc_element(entity, sense, entity.dxf.center, radius, entity.dxf.start_angle,
                                    entity.dxf.end_angle)
-        if element.length() <= DEGENERATE:
+        if math.dist(element.start, element.end) <= DEGENERATE:
             self.note(entity, "an arc that ends where it starts")
             return
         element.source = entity

@@ -285,6 +285,7 @@ std::string Square(double gap) {
            Line("A4", "0", "0", "0", h);
 }
 const std::string kFace = "0\n3DFACE\n5\nB1\n8\nCurves\n10\n0\n20\n0\n30\n0\n11\n1\n21\n0\n31\n0\n12\n1\n22\n1\n32\n5\n";
+const std::string kWholeTurn = "0\nARC\n5\nB4\n8\nPlate\n10\n5\n20\n5\n40\n2\n50\n0\n51\n360\n";
 const std::string kTiltedCircle = "0\nCIRCLE\n5\nB2\n8\nPlate\n10\n5\n20\n5\n40\n2\n210\n0\n220\n0.6\n230\n0.8\n";
 std::string Vertex(const char* x, const char* y) { return std::string("0\nVERTEX\n8\nPlate\n10\n") + x + "\n20\n" + y + "\n"; }
 const std::string kBowTie = "0\nPOLYLINE\n5\nC1\n8\nPlate\n66\n1\n70\n1\n" + Vertex("200", "0") + Vertex("300", "100") +
@@ -307,8 +308,11 @@ TEST_F(DxfTest, ReadsWhatItCanReportsTheRestAndRefusesBadFiles) {
           "element 3 line (100.000000, 100.000000) -> (100.000000, 0.000000) stored reversed;",
           "element 5 line (0.000000, 0.000000) -> (0.000000, 100.000000) stored reversed;"}},
         {"left open beyond it", Entities(Square(0.001)), {}, 0, {}, {"segment 4 figure layer 1 open"}},
-        {"the rest read", Entities(Square(0) + kFace + kTiltedCircle + kBowTie), {}, 0,
+        {"the rest read", Entities(Square(0) + kFace + kTiltedCircle + kWholeTurn + Line("B3", "5", "5", "5.0000001", "5") + kBowTie),
+         {}, 0,
          {"not read: 3DFACE (handle B1, layer Curves)", "not read: CIRCLE (handle B2, layer Plate): a circle in 3-D",
+          "not read: ARC (handle B4, layer Plate): an arc that ends where it starts",
+          "not read: LINE (handle B3, layer Plate): a line of no length",
           "not read: POLYLINE (handle C1, layer Plate): a closed "
                                                         "outline that crosses itself"},
          {"segment 1 figure layer 1 closed", "layer 1 visible 1 detect 1 colour 0 name \"Plate\""}},
