@@ -159,6 +159,8 @@ protected:
         const int status = std::system(command.c_str());
 #ifndef _WIN32
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#else
+        run.status = status;
 #endif
         run.out = Read(work_ / "out.txt");
         run.err = Read(work_ / "err.txt");
