@@ -9,8 +9,8 @@ and line type and whether the host stores it turned round), circles, length
 and radius dimensions and notes. Layers are named by their number, with the
 host's name as the layer's description, so that reading the file back gives
 the same numbers. An outline whose elements share colour and line type is one
-LWPOLYLINE (arcs as bulges); any other is written as LINEs and ARCs stored the
-way the host stores them. The drawing must pass ezdxf's audit with no error.
+LWPOLYLINE (arcs as bulges); any other (or one whose elements do not run end
+to end) is written as LINEs and ARCs stored the way the host stores them. The drawing must pass ezdxf's audit with no error.
 """
 import json
 import math
@@ -87,7 +87,8 @@ class Writer:
     def outline(self, shape):
         elements = shape["elements"]
         styles = {(element["colour"], element["lineType"]) for element in elements}
-        if len(styles) == 1:
+        joined = all(math.dist(a["end"], b["start"]) <= 1e-6 for a, b in zip(elements, elements[1:]))
+        if len(styles) == 1 and joined:
             colour, line_type = styles.pop()
             points = []
             for element in elements:
