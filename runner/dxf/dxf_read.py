@@ -17,7 +17,7 @@ import math
 import re
 import sys
 
-from dxf_common import (ACI_BY_BLOCK, ACI_BY_LAYER, EXIT_UNREADABLE, give_up, import_ezdxf,
+from dxf_common import (ACI_BY_BLOCK, ACI_BY_LAYER, give_up, import_ezdxf,
                         is_whole_number, linetype_index, nearest_colour, parse_palette, say)
 from dxf_outline import Element, close_gaps, crosses_itself, join_loose
 
@@ -123,7 +123,12 @@ class Reader:
             if reader is None:
                 self.note(entity, "the runner takes lines, arcs, circles and 2-D polylines only")
                 continue
-            reader(entity, loose)
+            try:
+                reader(entity, loose)
+            except Unreadable:
+                raise
+            except Exception as error:  # a damaged entity: the others are still read
+                self.note(entity, "damaged (%s)" % (printable(str(error)) or type(error).__name__))
         for chain in join_loose(loose, self.tolerance):
             self.add_outline(chain.entity, chain.elements, chain.closed, chain.handles)
 
@@ -360,7 +365,7 @@ def main():
     parser.add_argument("file")
     args = parser.parse_args()
     palette = parse_palette(args.palette)
-    ezdxf = import_ezdxf()
+    import_ezdxf()
     data = with_version_header(check_whole_file(args.file))
     logging.disable(logging.CRITICAL)  # ezdxf's own warnings would mix with the runner's notes
     try:
