@@ -93,6 +93,8 @@ EMU_API bool ElementExists(ZedId element);
 EMU_API int SegmentType(ZedId segment);  // -1 for none
 EMU_API int SegmentLayer(ZedId segment);  // -1 for none
 EMU_API bool SegmentClosed(ZedId segment);
+// The layer that ZedSgmCreateSegment(type, 0) puts new segments on.
+EMU_API int CurrentLayer();
 // Element ids of the segment in chain order.
 EMU_API std::vector<ZedId> Chain(ZedId segment);
 // The element's figure as laid out (corners keep kinds 7 and 8).

@@ -135,6 +135,8 @@ ZedFigure FigureOf(ZedId element) {
     return found != nullptr ? found->figure : ZedFigure{};
 }
 
+int CurrentLayer() { return State().currentLayer; }
+
 bool StoredReversed(ZedId element) {
     const Element* found = FigureElement(element);
     return found != nullptr && found->reversed;

@@ -10,6 +10,7 @@
 #include "runner/drawing_file.h"
 #include "runner/drawing_loader.h"
 #include "runner/driver.h"
+#include "runner/dxf_files.h"
 #include "runner/options.h"
 #include "runner/plugin_library.h"
 #include "runner/process_env.h"
@@ -17,6 +18,7 @@
 #include "runner/session.h"
 #include "runner/svg_writer.h"
 #include "runner/text_files.h"
+#include "runner/tokens.h"
 
 namespace {
 
@@ -70,6 +72,34 @@ std::string PluginPath(const runner::Options& options) {
     return runner::PathToUtf8(beside);
 }
 
+// The drawing's name in messages about its statements: a DXF drawing's are
+// those of its conversion into the runner's format.
+std::string DrawingName(const runner::Options& options) {
+    return runner::IsDxfName(options.drawing) ? options.drawing + " (as converted)" : options.drawing;
+}
+
+// The drawing file's text in the runner's format: as it is, or converted from
+// DXF (after reporting what the conversion left out). Nothing when a DXF
+// drawing cannot be taken.
+std::optional<std::string> DrawingText(const runner::Options& options, const std::string& text) {
+    if (!runner::IsDxfName(options.drawing)) {
+        return text;
+    }
+    const double tolerance = options.dxfTolerance.empty() ? runner::kDefaultDxfTolerance
+                                                          : *runner::ParseNumber(options.dxfTolerance);
+    std::vector<std::string> notes;
+    std::string problem;
+    std::optional<std::string> converted = runner::ReadDxfAsDrawing(
+        runner::ConverterBeside(runner::ExecutableDirectory()), options.drawing, tolerance, notes, problem);
+    for (const std::string& note : notes) {
+        Complain(options.drawing + ": " + note);
+    }
+    if (!converted) {
+        Complain(options.drawing + ": " + problem);
+    }
+    return converted;
+}
+
 bool WriteOutput(const std::string& path, const std::string& text, const char* what) {
     if (runner::WriteTextFile(path, text)) {
         return true;
@@ -103,7 +133,11 @@ int main(int argc, char** argv) {
         if (!text) {
             return kBadInput;
         }
-        drawing = runner::ParseDrawing(*text, options->drawing, error);
+        const std::optional<std::string> drawingText = DrawingText(*options, *text);
+        if (!drawingText) {
+            return kBadInput;
+        }
+        drawing = runner::ParseDrawing(*drawingText, DrawingName(*options), error);
         if (!drawing) {
             Complain(error.ToString());
             return kBadInput;
@@ -124,7 +158,7 @@ int main(int argc, char** argv) {
 
     SetPluginEnvironment(*options);
     emu::Reset();
-    std::optional<runner::LoadedDrawing> loaded = runner::LoadDrawing(*drawing, options->drawing, error);
+    std::optional<runner::LoadedDrawing> loaded = runner::LoadDrawing(*drawing, DrawingName(*options), error);
     if (!loaded) {
         Complain(error.ToString());
         return kBadInput;
@@ -158,6 +192,18 @@ int main(int argc, char** argv) {
     }
     if (!options->dump.empty()) {
         written = WriteOutput(options->dump, emu::Dump(), "dump") && written;
+    }
+    if (!options->dxf.empty()) {
+        std::string problem;
+        std::vector<std::string> notes;
+        if (!runner::WriteDrawingAsDxf(runner::ConverterBeside(runner::ExecutableDirectory()), options->dxf, notes,
+                                       problem)) {
+            Complain("cannot write the DXF file " + options->dxf + ": " + problem);
+            written = false;
+        }
+        for (const std::string& note : notes) {
+            Complain(options->dxf + ": " + note);
+        }
     }
     return written ? kDone : kRunFailed;
 }

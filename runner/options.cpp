@@ -1,5 +1,9 @@
 #include "runner/options.h"
 
+#include <cmath>
+
+#include "runner/tokens.h"
+
 namespace runner {
 
 namespace {
@@ -15,6 +19,8 @@ constexpr ValueOption kValueOptions[] = {
     {"--script", &Options::script},
     {"--svg", &Options::svg},
     {"--dump", &Options::dump},
+    {"--dxf", &Options::dxf},
+    {"--dxf-tolerance", &Options::dxfTolerance},
     {"--registry", &Options::registry},
     {"--install-dir", &Options::installDir},
 };
@@ -61,6 +67,13 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         }
         options.*(option->field) = value;
     }
+    if (!options.dxfTolerance.empty()) {
+        const std::optional<double> tolerance = ParseNumber(options.dxfTolerance);
+        if (!tolerance || !(*tolerance > 0.0) || !std::isfinite(*tolerance)) {
+            problem = "option --dxf-tolerance needs a number above 0";
+            return std::nullopt;
+        }
+    }
     return options;
 }
 
@@ -76,10 +89,14 @@ std::string UsageText() {
         "  --plugin PATH       the plug-in library (default: " + std::string(kDefaultPluginName) +
         " beside zedrunner)\n";
     const std::string rest =
-        "  --drawing FILE      the drawing to lay out first (default: an empty layer 0)\n"
+        "  --drawing FILE      the drawing to lay out first, in the runner's format or DXF\n"
+        "                      (a name ending in .dxf; default: an empty layer 0)\n"
         "  --script FILE       the actions to replay (default: read them at a \"> \" prompt)\n"
         "  --svg FILE          write a picture of the drawing at the end\n"
         "  --dump FILE         write the host's text dump of the drawing at the end\n"
+        "  --dxf FILE          write the drawing as DXF at the end\n"
+        "  --dxf-tolerance T   join loose lines and arcs of a DXF drawing whose ends lie\n"
+        "                      within T (default 1e-6)\n"
         "  --registry FILE     the plug-in's settings file (sets ZED_REGISTRY_FILE;\n"
         "                      on Windows the plug-in uses the real registry instead)\n"
         "  --install-dir DIR   the host's installation folder, which holds zed_ap/\n"

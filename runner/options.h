@@ -21,6 +21,8 @@ struct Options {
     std::string script;      // "" for the interactive mode
     std::string svg;         // "" for no picture
     std::string dump;        // "" for no dump
+    std::string dxf;         // "" for no DXF of the drawing
+    std::string dxfTolerance;  // "" for the default; checked to be a number above 0
     std::string registry;    // "" to leave ZED_REGISTRY_FILE as it is
     std::string installDir;  // "" to leave ZED_HOST_EXE as it is
     bool help = false;

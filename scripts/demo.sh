@@ -21,6 +21,7 @@ cp runner/examples/demo.reg "$out/demo.reg"
   --script ../../runner/examples/demo.script \
   --registry demo.reg \
   --svg plate.svg \
-  --dump plate.dump)
+  --dump plate.dump \
+  --dxf plate.dxf)
 echo
-echo "While editing: $out/plate-editing.svg   At the end: $out/plate.svg   Dump: $out/plate.dump"
+echo "While editing: $out/plate-editing.svg   At the end: $out/plate.svg   Dump: $out/plate.dump   DXF: $out/plate.dxf"

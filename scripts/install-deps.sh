@@ -3,7 +3,7 @@
 # missing. Safe to run again.
 set -euo pipefail
 
-want=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev librapidcheck-dev)
+want=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev librapidcheck-dev python3-ezdxf)
 if [ "${1:-}" = "--windows" ]; then
   # wine64-preloader keeps the address ranges Wine needs free; without it a
   # program fails to start now and then ("failed to map the shared user data").
