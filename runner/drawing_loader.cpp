@@ -81,6 +81,14 @@ std::optional<LoadedDrawing> LoadDrawing(const DrawingFile& drawing, const std::
         if (shape.kind == ShapeEntry::Kind::Outline && !AddCorners(shape, segment, error)) {
             return std::nullopt;
         }
+        // An outline that meets or crosses itself is no plate the plug-in can
+        // work on, and the host would hold it as an unsound drawing.
+        const std::string unsound = emu::CheckIntegrity(segment);
+        if (!unsound.empty()) {
+            error.line = shape.line;
+            error.message = "this outline is not a simple chain: " + unsound;
+            return std::nullopt;
+        }
         loaded.shapeSegments.push_back(segment);
     }
     return loaded;

@@ -4,6 +4,10 @@
 set -euo pipefail
 
 want=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev librapidcheck-dev python3-ezdxf)
+if [ "${1:-}" = "--fuzz" ]; then
+  # clang with its libFuzzer runtime, for scripts/fuzz.sh.
+  want+=(clang libclang-rt-14-dev)
+fi
 if [ "${1:-}" = "--windows" ]; then
   # wine64-preloader keeps the address ranges Wine needs free; without it a
   # program fails to start now and then ("failed to map the shared user data").

@@ -85,5 +85,19 @@ TEST_F(ZedrunnerLoaderTest, ReportsACornerTheHostRefusesAtItsLine) {
     EXPECT_EQ(error.line, 3);
 }
 
+// Found by the drawing-file fuzzer: a closed outline that runs back over
+// itself was laid out as an unsound drawing.
+TEST_F(ZedrunnerLoaderTest, RefusesAClosedOutlineThatMeetsItself) {
+    for (const char* text : {"outline closed\n line 0 0 120 0\n line 120 0 0 0\nend\n",
+                             "outline\n line 0 0 10 10\n line 10 10 10 0\n line 10 0 0 10\n line 0 10 0 0\nend\n"}) {
+        emu::Reset();
+        SourceError error;
+        EXPECT_FALSE(Load(text, error)) << text;
+        EXPECT_EQ(error.line, 1) << text;
+        EXPECT_NE(error.message.find("not a simple chain"), std::string::npos) << error.message;
+        EXPECT_EQ(emu::CheckAllIntegrity(), "") << text;
+    }
+}
+
 }  // namespace
 }  // namespace runner
