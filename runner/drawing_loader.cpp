@@ -85,6 +85,7 @@ std::optional<LoadedDrawing> LoadDrawing(const DrawingFile& drawing, const std::
         // work on, and the host would hold it as an unsound drawing.
         const std::string unsound = emu::CheckIntegrity(segment);
         if (!unsound.empty()) {
+            ZedSgmDeleteSegment(segment);
             error.line = shape.line;
             error.message = "this outline is not a simple chain: " + unsound;
             return std::nullopt;
