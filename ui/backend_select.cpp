@@ -1,6 +1,16 @@
-// The window backend of the plug-in. Until the Win32 backend lands, every
-// platform runs the headless one.
+// The window backend of the process.
 #include "ui/headless.h"
 #include "ui/window.h"
 
-WindowBackend& Backend() { return headless::TheBackend(); }
+namespace {
+
+WindowBackend*& Chosen() {
+    static WindowBackend* chosen = nullptr;
+    return chosen;
+}
+
+}  // namespace
+
+WindowBackend& Backend() { return Chosen() != nullptr ? *Chosen() : headless::TheBackend(); }
+
+void UseWindowBackend(WindowBackend* backend) { Chosen() = backend; }

@@ -23,7 +23,7 @@ namespace headless {
 WindowBackend& TheBackend();
 
 // The newest live window made from the layout, or nullptr.
-DialogWindow* FindWindow(const DialogLayout& layout);
+DialogWindow* NewestWindowOf(const DialogLayout& layout);
 
 // A click on a button, check box (an auto check box flips), radio button (it
 // is checked, the others of its group cleared) or notifying static. Buttons,

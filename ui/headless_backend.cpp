@@ -253,7 +253,7 @@ void ClearRadioGroup(HeadlessWindow& window, const HeadlessControl& chosen) {
     }
 }
 
-class Backend final : public WindowBackend {
+class HeadlessDialogs final : public WindowBackend {
 public:
     std::unique_ptr<DialogWindow> Create(const DialogLayout& layout, DialogWindow* parent,
                                          DialogHandler& handler) override {
@@ -303,11 +303,11 @@ public:
 }  // namespace
 
 WindowBackend& TheBackend() {
-    static Backend backend;
+    static HeadlessDialogs backend;
     return backend;
 }
 
-DialogWindow* FindWindow(const DialogLayout& layout) {
+DialogWindow* NewestWindowOf(const DialogLayout& layout) {
     for (auto it = LiveWindows().rbegin(); it != LiveWindows().rend(); ++it) {
         if (&(*it)->Layout() == &layout) {
             return *it;

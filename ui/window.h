@@ -155,6 +155,10 @@ public:
     virtual void SendKeys(const std::vector<KeyInput>& keys) = 0;
 };
 
+// The backend in use: the one last given to UseWindowBackend, else the
+// headless one. The Windows backend (ui/win32_backend.h) is taken on request
+// until it has been proven under Wine.
 WindowBackend& Backend();
+void UseWindowBackend(WindowBackend* backend);
 
 #endif  // LEDGEWRIGHT_UI_WINDOW_H
