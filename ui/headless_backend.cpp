@@ -89,9 +89,11 @@ private:
 };
 
 class HeadlessWindow;
+// Never destroyed: the chooser, a process-wide record too, may be destroyed
+// after it when the process ends.
 std::vector<HeadlessWindow*>& LiveWindows() {
-    static std::vector<HeadlessWindow*> windows;
-    return windows;
+    static auto* windows = new std::vector<HeadlessWindow*>;
+    return *windows;
 }
 
 class HeadlessWindow final : public DialogWindow {

@@ -360,9 +360,11 @@ private:
 // pickers through a message filter, the modeless chooser (whose messages run
 // through the host's loop) through a hook on the thread's message queue,
 // which also gives it the dialog manager's keyboard handling.
-thread_local Win32Window* g_modal = nullptr;
-thread_local std::vector<Win32Window*> g_modeless;
-thread_local HHOOK g_queueHook = nullptr;
+// The user-interface thread's dialogs; the list is never destroyed, since the
+// chooser may outlive it when the plug-in is unloaded.
+Win32Window* g_modal = nullptr;
+std::vector<Win32Window*>& g_modeless = *new std::vector<Win32Window*>;
+HHOOK g_queueHook = nullptr;
 
 bool OfferKey(Win32Window& window, const MSG& message) {
     if (message.message != WM_KEYDOWN ||
