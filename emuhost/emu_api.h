@@ -187,6 +187,31 @@ EMU_API std::vector<int32_t> PickFilter();
 EMU_API std::vector<std::string> ProtocolErrors();
 
 // ---------------------------------------------------------------------------
+// The keyboard and the host's main window
+// ---------------------------------------------------------------------------
+// Key events reach the host's command line through ZedEmuKeyInput (below), the
+// way a system's input stream would bring them: the host forms the typed text
+// with its own keyboard state and delivers it, on Enter, as Type does.
+
+struct KeyEvent {
+    int virtualKey;
+    int scanCode;
+    unsigned extraInfo;
+    bool keyUp;
+};
+// Caps Lock (off after Reset); the Caps Lock key toggles it too.
+EMU_API void SetCapsLock(bool on);
+EMU_API bool CapsLock();
+// The text typed since the last Enter or Clear (UTF-8).
+EMU_API std::string CommandLine();
+// Every key event received, in order.
+EMU_API std::vector<KeyEvent> KeyEvents();
+// The lines that Enter took from the command line, delivered or not.
+EMU_API std::vector<std::string> EnteredLines();
+// How often the host's main window was made the active window.
+EMU_API int HostWindowActivations();
+
+// ---------------------------------------------------------------------------
 // Fault injection, call log and journal
 // ---------------------------------------------------------------------------
 
@@ -221,5 +246,12 @@ EMU_API std::string ToUtf8(const ZedChar* text);
 EMU_API ZedString FromUtf8(const std::string& utf8);
 
 }  // namespace emu
+
+// The input stream's entry points, in C so that a headless user interface can
+// find them in the process by name. A key event: virtual-key code, scan code,
+// extra information, and whether the key goes up (1) or down (0).
+extern "C" EMU_API void ZedEmuKeyInput(unsigned virtualKey, unsigned scanCode, unsigned extraInfo, int keyUp);
+// Makes the host's main window the active window.
+extern "C" EMU_API void ZedEmuActivateHostWindow();
 
 #endif  // LEDGEWRIGHT_EMUHOST_EMU_API_H

@@ -143,6 +143,7 @@ void Reset() {
         delete static_cast<const ZedHoleShape*>(shape);
     }
     d = Drawing{};
+    ResetKeyboard();
 }
 
 void FailCall(const std::string& name, int nth, bool onwards) {

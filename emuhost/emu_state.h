@@ -204,6 +204,9 @@ void EraseSegment(ZedId id);
 std::string Fmt(double value);
 std::string FmtPoint(double x, double y);
 
+// Forgets the keyboard state, the command line and the host window's history.
+void ResetKeyboard();
+
 }  // namespace emu
 
 // Starts a ZedLib entry point: counts the call and returns `failure` when an

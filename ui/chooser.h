@@ -26,5 +26,8 @@ void ShowChooser();
 void HideChooserPlain();
 // Saves the chooser's position and hides it (end of the command).
 void HideChooser();
+// Destroys the chooser, as the plug-in's unloading does; the next
+// ShowChooser creates it again.
+void DestroyChooser();
 
 #endif  // LEDGEWRIGHT_UI_CHOOSER_H

@@ -4,10 +4,17 @@
 #include <gtest/gtest.h>
 
 #include "emuhost/emu_api.h"
+#include "settings/shoulder_settings.h"
 #include "tests/support/plugin_test.h"
+#include "ui/chooser_dialog.h"
+#include "ui/chooser_instance.h"
+#include "ui/chooser_layout.h"
+#include "ui/headless.h"
 
 namespace {
 
+// The chooser writes every panel default at the first start, so whether a
+// pattern's settings were loaded shows in ShoulderSettings, not in the registry.
 class DispatcherTest : public PluginTest {
 protected:
     void SetUp() override {
@@ -42,7 +49,7 @@ TEST_F(DispatcherTest, NearMissesOfAKeywordEndTheCommandWithoutLoadingIt) {
         SetUp();
         emu::Type(typed);
         EXPECT_FALSE(emu::CommandActive()) << typed;
-        EXPECT_EQ(Stored("PA_WidthValue"), "(missing)") << typed;
+        EXPECT_EQ(ShoulderSettings.PA_WidthValue, 0.0) << typed;
         EXPECT_TRUE(TextsOn(emu::Channel::Error).empty()) << typed;
     }
 }
@@ -55,9 +62,9 @@ TEST_F(DispatcherTest, EveryTypedStringLoadsTheSharedSettings) {
 
 TEST_F(DispatcherTest, EachPatternLoadsOnlyItsOwnSettings) {
     emu::Type("PlaneD");
-    EXPECT_NE(Stored("PD_SlotR"), "(missing)");
-    EXPECT_EQ(Stored("PA_Hole"), "(missing)");
-    EXPECT_EQ(Stored("SB_DisplayWidth"), "(missing)");
+    EXPECT_EQ(emu::ToUtf8(ShoulderSettings.PD_SlotR.c_str()), "3.0");
+    EXPECT_TRUE(ShoulderSettings.PA_HoleWidth.empty());
+    EXPECT_EQ(ShoulderSettings.SB_DisplayWidth, 0.0);
 }
 
 TEST_F(DispatcherTest, SideCAndSideDReloadOnlyTheSharedSettings) {
@@ -65,10 +72,13 @@ TEST_F(DispatcherTest, SideCAndSideDReloadOnlyTheSharedSettings) {
         emu::Reset();
         SetUp();
         emu::Type(keyword);
-        EXPECT_EQ(Stored("mMainWidth"), "3.0") << keyword;
-        for (const char* value : {"PA_Hole", "PB_Hole", "PC_Hole", "PD_SlotR", "SA_Color", "SB_Color"}) {
-            EXPECT_EQ(Stored(value), "(missing)") << keyword << " " << value;
+        EXPECT_EQ(ShoulderSettings.mMainWidth, 3.0) << keyword;
+        const ShoulderSettingsRecord& s = ShoulderSettings;
+        for (const ZedString* text : {&s.PA_HoleWidth, &s.PB_HoleWidth, &s.PC_HoleWidth, &s.PD_SlotR}) {
+            EXPECT_TRUE(text->empty()) << keyword;
         }
+        EXPECT_EQ(s.SA_Color, 0) << keyword;
+        EXPECT_EQ(s.SB_Color, 0) << keyword;
     }
 }
 
@@ -116,12 +126,12 @@ TEST_F(DispatcherTest, AClickAtThePatternPromptEndsTheCommand) {
 }
 
 TEST_F(DispatcherTest, DeleteTouchesNoLayer) {
-    Store("mMainIsLayer", "1");
+    headless::Click(ChooserInstance()->Window(), kIdcIsLayer);  // the layer filter on
     emu::Type("Delete");
     for (int layer : {0, 30, 50, 60}) {
         EXPECT_EQ(ZedLyrGetDetection(layer), 1) << layer;
     }
-    EXPECT_EQ(Stored("PA_Hole"), "(missing)");
+    EXPECT_TRUE(ShoulderSettings.PA_HoleWidth.empty());
 }
 
 }  // namespace

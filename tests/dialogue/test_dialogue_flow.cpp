@@ -9,6 +9,10 @@
 #include "command/temporary_elements.h"
 #include "holes/hole_state.h"
 #include "tests/planea/planea_fixture.h"
+#include "ui/chooser_dialog.h"
+#include "ui/chooser_instance.h"
+#include "ui/chooser_layout.h"
+#include "ui/headless.h"
 
 namespace {
 
@@ -128,8 +132,11 @@ TEST_F(DialogueTest, AKeywordOrALayerAtTheLinePickIsDispatched) {
 }
 
 TEST_F(DialogueTest, TheListedLayersArePutBackAfterASuccessfulPick) {
-    Store("mMainIsLayer", "1");
-    Store("mMainLayer", "50");
+    // The user turns the layer filter on in the chooser and lists layer 50.
+    DialogWindow& chooser = ChooserInstance()->Window();
+    headless::Click(chooser, kIdcIsLayer);
+    headless::TypeInto(chooser, kIdcLayers, ZED_TEXT("50"));
+    headless::Leave(chooser);
     ASSERT_TRUE(emu::Type("PlaneA"));
     EXPECT_EQ(ZedLyrGetDetection(kHoleLayer), 0);
     EXPECT_EQ(ZedLyrGetDetection(kPlateLayer), 1);

@@ -229,6 +229,20 @@ TEST_F(ZedrunnerEndToEndTest, LoadsTheLedgewrightLibraryBesideItByDefault) {
               "> type end\nprompt: fixture: command ended\n(command ended)\n");
 }
 
+TEST_F(ZedrunnerEndToEndTest, ThePlugInRunsTheDemoAndTheProcessEndsCleanly) {
+    // The plug-in's process-wide records (the chooser and its windows among
+    // them) are taken down at the end of the process without a fault.
+    const fs::path examples = source_ / "runner" / "examples";
+    fs::copy_file(examples / "demo.reg", work_ / "demo.reg");
+    const Outcome run =
+        Zedrunner("--plugin '" + (build_ / "bin" / (std::string("Ledgewright") + kLibrarySuffix)).string() +
+                  "' --drawing '" + (examples / "plate.drw").string() + "' --script '" +
+                  (examples / "demo.script").string() + "' --registry demo.reg");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(run.out.find("(command ended)"), std::string::npos) << run.out;
+}
+
 TEST_F(ZedrunnerEndToEndTest, ReadsActionsAtThePromptWithoutAScript) {
     const Outcome run = Zedrunner(WithFixture() + " " + WithPlate(), "", "start\npick 100 25\nbogus\nquit\nstart\n");
     EXPECT_EQ(run.status, 0) << run.err;

@@ -10,6 +10,7 @@
 #include "settings/registry_store.h"
 #include "settings/shoulder_settings.h"
 #include "tests/support/scratch_registry.h"
+#include "ui/chooser.h"
 
 void PluginTest::CheckLeftState() const {
     if (!expectIntegrityFault_) {
@@ -32,6 +33,7 @@ void PluginTest::SetUp() {
         CheckLeftState();
     }
     setUp_ = true;
+    DestroyChooser();
     emu::Reset();
     ResetCommandState();
     ResetShoulderSettings();
@@ -46,6 +48,7 @@ void PluginTest::SetUp() {
 
 void PluginTest::TearDown() {
     CheckLeftState();
+    DestroyChooser();
     emu::Reset();
     ResetCommandState();
     ResetShoulderSettings();

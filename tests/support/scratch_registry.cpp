@@ -59,11 +59,18 @@ bool ScratchRegistry::SetRawValue(const wchar_t* name, DWORD type, const void* d
 #else
 
 ScratchRegistry::ScratchRegistry() {
+    // Every setting written rewrites and syncs the file; in memory (/dev/shm)
+    // the sync costs nothing, which matters once the chooser writes sixty
+    // defaults at each first command start.
     std::error_code error;
     const std::filesystem::path base = std::filesystem::temp_directory_path(error);
-    std::string pattern = (error ? std::string("/tmp") : base.string()) + "/ledgewright-registry-XXXXXX";
+    const std::string temporary = error ? std::string("/tmp") : base.string();
+    std::string pattern = "/dev/shm/ledgewright-registry-XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr) {
-        return;
+        pattern = temporary + "/ledgewright-registry-XXXXXX";
+        if (mkdtemp(pattern.data()) == nullptr) {
+            return;
+        }
     }
     folder_ = pattern;
     file_ = folder_ + "/registry.reg";

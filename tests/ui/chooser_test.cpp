@@ -1,0 +1,318 @@
+// The chooser as the user meets it: first start, rows, edits, the layer box,
+// the saved position, and keywords typed through the host's keyboard.
+#include <utility>
+#include <ostream>
+#include <vector>
+
+#include "command/messages.h"
+#include "settings/shoulder_settings.h"
+#include "tests/ui/ui_test.h"
+#include "ui/bitmaps.h"
+#include "ui/chooser.h"
+#include "ui/chooser_layout.h"
+
+namespace {
+
+constexpr int kVkReturn = 0x0D;
+constexpr int kVkEscape = 0x1B;
+constexpr int kVkUp = 0x26;
+constexpr int kVkDown = 0x28;
+
+using ChooserTest = UiTest;
+
+TEST_F(ChooserTest, FirstStartOnAnEmptyRegistryShowsAndStoresTheDefaults) {
+    StartWithChooser();
+    DialogWindow& w = ChooserWindow();
+    EXPECT_TRUE(w.Visible());
+    EXPECT_EQ(U(w.Item(kIdcProtrude).Text()), "1.0");
+    EXPECT_EQ(U(w.Item(kIdcWidth).Text()), "3.0");
+    EXPECT_EQ(U(w.Item(kIdcHeight).Text()), "2.0");
+    EXPECT_FALSE(w.Item(kIdcIsLayer).Checked());
+    EXPECT_FALSE(w.Item(kIdcLayers).Enabled());
+    EXPECT_FALSE(w.Item(kIdcLayerLabel).Enabled());
+    EXPECT_EQ(U(w.Item(kIdcLayers).Text()), "30|50|60");
+    EXPECT_EQ(w.Item(kIdcPatternList).SelectedRow(), 0);
+    EXPECT_EQ(w.Item(kIdcPatternList).RowCount(), 8);
+    EXPECT_EQ(w.Item(kIdcPicture).BitmapShown(), kBitmapPlaneA);
+    EXPECT_EQ(VisiblePanel(), 0);
+    EXPECT_EQ(w.Focus(), kIdcPatternList);
+    const Rect r = w.ScreenRect();
+    const std::vector<std::pair<std::string, std::string>> stored = {
+        {"mMainProtrude", "1.0"}, {"mMainWidth", "3.0"},  {"mMainHeight", "2.0"},
+        {"mMainIsLayer", "0"},    {"mMainLayer", "30|50|60"}, {"mMainItemNo", "1"},
+        {"DialogPosLeft", std::to_string(r.left)},  {"DialogPosRight", std::to_string(r.right)},
+        {"DialogPosTop", std::to_string(r.top)},    {"DialogPosBottom", std::to_string(r.bottom)},
+    };
+    for (const auto& [name, value] : stored) {
+        EXPECT_EQ(Stored(name), value) << name;
+    }
+    EXPECT_EQ(emu::CurrentPrompt(), emu::ToUtf8(kPromptPattern));
+}
+
+struct RowCase {
+    int row;
+    std::string itemNo;
+    int picture;  // after starting on row 0 (plan pattern A)
+    int panel;
+    std::string entered;  // by a double click; "-" for nothing
+};
+
+void PrintTo(const RowCase& c, std::ostream* os) { *os << "row " << c.row; }
+
+class ChooserRows : public UiTest, public ::testing::WithParamInterface<RowCase> {};
+
+TEST_P(ChooserRows, ClickStoresTheItemAndShowsItsPictureAndPanel) {
+    const RowCase& c = GetParam();
+    StartWithChooser();
+    headless::ClickRow(ChooserWindow(), kIdcPatternList, c.row);
+    EXPECT_EQ(Stored("mMainItemNo"), c.itemNo);
+    EXPECT_EQ(ChooserWindow().Item(kIdcPatternList).SelectedRow(), c.row);
+    EXPECT_EQ(ChooserWindow().Item(kIdcPicture).BitmapShown(), c.picture);
+    EXPECT_EQ(VisiblePanel(), c.panel);
+    EXPECT_TRUE(emu::KeyEvents().empty());
+}
+
+TEST_P(ChooserRows, DoubleClickActivatesTheHostAndTypesTheKeyword) {
+    const RowCase& c = GetParam();
+    StartWithChooser();
+    headless::DoubleClickRow(ChooserWindow(), kIdcPatternList, c.row);
+    EXPECT_EQ(emu::HostWindowActivations(), 1);
+    EXPECT_EQ(emu::EnteredLines(), c.entered == "-" ? std::vector<std::string>{}
+                                                    : std::vector<std::string>{c.entered});
+    EXPECT_EQ(Stored("mMainItemNo"), c.itemNo);
+    // A keyword that starts a pattern hides the chooser.
+    EXPECT_EQ(ChooserWindow().Visible(), c.entered == "-");
+    if (c.entered == "-") {
+        EXPECT_TRUE(emu::KeyEvents().empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRow, ChooserRows,
+                         ::testing::Values(RowCase{0, "1", kBitmapPlaneA, 0, "planea"},
+                                           RowCase{1, "2", kBitmapPlaneB, 1, "planeb"},
+                                           RowCase{2, "3", kBitmapPlaneC, 2, "planec"},
+                                           RowCase{3, "4", kBitmapPlaneD, 3, "planed"},
+                                           RowCase{4, "5", kBitmapPlaneA, -1, "-"},
+                                           RowCase{5, "6", kBitmapSideA, 4, "sidea"},
+                                           RowCase{6, "7", kBitmapSideB, 5, "sideb"},
+                                           RowCase{7, "8", kBitmapSideC, -1, "sidec"}));
+
+struct StoredItemCase {
+    std::string itemNo;
+    int row;
+    int picture;
+    int panel;
+    std::string enteredOnPictureClick;  // "-" for nothing
+};
+
+void PrintTo(const StoredItemCase& c, std::ostream* os) { *os << "item " << c.itemNo; }
+
+class ChooserStoredItem : public UiTest, public ::testing::WithParamInterface<StoredItemCase> {};
+
+TEST_P(ChooserStoredItem, RestartShowsTheStoredItemAndThePictureTypesItsKeyword) {
+    const StoredItemCase& c = GetParam();
+    Store("mMainItemNo", c.itemNo);
+    StartWithChooser();
+    EXPECT_EQ(ChooserWindow().Item(kIdcPatternList).SelectedRow(), c.row);
+    EXPECT_EQ(ChooserWindow().Item(kIdcPicture).BitmapShown(), c.picture);
+    EXPECT_EQ(VisiblePanel(), c.panel);
+    headless::Click(ChooserWindow(), kIdcPicture);
+    EXPECT_EQ(emu::HostWindowActivations(), 1);
+    EXPECT_EQ(emu::EnteredLines(), c.enteredOnPictureClick == "-"
+                                       ? std::vector<std::string>{}
+                                       : std::vector<std::string>{c.enteredOnPictureClick});
+}
+
+INSTANTIATE_TEST_SUITE_P(ItemNumbers, ChooserStoredItem,
+                         ::testing::Values(StoredItemCase{"2", 1, kBitmapPlaneB, 1, "planeb"},
+                                           StoredItemCase{"5", 4, kNoBitmap, -1, "-"},
+                                           StoredItemCase{"8", 7, kBitmapSideC, -1, "sidec"},
+                                           StoredItemCase{"9", -1, kBitmapSideD, -1, "sided"},
+                                           StoredItemCase{"0", -1, kNoBitmap, -1, "-"},
+                                           StoredItemCase{"10", -1, kNoBitmap, -1, "-"}));
+
+TEST_F(ChooserTest, ArrowKeysMoveTheSelectionButChooseNothing) {
+    StartWithChooser();
+    ChooserWindow().SetFocus(kIdcPatternList);
+    const std::string before = Stored("mMainItemNo");
+    for (int key : {kVkDown, kVkDown, kVkUp}) {
+        headless::PressKey(ChooserWindow(), key);
+    }
+    EXPECT_EQ(ChooserWindow().Item(kIdcPatternList).SelectedRow(), 1);
+    EXPECT_EQ(Stored("mMainItemNo"), before);
+    EXPECT_EQ(ChooserWindow().Item(kIdcPicture).BitmapShown(), kBitmapPlaneA);
+    EXPECT_EQ(VisiblePanel(), 0);
+    EXPECT_TRUE(emu::KeyEvents().empty());
+}
+
+struct EditCase {
+    int control;
+    std::string typed;
+    std::string name;
+    std::string stored;
+};
+
+void PrintTo(const EditCase& c, std::ostream* os) { *os << c.name << " " << c.typed; }
+
+class ChooserEdits : public UiTest, public ::testing::WithParamInterface<EditCase> {};
+
+TEST_P(ChooserEdits, LeavingAnEditStoresItWhileTheEditKeepsTheTypedText) {
+    const EditCase& c = GetParam();
+    StartWithChooser();
+    headless::TypeInto(ChooserWindow(), c.control, Z(c.typed));
+    EXPECT_NE(Stored(c.name), c.stored) << "stored before the edit was left";
+    headless::Leave(ChooserWindow());
+    EXPECT_EQ(Stored(c.name), c.stored);
+    EXPECT_EQ(U(ChooserWindow().Item(c.control).Text()), c.typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(SizesAndLayers, ChooserEdits,
+                         ::testing::Values(EditCase{kIdcWidth, "2", "mMainWidth", "2.0"},
+                                           EditCase{kIdcProtrude, "abc", "mMainProtrude", "0.0"},
+                                           EditCase{kIdcHeight, "2.50", "mMainHeight", "2.5"},
+                                           EditCase{kIdcProtrude, "0.125x", "mMainProtrude", "0.125"}));
+
+TEST_F(ChooserTest, TheLayerListIsStoredAsTypedOnceTheBoxIsChecked) {
+    StartWithChooser();
+    headless::TypeInto(ChooserWindow(), kIdcLayers, Z("7|x"));
+    EXPECT_EQ(Stored("mMainLayer"), "30|50|60") << "a disabled edit takes no typing";
+    headless::Click(ChooserWindow(), kIdcIsLayer);
+    EXPECT_EQ(Stored("mMainIsLayer"), "1");
+    EXPECT_TRUE(ChooserWindow().Item(kIdcLayers).Enabled());
+    EXPECT_TRUE(ChooserWindow().Item(kIdcLayerLabel).Enabled());
+    headless::TypeInto(ChooserWindow(), kIdcLayers, Z("7|x"));
+    headless::Click(ChooserWindow(), kIdcIsLayer);  // the click takes the focus from the edit first
+    EXPECT_EQ(Stored("mMainLayer"), "7|x");
+    EXPECT_EQ(Stored("mMainIsLayer"), "0");
+    EXPECT_FALSE(ChooserWindow().Item(kIdcLayers).Enabled());
+}
+
+TEST_F(ChooserTest, ALayerListLongerThan126CharactersIsReplacedByTheDefault) {
+    Store("mMainLayer", std::string(127, '1'));
+    Store("mMainWidth", std::string(126, '1'));
+    StartWithChooser();
+    EXPECT_EQ(Stored("mMainLayer"), "30|50|60");
+    EXPECT_EQ(U(Chooser().widthText), std::string(126, '1'));
+}
+
+TEST_F(ChooserTest, TheLoaderTakesTheSharedValuesFromTheChooser) {
+    StartWithChooser();
+    headless::TypeInto(ChooserWindow(), kIdcWidth, Z("7"));
+    headless::Leave(ChooserWindow());
+    headless::Click(ChooserWindow(), kIdcIsLayer);
+    Store("mMainWidth", "9.0");
+    Store("mMainIsLayer", "0");
+    ASSERT_TRUE(emu::Type("SideD"));
+    EXPECT_DOUBLE_EQ(ShoulderSettings.mMainWidth, 7.0);
+    EXPECT_EQ(ShoulderSettings.mMainIsLayer, 1);
+}
+
+TEST_F(ChooserTest, WithCapsLockOnTheTypedKeywordStillStartsPlanPatternA) {
+    emu::SetCapsLock(true);
+    StartWithChooser();
+    headless::DoubleClickRow(ChooserWindow(), kIdcPatternList, 0);
+    EXPECT_EQ(emu::EnteredLines(), std::vector<std::string>{"PLANEA"});
+    EXPECT_EQ(emu::CurrentPrompt(), emu::ToUtf8(kPromptPlaneALinePick));
+    EXPECT_FALSE(ChooserWindow().Visible());
+    // Clear, the six letters marked 0x33 without Shift, Enter; each down and up.
+    const std::vector<emu::KeyEvent> keys = emu::KeyEvents();
+    ASSERT_EQ(keys.size(), 16u);
+    EXPECT_EQ(std::make_pair(keys[0].virtualKey, keys[0].scanCode), std::make_pair(0x0C, 0x0C));
+    const std::string letters = "PLANEA";
+    for (size_t i = 0; i < letters.size(); ++i) {
+        for (size_t half = 0; half < 2; ++half) {
+            const emu::KeyEvent& key = keys[2 + 2 * i + half];
+            EXPECT_EQ(key.virtualKey, letters[i]);
+            EXPECT_EQ(key.scanCode, 0);
+            EXPECT_EQ(key.extraInfo, 0x33u);
+            EXPECT_EQ(key.keyUp, half == 1);
+        }
+    }
+    EXPECT_EQ(std::make_pair(keys[14].virtualKey, keys[14].scanCode), std::make_pair(0x0D, 0xB9));
+    EXPECT_TRUE(keys[15].keyUp);
+}
+
+TEST_F(ChooserTest, AKeywordTypedAtThePromptLeavesTheChooserAsItWas) {
+    Store("mMainItemNo", "2");
+    StartWithChooser();
+    ASSERT_TRUE(emu::Type("SideB"));
+    EXPECT_FALSE(ChooserWindow().Visible());
+    EXPECT_EQ(Stored("mMainItemNo"), "2");
+    EXPECT_EQ(ChooserWindow().Item(kIdcPatternList).SelectedRow(), 1);
+    EXPECT_EQ(ChooserWindow().Item(kIdcPicture).BitmapShown(), kBitmapPlaneB);
+    EXPECT_EQ(VisiblePanel(), 1);
+}
+
+TEST_F(ChooserTest, TheDeleteButtonTypesDelete) {
+    StartWithChooser();
+    headless::Click(ChooserWindow(), kIdcDelete);
+    EXPECT_EQ(emu::HostWindowActivations(), 1);
+    EXPECT_EQ(emu::EnteredLines(), std::vector<std::string>{"delete"});
+    EXPECT_FALSE(ChooserWindow().Visible());
+}
+
+TEST_F(ChooserTest, EnterDoesNothingWhileEscapeAndTheCloseBoxHideAndTheCommandGoesOn) {
+    StartWithChooser();
+    headless::PressKey(ChooserWindow(), kVkReturn);
+    EXPECT_TRUE(ChooserWindow().Visible());
+    headless::PressKey(ChooserWindow(), kVkEscape);
+    EXPECT_FALSE(ChooserWindow().Visible());
+    ShowChooser();
+    headless::Close(ChooserWindow());
+    EXPECT_FALSE(ChooserWindow().Visible());
+    EXPECT_TRUE(emu::CommandActive());
+    EXPECT_EQ(Stored("mMainItemNo"), "1");
+}
+
+struct PositionCase {
+    Rect saved;
+    bool accepted;
+};
+
+void PrintTo(const PositionCase& c, std::ostream* os) {
+    *os << c.saved.left << "," << c.saved.top << "-" << c.saved.right << "," << c.saved.bottom;
+}
+
+class ChooserPosition : public UiTest, public ::testing::WithParamInterface<PositionCase> {};
+
+TEST_P(ChooserPosition, ASavedPositionIsTakenOnlyOverTheHostWindow) {
+    const PositionCase& c = GetParam();
+    headless::SetHostWindowRect({100, 100, 900, 700});
+    Store("DialogPosLeft", std::to_string(c.saved.left));
+    Store("DialogPosRight", std::to_string(c.saved.right));
+    Store("DialogPosTop", std::to_string(c.saved.top));
+    Store("DialogPosBottom", std::to_string(c.saved.bottom));
+    StartWithChooser();
+    const Rect r = ChooserWindow().ScreenRect();
+    if (c.accepted) {
+        EXPECT_EQ(r, c.saved);
+    } else {
+        EXPECT_EQ(r.left, 0);
+        EXPECT_EQ(r.top, 0);
+    }
+    EXPECT_EQ(Stored("DialogPosLeft"), std::to_string(r.left));
+    EXPECT_EQ(Stored("DialogPosBottom"), std::to_string(r.bottom));
+    // The end of the command saves where the chooser is and hides it.
+    ChooserWindow().Move({150, 160, 600, 900});
+    emu::EndCommand();
+    EXPECT_FALSE(ChooserWindow().Visible());
+    EXPECT_EQ(Stored("DialogPosLeft"), "150");
+    EXPECT_EQ(Stored("DialogPosRight"), "600");
+    EXPECT_EQ(Stored("DialogPosTop"), "160");
+    EXPECT_EQ(Stored("DialogPosBottom"), "900");
+    // The next start only shows it again.
+    ASSERT_TRUE(emu::StartCommand());
+    EXPECT_TRUE(ChooserWindow().Visible());
+    EXPECT_EQ(ChooserWindow().ScreenRect(), (Rect{150, 160, 600, 900}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Edges, ChooserPosition,
+                         ::testing::Values(PositionCase{{200, 200, 650, 950}, true},
+                                           PositionCase{{50, 200, 500, 950}, true},    // only the right edge inside
+                                           PositionCase{{850, 200, 1300, 950}, true},  // only the left edge inside
+                                           PositionCase{{0, 200, 50, 950}, false},     // both outside
+                                           PositionCase{{900, 200, 1300, 950}, false}, // on the edge is outside
+                                           PositionCase{{200, 700, 650, 950}, false},  // top outside
+                                           PositionCase{{200, 50, 650, 950}, false}));
+
+}  // namespace

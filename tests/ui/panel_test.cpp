@@ -1,0 +1,224 @@
+// The six pattern panels: defaults on an empty registry, each control storing
+// its value at its moment, what a stored value shows, the line group's
+// enabling rule and the pickers opened from the swatches.
+#include <functional>
+#include <utility>
+#include <ostream>
+#include <vector>
+
+#include "tests/ui/ui_test.h"
+#include "ui/bitmaps.h"
+#include "ui/panel_layouts.h"
+#include "ui/picker_layouts.h"
+
+namespace {
+
+enum Panel { kPlaneA, kPlaneB, kPlaneC, kPlaneD, kSideA, kSideB };
+
+using PanelTest = UiTest;
+
+TEST_F(PanelTest, CreatingTheChooserWritesEveryPanelDefault) {
+    StartWithChooser();
+    const std::vector<std::pair<std::string, std::string>> defaults = {
+        {"PA_IsWidthValue", "1"}, {"PA_WidthValue", "10.0"}, {"PA_WidthValueDistance", "0.5"},
+        {"PA_IsHoleDraw", "1"}, {"PA_Hole", "0"}, {"PA_HoleLayer", "3"}, {"PA_HoleDir", "0"},
+        {"PA_HoleWidth", "0.5"}, {"PA_IsLineDraw", "0"}, {"PA_LineValue", "0"}, {"PA_Color", "MAINCOLOR06"},
+        {"PA_LType", "LINETYPE01"}, {"PB_IsHoleDraw", "1"}, {"PB_Hole", "0"}, {"PB_HoleLayer", "3"},
+        {"PB_HoleDir", "0"}, {"PB_HoleWidth", "0.5"}, {"PB_IsLineDraw", "0"}, {"PB_LineValue", "0"},
+        {"PB_Color", "MAINCOLOR06"}, {"PB_LType", "LINETYPE01"}, {"PC_IsHoleDraw", "1"}, {"PC_Hole", "0"},
+        {"PC_HoleLayer", "3"}, {"PC_HoleDir", "0"}, {"PC_HoleWidth", "0.5"}, {"PC_LineValue", "1"},
+        {"PC_Color", "MAINCOLOR06"}, {"PC_LType", "LINETYPE01"}, {"PD_IsSlotDraw", "1"}, {"PD_SlotLayer", "3"},
+        {"PD_SlotR", "3.0"}, {"PD_SlotColor", "MAINCOLOR06"}, {"PD_SlotLType", "LINETYPE01"},
+        {"PD_LineValue", "1"}, {"PD_Color", "MAINCOLOR09"}, {"PD_LType", "LINETYPE05"}, {"SA_IsLineDraw", "0"},
+        {"SA_LineValue", "0"}, {"SA_Color", "MAINCOLOR06"}, {"SA_LType", "LINETYPE01"}, {"SB_IsLineDraw", "0"},
+        {"SB_LineValue", "0"}, {"SB_Color", "MAINCOLOR06"}, {"SB_LType", "LINETYPE01"},
+        {"SB_DisplayWidth", "1.5"}, {"SB_DisplayProtrude", "0.3"}, {"SB_DisplayColor", "MAINCOLOR06"},
+        {"SB_DisplayLType", "LINETYPE01"},
+    };
+    for (const auto& [name, value] : defaults) {
+        EXPECT_EQ(Stored(name), value) << name;
+    }
+    // The line-type swatches show their names' pictures.
+    EXPECT_EQ(PanelWindow(kPlaneD).Item(kIdcLineType).BitmapShown(), kBitmapLineType01 + 4);
+    EXPECT_EQ(PanelWindow(kPlaneD).Item(kIdcSlotLineType).BitmapShown(), kBitmapLineType01);
+}
+
+enum class Action { Click, Type, Choose };
+
+struct StoreCase {
+    Panel panel;
+    std::vector<int> before;  // controls clicked first
+    Action action;
+    int control;
+    std::string input;  // typed text, or the item index chosen
+    std::string name;
+    std::string stored;
+};
+
+void PrintTo(const StoreCase& c, std::ostream* os) { *os << c.name << " " << c.input; }
+
+class PanelStores : public UiTest, public ::testing::WithParamInterface<StoreCase> {};
+
+TEST_P(PanelStores, EachControlStoresItsValueAtItsMoment) {
+    const StoreCase& c = GetParam();
+    StartWithChooser();
+    DialogWindow& panel = PanelWindow(c.panel);
+    for (int id : c.before) {
+        headless::Click(panel, id);
+    }
+    switch (c.action) {
+        case Action::Click:
+            headless::Click(panel, c.control);
+            break;
+        case Action::Type:
+            headless::TypeInto(panel, c.control, Z(c.input));
+            EXPECT_NE(Stored(c.name), c.stored) << "stored before the edit was left";
+            headless::Leave(panel);
+            EXPECT_EQ(U(panel.Item(c.control).Text()), c.input);
+            break;
+        case Action::Choose:
+            headless::ChooseItem(panel, c.control, std::stoi(c.input));
+            break;
+    }
+    EXPECT_EQ(Stored(c.name), c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, PanelStores,
+    ::testing::Values(StoreCase{kPlaneA, {}, Action::Click, kIdcIsWidthValue, "", "PA_IsWidthValue", "0"},
+                      StoreCase{kPlaneA, {}, Action::Type, kIdcWidthValue, "12", "PA_WidthValue", "12.0"},
+                      StoreCase{kPlaneA, {}, Action::Type, kIdcWidthValueDistance, "x", "PA_WidthValueDistance", "0.0"},
+                      StoreCase{kPlaneA, {}, Action::Click, kIdcIsHoleDraw, "", "PA_IsHoleDraw", "0"},
+                      StoreCase{kPlaneA, {}, Action::Choose, kIdcHoleKind, "1", "PA_Hole", "1"},
+                      StoreCase{kPlaneA, {kIdcIsHoleDraw}, Action::Type, kIdcHoleLayer, "30:3|50:5", "PA_HoleLayer",
+                                "30:3|50:5"},
+                      StoreCase{kPlaneA, {}, Action::Choose, kIdcHoleDir, "1", "PA_HoleDir", "1"},
+                      StoreCase{kPlaneA, {}, Action::Type, kIdcHoleWidth, "0.75", "PA_HoleWidth", "0.75"},
+                      StoreCase{kPlaneA, {}, Action::Click, kIdcIsLineDraw, "", "PA_IsLineDraw", "1"},
+                      StoreCase{kPlaneA, {kIdcIsLineDraw}, Action::Click, kIdcLineOwn, "", "PA_LineValue", "1"},
+                      StoreCase{kPlaneB, {kIdcIsLineDraw}, Action::Click, kIdcLineOwn, "", "PB_LineValue", "1"},
+                      StoreCase{kPlaneB, {}, Action::Type, kIdcHoleWidth, "2", "PB_HoleWidth", "2.0"},
+                      StoreCase{kPlaneC, {}, Action::Click, kIdcLineSame, "", "PC_LineValue", "0"},
+                      StoreCase{kPlaneC, {}, Action::Choose, kIdcHoleKind, "1", "PC_Hole", "1"},
+                      StoreCase{kPlaneD, {}, Action::Type, kIdcSlotR, "2.50", "PD_SlotR", "2.50"},
+                      StoreCase{kPlaneD, {}, Action::Type, kIdcSlotLayer, "30:3", "PD_SlotLayer", "30:3"},
+                      StoreCase{kPlaneD, {}, Action::Click, kIdcIsSlotDraw, "", "PD_IsSlotDraw", "0"},
+                      StoreCase{kPlaneD, {}, Action::Click, kIdcLineSame, "", "PD_LineValue", "0"},
+                      StoreCase{kSideA, {kIdcIsLineDraw, kIdcLineOwn}, Action::Click, kIdcLineSame, "",
+                                "SA_LineValue", "0"},
+                      StoreCase{kSideB, {}, Action::Type, kIdcDisplayWidth, "2", "SB_DisplayWidth", "2.0"},
+                      StoreCase{kSideB, {}, Action::Type, kIdcDisplayProtrude, "abc", "SB_DisplayProtrude", "0.0"}));
+
+TEST_F(PanelTest, ChoosingTheFirstHoleKindAgainStoresZero) {
+    Store("PB_Hole", "1");
+    StartWithChooser();
+    EXPECT_EQ(PanelWindow(kPlaneB).Item(kIdcHoleKind).Selection(), 1);
+    headless::ChooseItem(PanelWindow(kPlaneB), kIdcHoleKind, 0);
+    EXPECT_EQ(Stored("PB_Hole"), "0");
+}
+
+struct ShownCase {
+    std::string name;
+    std::string stored;
+    Panel panel;
+    int control;
+    std::string shown;  // text, or the list index
+};
+
+void PrintTo(const ShownCase& c, std::ostream* os) { *os << c.name << " " << c.stored; }
+
+class PanelShows : public UiTest, public ::testing::WithParamInterface<ShownCase> {};
+
+TEST_P(PanelShows, AStoredValueIsShownAsItsControlShowsIt) {
+    const ShownCase& c = GetParam();
+    Store(c.name, c.stored);
+    StartWithChooser();
+    Control& control = PanelWindow(c.panel).Item(c.control);
+    const std::string shown = control.ItemCount() > 0 ? std::to_string(control.Selection()) : U(control.Text());
+    EXPECT_EQ(shown, c.shown);
+    EXPECT_EQ(Stored(c.name), c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, PanelShows,
+                         ::testing::Values(ShownCase{"PA_WidthValue", "12.50", kPlaneA, kIdcWidthValue, "12.5"},
+                                           ShownCase{"PA_WidthValueDistance", "1", kPlaneA, kIdcWidthValueDistance, "1.0"},
+                                           ShownCase{"PA_HoleWidth", "0.50", kPlaneA, kIdcHoleWidth, "0.50"},
+                                           ShownCase{"PD_SlotR", "2.50", kPlaneD, kIdcSlotR, "2.50"},
+                                           ShownCase{"SB_DisplayWidth", "1.50", kSideB, kIdcDisplayWidth, "1.50"},
+                                           ShownCase{"PA_HoleDir", "2", kPlaneA, kIdcHoleDir, "-1"},
+                                           ShownCase{"PC_Hole", "1", kPlaneC, kIdcHoleKind, "1"}));
+
+TEST_F(PanelTest, TheLineGroupRuleEnablesTheRadiosAndShowsTheSwatchesForTheirOwnColour) {
+    StartWithChooser();
+    DialogWindow& a = PanelWindow(kPlaneA);
+    auto state = [&a] {
+        return std::vector<bool>{a.Item(kIdcLineSame).Enabled(), a.Item(kIdcLineOwn).Enabled(),
+                                 a.Item(kIdcColor).Visible(), a.Item(kIdcLineType).Visible()};
+    };
+    EXPECT_EQ(state(), (std::vector<bool>{false, false, false, false}));
+    headless::Click(a, kIdcIsLineDraw);
+    EXPECT_EQ(state(), (std::vector<bool>{true, true, false, false}));
+    headless::Click(a, kIdcLineOwn);
+    EXPECT_EQ(state(), (std::vector<bool>{true, true, true, true}));
+    headless::Click(a, kIdcIsLineDraw);
+    EXPECT_EQ(state(), (std::vector<bool>{false, false, false, false}));
+    EXPECT_TRUE(a.Item(kIdcHoleLayer).Enabled());
+    // Plan pattern C has no rule: its own colour is chosen and shown from the start.
+    DialogWindow& c = PanelWindow(kPlaneC);
+    EXPECT_TRUE(c.Item(kIdcLineOwn).Checked());
+    EXPECT_TRUE(c.Item(kIdcColor).Visible());
+    EXPECT_TRUE(c.Item(kIdcLineType).Visible());
+    // Side pattern B's rule leaves the display swatches alone.
+    EXPECT_FALSE(PanelWindow(kSideB).Item(kIdcColor).Visible());
+    EXPECT_TRUE(PanelWindow(kSideB).Item(kIdcDisplayColor).Visible());
+}
+
+struct PickCase {
+    Panel panel;
+    int swatch;
+    std::function<void(DialogWindow&)> user;
+    std::string name;
+    std::string stored;
+    int pickersRun = 1;
+};
+
+void PrintTo(const PickCase& c, std::ostream* os) { *os << c.name << " " << c.stored; }
+
+class PanelPicks : public UiTest, public ::testing::WithParamInterface<PickCase> {};
+
+TEST_P(PanelPicks, ASwatchOpensItsPickerAndOnlyOkStoresTheChoice) {
+    const PickCase& c = GetParam();
+    StartWithChooser();
+    headless::SetModalDriver(c.user);
+    const int runsBefore = headless::ModalRuns();
+    headless::Click(PanelWindow(c.panel), c.swatch);
+    EXPECT_EQ(headless::ModalRuns() - runsBefore, c.pickersRun);
+    EXPECT_EQ(Stored(c.name), c.stored);
+}
+
+void PickColour12(DialogWindow& picker) {
+    headless::Click(picker, kIdcColorCell01 + 11);
+    headless::Click(picker, kIdcPickerOk);
+}
+void PickColour12ThenCancel(DialogWindow& picker) {
+    headless::Click(picker, kIdcColorCell01 + 11);
+    headless::Click(picker, kIdcPickerCancel);
+}
+void DoubleClickLineType05(DialogWindow& picker) { headless::DoubleClick(picker, kIdcLineTypeCell01 + 4); }
+void PickLineType08WithEscape(DialogWindow& picker) {
+    headless::Click(picker, kIdcLineTypeCell01 + 7);
+    headless::PressKey(picker, 0x1B);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Swatches, PanelPicks,
+    ::testing::Values(PickCase{kPlaneC, kIdcColor, PickColour12, "PC_Color", "MAINCOLOR12"},
+                      PickCase{kPlaneC, kIdcColor, PickColour12ThenCancel, "PC_Color", "MAINCOLOR06"},
+                      PickCase{kPlaneD, kIdcSlotColor, PickColour12, "PD_SlotColor", "MAINCOLOR12"},
+                      PickCase{kPlaneD, kIdcLineType, DoubleClickLineType05, "PD_LType", "LINETYPE05"},
+                      PickCase{kPlaneC, kIdcLineType, DoubleClickLineType05, "PC_LType", "LINETYPE05"},
+                      PickCase{kPlaneC, kIdcLineType, PickLineType08WithEscape, "PC_LType", "LINETYPE01"},
+                      PickCase{kSideB, kIdcDisplayLineType, DoubleClickLineType05, "SB_DisplayLType", "LINETYPE05"},
+                      PickCase{kSideB, kIdcColor, PickColour12, "SB_Color", "MAINCOLOR06", 0}));  // hidden
+
+}  // namespace

@@ -1,0 +1,158 @@
+// The colour and line-type pickers: preset, selection by click and double
+// click, keys, the red frame and the colours painted.
+#include <ostream>
+#include <vector>
+
+#include "tests/ui/ui_test.h"
+#include "ui/panel_layouts.h"
+#include "ui/picker_layouts.h"
+#include "ui/pickers.h"
+
+namespace {
+
+constexpr int kVkReturn = 0x0D;
+constexpr int kVkEscape = 0x1B;
+constexpr int kVkSpace = 0x20;
+constexpr Rgb kRed = {255, 0, 0};
+
+// The frames a paint of the picker draws, as (cell, colour): the cell whose
+// rectangle the frame surrounds by 3 pixels.
+struct FrameSeen {
+    int cell;
+    Rgb colour;
+    bool operator==(const FrameSeen&) const = default;
+};
+
+std::vector<FrameSeen> FramesOf(DialogWindow& picker, int firstCell, int cells) {
+    std::vector<FrameSeen> frames;
+    for (const headless::PaintOp& op : headless::Paint(picker)) {
+        if (op.kind != headless::PaintOp::Kind::Frame) {
+            continue;
+        }
+        EXPECT_EQ(op.penWidth, 2);
+        int found = -1;
+        for (int i = 0; i < cells; ++i) {
+            const Rect r = picker.ItemRect(firstCell + i);
+            if (op.rect == Rect{r.left - 3, r.top - 3, r.right + 3, r.bottom + 3}) {
+                found = firstCell + i;
+            }
+        }
+        frames.push_back({found, op.colour});
+    }
+    return frames;
+}
+
+struct PickerCase {
+    bool lineTypes;
+    std::string preset;
+    std::vector<int> clicks;  // cell indexes, from 0
+    int doubleClick;          // cell index or -1
+    int key;                  // pressed last, 0 for none
+    bool ok;
+    std::string chosen;
+    std::vector<FrameSeen> framesBeforeClosing;
+};
+
+void PrintTo(const PickerCase& c, std::ostream* os) { *os << c.preset << " to " << c.chosen; }
+
+class Pickers : public UiTest, public ::testing::WithParamInterface<PickerCase> {};
+
+TEST_P(Pickers, SelectFrameAndClose) {
+    const PickerCase& c = GetParam();
+    StartWithChooser();
+    const int firstCell = c.lineTypes ? kIdcLineTypeCell01 : kIdcColorCell01;
+    const int cells = c.lineTypes ? 10 : 16;
+    ZdStColorDlg colours;
+    ZdStLTypeDlg lineTypes;
+    NamePicker& picker = c.lineTypes ? static_cast<NamePicker&>(lineTypes) : colours;
+    picker.Preset(Z(c.preset));
+    std::vector<FrameSeen> frames;
+    headless::SetModalDriver([&](DialogWindow& window) {
+        for (int cell : c.clicks) {
+            headless::Click(window, firstCell + cell);
+        }
+        frames = FramesOf(window, firstCell, cells);
+        if (c.doubleClick >= 0) {
+            headless::DoubleClick(window, firstCell + c.doubleClick);
+        }
+        if (c.key != 0) {
+            headless::PressKey(window, c.key);
+        }
+    });
+    EXPECT_EQ(picker.DoModal(PanelWindow(0)), c.ok);
+    EXPECT_EQ(U(picker.currentName), c.chosen);
+    EXPECT_EQ(frames, c.framesBeforeClosing);
+}
+
+constexpr int C = kIdcColorCell01;
+constexpr int L = kIdcLineTypeCell01;
+constexpr Rgb kBack = headless::kBackground;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Pickers,
+    ::testing::Values(
+        // The preset name is framed; the one it replaced is painted over.
+        PickerCase{false, "MAINCOLOR06", {}, -1, kVkReturn, true, "MAINCOLOR06", {{C, kBack}, {C + 5, kRed}}},
+        PickerCase{false, "mainColor12", {}, -1, kVkSpace, true, "mainColor12", {{C, kBack}, {C + 11, kRed}}},
+        // A name in no cell frames the first cell.
+        PickerCase{false, "MAINCOLOR17", {}, -1, kVkEscape, false, "MAINCOLOR17", {{C, kBack}, {C, kRed}}},
+        // The same name again: nothing changes, nothing to paint over.
+        PickerCase{false, "MAINCOLOR01", {0}, -1, kVkReturn, true, "MAINCOLOR01", {{C, kRed}}},
+        PickerCase{false, "MAINCOLOR01", {3, 9}, -1, kVkReturn, true, "MAINCOLOR10", {{C + 3, kBack}, {C + 9, kRed}}},
+        PickerCase{false, "MAINCOLOR01", {2}, 2, 0, true, "MAINCOLOR03", {{C, kBack}, {C + 2, kRed}}},
+        PickerCase{true, "LINETYPE01", {}, 0, 0, true, "LINETYPE01", {{L, kRed}}},
+        PickerCase{true, "LINETYPE01", {6}, -1, kVkSpace, true, "LINETYPE07", {{L, kBack}, {L + 6, kRed}}},
+        PickerCase{true, "LINETYPE01", {6}, -1, kVkEscape, false, "LINETYPE07", {{L, kBack}, {L + 6, kRed}}},
+        PickerCase{true, "", {}, -1, kVkReturn, true, "", {{L, kBack}}}));
+
+using PaintTest = UiTest;
+
+TEST_F(PaintTest, CellsPaintTheirPositionsAndSwatchesTheirNames) {
+    StartWithChooser();
+    std::vector<Rgb> cells;
+    headless::SetModalDriver([&](DialogWindow& window) {
+        for (const headless::PaintOp& op : headless::Paint(window)) {
+            if (op.kind == headless::PaintOp::Kind::Fill) {
+                cells.push_back(op.colour);
+            }
+        }
+    });
+    ZdStColorDlg picker;
+    EXPECT_FALSE(picker.DoModal(PanelWindow(0)));
+    ASSERT_EQ(cells.size(), 16u);
+    EXPECT_EQ(cells[0], (Rgb{255, 255, 255}));
+    EXPECT_EQ(cells[5], (Rgb{255, 0, 0}));
+    EXPECT_EQ(cells[11], (Rgb{0, 0, 255}));
+    EXPECT_EQ(cells[15], (Rgb{128, 128, 0}));
+
+}
+
+struct SwatchCase {
+    std::string name;
+    Rgb colour;
+};
+
+void PrintTo(const SwatchCase& c, std::ostream* os) { *os << "\"" << c.name << "\""; }
+
+class SwatchPaint : public UiTest, public ::testing::WithParamInterface<SwatchCase> {};
+
+// Plan pattern C shows its colour swatch from the start.
+TEST_P(SwatchPaint, TheSwatchPaintsTheColourOfItsName) {
+    Store("PC_Color", GetParam().name);
+    StartWithChooser();
+    std::vector<Rgb> fills;
+    for (const headless::PaintOp& op : headless::Paint(PanelWindow(2))) {
+        if (op.controlId == kIdcColor) {
+            fills.push_back(op.colour);
+        }
+    }
+    EXPECT_EQ(fills, std::vector<Rgb>{GetParam().colour});
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, SwatchPaint,
+                         ::testing::Values(SwatchCase{"MAINCOLOR06", {255, 0, 0}},
+                                           SwatchCase{"maincolor12", {0, 0, 255}},
+                                           SwatchCase{"MAINCOLOR17", {255, 255, 255}},
+                                           SwatchCase{"", {255, 255, 255}}));
+
+}  // namespace

@@ -1,0 +1,30 @@
+// The fixture of the dialog tests: a fresh host and registry, no chooser, the
+// headless backend with no modal driver, and ways to reach the chooser's
+// windows.
+#ifndef LEDGEWRIGHT_TESTS_UI_UI_TEST_H
+#define LEDGEWRIGHT_TESTS_UI_UI_TEST_H
+
+#include <string>
+
+#include "tests/support/plugin_test.h"
+#include "ui/chooser_dialog.h"
+#include "ui/headless.h"
+
+class UiTest : public PluginTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the command, which shows the chooser.
+    void StartWithChooser();
+    LedgewrightDlg& Chooser();
+    DialogWindow& ChooserWindow() { return Chooser().Window(); }
+    DialogWindow& PanelWindow(int index) { return Chooser().Panel(index).Window(); }
+    // Index of the one visible panel, -1 for none, -2 for more than one.
+    int VisiblePanel();
+
+    static ZedString Z(const std::string& utf8) { return emu::FromUtf8(utf8); }
+    static std::string U(const ZedString& text) { return emu::ToUtf8(text.c_str()); }
+};
+
+#endif  // LEDGEWRIGHT_TESTS_UI_UI_TEST_H

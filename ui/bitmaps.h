@@ -1,0 +1,43 @@
+// The module's bitmaps, by resource id: the pictures of the patterns and of the
+// line types.
+#ifndef LEDGEWRIGHT_UI_BITMAPS_H
+#define LEDGEWRIGHT_UI_BITMAPS_H
+
+#include "host/zedtext.h"
+
+enum BitmapId : int {
+    kNoBitmap = 0,
+    kBitmapPlaneA = 201,
+    kBitmapPlaneB,
+    kBitmapPlaneC,
+    kBitmapPlaneD,
+    kBitmapSideA,
+    kBitmapSideB,
+    kBitmapSideC,
+    kBitmapSideD,
+    kBitmapLineType01 = 211,  // LINETYPE01 to LINETYPE10 in order
+};
+
+inline constexpr int kLineTypeCount = 10;
+
+struct BitmapSize {
+    int width;
+    int height;
+};
+
+// Size in pixels; 0 × 0 for an id that is no bitmap of the module.
+constexpr BitmapSize SizeOfBitmap(int id) {
+    if (id >= kBitmapPlaneA && id <= kBitmapSideD) {
+        return {146, 146};
+    }
+    if (id >= kBitmapLineType01 && id < kBitmapLineType01 + kLineTypeCount) {
+        return {62, 23};
+    }
+    return {0, 0};
+}
+
+// The picture of a line-type name, compared without regard to case; any other
+// name, the empty one included, gives the LINETYPE01 picture.
+int LineTypeBitmap(const ZedString& lineTypeName);
+
+#endif  // LEDGEWRIGHT_UI_BITMAPS_H

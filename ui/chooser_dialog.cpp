@@ -1,0 +1,213 @@
+#include "ui/chooser_dialog.h"
+
+#include "settings/conversions.h"
+#include "settings/registry_store.h"
+#include "ui/bitmaps.h"
+#include "ui/chooser_layout.h"
+#include "ui/dialog_settings.h"
+#include "ui/type_keyword.h"
+
+namespace {
+
+constexpr int kVkReturn = 0x0D;
+
+constexpr ChooserItem kItems[] = {
+    {0, ZED_TEXT("PlaneA"), kBitmapPlaneA, 0}, {1, ZED_TEXT("PlaneB"), kBitmapPlaneB, 1},
+    {2, ZED_TEXT("PlaneC"), kBitmapPlaneC, 2}, {3, ZED_TEXT("PlaneD"), kBitmapPlaneD, 3},
+    {4, nullptr, kNoBitmap, -1},               {5, ZED_TEXT("SideA"), kBitmapSideA, 4},
+    {6, ZED_TEXT("SideB"), kBitmapSideB, 5},   {7, ZED_TEXT("SideC"), kBitmapSideC, -1},
+    {-1, ZED_TEXT("SideD"), kBitmapSideD, -1},
+};
+
+struct ListRow {
+    const ZedChar* view;
+    const ZedChar* method;
+};
+constexpr ListRow kRows[] = {
+    {ZED_TEXT("평면도"), ZED_TEXT("[패턴A] CENTER배치")},
+    {ZED_TEXT("평면도"), ZED_TEXT("[패턴B] 임의포인트배치")},
+    {ZED_TEXT("평면도"), ZED_TEXT("[패턴C] 선단그대로돌출")},
+    {ZED_TEXT("평면도"), ZED_TEXT("[패턴D] 장공배치")},
+    {ZED_TEXT("====="), ZED_TEXT("======================")},
+    {ZED_TEXT("측면도"), ZED_TEXT("[패턴A] 끝단돌출배치")},
+    {ZED_TEXT("측면도"), ZED_TEXT("[패턴B] 끝단돌출배치(표시부표현)")},
+    {ZED_TEXT("측면도"), ZED_TEXT("[패턴C] 끝단오목배치")},
+};
+
+}  // namespace
+
+ChooserItem ChooserItemOf(int itemNo) {
+    if (itemNo < 1 || itemNo > static_cast<int>(std::size(kItems))) {
+        return {-1, nullptr, kNoBitmap, -1};
+    }
+    return kItems[itemNo - 1];
+}
+
+LedgewrightDlg::LedgewrightDlg() : settingsKeyName(kSettingsKeyName) {}
+
+void LedgewrightDlg::Create() { window_ = Backend().Create(kChooserLayout, nullptr, *this); }
+
+void LedgewrightDlg::OnInit(DialogWindow& window) {
+    initWindow_ = &window;
+    panels_ = {std::make_unique<LedgewrightPlaneADlg>(), std::make_unique<LedgewrightPlaneBDlg>(),
+               std::make_unique<LedgewrightPlaneCDlg>(), std::make_unique<LedgewrightPlaneDDlg>(),
+               std::make_unique<LedgewrightSideADlg>(),  std::make_unique<LedgewrightSideBDlg>()};
+    // Each panel sits below the list, as wide and high as the chooser's client
+    // area less one, clipped by the chooser.
+    const Rect client = window.ClientRect();
+    const int top = window.ItemRect(kIdcPatternList).bottom;
+    for (size_t i = 0; i < panels_.size(); ++i) {
+        panels_[i]->Create(window);
+        panels_[i]->Window().Move({1, top, client.right - 1, top + client.bottom - 1});
+        panels_[i]->Window().Show(i == 0);
+    }
+    SetUpList();
+    LoadValues();
+    EnableLayerControls();
+    ShowPicture();
+    ShowPanel();
+    window.SetFocus(kIdcPatternList);
+}
+
+void LedgewrightDlg::SetUpList() {
+    Control& list = initWindow_->Item(kIdcPatternList);
+    list.AddColumn(ZED_TEXT("구분"), 50, true);
+    list.AddColumn(ZED_TEXT("턱걸이방식"), 220, false);
+    for (const ListRow& row : kRows) {
+        list.AddRow({row.view, row.method});
+    }
+    list.DisableHeader();
+}
+
+void LedgewrightDlg::LoadValues() {
+    DialogWindow& window = *initWindow_;
+    protrudeText = LoadDialogSetting(ZED_TEXT("mMainProtrude"), ZED_TEXT("1.0"));
+    widthText = LoadDialogSetting(ZED_TEXT("mMainWidth"), ZED_TEXT("3.0"));
+    heightText = LoadDialogSetting(ZED_TEXT("mMainHeight"), ZED_TEXT("2.0"));
+    isLayer = LoadDialogSetting(ZED_TEXT("mMainIsLayer"), ZED_TEXT("0")) == ZED_TEXT("1") ? 1 : 0;
+    layers = LoadDialogSetting(ZED_TEXT("mMainLayer"), ZED_TEXT("30|50|60"));
+    itemNo = SettingInteger(LoadDialogSetting(ZED_TEXT("mMainItemNo"), ZED_TEXT("1")));
+    window.Item(kIdcProtrude).SetText(AsSettingNumber(protrudeText));
+    window.Item(kIdcWidth).SetText(AsSettingNumber(widthText));
+    window.Item(kIdcHeight).SetText(AsSettingNumber(heightText));
+    window.Item(kIdcIsLayer).SetChecked(isLayer == 1);
+    window.Item(kIdcLayers).SetText(layers);
+    window.Item(kIdcPatternList).SelectRow(ChooserItemOf(itemNo).row);
+}
+
+void LedgewrightDlg::EnableLayerControls() {
+    initWindow_->Item(kIdcLayerLabel).SetEnabled(isLayer == 1);
+    initWindow_->Item(kIdcLayers).SetEnabled(isLayer == 1);
+}
+
+void LedgewrightDlg::RefreshControls() {
+    DialogWindow& window = *initWindow_;
+    window.Item(kIdcProtrude).SetText(protrudeText);
+    window.Item(kIdcWidth).SetText(widthText);
+    window.Item(kIdcHeight).SetText(heightText);
+    window.Item(kIdcIsLayer).SetChecked(isLayer == 1);
+    window.Item(kIdcLayers).SetText(layers);
+}
+
+void LedgewrightDlg::StoreAllValues() {
+    StoreDialogSetting(ZED_TEXT("mMainProtrude"), AsSettingNumber(protrudeText));
+    StoreDialogSetting(ZED_TEXT("mMainWidth"), AsSettingNumber(widthText));
+    StoreDialogSetting(ZED_TEXT("mMainHeight"), AsSettingNumber(heightText));
+    StoreDialogSetting(ZED_TEXT("mMainIsLayer"), FlagText(isLayer == 1));
+    StoreDialogSetting(ZED_TEXT("mMainLayer"), layers);
+    StoreDialogSetting(ZED_TEXT("mMainItemNo"), DecimalText(itemNo));
+}
+
+void LedgewrightDlg::ShowPicture() {
+    const int bitmap = ChooserItemOf(itemNo).bitmap;
+    if (bitmap != kNoBitmap) {
+        initWindow_->Item(kIdcPicture).ShowBitmap(bitmap);
+    }
+}
+
+void LedgewrightDlg::ShowPanel() {
+    for (auto& panel : panels_) {
+        panel->Window().Show(false);
+    }
+    const int panel = ChooserItemOf(itemNo).panel;
+    if (panel >= 0) {
+        panels_[static_cast<size_t>(panel)]->Window().Show(true);
+    }
+}
+
+void LedgewrightDlg::TypeCurrentKeyword() {
+    Backend().ActivateHostWindow();
+    const ChooserItem item = ChooserItemOf(itemNo);
+    if (item.keyword != nullptr) {
+        TypeKeyword(item.keyword);
+    }
+}
+
+void LedgewrightDlg::ChooseRow(int row, bool typeKeyword) {
+    itemNo = row + 1;
+    RefreshControls();
+    StoreAllValues();
+    initWindow_->Item(kIdcPatternList).SelectRow(row);
+    ShowPicture();
+    if (typeKeyword) {
+        TypeCurrentKeyword();
+    } else {
+        ShowPanel();
+    }
+}
+
+void LedgewrightDlg::OnEvent(int controlId, Event event, int detail) {
+    DialogWindow& window = *initWindow_;
+    switch (controlId) {
+        case kIdcProtrude:
+        case kIdcWidth:
+        case kIdcHeight:
+            if (event == Event::FocusLost) {
+                ZedString& member =
+                    controlId == kIdcProtrude ? protrudeText : (controlId == kIdcWidth ? widthText : heightText);
+                member = window.Item(controlId).Text();
+                const ZedChar* name = controlId == kIdcProtrude ? ZED_TEXT("mMainProtrude")
+                                            : controlId == kIdcWidth  ? ZED_TEXT("mMainWidth")
+                                                                      : ZED_TEXT("mMainHeight");
+                StoreDialogSetting(name, AsSettingNumber(member));
+            }
+            break;
+        case kIdcLayers:
+            if (event == Event::FocusLost) {
+                layers = window.Item(kIdcLayers).Text();
+                StoreDialogSetting(ZED_TEXT("mMainLayer"), layers);
+            }
+            break;
+        case kIdcIsLayer:
+            if (event == Event::Clicked) {
+                isLayer = isLayer == 1 ? 0 : 1;
+                window.Item(kIdcIsLayer).SetChecked(isLayer == 1);
+                EnableLayerControls();
+                StoreDialogSetting(ZED_TEXT("mMainIsLayer"), FlagText(isLayer == 1));
+            }
+            break;
+        case kIdcPatternList:
+            if (detail >= 0 && (event == Event::RowClicked || event == Event::RowDoubleClicked)) {
+                ChooseRow(detail, event == Event::RowDoubleClicked);
+            }
+            break;
+        case kIdcPicture:
+            if (event == Event::Clicked) {
+                TypeCurrentKeyword();
+            }
+            break;
+        case kIdcDelete:
+            if (event == Event::Clicked) {
+                Backend().ActivateHostWindow();
+                TypeKeyword(ZED_TEXT("Delete"));
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+bool LedgewrightDlg::OnKey(int virtualKey) {
+    // Enter does nothing of its own; Escape takes the platform's default cancel.
+    return virtualKey == kVkReturn;
+}

@@ -1,0 +1,60 @@
+// The pattern chooser's dialog class.
+#ifndef LEDGEWRIGHT_UI_CHOOSER_DIALOG_H
+#define LEDGEWRIGHT_UI_CHOOSER_DIALOG_H
+
+#include <array>
+#include <memory>
+
+#include "host/zedtext.h"
+#include "ui/pattern_panel.h"
+#include "ui/window.h"
+
+class LedgewrightDlg final : public DialogHandler {
+public:
+    LedgewrightDlg();
+    // Makes the window (hidden) and runs its initialisation.
+    void Create();
+    DialogWindow& Window() { return *window_; }
+    PatternPanel& Panel(int index) { return *panels_[static_cast<size_t>(index)]; }
+
+    const ZedString settingsKeyName;
+    ZedString protrudeText;
+    ZedString widthText;
+    ZedString heightText;
+    int isLayer = 0;
+    ZedString layers;
+    int itemNo = -1;
+
+    void OnInit(DialogWindow& window) override;
+    void OnEvent(int controlId, Event event, int detail) override;
+    bool OnKey(int virtualKey) override;
+
+    static constexpr int kPanelCount = 6;
+
+private:
+    void SetUpList();
+    void LoadValues();
+    void EnableLayerControls();
+    void RefreshControls();
+    void StoreAllValues();
+    void ChooseRow(int row, bool typeKeyword);
+    void ShowPicture();
+    void ShowPanel();
+    void TypeCurrentKeyword();
+
+    std::unique_ptr<DialogWindow> window_;
+    DialogWindow* initWindow_ = nullptr;
+    std::array<std::unique_ptr<PatternPanel>, kPanelCount> panels_;
+};
+
+// What one item number of the chooser stands for.
+struct ChooserItem {
+    int row;                // -1: no row
+    const ZedChar* keyword; // nullptr: none
+    int bitmap;             // kNoBitmap: none
+    int panel;              // index in creation order, -1: none
+};
+// The item of a number; an item with nothing for any number outside 1 to 9.
+ChooserItem ChooserItemOf(int itemNo);
+
+#endif  // LEDGEWRIGHT_UI_CHOOSER_DIALOG_H

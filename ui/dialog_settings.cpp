@@ -1,0 +1,36 @@
+#include "ui/dialog_settings.h"
+
+#include "settings/conversions.h"
+#include "settings/number_format.h"
+#include "settings/registry_store.h"
+
+bool ReadDialogSetting(const ZedString& name, ZedString& text) {
+    ZedString found;
+    if (!ReadPluginSetting(kSettingsKeyName, name, found) || found.size() > kDialogSettingMaxLength) {
+        return false;
+    }
+    text = std::move(found);
+    return true;
+}
+
+ZedString LoadDialogSetting(const ZedString& name, const ZedString& defaultText) {
+    ZedString text;
+    if (ReadDialogSetting(name, text)) {
+        return text;
+    }
+    StoreDialogSetting(name, defaultText);
+    return defaultText;
+}
+
+void StoreDialogSetting(const ZedString& name, const ZedString& text) {
+    WritePluginSetting(kSettingsKeyName, name, text);
+}
+
+ZedString AsSettingNumber(const ZedString& text) { return FormatSettingNumber(SettingNumber(text)); }
+
+ZedString FlagText(bool set) { return set ? ZED_TEXT("1") : ZED_TEXT("0"); }
+
+ZedString DecimalText(int value) {
+    const std::string digits = std::to_string(value);
+    return ZedString(digits.begin(), digits.end());
+}
