@@ -57,7 +57,7 @@ protected:
         ZedPoint a1{};  // beside f
         ZedPoint a2{};  // beside q
         ZedPoint q{};
-        ZedPoint far{};
+        ZedPoint farEnd{};
         ZedPoint out{};
     };
     static ExpectedStep StepAt(const std::vector<ZedPoint>& polygon, ZedPoint nearEnd, ZedPoint farEnd,
@@ -82,7 +82,7 @@ protected:
     // line, each one line (stored either way round).
     static bool HoldsStep(ZedId outline, const ExpectedStep& step) {
         return plate::LineBetween(outline, step.f, step.a1) > 0 && plate::LineBetween(outline, step.a1, step.a2) > 0 &&
-               plate::LineBetween(outline, step.a2, step.q) > 0 && plate::LineBetween(outline, step.q, step.far) > 0;
+               plate::LineBetween(outline, step.a2, step.q) > 0 && plate::LineBetween(outline, step.q, step.farEnd) > 0;
     }
 
     // A plate whose bottom edge meets sides that lean outwards (obtuse
