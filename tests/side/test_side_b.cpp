@@ -48,7 +48,7 @@ protected:
     }
 };
 
-// The defaults put the display part 0.3 off the line on the side away from the
+// With the defaults the display part lies 0.3 off the line on the side away from the
 // step, from level with the step's inner end 1.5 along the rest of the line;
 // a typed display length sticks for a later length change, which moves the
 // display part with the step's inner end.
