@@ -85,6 +85,14 @@ bool ReadAttributes(PickedLine& line, const PickedLineMessages& messages) {
 // Which way the shoulder stands out: the host's in/out test of a point just
 // left of the line. A test the host cannot answer would put the shoulder on a
 // guessed side, so it fails the build like an unreadable outline.
+bool ReadPickedLine(ZedFigRef picked, ZedId segment, PickedLine& line, LocatedElement& located,
+                    const PickedLineMessages& messages) {
+    line.ref = picked;
+    line.segment = segment;
+    return ReadPickedElement(line, messages) && ReadOutlineRecords(line, located, messages) &&
+           ReadAttributes(line, messages);
+}
+
 bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, PlaneASide& side,
               const PickedLineMessages& messages, PlaneASide (*fromAnswer)(double theta, int inOutAnswer)) {
     const double theta = DirectionAngle(line.s, line.e);

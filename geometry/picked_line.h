@@ -54,6 +54,13 @@ bool ReadOutlineRecords(PickedLine& line, LocatedElement& at,
 // The line's short and full attributes and the outline's layer.
 bool ReadAttributes(PickedLine& line, const PickedLineMessages& messages = kPlanLineMessages);
 
+// What every builder reads first about the picked element of the outline
+// (segment): the element and its neighbours, their records in the outline
+// list, and the line's attributes and layer. False after the failure has been
+// reported.
+bool ReadPickedLine(ZedFigRef picked, ZedId segment, PickedLine& line, LocatedElement& located,
+                    const PickedLineMessages& messages = kPlanLineMessages);
+
 // Which way the shoulder stands out: the host's in/out test of a point just
 // left of the line beside m, its answer turned into a side by fromAnswer (a
 // recess turns it the other way).

@@ -141,10 +141,8 @@ bool BuildPlaneA(ZedId element, ZedId segment, ZedId instance) {
     ForgetShoulder();
 
     PickedLine line;
-    line.ref = ZedFigRef{instance, element};
-    line.segment = segment;
     LocatedElement located;
-    if (!ReadPickedElement(line) || !ReadOutlineRecords(line, located) || !ReadAttributes(line)) {
+    if (!ReadPickedLine(ZedFigRef{instance, element}, segment, line, located)) {
         return false;
     }
     const OutlineList& outline = located.list;

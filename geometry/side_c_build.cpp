@@ -41,12 +41,10 @@ bool BuildSideC(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) {
     ForgetShoulder();
 
     PickedLine line;
-    line.ref = ZedFigRef{instance, element};
-    line.segment = segment;
     LocatedElement located;
     // The outline records must show a straight line: an arc has no S and E
     // for the recess to be placed between.
-    if (!ReadPickedElement(line) || !ReadOutlineRecords(line, located) || !ReadAttributes(line)) {
+    if (!ReadPickedLine(ZedFigRef{instance, element}, segment, line, located)) {
         return false;
     }
     const OutlineList& outline = located.list;

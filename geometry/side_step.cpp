@@ -160,11 +160,8 @@ std::vector<ZedFigure> SideStepPieces(ZedPoint s, ZedPoint e, const ShoulderCorn
 bool BuildSideStep(ZedPoint picked, ZedId element, ZedId segment, ZedId instance, SideStep& step) {
     ForgetShoulder();
     PickedLine line;
-    line.ref = ZedFigRef{instance, element};
-    line.segment = segment;
     LocatedElement located;
-    if (!ReadPickedElement(line, kSideLineMessages) || !ReadOutlineRecords(line, located, kSideLineMessages) ||
-        !ReadAttributes(line, kSideLineMessages)) {
+    if (!ReadPickedLine(ZedFigRef{instance, element}, segment, line, located, kSideLineMessages)) {
         return false;
     }
     const double height = ShoulderSettings.mMainHeight;
