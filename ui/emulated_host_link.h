@@ -10,4 +10,8 @@
 void SendKeyToEmulatedHost(const KeyInput& key);
 void ActivateEmulatedHostWindow();
 
+// The emulated host's exported call of that name, or null (one file per
+// platform).
+void* FindEmulatedHostCall(const char* name);
+
 #endif  // LEDGEWRIGHT_UI_EMULATED_HOST_LINK_H

@@ -1,30 +1,8 @@
-#include "ui/emulated_host_link.h"
-
 #include <windows.h>
 
-namespace {
+#include "ui/emulated_host_link.h"
 
-template <class Function>
-Function Find(const char* name) {
+void* FindEmulatedHostCall(const char* name) {
     const HMODULE zedLib = GetModuleHandleW(L"ZedLib.dll");
-    return zedLib == nullptr ? nullptr : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(zedLib, name)));
-}
-
-}  // namespace
-
-void SendKeyToEmulatedHost(const KeyInput& key) {
-    using KeyFunction = void (*)(unsigned, unsigned, unsigned, int);
-    static const KeyFunction send = Find<KeyFunction>("ZedEmuKeyInput");
-    if (send != nullptr) {
-        send(static_cast<unsigned>(key.virtualKey), static_cast<unsigned>(key.scanCode), key.extraInfo,
-             key.keyUp ? 1 : 0);
-    }
-}
-
-void ActivateEmulatedHostWindow() {
-    using ActivateFunction = void (*)();
-    static const ActivateFunction activate = Find<ActivateFunction>("ZedEmuActivateHostWindow");
-    if (activate != nullptr) {
-        activate();
-    }
+    return zedLib == nullptr ? nullptr : reinterpret_cast<void*>(GetProcAddress(zedLib, name));
 }
