@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "emuhost/emu_api.h"
+#include "runner/host_window.h"
 #include "runner/pick_targets.h"
 #include "runner/svg_writer.h"
 #include "runner/text_files.h"
@@ -78,6 +79,10 @@ void Driver::Perform(const Action& action, bool echo) {
         case Action::Kind::Quit:
             break;
     }
+    // What the action set going in the plug-in's windows (keys a dialog typed
+    // into the host window, say) is handled before the next one, as the host's
+    // message loop would.
+    PumpHostMessages();
     ReportChanges();
 }
 

@@ -11,6 +11,7 @@
 #include "runner/drawing_loader.h"
 #include "runner/driver.h"
 #include "runner/dxf_files.h"
+#include "runner/host_window.h"
 #include "runner/options.h"
 #include "runner/plugin_library.h"
 #include "runner/process_env.h"
@@ -164,6 +165,10 @@ int main(int argc, char** argv) {
         return kBadInput;
     }
 
+    // The host's main window exists before the host loads its plug-ins.
+    if (!runner::OpenHostWindow()) {
+        Complain("note: no host window could be made; keys that the plug-in's dialogs type go nowhere");
+    }
     const std::string pluginPath = PluginPath(*options);
     const runner::StartupFunction startup = runner::LoadPlugin(pluginPath, problem);
     if (startup == nullptr) {

@@ -12,6 +12,9 @@ if [ "${1:-}" = "--windows" ]; then
   # wine64-preloader keeps the address ranges Wine needs free; without it a
   # program fails to start now and then ("failed to map the shared user data").
   want+=(g++-mingw-w64-x86-64-posix wine64 wine64-preloader xvfb)
+  # The dialogs' Korean captions under Wine (NanumGothic stands in for "MS Shell
+  # Dlg"), and ImageMagick's import for the screenshots of the real windows.
+  want+=(fonts-nanum imagemagick)
 fi
 
 missing=()

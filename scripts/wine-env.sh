@@ -47,6 +47,37 @@ wine_prefix_ensure() {
     ) 9>"$WINEPREFIX.lock"
 }
 
+# Settings of the prefix for the dialogs, written once per prefix with their
+# own marker so that prefixes made before this step get them too:
+# - Wine maps "MS Shell Dlg" to a font without Hangul, so the dialogs' Korean
+#   captions would show as empty boxes; NanumGothic (Debian's fonts-nanum)
+#   stands in for it.
+# - The virtual display runs no window manager: Wine draws the windows' frames
+#   and title bars itself (unmanaged windows) and does not wait, up to a
+#   second each time, for a window manager to take a hidden window away.
+wine_dialog_settings_ensure() {
+    local marker="$WINEPREFIX/.ledgewright-dialogs"
+    [ -f "$marker" ] && return 0
+    (
+        flock 9
+        [ -f "$marker" ] && exit 0
+        local reg="$WINEPREFIX/ledgewright-dialogs.reg"
+        printf '%s\r\n' 'REGEDIT4' '' \
+            '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+            '"MS Shell Dlg"="NanumGothic"' '"MS Shell Dlg 2"="NanumGothic"' '"Tahoma"="NanumGothic"' '' \
+            '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' >"$reg"
+        "$WINE64" regedit /S "$(winepath_of "$reg")" </dev/null >/dev/null 2>&1
+        "$WINESERVER" -w
+        grep -q 'NanumGothic' "$WINEPREFIX/user.reg" || { echo "the dialog settings did not reach $WINEPREFIX" >&2; exit 1; }
+        touch "$marker"
+    ) 9>"$WINEPREFIX.lock"
+}
+
+# A Unix path as Wine's Z: drive sees it.
+winepath_of() {
+    printf 'Z:%s' "$(realpath "$1" | tr / '\\')"
+}
+
 # Starts a virtual X display, unless DISPLAY already names a working one, so that
 # windows can be created.
 wine_display_start() {
@@ -81,6 +112,7 @@ wine_services_start() {
 wine_session_start() {
     wine_display_start
     wine_prefix_ensure
+    wine_dialog_settings_ensure
     wine_services_start
 }
 

@@ -45,7 +45,9 @@ DWORD DialogStyle(DialogKind kind) {
     const DWORD font = DS_SETFONT | DS_FIXEDSYS;  // DS_SHELLFONT
     switch (kind) {
         case DialogKind::Modeless:
-            return WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN | font;
+            // Not clipping its children: a group box paints no inside of its
+            // own, so the dialog's background must show through it.
+            return WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | font;
         case DialogKind::Child:
             return WS_CHILD | DS_CONTROL | WS_CLIPSIBLINGS | font;
         case DialogKind::Modal:

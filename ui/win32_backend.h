@@ -7,6 +7,8 @@
 #include "ui/window.h"
 
 WindowBackend& Win32Backend();
+// The window handle (HWND) of a window that this backend made, nullptr for any other.
+void* NativeWindow(DialogWindow& window);
 #endif
 
 #endif  // LEDGEWRIGHT_UI_WIN32_BACKEND_H

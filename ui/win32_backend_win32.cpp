@@ -529,3 +529,5 @@ WindowBackend& Win32Backend() {
     static Win32Dialogs backend;
     return backend;
 }
+
+void* NativeWindow(DialogWindow& window) { return HandleOf(&window); }

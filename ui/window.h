@@ -156,8 +156,8 @@ public:
 };
 
 // The backend in use: the one last given to UseWindowBackend, else the
-// headless one. The Windows backend (ui/win32_backend.h) is taken on request
-// until it has been proven under Wine.
+// platform's own: the Windows backend (ui/win32_backend.h) on Windows, the
+// headless one elsewhere. nullptr goes back to the platform's.
 WindowBackend& Backend();
 void UseWindowBackend(WindowBackend* backend);
 

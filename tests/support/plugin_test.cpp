@@ -11,6 +11,7 @@
 #include "settings/shoulder_settings.h"
 #include "tests/support/scratch_registry.h"
 #include "ui/chooser.h"
+#include "ui/headless.h"
 
 void PluginTest::CheckLeftState() const {
     if (!expectIntegrityFault_) {
@@ -34,6 +35,9 @@ void PluginTest::SetUp() {
     }
     setUp_ = true;
     DestroyChooser();
+    // The dialogs are driven as plain objects, on Windows too; the tests of the
+    // real windows choose the Windows backend themselves.
+    UseWindowBackend(&headless::TheBackend());
     emu::Reset();
     ResetCommandState();
     ResetShoulderSettings();

@@ -1,0 +1,92 @@
+// The real windows driven through the system's input stream: the chooser
+// types a keyword into the host window, the pickers run modally and give back
+// the chosen name, and the chooser's own keys.
+#include "tests/win32ui/real_dialogs.h"
+#include "ui/chooser.h"
+#include "ui/panel_layouts.h"
+#include "ui/picker_layouts.h"
+
+namespace {
+
+constexpr int kPlaneDPanel = 3;
+
+}  // namespace
+
+TEST_F(RealDialogsTest, DoubleClickOnRowZeroTypesPlaneAIntoTheHostWindow) {
+    ASSERT_NO_FATAL_FAILURE(StartWithChooser());
+    ClickRow(0, true);
+    ASSERT_TRUE(PumpUntil([] { return !emu::EnteredLines().empty(); })) << "no Enter reached the host window";
+    PumpFor(50);
+
+    EXPECT_EQ(GetActiveWindow(), HostWindow());
+    EXPECT_EQ(emu::EnteredLines(), std::vector<std::string>{"planea"});
+    EXPECT_EQ(TextsOn(emu::Channel::Prompt).back(), "<평면도-타입A>턱걸이를 작성할 라인선택 :");
+    EXPECT_FALSE(IsWindowVisible(ChooserHandle()));
+    // Clear, the six letters marked as the keyword's, Enter; each down and up.
+    const std::vector<emu::KeyEvent> events = emu::KeyEvents();
+    ASSERT_EQ(events.size(), 16u);
+    EXPECT_EQ(events.front().virtualKey, 0x0C);
+    for (size_t i = 2; i < 14; ++i) {
+        EXPECT_EQ(events[i].extraInfo, 0x33u) << "key event " << i;
+        EXPECT_EQ(events[i].virtualKey, "PLANEA"[(i - 2) / 2]);
+    }
+    EXPECT_EQ(events.back().virtualKey, 0x0D);
+    EXPECT_EQ(events.back().scanCode, 0xB9);
+}
+
+TEST_F(RealDialogsTest, PickersRunModallyOwnedByThePanelAndGiveBackTheName) {
+    ASSERT_NO_FATAL_FAILURE(StartWithChooser());
+    ClickRow(kPlaneDPanel, false);
+    ASSERT_TRUE(PumpUntil([this] { return IsWindowVisible(PanelHandle(kPlaneDPanel)) != FALSE; }));
+    HWND panel = PanelHandle(kPlaneDPanel);
+    const auto openFrom = [&](int swatch) { return [=] { ClickAt(GetDlgItem(panel, swatch), false); }; };
+    const auto expectModal = [&](HWND picker) {
+        EXPECT_EQ(GetWindow(picker, GW_OWNER), GetAncestor(panel, GA_ROOT));
+        EXPECT_FALSE(IsWindowEnabled(ChooserHandle())) << "the chooser takes input while a picker is open";
+    };
+
+    // A double click on a colour cell chooses it and closes with OK.
+    EXPECT_TRUE(WithModal(L"Color Property", openFrom(kIdcColor), [&](HWND picker) {
+        expectModal(picker);
+        ClickAt(GetDlgItem(picker, kIdcColorCell01 + 11), true);
+    }));
+    EXPECT_EQ(Stored("PD_Color"), "MAINCOLOR12");
+    // A click on a line-type cell (the click that the cell reports: it is as
+    // large as its picture), then Enter.
+    EXPECT_TRUE(WithModal(L"Line Type Property", openFrom(kIdcSlotLineType), [&](HWND picker) {
+        expectModal(picker);
+        HWND cell = GetDlgItem(picker, kIdcLineTypeCell01 + 7);
+        PostMessageW(picker, WM_COMMAND, MAKEWPARAM(kIdcLineTypeCell01 + 7, STN_CLICKED), reinterpret_cast<LPARAM>(cell));
+        PumpFor(50);
+        PressKey(VK_RETURN);
+    }));
+    EXPECT_EQ(Stored("PD_SlotLType"), "LINETYPE08");
+    // Escape after another choice leaves the value as it was.
+    EXPECT_TRUE(WithModal(L"Color Property", openFrom(kIdcColor), [&](HWND picker) {
+        ClickAt(GetDlgItem(picker, kIdcColorCell01 + 2), false);
+        PumpFor(50);
+        PressKey(VK_ESCAPE);
+    }));
+    EXPECT_EQ(Stored("PD_Color"), "MAINCOLOR12");
+    EXPECT_TRUE(IsWindowEnabled(ChooserHandle()));
+}
+
+TEST_F(RealDialogsTest, EnterDoesNothingWhileEscapeAndTheCloseBoxHideTheChooser) {
+    ASSERT_NO_FATAL_FAILURE(StartWithChooser());
+    SetForegroundWindow(ChooserHandle());
+    ASSERT_TRUE(PumpUntil([this] { return GetForegroundWindow() == ChooserHandle(); }));
+    PressKey(VK_RETURN);
+    PumpFor(100);
+    EXPECT_TRUE(IsWindowVisible(ChooserHandle()));
+    EXPECT_TRUE(emu::EnteredLines().empty());
+
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(PumpUntil([this] { return !IsWindowVisible(ChooserHandle()); })) << "Escape left the chooser up";
+    EXPECT_TRUE(emu::CommandActive());
+
+    ShowChooser();
+    PumpFor(50);
+    PostMessageW(ChooserHandle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(PumpUntil([this] { return !IsWindowVisible(ChooserHandle()); })) << "the close box left it up";
+    EXPECT_TRUE(emu::CommandActive());
+}

@@ -1,0 +1,106 @@
+// The real windows against their layout descriptions, once per dialog; the
+// list view's set-up, common controls 6 and the module the dialogs come from.
+#include "tests/win32ui/real_dialogs.h"
+
+#include <commctrl.h>
+
+#include <cwctype>
+#include <string>
+#include "ui/chooser.h"
+#include "ui/chooser_layout.h"
+#include "ui/panel_layouts.h"
+#include "ui/picker_layouts.h"
+
+namespace {
+
+struct PickerCase {
+    int swatchId;
+    const wchar_t* caption;
+    const DialogLayout* layout;
+};
+constexpr PickerCase kPickers[] = {
+    {kIdcColor, L"Color Property", &kColorPickerLayout},
+    {kIdcLineType, L"Line Type Property", &kLineTypePickerLayout},
+};
+constexpr int kPlaneDPanel = 3;
+
+// Whether the window's procedure lies in the comctl32 of the common controls
+// 6 assembly (which also answers CCM_GETVERSION with 5 under Wine).
+bool RunByCommonControlsSix(HWND window) {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(GetWindowLongPtrW(window, GWLP_WNDPROC)), &module);
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(module, path, MAX_PATH);
+    std::wstring lower(path);
+    for (wchar_t& c : lower) {
+        c = static_cast<wchar_t>(towlower(c));
+    }
+    return lower.find(L"microsoft.windows.common-controls_") != std::wstring::npos &&
+           lower.find(L"_6.0.") != std::wstring::npos && lower.ends_with(L"\\comctl32.dll");
+}
+
+}  // namespace
+
+TEST_F(RealDialogsTest, EveryDialogStandsAsItsLayoutSays) {
+    ASSERT_NO_FATAL_FAILURE(StartWithChooser());
+    ExpectMatchesLayout(ChooserHandle(), kChooserLayout, "chooser");
+    const DialogLayout* const panels[] = {&kPlaneALayout, &kPlaneBLayout, &kPlaneCLayout,
+                                          &kPlaneDLayout, &kSideALayout,  &kSideBLayout};
+    for (int i = 0; i < LedgewrightDlg::kPanelCount; ++i) {
+        ExpectMatchesLayout(PanelHandle(i), *panels[i], "panel " + std::to_string(i));
+    }
+    // The pickers, opened from the plan pattern D panel, whose swatches are always shown.
+    ClickRow(kPlaneDPanel, false);
+    ASSERT_TRUE(PumpUntil([this] { return IsWindowVisible(PanelHandle(kPlaneDPanel)) != FALSE; }));
+    for (const PickerCase& picker : kPickers) {
+        const bool opened = WithModal(
+            picker.caption, [&] { ClickAt(GetDlgItem(PanelHandle(kPlaneDPanel), picker.swatchId), false); },
+            [&](HWND dialog) {
+                ExpectMatchesLayout(dialog, *picker.layout, "picker");
+                PostMessageW(dialog, WM_CLOSE, 0, 0);
+            });
+        EXPECT_TRUE(opened) << "no picker opened";
+    }
+}
+
+TEST_F(RealDialogsTest, PatternListIsAReportWithGridLinesFullRowsAndADisabledHeader) {
+    ASSERT_NO_FATAL_FAILURE(StartWithChooser());
+    HWND list = GetDlgItem(ChooserHandle(), kIdcPatternList);
+    const LONG style = GetWindowLongW(list, GWL_STYLE);
+    EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
+    EXPECT_TRUE(style & LVS_SINGLESEL);
+    EXPECT_TRUE(style & LVS_SHOWSELALWAYS);
+    const auto extended = SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+    EXPECT_EQ(extended & (LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_FALSE(IsWindowEnabled(header));
+    const int widths[] = {50, 220};
+    const int formats[] = {LVCFMT_CENTER, LVCFMT_LEFT};
+    for (int column = 0; column < 2; ++column) {
+        LVCOLUMNW info{};
+        info.mask = LVCF_WIDTH | LVCF_FMT;
+        ASSERT_TRUE(SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)));
+        EXPECT_EQ(info.cx, widths[column]);
+        EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, formats[column]);
+    }
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 8);
+}
+
+TEST_F(RealDialogsTest, DialogsComeFromTheirOwnModuleWithCommonControlsSix) {
+    ASSERT_NO_FATAL_FAILURE(StartWithChooser());
+    // The module that holds the dialogs' code (here the test program, in the
+    // host the plug-in's DLL) made the windows.
+    HMODULE own = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&ShowChooser), &own);
+    EXPECT_EQ(reinterpret_cast<HMODULE>(GetWindowLongPtrW(ChooserHandle(), GWLP_HINSTANCE)), own);
+    EXPECT_EQ(reinterpret_cast<HMODULE>(GetWindowLongPtrW(PanelHandle(0), GWLP_HINSTANCE)), own);
+    // The list view and the buttons are common controls 6's (the library of
+    // that assembly runs them), through the activation context around the
+    // plug-in's windows.
+    EXPECT_TRUE(RunByCommonControlsSix(GetDlgItem(ChooserHandle(), kIdcPatternList)));
+    EXPECT_TRUE(RunByCommonControlsSix(GetDlgItem(ChooserHandle(), kIdcDelete)));
+}
