@@ -10,7 +10,7 @@
 namespace {
 
 constexpr int kPlaneDPanel = 3;
-constexpr int kRounds = 20;
+constexpr int kRounds = 1000;
 
 // The process's GDI objects. Wine's GetGuiResources is a stub that answers 0;
 // then the live entries of the process's GDI handle table are counted (the
@@ -47,8 +47,13 @@ int GdiObjects() {
     return live;
 }
 
-BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
     ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+BOOL CALLBACK CountWindowAndDescendants(HWND window, LPARAM count) {
+    CountWindow(window, count);
     EnumChildWindows(window, CountWindow, count);
     return TRUE;
 }
@@ -60,7 +65,7 @@ int WindowHandles() {
         return static_cast<int>(counted);
     }
     int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(GetCurrentThreadId(), CountWindowAndDescendants, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
@@ -109,6 +114,7 @@ TEST_F(RealDialogsTest, NoGdiObjectOrWindowIsLeftAcrossRepaintsAndPickerOpenings
     EXPECT_EQ(opened, kRounds);
     EXPECT_EQ(GdiObjects(), gdiBefore) << "after " << kRounds << " picker openings";
     EXPECT_EQ(WindowHandles(), windowsBefore) << "after " << kRounds << " picker openings";
-    std::cout << "GDI objects " << gdiBefore << ", windows " << windowsBefore << " before and after " << kRounds
-              << " repaints and " << kRounds << " picker openings\n";
+    std::cout << "Before " << kRounds << " repaints and " << kRounds << " picker openings: " << gdiBefore
+              << " GDI objects, " << windowsBefore << " windows; after: " << GdiObjects() << " and " << WindowHandles()
+              << "\n";
 }
