@@ -13,8 +13,9 @@ if [ "${1:-}" = "--windows" ]; then
   # program fails to start now and then ("failed to map the shared user data").
   want+=(g++-mingw-w64-x86-64-posix wine64 wine64-preloader xvfb)
   # The dialogs' Korean captions under Wine (NanumGothic stands in for "MS Shell
-  # Dlg"), and ImageMagick's import for the screenshots of the real windows.
-  want+=(fonts-nanum imagemagick)
+  # Dlg"), Wine's own fonts (Marlett draws the title bars' close boxes), and
+  # ImageMagick's import for the screenshots of the real windows.
+  want+=(fonts-nanum fonts-wine imagemagick)
 fi
 
 missing=()
