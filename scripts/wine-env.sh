@@ -56,6 +56,12 @@ wine_prefix_ensure() {
 #   and title bars itself (unmanaged windows) and does not wait, up to a
 #   second each time, for a window manager to take a hidden window away.
 wine_dialog_settings_ensure() {
+    # Wine's own Marlett (fonts-wine) draws the title bars' close boxes; Debian's
+    # Wine does not look where the package puts it, but finds it in the prefix.
+    local marlett=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    if [ -f "$marlett" ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+        cp "$marlett" "$fonts/marlett.ttf.part" && mv "$fonts/marlett.ttf.part" "$fonts/marlett.ttf"
+    fi
     local marker="$WINEPREFIX/.ledgewright-dialogs"
     [ -f "$marker" ] && return 0
     (

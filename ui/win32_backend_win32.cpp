@@ -195,11 +195,31 @@ public:
             DeleteObject(old);
         }
         bitmap_ = bitmap;
+        FitToBitmap();
     }
     int BitmapShown() const override { return bitmapId_; }
     void Invalidate() override { InvalidateRect(hwnd_, nullptr, TRUE); }
 
 private:
+    // A picture without a size of its own takes its bitmap's: the whole
+    // bitmap inside its border, if it has one (the static control alone would
+    // make the whole window as large as the bitmap).
+    void FitToBitmap() {
+        if ((GetWindowLongW(hwnd_, GWL_STYLE) & SS_REALSIZECONTROL) != 0) {
+            return;
+        }
+        BITMAP info{};
+        GetObjectW(bitmap_, sizeof info, &info);
+        RECT window{};
+        RECT client{};
+        GetWindowRect(hwnd_, &window);
+        GetClientRect(hwnd_, &client);
+        const int frameWidth = (window.right - window.left) - client.right;
+        const int frameHeight = (window.bottom - window.top) - client.bottom;
+        SetWindowPos(hwnd_, nullptr, 0, 0, info.bmWidth + frameWidth, info.bmHeight + frameHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
     HWND hwnd_;
     int id_;
     int columns_ = 0;
