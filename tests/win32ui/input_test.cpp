@@ -86,7 +86,16 @@ TEST_F(RealDialogsTest, EnterDoesNothingWhileEscapeAndTheCloseBoxHideTheChooser)
 
     ShowChooser();
     PumpFor(50);
-    PostMessageW(ChooserHandle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    // A click on the close box, the rightmost button of the title bar.
+    RECT window{};
+    GetWindowRect(ChooserHandle(), &window);
+    POINT client{0, 0};
+    ClientToScreen(ChooserHandle(), &client);
+    const int border = client.x - window.left;
+    POINT closeBox{window.right - border - GetSystemMetrics(SM_CXSIZE) / 2 - 1,
+                   window.top + border + GetSystemMetrics(SM_CYCAPTION) / 2};
+    ScreenToClient(ChooserHandle(), &closeBox);
+    ClickAt(ChooserHandle(), closeBox, false);
     EXPECT_TRUE(PumpUntil([this] { return !IsWindowVisible(ChooserHandle()); })) << "the close box left it up";
     EXPECT_TRUE(emu::CommandActive());
 }
