@@ -109,7 +109,8 @@ void DialogActions::Perform(const Action& action) {
         Note("ignored: the plug-in offers no dialog driver");
         return;
     }
-    // Set before every action: a nested action (in a picker) leaves them as they were.
+    // Set before every action, so that they hold whatever else used the table
+    // between two actions; an action in a picker sets the same again.
     driver->onSettingWritten(&DialogActions::Written, this);
     driver->onModal(&DialogActions::PickerOpened, this);
     ZedEmuDialog* dialog = DialogOf(*driver, action.dialog);
@@ -157,7 +158,6 @@ void DialogActions::PickerOpened(void* self) {
     if (actions.PickerOpen()) {
         actions.Note(picker + " closed with its close box");
     }
-    driver.onModal(&DialogActions::PickerOpened, self);
 }
 
 void DialogActions::Written(void* self, const char* name, const char* text) {

@@ -68,6 +68,9 @@ constexpr const char* kPanelNamesShown[LedgewrightDlg::kPanelCount] = {
 
 struct DriverState {
     DialogWindow* openPicker = nullptr;
+    void (*modalRun)(void*) = nullptr;
+    void* modalContext = nullptr;
+    int modalDepth = 0;  // modal dialogs open now
     void (*written)(void*, const char*, const char*) = nullptr;
     void* writtenContext = nullptr;
 };
@@ -232,6 +235,30 @@ int CellAction(ZedEmuDialog* dialog, int row, int column, bool twice) {
     return ZED_EMU_DONE;
 }
 
+// The backend's modal driver: the run given last, with the dialog known as the
+// open picker while it runs.
+void RunModalDialog(DialogWindow& window) {
+    if (State().modalRun == nullptr) {
+        return;
+    }
+    DialogWindow* const outer = State().openPicker;
+    State().openPicker = &window;
+    ++State().modalDepth;
+    State().modalRun(State().modalContext);
+    --State().modalDepth;
+    State().openPicker = outer;
+}
+
+void SetModalRun(void (*run)(void*), void* context) {
+    State().modalRun = run;
+    State().modalContext = context;
+    // Inside a modal dialog the backend is running RunModalDialog already and
+    // must not have it replaced under it; the new run counts from the next dialog.
+    if (Backend().UserInput() != nullptr && State().modalDepth == 0) {
+        Actions().SetModalDriver(run == nullptr ? std::function<void(DialogWindow&)>() : RunModalDialog);
+    }
+}
+
 void ReportWritten(const ZedString& name, const ZedString& text) {
     if (State().written != nullptr) {
         State().written(State().writtenContext, ZedToUtf8(name).c_str(), ZedToUtf8(text).c_str());
@@ -297,21 +324,7 @@ const ZedEmuDialogDriver kTable = {
     [](ZedEmuDialog* dialog, int row, int column) { return CellAction(dialog, row, column, true); },
     [](ZedEmuDialog* dialog) { return ClickNamed(dialog, "ok", false); },
     [](ZedEmuDialog* dialog) { return ClickNamed(dialog, "cancel", false); },
-    [](void (*run)(void*), void* context) {
-        if (Backend().UserInput() == nullptr) {
-            return;
-        }
-        if (run == nullptr) {
-            Actions().SetModalDriver(nullptr);
-            return;
-        }
-        Actions().SetModalDriver([run, context](DialogWindow& window) {
-            DialogWindow* const outer = State().openPicker;
-            State().openPicker = &window;
-            run(context);
-            State().openPicker = outer;
-        });
-    },
+    SetModalRun,
     [](void (*written)(void*, const char*, const char*), void* context) {
         State().written = written;
         State().writtenContext = context;
