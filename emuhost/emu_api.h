@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "emuhost/emu_dialog_driver.h"
 #include "host/zedlib.h"
 
 #if defined(_WIN32)
@@ -211,6 +212,10 @@ EMU_API std::vector<std::string> EnteredLines();
 // How often the host's main window was made the active window.
 EMU_API int HostWindowActivations();
 
+// The dialog driver table that the plug-in offered (ZedEmuOfferDialogDriver),
+// or null. Reset keeps it: the plug-in offers it once, at its Startup.
+EMU_API const ZedEmuDialogDriver* DialogDriver();
+
 // ---------------------------------------------------------------------------
 // Fault injection, call log and journal
 // ---------------------------------------------------------------------------
@@ -253,5 +258,8 @@ EMU_API ZedString FromUtf8(const std::string& utf8);
 extern "C" EMU_API void ZedEmuKeyInput(unsigned virtualKey, unsigned scanCode, unsigned extraInfo, int keyUp);
 // Makes the host's main window the active window.
 extern "C" EMU_API void ZedEmuActivateHostWindow();
+// Takes the plug-in's dialog driver table (emuhost/emu_dialog_driver.h); the
+// table lives as long as the plug-in, null withdraws it.
+extern "C" EMU_API void ZedEmuOfferDialogDriver(const ZedEmuDialogDriver* driver);
 
 #endif  // LEDGEWRIGHT_EMUHOST_EMU_API_H

@@ -39,7 +39,36 @@ std::string Indented(const std::string& text) {
 
 }  // namespace
 
-Driver::Driver(std::ostream& out, LoadedDrawing drawing) : out_(out), drawing_(std::move(drawing)) {}
+Driver::Driver(std::ostream& out, LoadedDrawing drawing) : out_(out), drawing_(std::move(drawing)), dialogs_(out) {
+    dialogs_.OnPicker([this] { RunPicker(); });
+}
+
+void Driver::Run(ActionSource& source, bool echo) {
+    source_ = &source;
+    echo_ = echo;
+    while (std::optional<Action> action = source.Next()) {
+        Perform(*action, echo);
+    }
+    source_ = nullptr;
+    Finish();
+}
+
+void Driver::RunPicker() {
+    if (source_ == nullptr) {
+        return;
+    }
+    while (dialogs_.PickerOpen()) {
+        std::optional<Action> action = source_->Next();
+        if (!action) {
+            return;
+        }
+        if (action->kind != Action::Kind::Dialog || action->dialog != DialogTarget::Picker) {
+            source_->PutBack(std::move(*action));
+            return;
+        }
+        Perform(*action, echo_);
+    }
+}
 
 void Driver::Note(const std::string& text) { out_ << "(" << text << ")\n"; }
 
@@ -68,6 +97,9 @@ void Driver::Perform(const Action& action, bool echo) {
             break;
         case Action::Kind::Picture:
             Note(WriteTextFile(action.text, RenderDrawingSvg()) ? "picture written" : "cannot write the picture");
+            break;
+        case Action::Kind::Dialog:
+            dialogs_.Perform(action);
             break;
         case Action::Kind::End:
             if (emu::CommandActive()) {

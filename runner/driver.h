@@ -13,14 +13,27 @@
 #ifndef LEDGEWRIGHT_RUNNER_DRIVER_H
 #define LEDGEWRIGHT_RUNNER_DRIVER_H
 
+#include <optional>
 #include <ostream>
 
 #include "host/zedlib.h"
+#include "runner/dialog_actions.h"
 #include "runner/drawing_loader.h"
 #include "runner/pick_targets.h"
 #include "runner/script_file.h"
 
 namespace runner {
+
+// Where the user's actions come from: a script or a prompt. The driver takes
+// the actions for an open picker from it too.
+class ActionSource {
+public:
+    virtual ~ActionSource() = default;
+    // The next action; nothing at the end or after a quit.
+    virtual std::optional<Action> Next() = 0;
+    // Gives an action back: the next Next answers it again.
+    virtual void PutBack(Action action) = 0;
+};
 
 class Driver {
 public:
@@ -36,8 +49,13 @@ public:
     void ReportChanges();
     // Notes a command left running after the last action.
     void Finish();
+    // Performs every action of the source, echoing each or not.
+    void Run(ActionSource& source, bool echo);
 
 private:
+    // While a picker is open: the source's picker actions, up to the first
+    // action for another dialog or the picker's closing.
+    void RunPicker();
     void Start();
     void Deliver(bool delivered, bool typed);
     void PickOn(const PickTarget& target);
@@ -45,6 +63,9 @@ private:
 
     std::ostream& out_;
     LoadedDrawing drawing_;
+    DialogActions dialogs_;
+    ActionSource* source_ = nullptr;
+    bool echo_ = true;
     size_t messagesSeen_ = 0;
     size_t protocolErrorsSeen_ = 0;
     ZedFigRef blink_{-1, -1};

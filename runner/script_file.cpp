@@ -6,7 +6,9 @@ namespace runner {
 
 namespace {
 
-const char kActions[] = "start, type, pick, pick-element, pick-dimension, pick-note, picture, end or quit";
+const char kActions[] =
+    "start, type, pick, pick-element, pick-dimension, pick-note, picture, end, quit or a dialog action "
+    "(chooser-..., panel-..., picker-...)";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -17,6 +19,18 @@ LineResult ParseType(std::string_view rest, Action& action) {
     action.text = rest.empty() ? std::string() : std::string(rest.substr(1));
     action.echo = action.text.empty() ? "type" : "type " + action.text;
     return LineResult::Action;
+}
+
+// A word as a quoted token writes it, for the echo.
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+        }
+        out += c;
+    }
+    return out + "\"";
 }
 
 bool ExpectCount(const std::vector<Token>& tokens, size_t count, const std::string& what, std::string& problem) {
@@ -40,6 +54,118 @@ bool ParseShapeElement(const std::string& word, Action& action) {
     action.shape = *shape;
     action.position = *position;
     return true;
+}
+
+struct VerbSyntax {
+    std::string_view word;
+    DialogVerb verb;
+    const char* arguments;  // as the problem report names them
+};
+
+constexpr VerbSyntax kVerbs[] = {
+    {"click", DialogVerb::Click, "a control name"},
+    {"double-click", DialogVerb::DoubleClick, "a control name"},
+    {"row", DialogVerb::Row, "a row number (from 0)"},
+    {"double-row", DialogVerb::DoubleRow, "a row number (from 0)"},
+    {"enter", DialogVerb::Enter, "a control name and a text (in quotes if it holds blanks)"},
+    {"choose", DialogVerb::Choose, "a control name and an item number (from 0)"},
+    {"key", DialogVerb::Key, "a key: up, down, left, right, enter, escape or space"},
+    {"cell", DialogVerb::Cell, "a row and a column (from 1)"},
+    {"double-cell", DialogVerb::DoubleCell, "a row and a column (from 1)"},
+    {"ok", DialogVerb::Ok, "nothing"},
+    {"cancel", DialogVerb::Cancel, "nothing"},
+};
+
+struct KeyName {
+    std::string_view name;
+    int virtualKey;
+};
+
+constexpr KeyName kKeys[] = {
+    {"up", 0x26}, {"down", 0x28}, {"left", 0x25}, {"right", 0x27}, {"enter", 0x0D}, {"escape", 0x1B}, {"space", 0x20},
+};
+
+// The arguments of a dialog action after its keyword; false when they do not fit the verb.
+bool ParseDialogArguments(const std::vector<Token>& tokens, Action& action) {
+    const size_t count = tokens.size() - 1;
+    switch (action.verb) {
+        case DialogVerb::Click:
+        case DialogVerb::DoubleClick:
+            action.control = count == 1 ? tokens[1].text : "";
+            return count == 1;
+        case DialogVerb::Row:
+        case DialogVerb::DoubleRow: {
+            const std::optional<int> row = count == 1 ? ParseInteger(tokens[1].text) : std::nullopt;
+            action.index = row.value_or(0);
+            return row.has_value();
+        }
+        case DialogVerb::Enter:
+            if (count != 2) {
+                return false;
+            }
+            action.control = tokens[1].text;
+            action.text = tokens[2].text;
+            return true;
+        case DialogVerb::Choose: {
+            const std::optional<int> item = count == 2 ? ParseInteger(tokens[2].text) : std::nullopt;
+            action.control = count == 2 ? tokens[1].text : "";
+            action.index = item.value_or(0);
+            return item.has_value();
+        }
+        case DialogVerb::Key:
+            for (const KeyName& key : kKeys) {
+                if (count == 1 && tokens[1].text == key.name) {
+                    action.index = key.virtualKey;
+                    return true;
+                }
+            }
+            return false;
+        case DialogVerb::Cell:
+        case DialogVerb::DoubleCell: {
+            const std::optional<int> row = count == 2 ? ParseInteger(tokens[1].text) : std::nullopt;
+            const std::optional<int> column = count == 2 ? ParseInteger(tokens[2].text) : std::nullopt;
+            action.row = row.value_or(0);
+            action.column = column.value_or(0);
+            return row && column;
+        }
+        case DialogVerb::Ok:
+        case DialogVerb::Cancel:
+            return count == 0;
+    }
+    return false;
+}
+
+// "<dialog>-<verb>": true when the keyword names a dialog action (its
+// arguments may still be wrong; `problem` then says so).
+bool ParseDialogAction(const std::vector<Token>& tokens, Action& action, std::string& problem, bool& valid) {
+    const std::string& keyword = tokens[0].text;
+    const size_t dash = keyword.find('-');
+    if (dash == std::string::npos) {
+        return false;
+    }
+    const std::string_view target = std::string_view(keyword).substr(0, dash);
+    const std::string_view verb = std::string_view(keyword).substr(dash + 1);
+    if (target == "chooser") {
+        action.dialog = DialogTarget::Chooser;
+    } else if (target == "panel") {
+        action.dialog = DialogTarget::Panel;
+    } else if (target == "picker") {
+        action.dialog = DialogTarget::Picker;
+    } else {
+        return false;
+    }
+    for (const VerbSyntax& syntax : kVerbs) {
+        if (syntax.word == verb) {
+            action.kind = Action::Kind::Dialog;
+            action.verb = syntax.verb;
+            valid = ParseDialogArguments(tokens, action);
+            if (!valid) {
+                problem = std::string("expected ") + syntax.arguments + " after '" + keyword + "'";
+            }
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -66,7 +192,7 @@ LineResult ParseActionLine(std::string_view line, Action& action, std::string& p
     const std::string& keyword = tokens[0].text;
     action.echo = keyword;
     for (size_t k = 1; k < tokens.size(); ++k) {
-        action.echo += " " + tokens[k].text;
+        action.echo += " " + (tokens[k].quoted ? Quoted(tokens[k].text) : tokens[k].text);
     }
     if (keyword == "start" || keyword == "end" || keyword == "quit") {
         action.kind = keyword == "start" ? Action::Kind::Start
@@ -112,6 +238,10 @@ LineResult ParseActionLine(std::string_view line, Action& action, std::string& p
         }
         action.index = *index;
         return LineResult::Action;
+    }
+    bool valid = false;
+    if (ParseDialogAction(tokens, action, problem, valid)) {
+        return valid ? LineResult::Action : LineResult::Invalid;
     }
     problem = "unknown action '" + keyword + "' (expected " + kActions + ")";
     return LineResult::Invalid;

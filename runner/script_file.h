@@ -8,6 +8,8 @@
 //   pick-note -1             click on a note, counted the same way
 //   picture now.svg          write a picture of the drawing as it is now
 //   end                      end the command
+//   chooser-row 1            a dialog action: <dialog>-<verb> [arguments]
+//                            (chooser, panel or picker; runner/README.md lists them)
 //   quit                     stop reading actions
 //   # comment
 //
@@ -24,8 +26,12 @@
 
 namespace runner {
 
+// Which of the plug-in's dialogs a dialog action is for, and what it does there.
+enum class DialogTarget { Chooser, Panel, Picker };
+enum class DialogVerb { Click, DoubleClick, Row, DoubleRow, Enter, Choose, Key, Cell, DoubleCell, Ok, Cancel };
+
 struct Action {
-    enum class Kind { Start, Type, Pick, PickElement, PickDimension, PickNote, Picture, End, Quit };
+    enum class Kind { Start, Type, Pick, PickElement, PickDimension, PickNote, Picture, End, Dialog, Quit };
     Kind kind = Kind::Start;
     int line = 0;
     std::string echo;  // the action as the transcript shows it
@@ -34,7 +40,13 @@ struct Action {
     double y = 0.0;
     int shape = 0;     // PickElement: shape of the drawing file, from 1
     int position = 0;  // PickElement: position in the shape's chain, from 1
-    int index = 0;     // PickDimension, PickNote: from 1 (oldest) or from -1 (newest)
+    int index = 0;     // PickDimension, PickNote: from 1 (oldest) or from -1 (newest);
+                       // Dialog: the row, the item or the virtual-key code
+    DialogTarget dialog = DialogTarget::Chooser;  // Dialog
+    DialogVerb verb = DialogVerb::Click;
+    std::string control;  // Dialog: the control's name; the typed text is in `text`
+    int row = 0;          // Dialog, Cell: from 1
+    int column = 0;
 };
 
 enum class LineResult { Blank, Action, Invalid };

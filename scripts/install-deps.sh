@@ -8,6 +8,10 @@ if [ "${1:-}" = "--fuzz" ]; then
   # clang with its libFuzzer runtime, for scripts/fuzz.sh.
   want+=(clang libclang-rt-14-dev)
 fi
+if [ "${1:-}" = "--bitmaps" ]; then
+  # rsvg-convert and the font of the dimension values, for scripts/make-bitmaps.sh.
+  want+=(librsvg2-bin fonts-dejavu-core)
+fi
 if [ "${1:-}" = "--windows" ]; then
   # wine64-preloader keeps the address ranges Wine needs free; without it a
   # program fails to start now and then ("failed to map the shared user data").

@@ -4,6 +4,17 @@
 
 #include "settings/registry_backend.h"
 
+namespace {
+
+SettingWrittenHook& WrittenHook() {
+    static SettingWrittenHook hook = nullptr;
+    return hook;
+}
+
+}  // namespace
+
+void SetSettingWrittenHook(SettingWrittenHook hook) { WrittenHook() = hook; }
+
 ZedString NormalizeKeyPath(const ZedString& keyPath) {
     ZedString path = keyPath;
     std::replace(path.begin(), path.end(), ZED_TEXT('/'), ZED_TEXT('\\'));
@@ -22,7 +33,13 @@ int ReadSetting(const ZedString& keyPath, const ZedString& valueName, ZedString&
 }
 
 int WriteSetting(const ZedString& keyPath, const ZedString& valueName, const ZedString& text) {
-    return RegistryWriteString(NormalizeKeyPath(keyPath), valueName, text) ? 0 : -1;
+    if (!RegistryWriteString(NormalizeKeyPath(keyPath), valueName, text)) {
+        return -1;
+    }
+    if (WrittenHook() != nullptr) {
+        WrittenHook()(valueName, text);
+    }
+    return 0;
 }
 
 bool ReadPluginSetting(const ZedString& keyName, const ZedString& valueName, ZedString& text) {

@@ -23,6 +23,11 @@ int ReadSetting(const ZedString& keyPath, const ZedString& valueName, ZedString&
 // Creates the key if needed and stores the text as a string value: 0 written, -1 failed.
 int WriteSetting(const ZedString& keyPath, const ZedString& valueName, const ZedString& text);
 
+// Called after every value written, with its name and text (the dialog driver
+// reports them); null for none.
+using SettingWrittenHook = void (*)(const ZedString& valueName, const ZedString& text);
+void SetSettingWrittenHook(SettingWrittenHook hook);
+
 // The same under kPluginKeyRoot followed by the key name.
 bool ReadPluginSetting(const ZedString& keyName, const ZedString& valueName, ZedString& text);
 bool WritePluginSetting(const ZedString& keyName, const ZedString& valueName, const ZedString& text);

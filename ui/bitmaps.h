@@ -25,8 +25,12 @@ struct BitmapSize {
     int height;
 };
 
-// Size in pixels; 0 × 0 for an id that is no bitmap of the module.
+// Size in pixels; 0 × 0 for an id that is no bitmap of the module. The files
+// are ui/bitmaps/*.bmp, made by ui/bitmaps/make_bitmaps.py.
 constexpr BitmapSize SizeOfBitmap(int id) {
+    if (id == kBitmapSideC || id == kBitmapSideD) {
+        return {146, 145};
+    }
     if (id >= kBitmapPlaneA && id <= kBitmapSideD) {
         return {146, 146};
     }

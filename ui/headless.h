@@ -18,9 +18,13 @@
 
 #include "ui/window.h"
 
+class UserActions;
+
 namespace headless {
 
 WindowBackend& TheBackend();
+// The functions below as the backend's UserActions (ui/user_actions.h).
+UserActions& TheUserActions();
 
 // The newest live window made from the layout, or nullptr.
 DialogWindow* NewestWindowOf(const DialogLayout& layout);

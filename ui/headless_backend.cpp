@@ -5,6 +5,7 @@
 #include "ui/bitmaps.h"
 #include "ui/emulated_host_link.h"
 #include "ui/headless.h"
+#include "ui/user_actions.h"
 
 namespace headless {
 namespace {
@@ -300,6 +301,8 @@ public:
         UserAction action;  // a call outside any user action goes at once
         State().queuedKeys.insert(State().queuedKeys.end(), keys.begin(), keys.end());
     }
+
+    UserActions* UserInput() override { return &TheUserActions(); }
 };
 
 }  // namespace

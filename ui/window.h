@@ -78,6 +78,7 @@ public:
 };
 
 class DialogWindow;
+class UserActions;
 
 // What a dialog class answers; the backend calls it on the user-interface thread.
 class DialogHandler {
@@ -153,6 +154,9 @@ public:
     virtual int KeyOfCharacter(ZedChar character) = 0;
     // Queues key events into the system's input stream.
     virtual void SendKeys(const std::vector<KeyInput>& keys) = 0;
+    // The user's actions played on this backend's windows (ui/user_actions.h),
+    // or null where the backend cannot play them.
+    virtual UserActions* UserInput() { return nullptr; }
 };
 
 // The backend in use: the one last given to UseWindowBackend, else the

@@ -251,7 +251,7 @@ TEST_F(ZedrunnerEndToEndTest, ReadsActionsAtThePromptWithoutAScript) {
               "> error: fixture: picked element 3 of segment 1 (segment type 0)\n"
               "(blinking: element 3)\n"
               "> (input error: unknown action 'bogus' (expected start, type, pick, pick-element, pick-dimension, "
-              "pick-note, picture, end or quit))\n"
+              "pick-note, picture, end, quit or a dialog action (chooser-..., panel-..., picker-...)))\n"
               "> (the command is still running after the last action)\n");
 }
 

@@ -100,7 +100,64 @@ TEST(ZedrunnerScriptFile, NamesTheLineAndWhatWasExpected) {
               "demo.script:1: expected a number after 'pick-note': 1 for the oldest, -1 for the newest");
     EXPECT_EQ(ErrorOf("start\nclick 1 2\n"),
               "demo.script:2: unknown action 'click' (expected start, type, pick, pick-element, pick-dimension, "
-              "pick-note, picture, end or quit)");
+              "pick-note, picture, end, quit or a dialog action (chooser-..., panel-..., picker-...))");
+    EXPECT_EQ(ErrorOf("chooser-enter width\n"),
+              "demo.script:1: expected a control name and a text (in quotes if it holds blanks) after 'chooser-enter'");
+    EXPECT_EQ(ErrorOf("picker-cell 1\n"), "demo.script:1: expected a row and a column (from 1) after 'picker-cell'");
+    EXPECT_EQ(ErrorOf("chooser-key home\n"),
+              "demo.script:1: expected a key: up, down, left, right, enter, escape or space after 'chooser-key'");
+    EXPECT_EQ(ErrorOf("picker-ok now\n"), "demo.script:1: expected nothing after 'picker-ok'");
+    EXPECT_EQ(ErrorOf("panel-choose hole-kind x\n"),
+              "demo.script:1: expected a control name and an item number (from 0) after 'panel-choose'");
+    EXPECT_NE(ErrorOf("window-click ok\n").find("unknown action 'window-click'"), std::string::npos);
+}
+
+struct DialogLine {
+    const char* line;
+    DialogTarget dialog;
+    DialogVerb verb;
+    const char* control;
+    const char* text;
+    int index;
+    int row;
+    int column;
+    const char* echo;
+};
+
+TEST(ZedrunnerScriptFile, ReadsDialogActions) {
+    using T = DialogTarget;
+    using V = DialogVerb;
+    const DialogLine rows[] = {
+        {"chooser-row 3", T::Chooser, V::Row, "", "", 3, 0, 0, "chooser-row 3"},
+        {"chooser-double-row -1", T::Chooser, V::DoubleRow, "", "", -1, 0, 0, "chooser-double-row -1"},
+        {"chooser-click delete", T::Chooser, V::Click, "delete", "", 0, 0, 0, "chooser-click delete"},
+        {"chooser-enter layers \"30|50 # 60\"", T::Chooser, V::Enter, "layers", "30|50 # 60", 0, 0, 0,
+         "chooser-enter layers \"30|50 # 60\""},
+        {"panel-enter slot-r \"\"", T::Panel, V::Enter, "slot-r", "", 0, 0, 0, "panel-enter slot-r \"\""},
+        {"panel-choose hole-kind 1", T::Panel, V::Choose, "hole-kind", "", 1, 0, 0, "panel-choose hole-kind 1"},
+        {"panel-double-click colour", T::Panel, V::DoubleClick, "colour", "", 0, 0, 0, "panel-double-click colour"},
+        {"chooser-key down", T::Chooser, V::Key, "", "", 0x28, 0, 0, "chooser-key down"},
+        {"picker-key escape", T::Picker, V::Key, "", "", 0x1B, 0, 0, "picker-key escape"},
+        {"picker-cell 2 8", T::Picker, V::Cell, "", "", 0, 2, 8, "picker-cell 2 8"},
+        {"picker-double-cell 3 4", T::Picker, V::DoubleCell, "", "", 0, 3, 4, "picker-double-cell 3 4"},
+        {"picker-ok", T::Picker, V::Ok, "", "", 0, 0, 0, "picker-ok"},
+        {"picker-cancel   # comment", T::Picker, V::Cancel, "", "", 0, 0, 0, "picker-cancel"},
+    };
+    for (const DialogLine& row : rows) {
+        SCOPED_TRACE(row.line);
+        Action action;
+        std::string problem;
+        ASSERT_EQ(ParseActionLine(row.line, action, problem), LineResult::Action) << problem;
+        EXPECT_EQ(action.kind, Action::Kind::Dialog);
+        EXPECT_EQ(action.dialog, row.dialog);
+        EXPECT_EQ(action.verb, row.verb);
+        EXPECT_EQ(action.control, row.control);
+        EXPECT_EQ(action.text, row.text);
+        EXPECT_EQ(action.index, row.index);
+        EXPECT_EQ(action.row, row.row);
+        EXPECT_EQ(action.column, row.column);
+        EXPECT_EQ(action.echo, row.echo);
+    }
 }
 
 TEST(ZedrunnerTokens, NumbersAreWholeWordsAndFinite) {
