@@ -84,6 +84,8 @@ private:
     int steps_ = 0;
     int injected_ = 0;
     size_t protocolErrors_ = 0;
+    int callsSinceFault_ = 0;
+    bool machineryFailed_ = false;
     SessionStats stats_;
     std::vector<ZedId> dimensions_;
     int marked_ = 0;

@@ -1,9 +1,11 @@
-// What a user can do in a command session, as plain data: RapidCheck
-// generates and shrinks lists of these natively, and a seeded generator
-// makes the same kinds of lists where RapidCheck is not built (Windows).
+// What a user can do in a command session, as plain data, and how random
+// sessions are chosen. Every random choice goes through Choices: seeded
+// choices on every platform, and natively RapidCheck's generators, which
+// then shrink a failing session (session_property_test.cpp).
 #ifndef LEDGEWRIGHT_TESTS_SESSION_SESSION_ACTIONS_H
 #define LEDGEWRIGHT_TESTS_SESSION_SESSION_ACTIONS_H
 
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -33,18 +35,34 @@ struct Action {
     double y = 0.0;
 };
 
-// Texts a user may type: layer numbers, keywords in any letter case, Delete,
-// values (plain, negative, huge, empty, malformed) and garbage.
-std::string RandomTypedText(std::mt19937& rng);
+// A source of random choices: a whole number from lo to hi, both included.
+// Smaller numbers are the simpler choices (a shrinker moves towards them).
+class Choices {
+public:
+    virtual ~Choices() = default;
+    virtual int Int(int lo, int hi) = 0;
+};
+
+class SeededChoices : public Choices {
+public:
+    explicit SeededChoices(uint32_t seed) : rng_(seed) {}
+    int Int(int lo, int hi) override { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
+
+private:
+    std::mt19937 rng_;
+};
 
 struct ActionWeights {
-    bool endings = true;  // End, and texts that end the command
+    bool endings = true;  // End, and garbage that ends the command
 };
-Action RandomAction(std::mt19937& rng, const ActionWeights& weights = {});
+
+// One action, weighted towards what builds, changes and deletes shoulders.
+Action RandomAction(Choices& choices, const ActionWeights& weights = {});
 // A few actions that belong together (a keyword, a line pick, then changes of
 // the shoulder; Delete and picks on marked elements), or one random action.
-std::vector<Action> RandomChunk(std::mt19937& rng, const ActionWeights& weights = {});
-std::vector<Action> RandomActions(std::mt19937& rng, int count, const ActionWeights& weights = {});
+std::vector<Action> RandomChunk(Choices& choices, const ActionWeights& weights = {});
+// The command's start, then chunks up to `count` actions.
+std::vector<Action> RandomActions(Choices& choices, int count, const ActionWeights& weights = {});
 
 std::string Describe(const Action& action);
 

@@ -22,7 +22,7 @@ constexpr int kSessions = 120;  // the only random sessions on Windows
 #else
 constexpr int kSessions = 40;   // RapidCheck runs the many natively
 #endif
-constexpr int kFaultSessions = 150;
+constexpr int kFaultSessions = 100;
 
 TEST(SessionTest, TheCatalogueIsRead) { EXPECT_GT(Catalogue().size(), 150u); }
 
@@ -32,8 +32,8 @@ TEST(SessionTest, RandomSessionsKeepEveryRule) {
     for (int i = 0; i < kSessions; ++i) {
         const uint32_t seed = rng();
         const std::string drawing = MakeDrawing(seed, DrawingOptions{true, i % 2 == 1});
-        const std::vector<Action> actions =
-            RandomActions(rng, std::uniform_int_distribution<int>(10, 80)(rng));
+        SeededChoices choices(rng());
+        const std::vector<Action> actions = RandomActions(choices, choices.Int(10, 80));
         const std::string problem = RunSession(drawing, actions, {}, &stats);
         ASSERT_TRUE(problem.empty()) << "session " << i << ": " << problem;
     }
@@ -52,7 +52,8 @@ TEST(SessionTest, AHostCallFailingAnywhereInASessionBreaksNothing) {
     for (int i = 0; i < kFaultSessions; ++i) {
         const uint32_t seed = rng();
         const std::string drawing = MakeDrawing(seed, DrawingOptions{true, i % 3 == 2});
-        const std::vector<Action> actions = RandomActions(rng, std::uniform_int_distribution<int>(10, 40)(rng));
+        SeededChoices choices(rng());
+        const std::vector<Action> actions = RandomActions(choices, choices.Int(10, 40));
         FaultPlan fault;
         fault.atAction = std::uniform_int_distribution<int>(1, static_cast<int>(actions.size()) - 1)(rng);
         fault.nth = std::uniform_int_distribution<int>(1, 60)(rng);
@@ -72,7 +73,7 @@ TEST(SessionTest, AHostCallFailingAnywhereInASessionBreaksNothing) {
         }
         injected += s.InjectedFailures() > 0 ? 1 : 0;
         ASSERT_TRUE(problem.empty()) << "session " << i << " fault at action " << fault.atAction << ", call " << fault.nth
-                               << (fault.onwards ? " onwards" : " once") << "\n"
+                               << (fault.onwards ? " onwards" : " once") << ": " << problem << "\n"
                                << s.Replay();
     }
     // The faults did land in most sessions.
