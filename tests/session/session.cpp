@@ -1,5 +1,8 @@
 #include "tests/session/session.h"
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -10,6 +13,7 @@
 #include "emuhost/emu_api.h"
 #include "geometry/shoulder_memory.h"
 #include "holes/hole_state.h"
+#include "settings/registry_store.h"
 #include "settings/shoulder_settings.h"
 #include "tests/session/session_drawing.h"
 #include "ui/chooser.h"
@@ -79,6 +83,16 @@ bool IsUnfinishedChange(const std::string& problem) {
            problem.find("meets itself") != std::string::npos;
 }
 
+ZedId ElementSegment(ZedId element) {
+    for (const ZedId segment : emu::SegmentIds()) {
+        const std::vector<ZedId> chain = emu::Chain(segment);
+        if (std::find(chain.begin(), chain.end(), element) != chain.end()) {
+            return segment;
+        }
+    }
+    return -1;
+}
+
 int MarkedOutlines() {
     int marked = 0;
     for (const ZedId segment : emu::SegmentIds()) {
@@ -141,6 +155,7 @@ std::string Session::Begin(const std::string& drawing) {
     }
     drawing_ = drawing;
     script_.clear();
+    settings_.clear();
     steps_ = 0;
     injected_ = 0;
     protocolErrors_ = 0;
@@ -160,6 +175,38 @@ std::string Session::Begin(const std::string& drawing) {
     emu::ResetCallLog();
     emu::ClearMessages();
     return "";
+}
+
+bool Session::StoreSetting(const std::string& name, const std::string& value) {
+    settings_.push_back("\"" + name + "\"=\"" + value + "\"");
+    return WritePluginSetting(kSettingsKeyName, emu::FromUtf8(name), emu::FromUtf8(value));
+}
+
+std::string Session::PickOn(ZedId element) {
+    const ZedId segment = ElementSegment(element);
+    for (size_t shape = 0; shape < shapes_.size(); ++shape) {
+        if (shapes_[shape] == segment) {
+            const std::vector<ZedId> chain = emu::Chain(segment);
+            const size_t at = static_cast<size_t>(std::find(chain.begin(), chain.end(), element) - chain.begin());
+            emu::PickElement(element);
+            return "pick-element " + std::to_string(shape + 1) + ":" + std::to_string(at + 1);
+        }
+    }
+    // Not a shape of the drawing file: a click on the middle of the element.
+    const ZedFigure f = emu::FigureOf(element);
+    double x = (f.v[0] + f.v[2]) / 2, y = (f.v[1] + f.v[3]) / 2;
+    if (f.kind == ZED_FIG_ARC || f.kind == ZED_FIG_FILLET) {
+        const double from = std::atan2(f.v[3] - f.v[1], f.v[2] - f.v[0]);
+        const double to = std::atan2(f.v[5] - f.v[1], f.v[4] - f.v[0]);
+        const double turn = 2 * std::acos(-1.0);
+        const bool clockwise = emu::ArcFlag(f) == ZED_ARC_CW;
+        const double sweep = std::fmod((clockwise ? from - to : to - from) + 2 * turn, turn);
+        const double middle = from + (clockwise ? -sweep : sweep) / 2;
+        x = f.v[0] + f.v[6] * std::cos(middle);
+        y = f.v[1] + f.v[6] * std::sin(middle);
+    }
+    emu::PickAt(x, y);
+    return "pick " + Number(x) + " " + Number(y);
 }
 
 std::string Session::ClosedOutlines() const {
@@ -208,14 +255,11 @@ std::string Session::Step(const Action& a) {
                 script_.push_back("# shape " + std::to_string(shape + 1) + " is gone: nothing picked");
                 break;
             }
-            const size_t at = static_cast<size_t>(a.index) % chain.size();
-            emu::PickElement(chain[at]);
-            script_.push_back("pick-element " + std::to_string(shape + 1) + ":" + std::to_string(at + 1));
+            script_.push_back(PickOn(chain[static_cast<size_t>(a.index) % chain.size()]));
             break;
         }
         case ActionKind::PickMarked: {
-            // Elements of the drawing's shapes that some mark's list names.
-            std::vector<std::pair<size_t, size_t>> listed;
+            // Elements that some mark's element list names, in id order.
             std::set<ZedId> named;
             for (const ZedId segment : emu::SegmentIds()) {
                 std::string list = emu::AttributeText(segment, 40271);
@@ -224,25 +268,18 @@ std::string Session::Step(const Action& a) {
                 }
                 std::istringstream ids(list);
                 for (long long id = 0; ids >> id;) {
-                    named.insert(static_cast<ZedId>(id));
-                }
-            }
-            for (size_t shape = 0; shape < shapes_.size(); ++shape) {
-                const std::vector<ZedId> chain =
-                    emu::SegmentExists(shapes_[shape]) ? emu::Chain(shapes_[shape]) : std::vector<ZedId>{};
-                for (size_t at = 0; at < chain.size(); ++at) {
-                    if (named.count(chain[at]) != 0) {
-                        listed.emplace_back(shape, at);
+                    if (id <= INT32_MAX && emu::ElementExists(static_cast<ZedId>(id)) &&
+                        emu::SegmentType(ElementSegment(static_cast<ZedId>(id))) == ZED_SGM_FIGURE) {
+                        named.insert(static_cast<ZedId>(id));
                     }
                 }
             }
-            if (listed.empty()) {
+            if (named.empty()) {
                 script_.push_back("# no marked element to pick");
                 break;
             }
-            const auto [shape, at] = listed[static_cast<size_t>(a.index) % listed.size()];
-            emu::PickElement(emu::Chain(shapes_[shape])[at]);
-            script_.push_back("pick-element " + std::to_string(shape + 1) + ":" + std::to_string(at + 1));
+            const ZedId element = *std::next(named.begin(), a.index % static_cast<int>(named.size()));
+            script_.push_back(PickOn(element));
             break;
         }
         case ActionKind::PickDimension:
@@ -392,7 +429,11 @@ std::string Session::Replay() const {
     for (const std::string& line : script_) {
         out += line + "\n";
     }
-    return out + "---- replay: zedrunner --drawing session.drw --script session.script --registry empty.reg ----\n";
+    out += "---- session.reg ----\n[HKEY_CURRENT_USER\\SOFTWARE\\Quorvane\\ZED\\Ledgewright]\n";
+    for (const std::string& line : settings_) {
+        out += line + "\n";
+    }
+    return out + "---- replay: zedrunner --drawing session.drw --script session.script --registry session.reg ----\n";
 }
 
 std::string RunSession(const std::string& drawing, const std::vector<Action>& actions, const FaultPlan& fault,

@@ -58,6 +58,10 @@ public:
     // registered. "" or what went wrong.
     std::string Begin(const std::string& drawing);
     void PlanFault(const FaultPlan& plan) { fault_ = plan; }
+    // Stores a settings value, as the runner's --registry file would hold it.
+    bool StoreSetting(const std::string& name, const std::string& value);
+    // The drawing's shapes (outlines and circles) in file order.
+    const std::vector<ZedId>& Shapes() const { return shapes_; }
     // Performs the action and checks; "" or the first fault found.
     std::string Step(const Action& action);
     // Ends a running command and checks what is left.
@@ -74,11 +78,14 @@ private:
     void ResetWorld();
     std::string CheckStep(bool wasActive, const std::string& closedBefore);
     std::string ClosedOutlines() const;
+    // Picks the element as the runner can replay it; the script line.
+    std::string PickOn(ZedId element);
 
     std::unique_ptr<ScratchRegistry> registry_;
     std::string drawing_;
     std::vector<ZedId> shapes_;
     std::vector<std::string> script_;
+    std::vector<std::string> settings_;
     std::string layersAtStart_;
     FaultPlan fault_;
     int steps_ = 0;
