@@ -134,8 +134,10 @@ Session::Session() = default;
 
 Session::~Session() { ResetWorld(); }
 
-void Session::ResetWorld() {
-    DestroyChooser();
+void Session::ResetWorld(bool keepChooser) {
+    if (!keepChooser) {
+        DestroyChooser();
+    }
     emu::Reset();
     ResetCommandState();
     ResetShoulderSettings();
@@ -144,12 +146,17 @@ void Session::ResetWorld() {
     headless::SetModalDriver(nullptr);
     // The old store goes first: a scratch store undoes its redirection when
     // it is destroyed.
-    registry_.reset();
+    if (!keepChooser) {
+        registry_.reset();
+    }
 }
 
-std::string Session::Begin(const std::string& drawing) {
-    ResetWorld();
-    registry_ = std::make_unique<ScratchRegistry>();
+std::string Session::Begin(const std::string& drawing, bool keepChooser) {
+    keepChooser = keepChooser && ChooserExists() && registry_ != nullptr;
+    ResetWorld(keepChooser);
+    if (!keepChooser) {
+        registry_ = std::make_unique<ScratchRegistry>();
+    }
     if (!registry_->ok()) {
         return "no scratch registry";
     }
@@ -177,8 +184,12 @@ std::string Session::Begin(const std::string& drawing) {
     return "";
 }
 
-bool Session::StoreSetting(const std::string& name, const std::string& value) {
+void Session::NoteSetting(const std::string& name, const std::string& value) {
     settings_.push_back("\"" + name + "\"=\"" + value + "\"");
+}
+
+bool Session::StoreSetting(const std::string& name, const std::string& value) {
+    NoteSetting(name, value);
     return WritePluginSetting(kSettingsKeyName, emu::FromUtf8(name), emu::FromUtf8(value));
 }
 

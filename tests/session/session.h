@@ -55,11 +55,16 @@ public:
     Session& operator=(const Session&) = delete;
 
     // A fresh host and plug-in, the drawing laid out and the command
-    // registered. "" or what went wrong.
-    std::string Begin(const std::string& drawing);
+    // registered. "" or what went wrong. With keepChooser the chooser made by
+    // an earlier session stays, with its settings store (making it afresh
+    // writes every default to the store, which the portable store does
+    // slowly): the values it shows are then the session's to set.
+    std::string Begin(const std::string& drawing, bool keepChooser = false);
     void PlanFault(const FaultPlan& plan) { fault_ = plan; }
     // Stores a settings value, as the runner's --registry file would hold it.
     bool StoreSetting(const std::string& name, const std::string& value);
+    // Only notes the value for the replay (the chooser stores it).
+    void NoteSetting(const std::string& name, const std::string& value);
     // The drawing's shapes (outlines and circles) in file order.
     const std::vector<ZedId>& Shapes() const { return shapes_; }
     // Performs the action and checks; "" or the first fault found.
@@ -75,7 +80,7 @@ public:
     const SessionStats& Stats() const { return stats_; }
 
 private:
-    void ResetWorld();
+    void ResetWorld(bool keepChooser = false);
     std::string CheckStep(bool wasActive, const std::string& closedBefore);
     std::string ClosedOutlines() const;
     // Picks the element as the runner can replay it; the script line.
