@@ -382,7 +382,9 @@ std::string Session::CheckStep(bool wasActive, const std::string& closedBefore) 
             fail("host memory not freed: " + std::to_string(emu::LiveHostMemory()));
         }
     }
-    const std::string integrity = emu::CheckAllIntegrity();
+    const bool ended = wasActive && !emu::CommandActive();
+    const std::string integrity =
+        steps_ % integrityEvery_ == 0 || ended ? emu::CheckAllIntegrity() : std::string();
     if (!integrity.empty() && !(faulted && IsUnfinishedChange(integrity))) {
         fail("unsound drawing: " + integrity);
     }
@@ -394,7 +396,7 @@ std::string Session::CheckStep(bool wasActive, const std::string& closedBefore) 
         }
     }
     const std::vector<ZedId> dimensions = ElementsOfType(ZED_SGM_DIMENSION);
-    stats_.builds += !dimensions.empty() && (dimensions_.empty() || dimensions.front() > dimensions_.back()) ? 1 : 0;
+    stats_.builds += !dimensions.empty() && (dimensions_.empty() || dimensions.back() > dimensions_.back()) ? 1 : 0;
     dimensions_ = dimensions;
     const int marked = MarkedOutlines();
     stats_.deletes += marked < marked_ ? 1 : 0;
@@ -433,6 +435,14 @@ std::string Session::Finish() {
     Action end;
     end.kind = ActionKind::End;
     return Step(end);
+}
+
+size_t Session::ScriptBytes() const {
+    size_t bytes = script_.capacity() * sizeof(std::string);
+    for (const std::string& line : script_) {
+        bytes += line.capacity() > 15 ? line.capacity() + 1 : 0;
+    }
+    return bytes;
 }
 
 std::string Session::Replay() const {

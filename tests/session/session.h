@@ -41,7 +41,7 @@ struct FaultPlan {
 // What the sessions reached, so that a test can tell that its generator
 // reaches every kind of step.
 struct SessionStats {
-    int builds = 0;        // steps after which the temporary dimensions were new
+    int builds = 0;        // steps that made new temporary dimensions (builds, some changes)
     int deletes = 0;       // steps after which fewer outlines were marked
     int errors = 0;        // steps that showed an error
     int ends = 0;          // ends of the command
@@ -61,6 +61,8 @@ public:
     // slowly): the values it shows are then the session's to set.
     std::string Begin(const std::string& drawing, bool keepChooser = false);
     void PlanFault(const FaultPlan& plan) { fault_ = plan; }
+    // The host's integrity check on every nth step only (and at every end).
+    void CheckIntegrityEvery(int steps) { integrityEvery_ = steps; }
     // Stores a settings value, as the runner's --registry file would hold it.
     bool StoreSetting(const std::string& name, const std::string& value);
     // Only notes the value for the replay (the chooser stores it).
@@ -75,6 +77,8 @@ public:
     // The drawing and the actions as zedrunner's input.
     std::string Replay() const;
     int Steps() const { return steps_; }
+    // The heap the replay's record of the actions takes.
+    size_t ScriptBytes() const;
     // Host calls failed by injection so far.
     int InjectedFailures() const { return injected_; }
     const SessionStats& Stats() const { return stats_; }
@@ -94,6 +98,7 @@ private:
     std::string layersAtStart_;
     FaultPlan fault_;
     int steps_ = 0;
+    int integrityEvery_ = 1;
     int injected_ = 0;
     size_t protocolErrors_ = 0;
     int callsSinceFault_ = 0;

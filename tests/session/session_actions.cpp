@@ -96,7 +96,7 @@ Action RandomAction(Choices& choices, const ActionWeights& weights) {
             break;
         case ActionKind::ChooserSize:
             a.index = choices.Int(0, 2);
-            a.text = Any(kValues, choices);
+            a.text = choices.Int(0, 3) < 3 ? Any(kGoodValues, choices) : Any(kValues, choices);
             break;
         default:
             break;

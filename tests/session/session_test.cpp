@@ -39,7 +39,7 @@ TEST(SessionTest, RandomSessionsKeepEveryRule) {
     }
     // The sessions reach builds, Deletes, refusals and ends.
     EXPECT_GT(stats.builds, kSessions / 2);
-    EXPECT_GT(stats.deletes, kSessions / 10);
+    EXPECT_GT(stats.deletes, kSessions / 20);
     EXPECT_GT(stats.errors, kSessions / 4);
     EXPECT_GT(stats.ends, kSessions / 2);
     std::cout << "builds " << stats.builds << ", Deletes " << stats.deletes << ", steps with an error "
