@@ -91,6 +91,11 @@ std::optional<LoadedDrawing> LoadDrawing(const DrawingFile& drawing, const std::
             return std::nullopt;
         }
         for (const AttributeEntry& attribute : shape.attributes) {
+#if ZED_LEGACY
+            error.line = attribute.line;
+            error.message = "the older host keeps no segment attributes";
+            return std::nullopt;
+#else
             const ZedString text = emu::FromUtf8(attribute.text);
             ZedAttrValue value{};
             value.kind = attribute.isText ? ZED_ATTR_TEXT : ZED_ATTR_INTEGER;
@@ -104,6 +109,7 @@ std::optional<LoadedDrawing> LoadDrawing(const DrawingFile& drawing, const std::
                 error.message = "the host refused this attribute";
                 return std::nullopt;
             }
+#endif
         }
         loaded.shapeSegments.push_back(segment);
     }
