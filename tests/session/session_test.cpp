@@ -43,7 +43,8 @@ TEST(SessionTest, RandomSessionsKeepEveryRule) {
     EXPECT_GT(stats.errors, kSessions / 4);
     EXPECT_GT(stats.ends, kSessions / 2);
     std::cout << "builds " << stats.builds << ", Deletes " << stats.deletes << ", steps with an error "
-              << stats.errors << ", ends " << stats.ends << "\n";
+              << stats.errors << ", ends " << stats.ends << ", outlines a mark from elsewhere left touching themselves "
+              << stats.foreignSelfContacts << "\n";
 }
 
 TEST(SessionTest, AHostCallFailingAnywhereInASessionBreaksNothing) {
