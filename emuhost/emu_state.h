@@ -44,42 +44,34 @@ struct Element {
     ZedString text;         // Note: the host's own copy of the text
 };
 
-// The elements of the drawing by id. Ids come from one counter and are never
-// reused, so a slot per id finds an element without a search; the elements
-// stay where they are while others come and go.
+// The elements of the drawing by id. Only the live elements are held, so
+// that a long session, whose ids keep counting up, neither grows the table
+// nor slows the walks over it; an element stays where it is while others come
+// and go.
 class ElementTable {
 public:
     Element* Find(ZedId id) {
-        const size_t at = static_cast<size_t>(id);
-        return id >= 0 && at < slots_.size() ? slots_[at].get() : nullptr;
+        const auto it = elements_.find(id);
+        return it != elements_.end() ? it->second.get() : nullptr;
     }
     // A new element with this id (replacing any with the same id).
     Element& Make(ZedId id) {
-        const size_t at = static_cast<size_t>(id);
-        if (at >= slots_.size()) {
-            slots_.resize(at + 1);
-        }
-        slots_[at] = std::make_unique<Element>();
-        slots_[at]->id = id;
-        return *slots_[at];
+        std::unique_ptr<Element>& slot = elements_[id];
+        slot = std::make_unique<Element>();
+        slot->id = id;
+        return *slot;
     }
-    void Erase(ZedId id) {
-        if (Find(id) != nullptr) {
-            slots_[static_cast<size_t>(id)].reset();
-        }
-    }
+    void Erase(ZedId id) { elements_.erase(id); }
     // Calls f for every element in id order.
     template <class F>
     void ForEach(F&& f) const {
-        for (const std::unique_ptr<Element>& slot : slots_) {
-            if (slot) {
-                f(*slot);
-            }
+        for (const auto& [id, element] : elements_) {
+            f(*element);
         }
     }
 
 private:
-    std::vector<std::unique_ptr<Element>> slots_;
+    std::map<ZedId, std::unique_ptr<Element>> elements_;
 };
 
 struct Attribute {

@@ -27,6 +27,12 @@ void MakeHoleOverOutline(ZedHoleData& data, ZedId outline) {
     const ZedId hole = ZedHolCreateFigHole(&reference, &data);
     if (hole == -1) {
         ZedMsgPutErrorMessage(kMsgShapedHoleNotCreated01);
+    } else if (ZedHolGetHoleId(&reference) == -1) {
+        // A host that draws the hole as a copy of the outline leaves the
+        // outline beside it, and nothing would ever delete it with the
+        // shoulder: it goes now (a rebuild draws a new one from the memory).
+        // A host that takes the outline into the hole keeps it there.
+        ZedSgmDeleteSegment(outline);
     }
     FreeHoleData(data);
     if (AdoptHole(hole)) {

@@ -104,11 +104,14 @@ private:
         if (keyword == "fillet" || keyword == "chamfer") {
             return CornerStatement(tokens);
         }
+        if (keyword == "attribute") {
+            return AttributeStatement(tokens);
+        }
         if (keyword == "end") {
             return EndStatement(tokens);
         }
         Fail("unknown statement '" + keyword +
-             "' (expected layer, current-layer, outline, line, arc, fillet, chamfer, end or circle)");
+             "' (expected layer, current-layer, outline, line, arc, fillet, chamfer, attribute, end or circle)");
         return false;
     }
 
@@ -417,6 +420,28 @@ private:
         }
         element.corner =
             CornerEntry{line_, keyword == "fillet" ? CornerEntry::Kind::Fillet : CornerEntry::Kind::Chamfer, size};
+        return true;
+    }
+
+    // attribute <number> text "<text>" | attribute <number> integer <value>
+    bool AttributeStatement(const std::vector<Token>& tokens) {
+        if (!outline_) {
+            Fail("'attribute' must stand inside an outline");
+            return false;
+        }
+        const std::optional<int> number =
+            tokens.size() > 1 && !tokens[1].quoted ? ParseInteger(tokens[1].text) : std::nullopt;
+        const bool text = tokens.size() == 4 && !tokens[2].quoted && tokens[2].text == "text" && tokens[3].quoted;
+        const std::optional<int> integer = tokens.size() == 4 && !tokens[2].quoted && tokens[2].text == "integer" &&
+                                                   !tokens[3].quoted
+                                               ? ParseInteger(tokens[3].text)
+                                               : std::nullopt;
+        if (!number || (!text && !integer)) {
+            Fail("expected 'attribute <number> text \"<text>\"' or 'attribute <number> integer <value>'");
+            return false;
+        }
+        outline_->attributes.push_back(AttributeEntry{line_, *number, text, text ? tokens[3].text : "",
+                                                      integer.value_or(0)});
         return true;
     }
 

@@ -10,6 +10,7 @@
 //     line 100 0 100 50 reversed  # stored from (100, 50) to (100, 0)
 //     arc 50 50 100 50 0 50 ccw
 //     line 0 50 0 0
+//     attribute 40270 text "SymbolShoulder"   # a segment attribute
 //   end
 //   circle 50 25 5 layer 3
 //
@@ -58,6 +59,16 @@ struct ElementEntry {
     std::optional<CornerEntry> corner;
 };
 
+// A segment attribute an outline carries, as another program may have left it
+// (Ledgewright's shoulder tags are such attributes): a text or an integer.
+struct AttributeEntry {
+    int line = 0;
+    int number = 0;
+    bool isText = false;
+    std::string text;  // UTF-8
+    int integer = 0;
+};
+
 // An outline (a chain of lines and arcs) or a circle, each one segment.
 struct ShapeEntry {
     enum class Kind { Outline, Circle };
@@ -68,6 +79,7 @@ struct ShapeEntry {
     std::optional<int> colour;  // absent: the layer's colour
     int lineType = 0;
     std::vector<ElementEntry> elements;                 // outlines
+    std::vector<AttributeEntry> attributes;             // outlines
     double centreX = 0.0, centreY = 0.0, radius = 0.0;  // circles
 };
 

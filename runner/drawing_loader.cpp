@@ -90,6 +90,27 @@ std::optional<LoadedDrawing> LoadDrawing(const DrawingFile& drawing, const std::
             error.message = "this outline is not a simple chain: " + unsound;
             return std::nullopt;
         }
+        for (const AttributeEntry& attribute : shape.attributes) {
+#if ZED_LEGACY
+            error.line = attribute.line;
+            error.message = "the older host keeps no segment attributes";
+            return std::nullopt;
+#else
+            const ZedString text = emu::FromUtf8(attribute.text);
+            ZedAttrValue value{};
+            value.kind = attribute.isText ? ZED_ATTR_TEXT : ZED_ATTR_INTEGER;
+            if (attribute.isText) {
+                value.value.text = text.c_str();
+            } else {
+                value.value.integer = attribute.integer;
+            }
+            if (ZedSgmSetAttribute(segment, attribute.number, &value) == -1) {
+                error.line = attribute.line;
+                error.message = "the host refused this attribute";
+                return std::nullopt;
+            }
+#endif
+        }
         loaded.shapeSegments.push_back(segment);
     }
     return loaded;

@@ -21,6 +21,17 @@ bool HasRepeats(std::span<const ZedId> ids) {
     return std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end();
 }
 
+// A run that leaves one element of a closed outline has that element on both
+// sides: no edge could be joined again, and the outline would be lost.
+bool Found(ZedId before, ZedId after, ChainNeighbours& neighbours) {
+    if (before != -1 && before == after) {
+        return false;
+    }
+    neighbours.before = before;
+    neighbours.after = after;
+    return true;
+}
+
 }  // namespace
 
 bool FindChainNeighbours(ZedId segment, std::span<const ZedId> ids, ChainNeighbours& neighbours) {
@@ -36,9 +47,7 @@ bool FindChainNeighbours(ZedId segment, std::span<const ZedId> ids, ChainNeighbo
         listed.push_back(Listed{id, PreviousInChain(id), NextInChain(id)});
     }
     if (listed.size() == 1) {
-        neighbours.before = listed.front().previous;
-        neighbours.after = listed.front().next;
-        return true;
+        return Found(listed.front().previous, listed.front().next, neighbours);
     }
     // The chain's first element is nobody's next, its last nobody's previous.
     const Listed* first = nullptr;
@@ -64,7 +73,5 @@ bool FindChainNeighbours(ZedId segment, std::span<const ZedId> ids, ChainNeighbo
     if (firsts != 1 || lasts != 1) {
         return false;
     }
-    neighbours.before = first->previous;
-    neighbours.after = last->next;
-    return true;
+    return Found(first->previous, last->next, neighbours);
 }

@@ -16,7 +16,8 @@ struct ChainNeighbours {
 // one unbroken run of it (one element, or several that follow one another,
 // listed in any order); the neighbours are then filled in. False, with both
 // neighbours -1, for an empty list, an element elsewhere, elements that are
-// not one run, a run that closes on itself or an element listed twice.
+// not one run, a run that closes on itself or leaves a single element of a
+// closed outline, or an element listed twice.
 bool FindChainNeighbours(ZedId segment, std::span<const ZedId> ids, ChainNeighbours& neighbours);
 
 #endif  // LEDGEWRIGHT_TAGGING_CHAIN_NEIGHBOURS_H

@@ -6,6 +6,7 @@
 #include "command/messages.h"
 #include "tagging/chain_neighbours.h"
 #include "tagging/id_list.h"
+#include "tagging/part_check.h"
 #include "tagging/restore_outline.h"
 #include "tagging/segment_attributes.h"
 #include "tagging/shoulder_check.h"
@@ -16,11 +17,13 @@ namespace {
 // Deletes the separate parts that the shoulder's attributes name. A part's
 // attribute goes with its segment, so that a later pick never deletes a
 // segment that merely took over the id. Only an integer value names a
-// segment, and never the shoulder's own.
-void DeleteShoulderParts(ZedId shoulder) {
+// segment, and only a segment that can be that part of this shoulder
+// (part_check.h): the attributes may come from another program.
+void DeleteShoulderParts(const ShoulderExtent& extent, ZedId shoulder) {
     for (const ShoulderPartAttribute& attribute : kShoulderPartAttributes) {
         int32_t part = -1;
-        if (!ReadIntegerAttribute(shoulder, attribute.number, part) || part == shoulder) {
+        if (!ReadIntegerAttribute(shoulder, attribute.number, part) ||
+            !IsPlausiblePart(extent, shoulder, attribute.number, part)) {
             continue;
         }
         if (ZedSgmDeleteSegment(part) != -1) {
@@ -49,7 +52,7 @@ void DeleteShoulder(ZedId instance, ZedId shoulder, ZedId picked) {
         ZedMsgPutErrorMessage(kMsgPickShoulderElement);
         return;
     }
-    DeleteShoulderParts(shoulder);
+    DeleteShoulderParts(ReadShoulderExtent(instance, shoulder, ids), shoulder);
     ChainNeighbours neighbours;
     if (!FindChainNeighbours(shoulder, ids, neighbours)) {
         return;  // not one run of the outline: the outline stays as it is

@@ -21,12 +21,13 @@ bool SameIgnoringCase(const ZedString& text, const ZedChar* expected) {
 
 int IsShoulderSegment(ZedId element) {
     const ZedId segment = ZedElmGetSegment(element);
-    if (segment == -1 || ZedSgmGetType(segment) != ZED_SGM_FIGURE) {
-        return 0;
+    return segment != -1 && IsShoulderTaggedSegment(segment) ? 1 : 0;
+}
+
+bool IsShoulderTaggedSegment(ZedId segment) {
+    if (ZedSgmGetType(segment) != ZED_SGM_FIGURE) {
+        return false;
     }
     ZedString type;
-    if (!ReadTextAttribute(segment, kAttrShoulderType, type)) {
-        return 0;
-    }
-    return SameIgnoringCase(type, kShoulderTypeText) ? 1 : 0;
+    return ReadTextAttribute(segment, kAttrShoulderType, type) && SameIgnoringCase(type, kShoulderTypeText);
 }

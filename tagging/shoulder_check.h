@@ -8,5 +8,7 @@
 // segment is a figure segment whose attribute 40270 reads "SymbolShoulder" in
 // any letter case, else 0.
 int IsShoulderSegment(ZedId element);
+// The same question asked of a segment.
+bool IsShoulderTaggedSegment(ZedId segment);
 
 #endif  // LEDGEWRIGHT_TAGGING_SHOULDER_CHECK_H

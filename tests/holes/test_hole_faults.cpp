@@ -129,6 +129,10 @@ TEST_F(HoleFault, CreateShapedHole) {
         {"ZedHolCreateFigHole#1", noHole},
         {"ZedHolFreeHoleData#1", kQuietSuccess},
         {"ZedHolGetHoleSegmentId#1", kQuietSuccess},
+        // Whether the host took the outline into the hole, and the outline's
+        // deletion when it did not: a failure leaves at most the outline.
+        {"ZedHolGetHoleId#1", kQuietSuccess},
+        {"ZedSgmDeleteSegment#1", kQuietSuccess},
     };
     AddOutlineCalls(table, noHole);
     SweepEveryCall(Bare(), [this] { return CreateShapedHole(plate_, {10, 10}, {30, 10}, 2, ZED_TEXT("PlaneA")); },
@@ -146,6 +150,8 @@ TEST_F(HoleFault, RebuildShapedHole) {
         {"ZedHolCreateFigHole#1", noHole},
         {"ZedHolFreeHoleData#1", kQuietSuccess},
         {"ZedHolGetHoleSegmentId#2", kQuietSuccess},
+        {"ZedHolGetHoleId#1", kQuietSuccess},
+        {"ZedSgmDeleteSegment#3", kQuietSuccess},
     };
     AddOutlineCalls(table, noHole);
     SweepEveryCall(WithHole(true), [] { return RebuildShapedHole(); }, table);
@@ -216,6 +222,8 @@ TEST_F(HoleFault, TurningAShapedHoleOverAlwaysTurnsTheNote) {
         {"ZedHolCreateFigHole#1", noHole},
         {"ZedHolFreeHoleData#1", kQuietSuccess},
         {"ZedHolGetHoleSegmentId#2", kQuietSuccess},
+        {"ZedHolGetHoleId#1", kQuietSuccess},
+        {"ZedSgmDeleteSegment#3", kQuietSuccess},
         {"ZedCmtGetComment#1", {true, {OnError(kMsgHoleNoteNotRead)}, After::Stops, HoleAfter::Replaced}},
         {"ZedCmtAmendComment#1", {true, {OnError(kMsgNoteNotAmended)}, After::Stops, HoleAfter::Replaced}},
     };
@@ -250,6 +258,8 @@ TEST_F(HoleFault, ATypedDepthForAShapedHole) {
         {"ZedHolCreateFigHole#1", noHole},
         {"ZedHolFreeHoleData#1", kQuietSuccess},
         {"ZedHolGetHoleSegmentId#2", kQuietSuccess},
+        {"ZedHolGetHoleId#1", kQuietSuccess},
+        {"ZedSgmDeleteSegment#3", kQuietSuccess},
         {"ZedCmtGetComment#1",
          {false, {OnError(kMsgHoleNoteNotRead), InBox(kMsgHoleDepthNotSetA2)}, After::Stops, HoleAfter::Replaced}},
         {"ZedCmtAmendComment#1",

@@ -112,7 +112,7 @@ TEST(ZedrunnerDrawingFile, NamesTheLineAndWhatWasExpected) {
               "plate.drw:2: expected cw or ccw after the 6 numbers of 'arc'");
     EXPECT_EQ(ErrorOf("\n\nrectangle 0 0 5 5\n"),
               "plate.drw:3: unknown statement 'rectangle' (expected layer, current-layer, outline, line, arc, fillet, "
-              "chamfer, end or circle)");
+              "chamfer, attribute, end or circle)");
     EXPECT_EQ(ErrorOf("layer 1 name \"open\n"), "plate.drw:1: quoted text has no closing quote");
     EXPECT_EQ(ErrorOf("layer 1 colour 16\n"), "plate.drw:1: expected a whole number from 0 to 15 after 'colour'");
     EXPECT_EQ(ErrorOf("layer 1 colour 2 colour 3\n"), "plate.drw:1: 'colour' given twice");
@@ -148,6 +148,11 @@ TEST(ZedrunnerDrawingFile, RefusesMisplacedStatements) {
               "plate.drw:4: the corner after line 2 already has a chamfer");
     EXPECT_EQ(ErrorOf("outline open\n line 0 0 1 0\n line 1 0 1 1\n fillet 0.2\nend\n"),
               "plate.drw:4: an open outline has no corner after its last element");
+    const std::string attribute = "expected 'attribute <number> text \"<text>\"' or 'attribute <number> integer <value>'";
+    EXPECT_EQ(ErrorOf("attribute 40270 text \"x\"\n"), "plate.drw:1: 'attribute' must stand inside an outline");
+    EXPECT_EQ(ErrorOf("outline\n attribute 40270 text x\n"), "plate.drw:2: " + attribute);
+    EXPECT_EQ(ErrorOf("outline\n attribute 40272 integer 1.5\n"), "plate.drw:2: " + attribute);
+    EXPECT_EQ(ErrorOf("outline\n attribute 40272\n"), "plate.drw:2: " + attribute);
     EXPECT_EQ(ErrorOf("outline\n line 0 0 1 0\noutline\n"),
               "plate.drw:3: 'outline' inside an outline (missing 'end' for the outline of line 1?)");
     EXPECT_EQ(ErrorOf("# two\n\noutline\n line 0 0 1 0\n line 1 0 0 0\n"), "plate.drw:3: outline has no 'end'");

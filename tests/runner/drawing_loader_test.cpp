@@ -33,6 +33,7 @@ TEST_F(ZedrunnerLoaderTest, MakesOneSegmentPerShapeWithItsCornersAndColours) {
         "outline layer 1\n"
         "  line 0 0 100 0\n  fillet 10\n  line 100 0 100 50 reversed\n  chamfer 5\n"
         "  line 100 50 0 50\n  line 0 50 0 0\n"
+        "  attribute 40270 text \"SymbolShoulder\"\n  attribute 40272 integer -7\n"
         "end\n"
         "circle 50 25 5 colour 9 linetype 2\n"
         "outline open\n  line 0 60 50 60\n  arc 50 70 50 60 60 70 ccw\nend\n",
@@ -54,6 +55,8 @@ TEST_F(ZedrunnerLoaderTest, MakesOneSegmentPerShapeWithItsCornersAndColours) {
     EXPECT_DOUBLE_EQ(right.v[1], 45.0);
     EXPECT_DOUBLE_EQ(right.v[3], 10.0);
     EXPECT_EQ(emu::AttributesOf(chain[0]).colour, 4);  // the layer's colour
+    EXPECT_EQ(emu::AttributeText(plate, 40270), "SymbolShoulder");
+    EXPECT_EQ(emu::AttributeText(plate, 40272), "-7");
     EXPECT_EQ(emu::CheckAllIntegrity(), "");
 
     EXPECT_EQ(emu::SegmentLayer(circle), 2);  // the current layer

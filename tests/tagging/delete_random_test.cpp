@@ -5,7 +5,8 @@
 // the plug-in must not crash or trip the sanitizers, must keep the host's
 // callback protocol, must leave every segment alone that is neither the
 // picked outline nor named as a part by an integer attribute, and must leave a
-// sound drawing whenever it reports no failure.
+// sound drawing whenever it reports no failure. Another marked shoulder and a
+// segment named as the hole that is in no hole never go.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -184,10 +185,12 @@ TEST_F(DeleteRandomTest, ArbitraryAttributesTouchNoOtherSegment) {
         const double p2 = p1 + std::uniform_int_distribution<int>(1, 9)(rng);
         const CutShoulder cut = CutShoulderInto(rectangle, {p1, 0}, {p2, 0}, {p1, -3}, {p2, -3});
         ASSERT_NE(cut.outline, -1);
-        emu::AddOutline(kLayer,
-                        {emu::Line(30, 0, 40, 0), emu::Line(40, 0, 40, 10), emu::Line(40, 10, 30, 10),
-                         emu::Line(30, 10, 30, 0)},
-                        true);
+        // Another marked shoulder, which no attribute may take away.
+        const ZedId otherShoulder = emu::AddOutline(kLayer,
+                                                    {emu::Line(30, 0, 40, 0), emu::Line(40, 0, 40, 10),
+                                                     emu::Line(40, 10, 30, 10), emu::Line(30, 10, 30, 0)},
+                                                    true);
+        SetText(otherShoulder, kAttrShoulderType, emu::FromUtf8("SymbolShoulder"));
         emu::AddOutline(kLayer, {emu::Circle(10, 5, 2)}, true);
         emu::AddOutline(kLayer, {emu::Line(0, 20, 5, 20), emu::Line(5, 20, 5, 25)}, false);
         TagShoulder(cut.outline, cut.sides);
@@ -232,22 +235,29 @@ TEST_F(DeleteRandomTest, ArbitraryAttributesTouchNoOtherSegment) {
         } else {
             ZedSgmDeleteAttribute(cut.outline, kAttrElementList);
         }
+        // Segments a part attribute names and that may go; no segment here is
+        // a hole, so one named as the hole stays.
         std::set<ZedId> named;
         for (int32_t number = kAttrHoleSegment; number <= kAttrDisplaySegment; ++number) {
             const int what = std::uniform_int_distribution<int>(0, 4)(rng);
             if (what == 1) {
                 const ZedId part = chance(80) ? any(segments) : std::uniform_int_distribution<ZedId>(-3, 300)(rng);
                 SetInteger(cut.outline, number, part);
-                named.insert(part);
+                if (number != kAttrHoleSegment) {
+                    named.insert(part);
+                }
             } else if (what == 2) {
                 SetText(cut.outline, number, chance(50) ? emu::FromUtf8(std::to_string(any(segments)))
                                                         : RandomText(rng, 12));
             } else if (what == 3) {
                 const ZedId part = std::uniform_int_distribution<ZedId>(INT32_MIN, INT32_MAX)(rng);
                 SetInteger(cut.outline, number, part);
-                named.insert(part);
+                if (number != kAttrHoleSegment) {
+                    named.insert(part);
+                }
             }
         }
+        named.erase(otherShoulder);
         const std::map<ZedId, SegmentState> before = Snapshot();
         const std::string attributes = emu::AttributeText(cut.outline, kAttrElementList);
         // Only a pick of an element the list names acts; any other pick changes nothing.
@@ -275,12 +285,6 @@ TEST_F(DeleteRandomTest, ArbitraryAttributesTouchNoOtherSegment) {
             EXPECT_EQ(emu::Dump(), drawing) << round;
             EXPECT_EQ(TextsOn(emu::Channel::Error), std::vector<std::string>{kPickShoulderElement}) << round;
             continue;
-        }
-        // A part named by an integer goes, unless it is the outline itself.
-        for (const ZedId part : named) {
-            if (part != cut.outline && before.count(part) != 0) {
-                EXPECT_FALSE(emu::SegmentExists(part)) << round;
-            }
         }
         const auto left = after.find(cut.outline);
         changed += left == after.end() || left->second.chain != before.at(cut.outline).chain ||

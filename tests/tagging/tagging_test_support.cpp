@@ -1,6 +1,7 @@
 #include "tests/tagging/tagging_test_support.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 #include "geometry/figure_record.h"
@@ -26,6 +27,21 @@ void TaggingTest::EnterDeleteMode() {
     ASSERT_TRUE(emu::CommandActive());
     ASSERT_EQ(emu::CurrentPrompt(), kDeletePrompt);
     emu::ClearMessages();
+}
+
+ZedId MakeHole(double cx, double cy) {
+    const char* build = std::getenv("LEDGEWRIGHT_BUILD_DIR");
+    const std::string folder = build != nullptr ? build : ".";
+    emu::AddLayer(3, "Holes");
+    ZedHoleData data{};
+    if (ZedHolGetHoleMaster(emu::FromUtf8(folder + "/zed_ap/Ledgewright.hol").c_str(), &data) != 0) {
+        return -1;
+    }
+    const ZedPoint centre{cx, cy};
+    const ZedId hole = ZedHolCreateHole(0, &centre, &data);
+    ZedHolFreeHoleData(&data);
+    ZedSgmRef segment{};
+    return hole == -1 || ZedHolGetHoleSegmentId(hole, &segment, 1) != 1 ? -1 : segment.segment;
 }
 
 CutShoulder CutShoulderInto(ZedId outline, ZedPoint p1, ZedPoint p2, ZedPoint q1, ZedPoint q2) {

@@ -44,6 +44,10 @@ struct CutShoulder {
 };
 CutShoulder CutShoulderInto(ZedId outline, ZedPoint p1, ZedPoint p2, ZedPoint q1, ZedPoint q2);
 
+// A real MC hole (the build folder's sample master, layer 3) about the
+// centre; the segment that holds its circle.
+ZedId MakeHole(double cx, double cy);
+
 // Records the sides in the shoulder memory and tags the segment with them.
 void TagShoulder(ZedId segment, const Sides& sides);
 
