@@ -345,6 +345,9 @@ private:
             SendMessageW(hwnd_, WM_SYSCOMMAND, SC_CLOSE, 0);
             PumpDialogMessages();
         }
+        if (IsWindow(hwnd_) && IsWindowVisible(hwnd_)) {
+            EndDialog(hwnd_, kDialogCancel);  // a dialog that refused its close box would hold the driven run forever
+        }
     }
 
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -614,7 +617,9 @@ void PumpDialogMessages() {
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
             continue;
         }
-        lastMessage = GetTickCount();
+        if (message.message != WM_TIMER) {
+            lastMessage = GetTickCount();  // a repeating timer alone is a quiet queue
+        }
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that owns it
             return;
