@@ -228,6 +228,11 @@ private:
 };
 
 class Win32Window;
+// What runs inside each modal dialog; never destroyed, like the list below.
+std::function<void(DialogWindow&)>& g_modalDriver = *new std::function<void(DialogWindow&)>;
+// The timer that starts the modal driver once the modal loop runs.
+constexpr UINT_PTR kDriveTimer = 0x4C57;
+
 Win32Window* WindowOf(HWND hwnd) { return reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, DWLP_USER)); }
 
 class Win32Window final : public DialogWindow {
@@ -259,6 +264,9 @@ public:
                 }
             }
             window->handler_.OnInit(*window);
+            if (window->layout_.kind == DialogKind::Modal && g_modalDriver) {
+                SetTimer(hwnd, kDriveTimer, USER_TIMER_MINIMUM, nullptr);
+            }
             return FALSE;  // the dialog class sets the focus itself
         }
         Win32Window* window = WindowOf(hwnd);
@@ -313,9 +321,44 @@ private:
         }
     }
 
+    ControlKind KindOf(int id) const {
+        for (const ControlLayout& control : layout_.controls) {
+            if (control.id == id) {
+                return control.kind;
+            }
+        }
+        return ControlKind::Label;
+    }
+
+    // The modal driver, run from the dialog's own modal loop; the dialog is then
+    // closed with its close box if it is still open.
+    void Drive() {
+        KillTimer(hwnd_, kDriveTimer);
+        if (!IsWindowVisible(hwnd_)) {
+            ShowWindow(hwnd_, SW_SHOWNORMAL);  // the loop shows it when idle; a user sees it first
+        }
+        const std::function<void(DialogWindow&)> driver = g_modalDriver;
+        if (driver) {
+            driver(*this);
+        }
+        if (IsWindow(hwnd_) && IsWindowVisible(hwnd_)) {
+            SendMessageW(hwnd_, WM_SYSCOMMAND, SC_CLOSE, 0);
+            PumpDialogMessages();
+        }
+        if (IsWindow(hwnd_) && IsWindowVisible(hwnd_)) {
+            EndDialog(hwnd_, kDialogCancel);  // a dialog that refused its close box would hold the driven run forever
+        }
+    }
+
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         using Event = DialogHandler::Event;
         switch (message) {
+            case WM_TIMER:
+                if (wParam != kDriveTimer) {
+                    break;
+                }
+                Drive();
+                return TRUE;
             case WM_COMMAND: {
                 const int id = LOWORD(wParam);
                 const int code = HIWORD(wParam);
@@ -323,15 +366,19 @@ private:
                     Cancel();  // Escape
                 } else if (lParam == 0) {
                     break;  // Enter and accelerators: nothing of the dialog's own
+                } else if (KindOf(id) == ControlKind::DropDown) {
+                    // Its codes overlap the buttons' and statics' (CBN_SELCHANGE is STN_DBLCLK).
+                    if (code == CBN_SELCHANGE) {
+                        handler_.OnEvent(
+                            id, Event::SelectionChanged,
+                            static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lParam), CB_GETCURSEL, 0, 0)));
+                    }
                 } else if (code == BN_CLICKED) {  // also STN_CLICKED
                     handler_.OnEvent(id, Event::Clicked, 0);
                 } else if (code == STN_DBLCLK) {
                     handler_.OnEvent(id, Event::DoubleClicked, 0);
                 } else if (code == EN_KILLFOCUS) {
                     handler_.OnEvent(id, Event::FocusLost, 0);
-                } else if (code == CBN_SELCHANGE) {
-                    handler_.OnEvent(id, Event::SelectionChanged,
-                                     static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lParam), CB_GETCURSEL, 0, 0)));
                 }
                 return TRUE;
             }
@@ -539,6 +586,8 @@ public:
         SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     }
 
+    UserActions* UserInput() override { return &Win32UserActions(); }
+
 private:
     HWND host_ = nullptr;
 };
@@ -551,3 +600,36 @@ WindowBackend& Win32Backend() {
 }
 
 void* NativeWindow(DialogWindow& window) { return HandleOf(&window); }
+
+void SetWin32ModalDriver(std::function<void(DialogWindow&)> driver) { g_modalDriver = std::move(driver); }
+
+void PumpDialogMessages() {
+    constexpr DWORD kQuiet = 30;
+    constexpr DWORD kLongest = 2000;
+    const DWORD start = GetTickCount();
+    DWORD lastMessage = start;
+    while (GetTickCount() - start < kLongest) {
+        MSG message;
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (GetTickCount() - lastMessage >= kQuiet) {
+                return;
+            }
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+            continue;
+        }
+        if (message.message != WM_TIMER) {
+            lastMessage = GetTickCount();  // a repeating timer alone is a quiet queue
+        }
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that owns it
+            return;
+        }
+        // As the modal loop would: its filter (the picker's keys), then the dialog manager.
+        if (g_modal != nullptr &&
+            (CallMsgFilterW(&message, MSGF_DIALOGBOX) || IsDialogMessageW(g_modal->Handle(), &message))) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}

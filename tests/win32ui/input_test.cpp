@@ -1,10 +1,14 @@
 // The real windows driven through the system's input stream: the chooser
 // types a keyword into the host window, the pickers run modally and give back
-// the chosen name, and the chooser's own keys.
+// the chosen name, and the chooser's own keys; and the backend's own user
+// actions, which play window messages instead.
 #include "tests/win32ui/real_dialogs.h"
 #include "ui/chooser.h"
+#include "ui/chooser_layout.h"
 #include "ui/panel_layouts.h"
 #include "ui/picker_layouts.h"
+#include "ui/user_actions.h"
+#include "ui/win32_backend.h"
 
 namespace {
 
@@ -98,4 +102,31 @@ TEST_F(RealDialogsTest, EnterDoesNothingWhileEscapeAndTheCloseBoxHideTheChooser)
     ClickAt(ChooserHandle(), closeBox, false);
     EXPECT_TRUE(PumpUntil([this] { return !IsWindowVisible(ChooserHandle()); })) << "the close box left it up";
     EXPECT_TRUE(emu::CommandActive());
+}
+
+// The backend's own user actions: the modal driver runs inside the picker's
+// loop once it is shown, and a picker it leaves open is closed with its close
+// box, which keeps the value. (The runner's chooser example covers the rest.)
+TEST_F(RealDialogsTest, TheModalDriverRunsInTheShownPickerAndItsCloseBoxKeepsTheValue) {
+    ASSERT_NO_FATAL_FAILURE(StartWithChooser());
+    UserActions& user = *Backend().UserInput();
+    DialogWindow& panel = Chooser().Panel(kPlaneDPanel).Window();
+    user.ClickRow(Chooser().Window(), kIdcPatternList, kPlaneDPanel);
+    ASSERT_TRUE(IsWindowVisible(PanelHandle(kPlaneDPanel)));
+    const std::string before = Stored("PD_Color");
+    HWND picker = nullptr;
+    bool shown = false;
+    user.SetModalDriver([&](DialogWindow& window) {
+        picker = static_cast<HWND>(NativeWindow(window));
+        shown = IsWindowVisible(picker) != FALSE;
+        user.Click(window, kIdcColorCell01 + 2);  // chosen but not accepted
+    });
+    // The watch closes a picker that the driver left up for 10 s, and fails.
+    EXPECT_TRUE(WithModal(L"Color Property", [&] { user.Click(panel, kIdcColor); }, [](HWND) {}));
+    user.SetModalDriver(nullptr);
+    ASSERT_NE(picker, nullptr) << "the driver did not run";
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(IsWindow(picker));
+    EXPECT_EQ(Stored("PD_Color"), before);
+    EXPECT_TRUE(IsWindowEnabled(ChooserHandle()));
 }
