@@ -121,7 +121,7 @@ TEST_F(ShapedHole, IsMadeOverItsOutlineAndRemembered) {
     EXPECT_EQ(shape.sideCode, 7);
     EXPECT_EQ(Shoulder().holeSegment, emu::HoleSegments(hole).at(0));
 
-    const ShapedHoleMemory& memory = Holes().shaped;
+    const ShapedHoleMemory& memory = LastShapedHole();
     EXPECT_EQ(memory.outline.kind, 1);
     EXPECT_TRUE(emu::SegmentClosed(memory.outline.segment));
     EXPECT_EQ(emu::Chain(memory.outline.segment).size(), 4u);
@@ -162,7 +162,7 @@ TEST_F(ShapedHole, AnOutlineThatCannotBeDrawnGivesNoHole) {
 TEST_F(ShapedHole, RebuildingFollowsTheMemory) {
     ASSERT_TRUE(MakeHole());
     const ZedId first = CurrentHole();
-    ShapedHoleMemory& memory = Holes().shaped;
+    ShapedHoleMemory& memory = LastShapedHole();
     memory.centreB = {5, 10};
     memory.centreA = {35, 10};
     memory.halfWidth = 3;
@@ -187,13 +187,13 @@ TEST_F(ShapedHole, RebuildingFollowsTheMemory) {
 
 TEST_F(ShapedHole, RebuildingTwiceDeletesTheOutlineOfTheFirstRebuild) {
     ASSERT_TRUE(MakeHole());
-    const ZedId original = Holes().shaped.outline.segment;
+    const ZedId original = LastShapedHole().outline.segment;
     ASSERT_TRUE(RebuildShapedHole());
-    const ZedId firstRebuild = Holes().shaped.outline.segment;
+    const ZedId firstRebuild = LastShapedHole().outline.segment;
     EXPECT_FALSE(emu::SegmentExists(original));
     ASSERT_TRUE(RebuildShapedHole());
     EXPECT_FALSE(emu::SegmentExists(firstRebuild));
-    EXPECT_TRUE(emu::SegmentExists(Holes().shaped.outline.segment));
+    EXPECT_TRUE(emu::SegmentExists(LastShapedHole().outline.segment));
     // The plate, the last outline and the hole's own segment.
     EXPECT_EQ(emu::SegmentIds().size(), 3u);
     EXPECT_EQ(emu::HoleIds().size(), 1u);
