@@ -1,5 +1,6 @@
 #include "command/command_flow.h"
 
+#include "command/build_profile.h"
 #include "command/command_state.h"
 #include "command/dispatcher.h"
 #include "command/layer_states.h"
@@ -18,7 +19,7 @@ int RegisterLedgewright() {
 
 int CommandStart() {
     ShowChooser();
-    ZedEvtSetEventMask(ZED_MASK_KEYIN | ZED_MASK_POINT);
+    ZedEvtSetEventMask(build_profile::kPatternPromptMask);
     ZedMsgPutMessage(kPromptPattern);
     ZedCtlSetExecuteFunc(PatternPromptExecute, ZED_TEXT(""));
     return 0;

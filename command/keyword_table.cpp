@@ -1,5 +1,6 @@
 #include "command/keyword_table.h"
 
+#include "command/build_profile.h"
 #include "command/pick_dialogue.h"
 #include "settings/loaders.h"
 #include "tagging/delete_mode.h"
@@ -12,21 +13,30 @@ constexpr KeywordRow PatternKeywordRow(Pattern pattern, void (*loadSettings)(), 
 
 // Rows whose state is not built yet carry no ready function: typing their
 // keyword loads the settings and ends the command.
-constexpr KeywordRow kRows[] = {
-    PatternKeywordRow(Pattern::PlaneA, LoadPlaneASettings, PlaneALinePickReady),
-    PatternKeywordRow(Pattern::PlaneB, LoadPlaneBSettings, PlaneBLinePickReady),
-    PatternKeywordRow(Pattern::PlaneC, LoadPlaneCSettings, PlaneCLinePickReady),
-    PatternKeywordRow(Pattern::PlaneD, LoadPlaneDSettings, PlaneDLinePickReady),
-    PatternKeywordRow(Pattern::SideA, LoadSideASettings, SideALinePickReady),
-    PatternKeywordRow(Pattern::SideB, LoadSideBSettings, SideBLinePickReady),
-    PatternKeywordRow(Pattern::SideC, nullptr, SideCLinePickReady),
-    PatternKeywordRow(Pattern::SideD, nullptr, SideDLinePickReady),
-#if !ZED_LEGACY
-    // The older host keeps no shoulder attributes, so its build has no Delete mode.
-    {ZED_TEXT("Delete"), std::nullopt, nullptr, DeleteModeReady},
-#endif
-};
+#define LEDGEWRIGHT_PATTERN_ROWS \
+    PatternKeywordRow(Pattern::PlaneA, LoadPlaneASettings, PlaneALinePickReady), \
+    PatternKeywordRow(Pattern::PlaneB, LoadPlaneBSettings, PlaneBLinePickReady), \
+    PatternKeywordRow(Pattern::PlaneC, LoadPlaneCSettings, PlaneCLinePickReady), \
+    PatternKeywordRow(Pattern::PlaneD, LoadPlaneDSettings, PlaneDLinePickReady), \
+    PatternKeywordRow(Pattern::SideA, LoadSideASettings, SideALinePickReady), \
+    PatternKeywordRow(Pattern::SideB, LoadSideBSettings, SideBLinePickReady), \
+    PatternKeywordRow(Pattern::SideC, nullptr, SideCLinePickReady), \
+    PatternKeywordRow(Pattern::SideD, nullptr, SideDLinePickReady)
+
+constexpr KeywordRow kPatternRows[] = {LEDGEWRIGHT_PATTERN_ROWS};
 
 }  // namespace
 
-std::span<const KeywordRow> KeywordTable() { return kRows; }
+std::span<const KeywordRow> KeywordTable() {
+    if constexpr (build_profile::kTagging) {
+        static constexpr KeywordRow withDelete[] = {
+            LEDGEWRIGHT_PATTERN_ROWS,
+            {ZED_TEXT("Delete"), std::nullopt, nullptr, DeleteModeReady},
+        };
+        return withDelete;
+    } else {
+        // The older host keeps no shoulder attributes, so its build has no
+        // Delete mode and Delete is no keyword.
+        return kPatternRows;
+    }
+}

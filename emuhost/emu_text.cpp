@@ -1,13 +1,14 @@
 // Conversion between the host's text type and UTF-8, for messages, dumps and
 // typed input. Wide text is UTF-16 where wchar_t has 2 bytes (Windows) and
-// UTF-32 where it has 4; the legacy build's narrow text is passed through.
+// UTF-32 where it has 4; the legacy build's narrow text is code page 949.
 #include "emuhost/emu_state.h"
+#include "platform/code_page_949.h"
 
 namespace emu {
 
 namespace {
 
-#if !ZED_LEGACY  // the older host's narrow text passes through unconverted
+#if !ZED_LEGACY  // the older host's narrow text is code page 949
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -69,7 +70,7 @@ std::string ToUtf8(const ZedChar* text) {
         return out;
     }
 #if ZED_LEGACY
-    out = text;
+    out = Cp949ToUtf8(text);
 #else
     for (size_t i = 0; text[i] != 0; ++i) {
         char32_t c = static_cast<char32_t>(text[i]);
@@ -91,7 +92,7 @@ std::string ToUtf8(const ZedChar* text) {
 
 ZedString FromUtf8(const std::string& utf8) {
 #if ZED_LEGACY
-    return utf8;
+    return Utf8ToCp949(utf8);
 #else
     ZedString out;
     for (char32_t c : DecodeUtf8(utf8)) {

@@ -5,6 +5,7 @@
 // (geometry/unfinished_change.h); plane_a_width.cpp the width change.
 #include <cmath>
 
+#include "command/build_profile.h"
 #include "command/line_pick.h"
 #include "command/messages.h"
 #include "command/report_error.h"
@@ -59,15 +60,11 @@ bool MoveDimensions(const ShoulderCorners& c) {
 
 bool FollowHole(const ShoulderCorners& c) {
     const double clearance = TabHoleClearance(kPlaneATabExtras);
-#if LEDGEWRIGHT_SHAPED_HOLES
-    if (ShoulderSettings.PA_Hole != 0) {
-        ShapedHoleMemory& shaped = Holes().shaped;
-        shaped.centreB = c.p1;
-        shaped.centreA = c.p2;
-        shaped.halfWidth = Distance(c.p1, c.q1) + clearance;
-        return RebuildShapedHole();
+    if constexpr (build_profile::kShapedHoles) {
+        if (ShoulderSettings.PA_Hole != 0) {
+            return RebuildShapedHoleAt(c.p1, c.p2, Distance(c.p1, c.q1) + clearance);
+        }
     }
-#endif
     return SetMcHoleDiameter(PlaneAHoleRadius(Midpoint(c.p1, c.p2), c.q1, clearance));
 }
 

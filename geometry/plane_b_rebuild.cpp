@@ -6,6 +6,7 @@
 // overlap, is refused before any step.
 #include <vector>
 
+#include "command/build_profile.h"
 #include "command/line_pick.h"
 #include "command/messages.h"
 #include "geometry/centred_tab_change.h"
@@ -30,15 +31,11 @@ constexpr TabChangeRefusals kRefusals{kMsgWidthTooLarge, kMsgShoulderOverlapsEdi
 // old hole was gone makes the new hole on the retry.
 bool FollowHole(const ShoulderCorners& c, bool baseMoved) {
     const double clearance = TabHoleClearance(kPlaneBTabExtras);
-#if LEDGEWRIGHT_SHAPED_HOLES
-    if (ShoulderSettings.PB_Hole != 0) {
-        ShapedHoleMemory& shaped = Holes().shaped;
-        shaped.centreB = c.p1;
-        shaped.centreA = c.p2;
-        shaped.halfWidth = Distance(c.p1, c.q1) + clearance;
-        return RebuildShapedHole();
+    if constexpr (build_profile::kShapedHoles) {
+        if (ShoulderSettings.PB_Hole != 0) {
+            return RebuildShapedHoleAt(c.p1, c.p2, Distance(c.p1, c.q1) + clearance);
+        }
     }
-#endif
     const ZedPoint centre = Midpoint(c.p1, c.p2);
     const double radius = PlaneAHoleRadius(centre, c.q1, clearance);
     if (!baseMoved) {

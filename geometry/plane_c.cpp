@@ -2,6 +2,7 @@
 // with pattern C's settings, its hole and notes.
 #include "geometry/plane_c.h"
 
+#include "command/build_profile.h"
 #include "command/line_pick.h"
 #include "command/messages.h"
 #include "command/temporary_elements.h"
@@ -27,11 +28,11 @@ bool MakeHole(const RaisedChain& chain) {
     }
     const double h = HoleClearance();
     const PickedLine& line = chain.line;
-#if LEDGEWRIGHT_SHAPED_HOLES
-    if (ShoulderSettings.PC_Hole != 0) {
-        return CreateShapedHole(line.segment, line.s, line.e, Distance(line.s, chain.sRaised) + h, kPlaneCKeyword);
+    if constexpr (build_profile::kShapedHoles) {
+        if (ShoulderSettings.PC_Hole != 0) {
+            return CreateShapedHole(line.segment, line.s, line.e, Distance(line.s, chain.sRaised) + h, kPlaneCKeyword);
+        }
     }
-#endif
     return CreateMcHole(line.segment, chain.m, PlaneAHoleRadius(chain.m, chain.sRaised, h), kPlaneCKeyword);
 }
 
@@ -53,15 +54,11 @@ bool FollowHole(const RaisedCorners& c) {
         return true;
     }
     const double h = HoleClearance();
-#if LEDGEWRIGHT_SHAPED_HOLES
-    if (ShoulderSettings.PC_Hole != 0) {
-        ShapedHoleMemory& shaped = Holes().shaped;
-        shaped.centreB = c.s;
-        shaped.centreA = c.e;
-        shaped.halfWidth = Distance(c.s, c.sRaised) + h;
-        return RebuildShapedHole();
+    if constexpr (build_profile::kShapedHoles) {
+        if (ShoulderSettings.PC_Hole != 0) {
+            return RebuildShapedHoleAt(c.s, c.e, Distance(c.s, c.sRaised) + h);
+        }
     }
-#endif
     return SetMcHoleDiameter(PlaneAHoleRadius(Midpoint(c.s, c.e), c.sRaised, h));
 }
 

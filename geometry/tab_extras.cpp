@@ -1,5 +1,6 @@
 #include "geometry/tab_extras.h"
 
+#include "command/build_profile.h"
 #include "command/temporary_elements.h"
 #include "geometry/vec2.h"
 #include "holes/cut_line.h"
@@ -34,11 +35,11 @@ bool MakeTabHole(const TabExtrasRow& row, ZedId outline, ZedPoint centre, const 
         return true;
     }
     const double clearance = TabHoleClearance(row);
-#if LEDGEWRIGHT_SHAPED_HOLES
-    if (ShoulderSettings.*row.holeKind != 0) {
-        return CreateShapedHole(outline, c.p1, c.p2, Distance(c.p1, c.q1) + clearance, row.keyword);
+    if constexpr (build_profile::kShapedHoles) {
+        if (ShoulderSettings.*row.holeKind != 0) {
+            return CreateShapedHole(outline, c.p1, c.p2, Distance(c.p1, c.q1) + clearance, row.keyword);
+        }
     }
-#endif
     return CreateMcHole(outline, centre, PlaneAHoleRadius(centre, c.q1, clearance), row.keyword);
 }
 

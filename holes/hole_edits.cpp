@@ -1,5 +1,6 @@
 #include "holes/hole_edits.h"
 
+#include "command/build_profile.h"
 #include "holes/hole_notes.h"
 #include "holes/hole_state.h"
 #include "holes/mc_hole.h"
@@ -7,26 +8,21 @@
 
 namespace {
 
-bool IsShapedHole(const HolePattern& pattern) {
-#if LEDGEWRIGHT_SHAPED_HOLES
-    return HoleKind(pattern) != 0;
-#else
-    (void)pattern;
-    return false;  // the legacy build makes MC holes only
-#endif
-}
+// The legacy build makes the MC hole only.
+bool IsShapedHole(const HolePattern& pattern) { return build_profile::kShapedHoles && HoleKind(pattern) != 0; }
 
 }  // namespace
 
 int ToggleDrillingSide(const HolePattern& pattern, ZedId sideNote) {
     int& side = DrillingSide(pattern);
     side = side == 0 ? 1 : 0;
-    if (IsShapedHole(pattern)) {
-#if LEDGEWRIGHT_SHAPED_HOLES
-        Holes().shaped.fromBelow = side;
-        RebuildShapedHole();
-#endif
-    } else {
+    if constexpr (build_profile::kShapedHoles) {
+        if (IsShapedHole(pattern)) {
+            LastShapedHole().fromBelow = side;
+            RebuildShapedHole();
+        }
+    }
+    if (!IsShapedHole(pattern)) {
         RebuildMcHole(side);
     }
     SetNoteText(sideNote, DrillingSideText(side));
@@ -34,14 +30,15 @@ int ToggleDrillingSide(const HolePattern& pattern, ZedId sideNote) {
 }
 
 bool EnterHoleDepth(const HolePattern& pattern, ZedId depthNote, double depth) {
-    if (IsShapedHole(pattern)) {
-#if LEDGEWRIGHT_SHAPED_HOLES
-        Holes().shaped.depth = depth;
-        if (!RebuildShapedHole()) {
-            return false;
+    if constexpr (build_profile::kShapedHoles) {
+        if (IsShapedHole(pattern)) {
+            LastShapedHole().depth = depth;
+            if (!RebuildShapedHole()) {
+                return false;
+            }
         }
-#endif
-    } else if (!SetMcHoleDepth(depth)) {
+    }
+    if (!IsShapedHole(pattern) && !SetMcHoleDepth(depth)) {
         ZedDlgMessageBox(pattern.depthNotSet);
         return false;
     }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "command/build_profile.h"
 #include "command/command_state.h"
 #include "command/messages.h"
 #include "platform/path.h"
@@ -24,21 +25,18 @@ bool FileExists(const ZedString& path) {
 
 constexpr ZedChar kMasterFolder[] = ZED_TEXT("zed_ap");
 constexpr ZedChar kMcMasterFile[] = ZED_TEXT("Ledgewright.hol");
-#if LEDGEWRIGHT_SHAPED_HOLES
-constexpr ZedChar kShapedMasterFile[] = ZED_TEXT("Ledgewright_Gv.hol");
-#endif
 
 }  // namespace
 
 ZedString HoleMasterPath(HoleMaster master) {
     const ZedChar* file = kMcMasterFile;
-#if LEDGEWRIGHT_SHAPED_HOLES
-    if (master == HoleMaster::Shaped) {
-        file = kShapedMasterFile;
+    if constexpr (build_profile::kShapedHoles) {
+        if (master == HoleMaster::Shaped) {
+            file = ZED_TEXT("Ledgewright_Gv.hol");
+        }
+    } else {
+        (void)master;  // the legacy build has the MC hole's master alone
     }
-#else
-    (void)master;
-#endif
     return InstallationFolder() + kPathSeparator + kMasterFolder + kPathSeparator + file;
 }
 

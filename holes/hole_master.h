@@ -8,9 +8,7 @@
 
 enum class HoleMaster {
     Mc,  // zed_ap/Ledgewright.hol
-#if LEDGEWRIGHT_SHAPED_HOLES
-    Shaped,  // zed_ap/Ledgewright_Gv.hol
-#endif
+    Shaped,  // zed_ap/Ledgewright_Gv.hol (not in the legacy build)
 };
 
 // The installation folder followed by zed_ap and the master's file name, with

@@ -1,6 +1,8 @@
 #include "holes/hole_state.h"
 
+#include "command/build_profile.h"
 #include "geometry/shoulder_memory.h"
+#include "holes/shaped_hole.h"
 #include "tagging/shoulder_tag.h"
 
 namespace {
@@ -15,7 +17,12 @@ HoleState& Holes() {
     return state;
 }
 
-void ResetHoleState() { Holes() = HoleState{}; }
+void ResetHoleState() {
+    Holes() = HoleState{};
+    if constexpr (build_profile::kShapedHoles) {
+        LastShapedHole() = ShapedHoleMemory{};
+    }
+}
 
 bool FirstHoleSegment(ZedId hole, ZedSgmRef& first) {
     ZedSgmRef segments[kHoleSegmentCapacity] = {};
@@ -45,8 +52,9 @@ void ForgetDeletedHole(ZedId deletedSegment) {
 }
 
 void TagShoulderWithHole() {
-#if !ZED_LEGACY
-    // The older host keeps no attributes, so the legacy build tags nothing.
+    if constexpr (!build_profile::kTagging) {
+        return;
+    }
     const ZedId firstSide = Shoulder().firstSide.ref.id;
     if (firstSide <= 0) {
         return;  // no shoulder element is remembered
@@ -55,5 +63,4 @@ void TagShoulderWithHole() {
     if (segment != -1) {
         ShoulderTag(segment);
     }
-#endif
 }

@@ -1,5 +1,5 @@
-// What the plug-in remembers of the hole it made last: the host's hole id, and
-// for a shaped hole everything needed to draw its outline and make it again.
+// What the plug-in remembers of the hole it made last: the host's hole id (a
+// shaped hole's outline and centres are kept in holes/shaped_hole.h).
 // The hole's segment lives in the shoulder memory (Shoulder().holeSegment),
 // since the shoulder's tag records it.
 #ifndef LEDGEWRIGHT_HOLES_HOLE_STATE_H
@@ -7,37 +7,10 @@
 
 #include "host/zedlib.h"
 
-// The older host release cannot make a hole over an outline: the legacy build
-// has no shaped hole at all, and this switch drops its code.
-#if ZED_LEGACY
-#define LEDGEWRIGHT_SHAPED_HOLES 0
-#else
-#define LEDGEWRIGHT_SHAPED_HOLES 1
-#endif
-
-#if LEDGEWRIGHT_SHAPED_HOLES
-// Written when a shaped hole is made and read when it is made again. The
-// builders overwrite the centres and the half-width when the shoulder changes
-// size; the drilling-side toggle and the depth entry overwrite the flag and the
-// depth.
-struct ShapedHoleMemory {
-    ZedSgmRef outline{1, -1};  // the outline the hole was made over
-    ZedId layer = 0;
-    ZedPoint centreB{0.0, 0.0};
-    ZedPoint centreA{0.0, 0.0};
-    double halfWidth = 0.0;
-    int fromBelow = 0;
-    double depth = 0.0;
-};
-#endif
-
 struct HoleState {
     // The host's id of the hole made last; -1 after a failed creation or once
     // that hole has been deleted. Every amend, rebuild and move works on it.
     ZedId currentHole = -1;
-#if LEDGEWRIGHT_SHAPED_HOLES
-    ShapedHoleMemory shaped;
-#endif
 };
 
 HoleState& Holes();

@@ -1,7 +1,5 @@
 #include "holes/shaped_hole.h"
 
-#if LEDGEWRIGHT_SHAPED_HOLES
-
 #include "command/messages.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
@@ -9,6 +7,7 @@
 #include "holes/hole_layer.h"
 #include "holes/hole_master.h"
 #include "holes/hole_pattern.h"
+#include "holes/hole_state.h"
 #include "settings/shoulder_settings.h"
 
 namespace {
@@ -17,7 +16,7 @@ namespace {
 // layer, side and depth, and makes it the current hole. A refusal is reported
 // on the error line and leaves the current hole -1.
 void MakeHoleOverOutline(ZedHoleData& data, ZedId outline) {
-    const ShapedHoleMemory& memory = Holes().shaped;
+    const ShapedHoleMemory& memory = LastShapedHole();
     ZedHoleShape& shape = *data.shape;
     shape.layer = memory.layer;
     WriteDrillingSide(shape, memory.fromBelow);
@@ -48,6 +47,11 @@ void ReportOutlineNotDrawn() {
 }
 
 }  // namespace
+
+ShapedHoleMemory& LastShapedHole() {
+    static ShapedHoleMemory memory;
+    return memory;
+}
 
 bool ShapedHoleOutline(ZedPoint centreB, ZedPoint centreA, double halfWidth, ZedId& segment) {
     const double t = DirectionAngle(centreB, centreA);
@@ -90,7 +94,7 @@ bool CreateShapedHole(ZedId outlineSegment, ZedPoint centreB, ZedPoint centreA, 
     if (drawn && !ReadHoleMaster(HoleMaster::Shaped, data)) {
         return false;  // the outline stays in the drawing
     }
-    ShapedHoleMemory& memory = Holes().shaped;
+    ShapedHoleMemory& memory = LastShapedHole();
     memory.outline = ZedSgmRef{1, outline};
     memory.layer = layer;
     memory.centreB = centreB;
@@ -112,7 +116,7 @@ bool RebuildShapedHole() {
         return false;
     }
     ForgetDeletedHole(first.segment);
-    ShapedHoleMemory& memory = Holes().shaped;
+    ShapedHoleMemory& memory = LastShapedHole();
     ZedSgmDeleteSegment(memory.outline.segment);  // the old outline may be gone already
 
     ZedId outline = -1;
@@ -130,4 +134,10 @@ bool RebuildShapedHole() {
     return true;
 }
 
-#endif  // LEDGEWRIGHT_SHAPED_HOLES
+bool RebuildShapedHoleAt(ZedPoint centreB, ZedPoint centreA, double halfWidth) {
+    ShapedHoleMemory& memory = LastShapedHole();
+    memory.centreB = centreB;
+    memory.centreA = centreA;
+    memory.halfWidth = halfWidth;
+    return RebuildShapedHole();
+}

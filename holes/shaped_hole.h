@@ -1,13 +1,30 @@
 // The shaped hole: an oblong hole made from the shaped-hole master over an
 // outline that the plug-in draws first, two straight sides and a semicircular
-// end about each of two centres. Absent from the legacy build.
+// end about each of two centres. The legacy build leaves out its definitions;
+// callers reach it only under build_profile::kShapedHoles.
 #ifndef LEDGEWRIGHT_HOLES_SHAPED_HOLE_H
 #define LEDGEWRIGHT_HOLES_SHAPED_HOLE_H
 
-#include "holes/hole_state.h"
+#include "command/build_profile.h"
 #include "host/zedlib.h"
 
-#if LEDGEWRIGHT_SHAPED_HOLES
+// Written when a shaped hole is made and read when it is made again. The
+// builders overwrite the centres and the half-width when the shoulder changes
+// size; the drilling-side toggle and the depth entry overwrite the flag and the
+// depth.
+struct ShapedHoleMemory {
+    ZedSgmRef outline{1, -1};  // the outline the hole was made over
+    ZedId layer = 0;
+    ZedPoint centreB{0.0, 0.0};
+    ZedPoint centreA{0.0, 0.0};
+    double halfWidth = 0.0;
+    int fromBelow = 0;
+    double depth = 0.0;
+};
+
+// The shaped-hole memory (defined with the shaped hole, so the legacy build
+// has none).
+ShapedHoleMemory& LastShapedHole();
 
 // Draws in a new figure segment the closed clockwise loop round the centres B
 // and A at the half-width r: the line beside B to beside A on the left of B→A,
@@ -28,6 +45,8 @@ bool CreateShapedHole(ZedId outlineSegment, ZedPoint centreB, ZedPoint centreA, 
 // shaped-hole memory.
 bool RebuildShapedHole();
 
-#endif  // LEDGEWRIGHT_SHAPED_HOLES
+// Moves the memory's centres and half-width to the shoulder's new size and
+// makes the hole again.
+bool RebuildShapedHoleAt(ZedPoint centreB, ZedPoint centreA, double halfWidth);
 
 #endif  // LEDGEWRIGHT_HOLES_SHAPED_HOLE_H

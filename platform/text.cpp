@@ -1,5 +1,7 @@
 #include "platform/text.h"
 
+#include "platform/code_page_949.h"
+
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -129,44 +131,50 @@ std::u32string DecodeUtf16(const std::u16string& units) {
     return out;
 }
 
-#if ZED_LEGACY
+namespace {
 
-std::string ZedToUtf8(const ZedString& text) { return text; }
+// The host's text by its type: narrow text is code page 949 (the legacy
+// build), wide text UTF-16 or UTF-32 by the size of wchar_t.
+[[maybe_unused]] std::string HostTextToUtf8(const std::string& cp949) { return Cp949ToUtf8(cp949); }
 
-ZedString Utf8ToZed(const std::string& text) { return text; }
-
-#else
-
-std::string ZedToUtf8(const ZedString& text) {
-    if constexpr (sizeof(ZedChar) == 2) {
+[[maybe_unused]] std::string HostTextToUtf8(const std::wstring& wide) {
+    if constexpr (sizeof(wchar_t) == 2) {
         std::u16string units;
-        units.reserve(text.size());
-        for (ZedChar c : text) {
+        units.reserve(wide.size());
+        for (wchar_t c : wide) {
             units += static_cast<char16_t>(c);
         }
         return EncodeUtf8(DecodeUtf16(units));
     } else {
         std::u32string codePoints;
-        codePoints.reserve(text.size());
-        for (ZedChar c : text) {
+        codePoints.reserve(wide.size());
+        for (wchar_t c : wide) {
             codePoints += static_cast<char32_t>(c);
         }
         return EncodeUtf8(codePoints);
     }
 }
 
-ZedString Utf8ToZed(const std::string& text) {
-    ZedString out;
-    if constexpr (sizeof(ZedChar) == 2) {
-        for (char16_t unit : EncodeUtf16(DecodeUtf8(text))) {
-            out += static_cast<ZedChar>(unit);
+[[maybe_unused]] void Utf8ToHostText(const std::string& utf8, std::string& cp949) { cp949 = Utf8ToCp949(utf8); }
+
+[[maybe_unused]] void Utf8ToHostText(const std::string& utf8, std::wstring& wide) {
+    if constexpr (sizeof(wchar_t) == 2) {
+        for (char16_t unit : EncodeUtf16(DecodeUtf8(utf8))) {
+            wide += static_cast<wchar_t>(unit);
         }
     } else {
-        for (char32_t c : DecodeUtf8(text)) {
-            out += static_cast<ZedChar>(c);
+        for (char32_t c : DecodeUtf8(utf8)) {
+            wide += static_cast<wchar_t>(c);
         }
     }
-    return out;
 }
 
-#endif
+}  // namespace
+
+std::string ZedToUtf8(const ZedString& text) { return HostTextToUtf8(text); }
+
+ZedString Utf8ToZed(const std::string& text) {
+    ZedString out;
+    Utf8ToHostText(text, out);
+    return out;
+}

@@ -1,8 +1,7 @@
 // Conversion between the host's text type and UTF-8.
 //
 // Wide host text is UTF-16 where wchar_t has 2 bytes (Windows) and UTF-32 where
-// it has 4 (Linux). The legacy build's narrow text is code-page bytes and passes
-// through unchanged.
+// it has 4 (Linux). The legacy build's narrow text is code page 949.
 #ifndef LEDGEWRIGHT_PLATFORM_TEXT_H
 #define LEDGEWRIGHT_PLATFORM_TEXT_H
 

@@ -15,7 +15,9 @@ fi
 if [ "${1:-}" = "--windows" ]; then
   # wine64-preloader keeps the address ranges Wine needs free; without it a
   # program fails to start now and then ("failed to map the shared user data").
-  want+=(g++-mingw-w64-x86-64-posix wine64 wine64-preloader xvfb)
+  # locales: the Korean locale under which the legacy build's tests run in Wine,
+  # whose ANSI code page then is 949.
+  want+=(g++-mingw-w64-x86-64-posix wine64 wine64-preloader xvfb locales)
   # The dialogs' Korean captions under Wine (NanumGothic stands in for "MS Shell
   # Dlg"), Wine's own fonts (Marlett draws the title bars' close boxes), and
   # ImageMagick's import for the screenshots of the real windows.
@@ -32,4 +34,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -eq 0 ] || SUDO="sudo"
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+if [ "${1:-}" = "--windows" ] && ! locale -a 2>/dev/null | grep -qix 'ko_KR\.utf-\?8'; then
+  echo "Generating the locale ko_KR.UTF-8"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO localedef -i ko_KR -c -f UTF-8 ko_KR.UTF-8
 fi

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and
-# runs every test; then cross-builds for Windows and runs the same tests under
-# Wine (scripts/windows-tests.sh). LEDGEWRIGHT_SKIP_WINDOWS=1 leaves out the
+# runs every test, for the current build (build/asan) and the legacy build
+# (build/legacy, the test programs it shares and those of its differences);
+# then cross-builds both for Windows and runs their tests under Wine
+# (scripts/windows-tests.sh). LEDGEWRIGHT_SKIP_WINDOWS=1 leaves out the
 # Windows part, for a quicker run at one's desk; CI always runs it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,6 +16,12 @@ cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DLEDGEWRIGHT_SANITIZE=ON >/de
 cmake --build build/asan -j"$jobs"
 (cd build/asan && ctest --output-on-failure -j"$jobs")
 echo "Native suite: $((SECONDS - start)) s"
+
+start=$SECONDS
+cmake -S . -B build/legacy -DCMAKE_BUILD_TYPE=Debug -DLEDGEWRIGHT_SANITIZE=ON -DLEDGEWRIGHT_LEGACY=ON >/dev/null
+cmake --build build/legacy -j"$jobs"
+(cd build/legacy && ctest --output-on-failure -j"$jobs")
+echo "Native legacy suite: $((SECONDS - start)) s"
 
 if [ "${LEDGEWRIGHT_SKIP_WINDOWS:-0}" = 1 ]; then
     echo "Windows suite skipped (LEDGEWRIGHT_SKIP_WINDOWS=1)"

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Cross-builds everything for 64-bit Windows with mingw-w64 and runs the test
 # suite under Wine: the test programs, the plug-in's interface checks and the
-# Windows host runner's demo run.
+# Windows host runner's demo run. Then the same for the legacy build, whose
+# tests run under the Korean locale, so that Wine's ANSI code page is 949.
 #
 #   scripts/windows-tests.sh [ctest arguments...]
 #
-# The build lands in build/win (LEDGEWRIGHT_WIN_BUILD_DIR changes it). Wine's
-# prefix is created once and kept (scripts/wine-env.sh says where).
+# The builds land in build/win and build/win-legacy (LEDGEWRIGHT_WIN_BUILD_DIR
+# and LEDGEWRIGHT_WIN_LEGACY_BUILD_DIR change them; LEDGEWRIGHT_SKIP_LEGACY=1
+# leaves the legacy build out). Wine's prefix is created once and kept
+# (scripts/wine-env.sh says where).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,3 +27,11 @@ cmake --build "$build" -j"$jobs"
 # A test that hangs (a window waiting for input, a lost pipe) fails after five
 # minutes instead of holding up the run.
 scripts/wine-session.sh ctest --test-dir "$build" --output-on-failure -j"$jobs" --timeout 300 "$@"
+
+[ "${LEDGEWRIGHT_SKIP_LEGACY:-0}" = 1 ] && exit 0
+legacy=${LEDGEWRIGHT_WIN_LEGACY_BUILD_DIR:-build/win-legacy}
+cmake -S . -B "$legacy" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DLEDGEWRIGHT_LEGACY=ON -DLEDGEWRIGHT_NATIVE_BUILD_DIR="${LEDGEWRIGHT_NATIVE_LEGACY_BUILD_DIR:-$PWD/build/legacy}" >/dev/null
+cmake --build "$legacy" -j"$jobs"
+LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8 \
+    scripts/wine-session.sh ctest --test-dir "$legacy" --output-on-failure -j"$jobs" --timeout 300 "$@"

@@ -1,5 +1,6 @@
 #include "settings/loaders.h"
 
+#include "command/build_profile.h"
 #include "settings/conversions.h"
 #include "settings/registry_store.h"
 #include "settings/shoulder_settings.h"
@@ -48,11 +49,18 @@ struct ValueSpec {
     const ZedChar* name;
     const ZedChar* commandDefault;
     Store store;
+    // The hole kind of plan patterns A to C, a value the legacy build does not
+    // have: it neither reads nor writes it, so its holes stay MC holes.
+    bool holeKind = false;
 };
+constexpr bool kShapedHoleKind = true;
 
 template <size_t N>
 void LoadValues(const ValueSpec (&values)[N]) {
     for (const ValueSpec& value : values) {
+        if (value.holeKind && !build_profile::kShapedHoles) {
+            continue;
+        }
         value.store(ReadPluginSettingOrDefault(kSettingsKeyName, value.name, value.commandDefault));
     }
 }
@@ -72,9 +80,7 @@ const ValueSpec kPlaneAValues[] = {
     {ZED_TEXT("PA_WidthValue"), ZED_TEXT("10.0"), Number<&R::PA_WidthValue>},
     {ZED_TEXT("PA_WidthValueDistance"), ZED_TEXT("0.5"), Number<&R::PA_WidthValueDistance>},
     {ZED_TEXT("PA_IsHoleDraw"), ZED_TEXT("1"), Flag<&R::PA_IsHoleDraw>},
-#if !ZED_LEGACY
-    {ZED_TEXT("PA_Hole"), ZED_TEXT("0"), Integer<&R::PA_Hole>},
-#endif
+    {ZED_TEXT("PA_Hole"), ZED_TEXT("0"), Integer<&R::PA_Hole>, kShapedHoleKind},
     {ZED_TEXT("PA_HoleLayer"), ZED_TEXT("3"), Text<&R::PA_HoleLayer>},
     {ZED_TEXT("PA_HoleDir"), ZED_TEXT("0"), Integer<&R::PA_HoleDir>},
     {ZED_TEXT("PA_HoleWidth"), ZED_TEXT("0.5"), Text<&R::PA_HoleWidth>},
@@ -86,9 +92,7 @@ const ValueSpec kPlaneAValues[] = {
 
 const ValueSpec kPlaneBValues[] = {
     {ZED_TEXT("PB_IsHoleDraw"), ZED_TEXT("1"), Flag<&R::PB_IsHoleDraw>},
-#if !ZED_LEGACY
-    {ZED_TEXT("PB_Hole"), ZED_TEXT("0"), Integer<&R::PB_Hole>},
-#endif
+    {ZED_TEXT("PB_Hole"), ZED_TEXT("0"), Integer<&R::PB_Hole>, kShapedHoleKind},
     {ZED_TEXT("PB_HoleLayer"), ZED_TEXT("3"), Text<&R::PB_HoleLayer>},
     {ZED_TEXT("PB_HoleDir"), ZED_TEXT("0"), Integer<&R::PB_HoleDir>},
     {ZED_TEXT("PB_HoleWidth"), ZED_TEXT("0.5"), Text<&R::PB_HoleWidth>},
@@ -100,9 +104,7 @@ const ValueSpec kPlaneBValues[] = {
 
 const ValueSpec kPlaneCValues[] = {
     {ZED_TEXT("PC_IsHoleDraw"), ZED_TEXT("1"), Flag<&R::PC_IsHoleDraw>},
-#if !ZED_LEGACY
-    {ZED_TEXT("PC_Hole"), ZED_TEXT("0"), Integer<&R::PC_Hole>},
-#endif
+    {ZED_TEXT("PC_Hole"), ZED_TEXT("0"), Integer<&R::PC_Hole>, kShapedHoleKind},
     {ZED_TEXT("PC_HoleLayer"), ZED_TEXT("3"), Text<&R::PC_HoleLayer>},
     {ZED_TEXT("PC_HoleDir"), ZED_TEXT("0"), Integer<&R::PC_HoleDir>},
     {ZED_TEXT("PC_HoleWidth"), ZED_TEXT("0.5"), Text<&R::PC_HoleWidth>},

@@ -3,13 +3,8 @@
 
 #include <vector>
 
+#include "platform/win32_text_calls.h"
 #include "settings/registry_backend.h"
-
-#if ZED_LEGACY
-#define LEDGEWRIGHT_REG(name) name##A
-#else
-#define LEDGEWRIGHT_REG(name) name##W
-#endif
 
 namespace {
 
@@ -36,14 +31,13 @@ bool QueryText(HKEY key, const ZedString& valueName, ZedString& text) {
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
         DWORD type = REG_NONE;
         DWORD size = 0;
-        LONG status = LEDGEWRIGHT_REG(RegQueryValueEx)(key, valueName.c_str(), nullptr, &type, nullptr, &size);
+        LONG status = win32_text::QueryValue(key, valueName.c_str(), &type, nullptr, &size);
         if (status != ERROR_SUCCESS || !IsTextType(type)) {
             return false;
         }
         std::vector<ZedChar> buffer(size / sizeof(ZedChar) + 2, 0);
         DWORD got = static_cast<DWORD>(buffer.size() * sizeof(ZedChar));
-        status = LEDGEWRIGHT_REG(RegQueryValueEx)(key, valueName.c_str(), nullptr, &type,
-                                                  reinterpret_cast<BYTE*>(buffer.data()), &got);
+        status = win32_text::QueryValue(key, valueName.c_str(), &type, reinterpret_cast<BYTE*>(buffer.data()), &got);
         if (status == ERROR_MORE_DATA) {
             continue;
         }
@@ -61,7 +55,7 @@ bool QueryText(HKEY key, const ZedString& valueName, ZedString& text) {
 
 bool RegistryReadString(const ZedString& keyPath, const ZedString& valueName, ZedString& text) {
     HKEY key = nullptr;
-    if (LEDGEWRIGHT_REG(RegOpenKeyEx)(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    if (win32_text::OpenKey(HKEY_CURRENT_USER, keyPath.c_str(), KEY_READ, &key) != ERROR_SUCCESS) {
         return false;
     }
     const bool found = QueryText(key, valueName, text);
@@ -76,13 +70,14 @@ bool RegistryWriteString(const ZedString& keyPath, const ZedString& valueName, c
         return false;
     }
     HKEY key = nullptr;
-    if (LEDGEWRIGHT_REG(RegCreateKeyEx)(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                        KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    if (win32_text::CreateKey(HKEY_CURRENT_USER, keyPath.c_str(), KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
         return false;
     }
+    // In bytes with the terminating zero: the narrow text's length plus one, or
+    // twice the wide text's.
     const DWORD size = static_cast<DWORD>((text.size() + 1) * sizeof(ZedChar));
-    const LONG setStatus = LEDGEWRIGHT_REG(RegSetValueEx)(key, valueName.c_str(), 0, REG_SZ,
-                                                          reinterpret_cast<const BYTE*>(text.c_str()), size);
+    const LONG setStatus =
+        win32_text::SetValue(key, valueName.c_str(), REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), size);
     const LONG closeStatus = RegCloseKey(key);
     return setStatus == ERROR_SUCCESS && closeStatus == ERROR_SUCCESS;
 }

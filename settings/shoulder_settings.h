@@ -20,7 +20,7 @@ struct ShoulderSettingsRecord {
     double PA_WidthValue = 0.0;
     double PA_WidthValueDistance = 0.0;
     int PA_IsHoleDraw = 0;
-    int PA_Hole = 0;  // never loaded by the legacy build, so its holes stay MC holes
+    int PA_Hole = 0;  // PA_ to PC_Hole: never loaded by the legacy build, so its holes stay MC holes
     ZedString PA_HoleLayer;
     int PA_HoleDir = 0;
     ZedString PA_HoleWidth;

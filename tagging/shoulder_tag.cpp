@@ -1,12 +1,5 @@
 #include "tagging/shoulder_tag.h"
 
-#if ZED_LEGACY
-
-// The older host keeps no segment attributes: its shoulders carry no mark.
-void ShoulderTag(ZedId) {}
-
-#else
-
 #include <vector>
 
 #include "tagging/id_list.h"
@@ -26,7 +19,7 @@ void TagPart(ZedId segment, int32_t number, ZedId part) {
 
 }  // namespace
 
-void ShoulderTag(ZedId segment) {
+void WriteShoulderTag(ZedId segment) {
     const ShoulderMemory& memory = Shoulder();
     WriteTextAttribute(segment, kAttrShoulderType, kShoulderTypeText);
 
@@ -45,5 +38,3 @@ void ShoulderTag(ZedId segment) {
         TagPart(segment, part.number, memory.*part.segment);
     }
 }
-
-#endif

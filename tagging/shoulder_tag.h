@@ -3,6 +3,7 @@
 #ifndef LEDGEWRIGHT_TAGGING_SHOULDER_TAG_H
 #define LEDGEWRIGHT_TAGGING_SHOULDER_TAG_H
 
+#include "command/build_profile.h"
 #include "geometry/shoulder_memory.h"
 #include "host/zedlib.h"
 
@@ -34,6 +35,14 @@ inline constexpr const ZedChar kShoulderTypeText[] = ZED_TEXT("SymbolShoulder");
 
 // Writes the attributes of the shoulder memory's shoulder on the segment that
 // holds its outline elements.
-void ShoulderTag(ZedId segment);
+void WriteShoulderTag(ZedId segment);
+
+// Tags the shoulder where the build tags shoulders: the older host keeps no
+// attributes, so a legacy shoulder carries no mark.
+inline void ShoulderTag(ZedId segment) {
+    if constexpr (build_profile::kTagging) {
+        WriteShoulderTag(segment);
+    }
+}
 
 #endif  // LEDGEWRIGHT_TAGGING_SHOULDER_TAG_H

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "command/build_profile.h"
 #include "settings/conversions.h"
 #include "ui/chooser_dialog.h"
 #include "ui/chooser_instance.h"
@@ -66,7 +67,11 @@ void ShowChooser() {
     const Rect host = Backend().HostWindowRect();
     Instance() = std::make_unique<LedgewrightDlg>();
     Instance()->Create();
-    PlaceNewChooser(Instance()->Window(), host);
+    if constexpr (build_profile::kChooser == build_profile::ChooserVariant::Current) {
+        PlaceNewChooser(Instance()->Window(), host);
+    } else {
+        (void)host;  // the legacy chooser opens where its template puts it
+    }
     Instance()->Window().Show(true);
 }
 

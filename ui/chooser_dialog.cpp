@@ -1,5 +1,7 @@
 #include "ui/chooser_dialog.h"
 
+#include "command/build_profile.h"
+#include "command/messages.h"
 #include "settings/conversions.h"
 #include "settings/registry_store.h"
 #include "ui/bitmaps.h"
@@ -24,14 +26,14 @@ struct ListRow {
     const ZedChar* method;
 };
 constexpr ListRow kRows[] = {
-    {ZED_TEXT("평면도"), ZED_TEXT("[패턴A] CENTER배치")},
-    {ZED_TEXT("평면도"), ZED_TEXT("[패턴B] 임의포인트배치")},
-    {ZED_TEXT("평면도"), ZED_TEXT("[패턴C] 선단그대로돌출")},
-    {ZED_TEXT("평면도"), ZED_TEXT("[패턴D] 장공배치")},
+    {kCapPlanView, kCapRowPlaneA},
+    {kCapPlanView, kCapRowPlaneB},
+    {kCapPlanView, kCapRowPlaneC},
+    {kCapPlanView, kCapRowPlaneD},
     {ZED_TEXT("====="), ZED_TEXT("======================")},
-    {ZED_TEXT("측면도"), ZED_TEXT("[패턴A] 끝단돌출배치")},
-    {ZED_TEXT("측면도"), ZED_TEXT("[패턴B] 끝단돌출배치(표시부표현)")},
-    {ZED_TEXT("측면도"), ZED_TEXT("[패턴C] 끝단오목배치")},
+    {kCapSideView, kCapRowSideA},
+    {kCapSideView, kCapRowSideB},
+    {kCapSideView, kCapRowSideC},
 };
 
 }  // namespace
@@ -71,8 +73,8 @@ void LedgewrightDlg::OnInit(DialogWindow& window) {
 
 void LedgewrightDlg::SetUpList() {
     Control& list = initWindow_->Item(kIdcPatternList);
-    list.AddColumn(ZED_TEXT("구분"), 50, true);
-    list.AddColumn(ZED_TEXT("턱걸이방식"), 220, false);
+    list.AddColumn(kCapColumnView, 50, true);
+    list.AddColumn(kCapColumnPattern, 220, false);
     for (const ListRow& row : kRows) {
         list.AddRow({row.view, row.method});
     }
@@ -197,9 +199,12 @@ void LedgewrightDlg::OnEvent(int controlId, Event event, int detail) {
             }
             break;
         case kIdcDelete:
-            if (event == Event::Clicked) {
-                Backend().ActivateHostWindow();
-                TypeKeyword(ZED_TEXT("Delete"));
+            // The legacy chooser has no Delete button, and its build no Delete keyword.
+            if constexpr (build_profile::kTagging) {
+                if (event == Event::Clicked) {
+                    Backend().ActivateHostWindow();
+                    TypeKeyword(ZED_TEXT("Delete"));
+                }
             }
             break;
         default:

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "platform/win32_text_calls.h"
+
 namespace {
 
 // Predefined control classes by atom.
@@ -103,32 +105,12 @@ ItemClass ClassOf(const ControlLayout& c) {
 
 }  // namespace
 
-std::wstring WideOf(const ZedChar* text) {
-#if ZED_LEGACY
-    const int length = MultiByteToWideChar(949, 0, text, -1, nullptr, 0);
-    std::wstring wide(length > 0 ? static_cast<size_t>(length) : 1, L'\0');
-    if (length > 0) {
-        MultiByteToWideChar(949, 0, text, -1, wide.data(), length);
-    }
-    wide.resize(wide.size() - 1);
-    return wide;
-#else
-    return std::wstring(text);
-#endif
-}
+std::wstring WideOf(const ZedChar* text) { return win32_text::Wide(text); }
 
 ZedString ZedOfWide(const std::wstring& text) {
-#if ZED_LEGACY
-    const int length = WideCharToMultiByte(949, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string narrow(length > 0 ? static_cast<size_t>(length) : 1, '\0');
-    if (length > 0) {
-        WideCharToMultiByte(949, 0, text.c_str(), -1, narrow.data(), length, nullptr, nullptr);
-    }
-    narrow.resize(narrow.size() - 1);
-    return narrow;
-#else
-    return text;
-#endif
+    ZedString out;
+    win32_text::FromWide(text, out);
+    return out;
 }
 
 std::vector<DWORD> BuildDialogTemplate(const DialogLayout& layout) {

@@ -3,6 +3,11 @@
 #ifndef LEDGEWRIGHT_UI_PANEL_LAYOUTS_H
 #define LEDGEWRIGHT_UI_PANEL_LAYOUTS_H
 
+#include <array>
+#include <cstddef>
+
+#include "command/build_profile.h"
+#include "command/messages.h"
 #include "ui/layout.h"
 
 enum PanelControlId : int {
@@ -34,66 +39,60 @@ namespace panel_layout {
 
 using K = ControlKind;
 
-inline constexpr const ZedChar* kLineDraw = ZED_TEXT("턱걸이 라인작성여부");
-inline constexpr const ZedChar* kSameSolid = ZED_TEXT("동일선색ㆍ실선");
-inline constexpr const ZedChar* kSameType = ZED_TEXT("동일선색ㆍ선종");
-inline constexpr const ZedChar* kOwnType = ZED_TEXT("개별선색ㆍ선종");
-inline constexpr const ZedChar* kHoleHint = ZED_TEXT("ex) 3 or 30:3|50:5|60:6|80:8[턱걸이레이어:구멍레이어]");
-inline constexpr const ZedChar* kShapeLine = ZED_TEXT("●. 돌출형상 선색ㆍ선종");
 inline constexpr uint32_t kSwatch = kSunken | kNotify;
 inline constexpr uint32_t kLineTypeSwatch = kBorder | kNotify;
 
 // The hole group of plan patterns B and C.
 #define LEDGEWRIGHT_HOLE_GROUP_BC                                                                    \
-    {K::CheckBox, kIdcIsHoleDraw, 24, 21, 50, 10, ZED_TEXT("구멍작성"), kTabStop},                    \
+    {K::CheckBox, kIdcIsHoleDraw, 24, 21, 50, 10, kCapHoleDraw, kTabStop},                    \
         {K::DropDown, kIdcHoleKind, 82, 17, 81, 40, ZED_TEXT(""), kTabStop},                         \
-        {K::Label, 0, 38, 36, 40, 8, ZED_TEXT("레이어번호"), kStyleNone},                            \
+        {K::Label, 0, 38, 36, 40, 8, kCapLayerNumber, kStyleNone},                            \
         {K::Edit, kIdcHoleLayer, 82, 34, 170, 12, ZED_TEXT(""), kTabStop},                           \
-        {K::Label, 0, 45, 50, 220, 8, kHoleHint, kStyleNone},                                        \
-        {K::Label, 0, 38, 65, 40, 8, ZED_TEXT("방향"), kStyleNone},                                  \
+        {K::Label, 0, 45, 50, 220, 8, kCapHoleLayerHint, kStyleNone},                                        \
+        {K::Label, 0, 38, 65, 40, 8, kCapDirection, kStyleNone},                                  \
         {K::DropDown, kIdcHoleDir, 83, 63, 50, 40, ZED_TEXT(""), kTabStop},                          \
-        {K::Label, 0, 38, 80, 40, 8, ZED_TEXT("이격폭"), kStyleNone},                                \
+        {K::Label, 0, 38, 80, 40, 8, kCapSpacing, kStyleNone},                                \
         {K::Edit, kIdcHoleWidth, 82, 78, 170, 12, ZED_TEXT(""), kTabStop}
 
-inline constexpr ControlLayout kPlaneAControls[] = {
-    {K::CheckBox, kIdcIsWidthValue, 20, 23, 44, 10, ZED_TEXT("펀치폭이"), kTabStop},
+inline constexpr ControlLayout kPlaneAAllControls[] = {
+    {K::CheckBox, kIdcIsWidthValue, 20, 23, 44, 10, kCapPunchWidth, kTabStop},
     {K::Edit, kIdcWidthValue, 67, 21, 40, 12, ZED_TEXT(""), kTabStop},
-    {K::Label, 0, 110, 23, 40, 8, ZED_TEXT("이하일경우"), kStyleNone},
-    {K::CheckBox, kIdcIsLineDraw, 20, 123, 100, 10, kLineDraw, kTabStop},
-    {K::Radio, kIdcLineSame, 30, 138, 70, 10, kSameSolid, kGroupStart | kTabStop},
-    {K::Radio, kIdcLineOwn, 30, 151, 70, 10, kOwnType, kStyleNone},
-    {K::Label, 0, 31, 37, 54, 8, ZED_TEXT("양쪽 이격폭을"), kStyleNone},
+    {K::Label, 0, 110, 23, 40, 8, kCapOrLess, kStyleNone},
+    {K::CheckBox, kIdcIsLineDraw, 20, 123, 100, 10, kCapLineDraw, kTabStop},
+    {K::Radio, kIdcLineSame, 30, 138, 70, 10, kCapSameColourSolid, kGroupStart | kTabStop},
+    {K::Radio, kIdcLineOwn, 30, 151, 70, 10, kCapOwnColourType, kStyleNone},
+    {K::Label, 0, 31, 37, 54, 8, kCapBothSpacings, kStyleNone},
     {K::Edit, kIdcWidthValueDistance, 88, 35, 40, 12, ZED_TEXT(""), kTabStop},
-    {K::Label, 0, 132, 37, 100, 8, ZED_TEXT("만큼 적용해서 턱걸이작성."), kStyleNone},
-    {K::CheckBox, kIdcIsHoleDraw, 20, 51, 50, 10, ZED_TEXT("구멍작성"), kTabStop},
+    {K::Label, 0, 132, 37, 100, 8, kCapApplySpacings, kStyleNone},
+    {K::CheckBox, kIdcIsHoleDraw, 20, 51, 50, 10, kCapHoleDraw, kTabStop},
     {K::Edit, kIdcHoleLayer, 78, 62, 170, 12, ZED_TEXT(""), kTabStop},
     {K::DropDown, kIdcHoleDir, 79, 90, 50, 40, ZED_TEXT(""), kTabStop},
-    {K::Label, 0, 45, 79, 220, 8, kHoleHint, kStyleNone},
+    {K::Label, 0, 45, 79, 220, 8, kCapHoleLayerHint, kStyleNone},
     {K::Edit, kIdcHoleWidth, 78, 105, 170, 12, ZED_TEXT(""), kTabStop},
     {K::ColorSwatch, kIdcColor, 105, 153, 20, 18, ZED_TEXT(""), kSwatch},
     {K::Picture, kIdcLineType, 127, 154, 16, 14, ZED_TEXT(""), kLineTypeSwatch},
     {K::GroupBox, 0, 3, 0, 276, 185, ZED_TEXT(""), kStyleNone},
     {K::DropDown, kIdcHoleKind, 78, 49, 81, 40, ZED_TEXT(""), kTabStop},
-    {K::Label, 0, 34, 64, 40, 8, ZED_TEXT("레이어번호"), kStyleNone},
-    {K::Label, 0, 34, 92, 40, 8, ZED_TEXT("방향"), kStyleNone},
-    {K::Label, 0, 34, 107, 40, 8, ZED_TEXT("이격폭"), kStyleNone},
+    {K::Label, 0, 34, 64, 40, 8, kCapLayerNumber, kStyleNone},
+    {K::Label, 0, 34, 92, 40, 8, kCapDirection, kStyleNone},
+    {K::Label, 0, 34, 107, 40, 8, kCapSpacing, kStyleNone},
 };
 
-inline constexpr ControlLayout kPlaneBControls[] = {
+inline constexpr ControlLayout kPlaneBAllControls[] = {
     LEDGEWRIGHT_HOLE_GROUP_BC,
-    {K::CheckBox, kIdcIsLineDraw, 24, 103, 100, 10, kLineDraw, kTabStop},
-    {K::Radio, kIdcLineSame, 34, 118, 70, 10, kSameSolid, kGroupStart | kTabStop},
-    {K::Radio, kIdcLineOwn, 34, 131, 70, 10, kOwnType, kStyleNone},
+    {K::CheckBox, kIdcIsLineDraw, 24, 103, 100, 10, kCapLineDraw, kTabStop},
+    {K::Radio, kIdcLineSame, 34, 118, 70, 10, kCapSameColourSolid, kGroupStart | kTabStop},
+    {K::Radio, kIdcLineOwn, 34, 131, 70, 10, kCapOwnColourType, kStyleNone},
     {K::ColorSwatch, kIdcColor, 109, 132, 20, 18, ZED_TEXT(""), kSwatch},
     {K::Picture, kIdcLineType, 131, 133, 16, 14, ZED_TEXT(""), kLineTypeSwatch},
     {K::GroupBox, 0, 3, 0, 276, 163, ZED_TEXT(""), kStyleNone},
 };
 
-inline constexpr ControlLayout kPlaneCControls[] = {
+inline constexpr ControlLayout kPlaneCAllControls[] = {
     LEDGEWRIGHT_HOLE_GROUP_BC,
-    {K::Label, 0, 26, 105, 100, 8, kShapeLine, kStyleNone},
-    {K::Radio, kIdcLineSame, 34, 118, 70, 10, kSameType, kGroupStart | kTabStop},
-    {K::Radio, kIdcLineOwn, 34, 131, 70, 10, kOwnType, kStyleNone},
+    {K::Label, 0, 26, 105, 100, 8, kCapShapeLine, kStyleNone},
+    {K::Radio, kIdcLineSame, 34, 118, 70, 10, kCapSameColourType, kGroupStart | kTabStop},
+    {K::Radio, kIdcLineOwn, 34, 131, 70, 10, kCapOwnColourType, kStyleNone},
     {K::ColorSwatch, kIdcColor, 110, 133, 20, 18, ZED_TEXT(""), kSwatch},
     {K::Picture, kIdcLineType, 132, 134, 16, 14, ZED_TEXT(""), kLineTypeSwatch},
     {K::GroupBox, 0, 3, 0, 276, 166, ZED_TEXT(""), kStyleNone},
@@ -101,47 +100,74 @@ inline constexpr ControlLayout kPlaneCControls[] = {
 #undef LEDGEWRIGHT_HOLE_GROUP_BC
 
 inline constexpr ControlLayout kPlaneDControls[] = {
-    {K::CheckBox, kIdcIsSlotDraw, 24, 21, 50, 10, ZED_TEXT("장공배치"), kTabStop},
-    {K::Label, 0, 38, 36, 40, 8, ZED_TEXT("레이어번호"), kStyleNone},
+    {K::CheckBox, kIdcIsSlotDraw, 24, 21, 50, 10, kCapSlotDraw, kTabStop},
+    {K::Label, 0, 38, 36, 40, 8, kCapLayerNumber, kStyleNone},
     {K::Edit, kIdcSlotLayer, 82, 34, 170, 12, ZED_TEXT(""), kTabStop},
-    {K::Label, 0, 45, 50, 220, 8, ZED_TEXT("ex) 3 or 30:3|50:5|60:6|80:8[턱걸이레이어:장공레이어]"), kStyleNone},
-    {K::Label, 0, 38, 67, 40, 8, ZED_TEXT("장공 R량"), kStyleNone},
+    {K::Label, 0, 45, 50, 220, 8, kCapSlotLayerHint, kStyleNone},
+    {K::Label, 0, 38, 67, 40, 8, kCapSlotR, kStyleNone},
     {K::Edit, kIdcSlotR, 82, 65, 60, 12, ZED_TEXT(""), kTabStop},
-    {K::Label, 0, 38, 94, 78, 8, ZED_TEXT("장공라인 선색ㆍ선종"), kStyleNone},
+    {K::Label, 0, 38, 94, 78, 8, kCapSlotLine, kStyleNone},
     {K::ColorSwatch, kIdcSlotColor, 118, 90, 20, 18, ZED_TEXT(""), kSwatch},
     {K::Picture, kIdcSlotLineType, 140, 91, 16, 14, ZED_TEXT(""), kLineTypeSwatch},
-    {K::Label, 0, 26, 126, 100, 8, kShapeLine, kStyleNone},
-    {K::Radio, kIdcLineSame, 34, 139, 70, 10, kSameType, kGroupStart | kTabStop},
-    {K::Radio, kIdcLineOwn, 34, 152, 70, 10, kOwnType, kStyleNone},
+    {K::Label, 0, 26, 126, 100, 8, kCapShapeLine, kStyleNone},
+    {K::Radio, kIdcLineSame, 34, 139, 70, 10, kCapSameColourType, kGroupStart | kTabStop},
+    {K::Radio, kIdcLineOwn, 34, 152, 70, 10, kCapOwnColourType, kStyleNone},
     {K::ColorSwatch, kIdcColor, 119, 155, 20, 18, ZED_TEXT(""), kSwatch},
     {K::Picture, kIdcLineType, 141, 156, 16, 14, ZED_TEXT(""), kLineTypeSwatch},
     {K::GroupBox, 0, 3, 0, 276, 186, ZED_TEXT(""), kStyleNone},
 };
 
 inline constexpr ControlLayout kSideAControls[] = {
-    {K::CheckBox, kIdcIsLineDraw, 24, 22, 100, 10, kLineDraw, kTabStop},
-    {K::Radio, kIdcLineSame, 34, 37, 70, 10, kSameSolid, kGroupStart | kTabStop},
-    {K::Radio, kIdcLineOwn, 34, 50, 70, 10, kOwnType, kStyleNone},
+    {K::CheckBox, kIdcIsLineDraw, 24, 22, 100, 10, kCapLineDraw, kTabStop},
+    {K::Radio, kIdcLineSame, 34, 37, 70, 10, kCapSameColourSolid, kGroupStart | kTabStop},
+    {K::Radio, kIdcLineOwn, 34, 50, 70, 10, kCapOwnColourType, kStyleNone},
     {K::ColorSwatch, kIdcColor, 109, 52, 20, 18, ZED_TEXT(""), kSwatch},
     {K::Picture, kIdcLineType, 131, 53, 16, 14, ZED_TEXT(""), kLineTypeSwatch},
     {K::GroupBox, 0, 3, 0, 276, 87, ZED_TEXT(""), kStyleNone},
 };
 
 inline constexpr ControlLayout kSideBControls[] = {
-    {K::CheckBox, kIdcIsLineDraw, 24, 22, 100, 10, kLineDraw, kTabStop},
-    {K::Radio, kIdcLineSame, 34, 37, 70, 10, kSameSolid, kGroupStart | kTabStop},
-    {K::Radio, kIdcLineOwn, 34, 50, 70, 10, kOwnType, kStyleNone},
+    {K::CheckBox, kIdcIsLineDraw, 24, 22, 100, 10, kCapLineDraw, kTabStop},
+    {K::Radio, kIdcLineSame, 34, 37, 70, 10, kCapSameColourSolid, kGroupStart | kTabStop},
+    {K::Radio, kIdcLineOwn, 34, 50, 70, 10, kCapOwnColourType, kStyleNone},
     {K::ColorSwatch, kIdcColor, 111, 53, 20, 18, ZED_TEXT(""), kSwatch},
     {K::Picture, kIdcLineType, 133, 54, 16, 14, ZED_TEXT(""), kLineTypeSwatch},
-    {K::Label, 0, 34, 90, 62, 8, ZED_TEXT("표시부 길이 :"), kStyleNone},
+    {K::Label, 0, 34, 90, 62, 8, kCapDisplayWidth, kStyleNone},
     {K::Edit, kIdcDisplayWidth, 99, 88, 65, 12, ZED_TEXT(""), kTabStop},
-    {K::Label, 0, 34, 106, 62, 8, ZED_TEXT("표시부이격길이 :"), kStyleNone},
+    {K::Label, 0, 34, 106, 62, 8, kCapDisplayProtrude, kStyleNone},
     {K::Edit, kIdcDisplayProtrude, 99, 104, 65, 12, ZED_TEXT(""), kTabStop},
-    {K::Label, 0, 34, 143, 62, 8, ZED_TEXT("표시부선색선종 :"), kStyleNone},
+    {K::Label, 0, 34, 143, 62, 8, kCapDisplayLine, kStyleNone},
     {K::ColorSwatch, kIdcDisplayColor, 112, 140, 20, 18, ZED_TEXT(""), kSwatch},
     {K::Picture, kIdcDisplayLineType, 134, 140, 16, 14, ZED_TEXT(""), kLineTypeSwatch},
     {K::GroupBox, 0, 4, 0, 275, 175, ZED_TEXT(""), kStyleNone},
 };
+
+// The plan A to C panels as the build has them: the legacy build, which makes
+// the MC hole only, has no hole-kind list, and its hole check box names the MC
+// hole.
+template <size_t N>
+constexpr auto PlanPanelControls(const ControlLayout (&controls)[N]) {
+    if constexpr (build_profile::kShapedHoles) {
+        return std::to_array(controls);
+    } else {
+        std::array<ControlLayout, N - 1> kept{};
+        size_t k = 0;
+        for (ControlLayout control : controls) {
+            if (control.id == kIdcHoleKind) {
+                continue;
+            }
+            if (control.id == kIdcIsHoleDraw) {
+                control.caption = kCapMcHoleDraw;
+            }
+            kept[k++] = control;
+        }
+        return kept;
+    }
+}
+
+inline constexpr auto kPlaneAControls = PlanPanelControls(kPlaneAAllControls);
+inline constexpr auto kPlaneBControls = PlanPanelControls(kPlaneBAllControls);
+inline constexpr auto kPlaneCControls = PlanPanelControls(kPlaneCAllControls);
 
 }  // namespace panel_layout
 

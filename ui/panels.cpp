@@ -1,4 +1,8 @@
 // The six pattern panels: their values in load order, with the panel defaults.
+#include <array>
+#include <cstddef>
+
+#include "command/build_profile.h"
 #include "ui/panel_layouts.h"
 #include "ui/pattern_panel.h"
 
@@ -6,7 +10,7 @@ namespace {
 
 using V = PanelValue::Kind;
 
-constexpr PanelValue kPlaneAValues[] = {
+constexpr PanelValue kPlaneAAllValues[] = {
     {V::Flag, kIdcIsWidthValue, ZED_TEXT("PA_IsWidthValue"), ZED_TEXT("1")},
     {V::Text, kIdcWidthValue, ZED_TEXT("PA_WidthValue"), ZED_TEXT("10.0"), true, true},
     {V::Text, kIdcWidthValueDistance, ZED_TEXT("PA_WidthValueDistance"), ZED_TEXT("0.5"), true, true},
@@ -21,7 +25,7 @@ constexpr PanelValue kPlaneAValues[] = {
     {V::LineType, kIdcLineType, ZED_TEXT("PA_LType"), ZED_TEXT("LINETYPE01")},
 };
 
-constexpr PanelValue kPlaneBValues[] = {
+constexpr PanelValue kPlaneBAllValues[] = {
     {V::Flag, kIdcIsHoleDraw, ZED_TEXT("PB_IsHoleDraw"), ZED_TEXT("1")},
     {V::List, kIdcHoleKind, ZED_TEXT("PB_Hole"), ZED_TEXT("0")},
     {V::Text, kIdcHoleLayer, ZED_TEXT("PB_HoleLayer"), ZED_TEXT("3")},
@@ -33,7 +37,7 @@ constexpr PanelValue kPlaneBValues[] = {
     {V::LineType, kIdcLineType, ZED_TEXT("PB_LType"), ZED_TEXT("LINETYPE01")},
 };
 
-constexpr PanelValue kPlaneCValues[] = {
+constexpr PanelValue kPlaneCAllValues[] = {
     {V::Flag, kIdcIsHoleDraw, ZED_TEXT("PC_IsHoleDraw"), ZED_TEXT("1")},
     {V::List, kIdcHoleKind, ZED_TEXT("PC_Hole"), ZED_TEXT("0")},
     {V::Text, kIdcHoleLayer, ZED_TEXT("PC_HoleLayer"), ZED_TEXT("3")},
@@ -72,6 +76,28 @@ constexpr PanelValue kSideBValues[] = {
     {V::Colour, kIdcDisplayColor, ZED_TEXT("SB_DisplayColor"), ZED_TEXT("MAINCOLOR06")},
     {V::LineType, kIdcDisplayLineType, ZED_TEXT("SB_DisplayLType"), ZED_TEXT("LINETYPE01")},
 };
+
+// The legacy build has no hole-kind values (PA_Hole, PB_Hole, PC_Hole): its
+// panels neither show nor store them.
+template <size_t N>
+constexpr auto PlanPanelValues(const PanelValue (&values)[N]) {
+    if constexpr (build_profile::kShapedHoles) {
+        return std::to_array(values);
+    } else {
+        std::array<PanelValue, N - 1> kept{};
+        size_t k = 0;
+        for (const PanelValue& value : values) {
+            if (value.controlId != kIdcHoleKind) {
+                kept[k++] = value;
+            }
+        }
+        return kept;
+    }
+}
+
+constexpr auto kPlaneAValues = PlanPanelValues(kPlaneAAllValues);
+constexpr auto kPlaneBValues = PlanPanelValues(kPlaneBAllValues);
+constexpr auto kPlaneCValues = PlanPanelValues(kPlaneCAllValues);
 
 }  // namespace
 

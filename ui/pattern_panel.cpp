@@ -1,5 +1,6 @@
 #include "ui/pattern_panel.h"
 
+#include "command/messages.h"
 #include "settings/conversions.h"
 #include "ui/bitmaps.h"
 #include "ui/dialog_settings.h"
@@ -23,12 +24,12 @@ int PatternPanel::IndexOfControl(int controlId) const {
 void PatternPanel::OnInit(DialogWindow& window) {
     initWindow_ = &window;
     if (window.HasItem(kIdcHoleKind)) {
-        window.Item(kIdcHoleKind).AddItem(ZED_TEXT("MC구멍작성"));
-        window.Item(kIdcHoleKind).AddItem(ZED_TEXT("장공구멍작성"));
+        window.Item(kIdcHoleKind).AddItem(kCapMcHoleKind);
+        window.Item(kIdcHoleKind).AddItem(kCapShapedHoleKind);
     }
     if (window.HasItem(kIdcHoleDir)) {
-        window.Item(kIdcHoleDir).AddItem(ZED_TEXT("상면"));
-        window.Item(kIdcHoleDir).AddItem(ZED_TEXT("하면"));
+        window.Item(kIdcHoleDir).AddItem(kNoteTopFace);
+        window.Item(kIdcHoleDir).AddItem(kNoteBottomFace);
     }
     Load();
     ApplyLineGroupRule();

@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/win32_text_calls.h"
 #include "ui/bitmaps.h"
 #include "ui/dialog_template_win32.h"
 
@@ -564,13 +565,7 @@ public:
         }
     }
 
-    int KeyOfCharacter(ZedChar character) override {
-#if ZED_LEGACY
-        return VkKeyScanA(character);
-#else
-        return VkKeyScanW(character);
-#endif
-    }
+    int KeyOfCharacter(ZedChar character) override { return win32_text::KeyOfCharacter(character); }
 
     void SendKeys(const std::vector<KeyInput>& keys) override {
         std::vector<INPUT> inputs;

@@ -9,6 +9,7 @@
 #include "command/temporary_elements.h"
 #include "holes/hole_state.h"
 #include "tests/planea/planea_fixture.h"
+#include "tests/support/build_profile_test.h"
 #include "ui/chooser_dialog.h"
 #include "ui/chooser_instance.h"
 #include "ui/chooser_layout.h"
@@ -378,6 +379,9 @@ TEST_F(DialogueTest, EveryStateWaitsThroughAnEventItDoesNotUse) {
         {"Delete mode", "Delete", false, 0},
     };
     for (const WaitingState& state : states) {
+        if (std::string(state.name) == "Delete mode" && !build_profile::kTagging) {
+            continue;  // no Delete mode in the legacy build
+        }
         SetUp();
         if (state.keyword != nullptr) {
             ASSERT_TRUE(emu::Type(state.keyword)) << state.name;

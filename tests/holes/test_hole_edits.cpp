@@ -6,13 +6,13 @@
 #include "command/messages.h"
 #include "geometry/shoulder_memory.h"
 #include "holes/hole_edits.h"
-#include "tests/support/hole_row.h"
 #include "holes/hole_notes.h"
 #include "holes/hole_state.h"
 #include "holes/mc_hole.h"
-#include "holes/shaped_hole.h"
 #include "settings/shoulder_settings.h"
 #include "tests/holes/hole_fixture.h"
+#include "tests/support/hole_row.h"
+#include "tests/support/shaped_hole_access.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ protected:
     void BuildHole(const ZedChar* keyword, bool shaped = false) {
         keyword_ = keyword;
         if (shaped) {
-            ASSERT_TRUE(CreateShapedHole(plate_, {10, 10}, {30, 10}, 2, keyword));
+            ASSERT_TRUE(TestCreateShapedHole(plate_, {10, 10}, {30, 10}, 2, keyword));
         } else {
             ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, keyword));
         }
@@ -108,11 +108,12 @@ TEST_F(HoleEdit, EachPatternTurnsItsOwnSide) {
 }
 
 TEST_F(HoleEdit, TurningAShapedHoleOverTwiceRestoresHoleAndNote) {
+    SKIP_WITHOUT_SHAPED_HOLES();
     ShoulderSettings.PC_Hole = 1;
     BuildHole(ZED_TEXT("PlaneC"), true);
     const HoleLook first = Look();
     EXPECT_EQ(Toggle(), 1);
-    EXPECT_EQ(Holes().shaped.fromBelow, 1);
+    EXPECT_EQ(TestShapedHoleMemory().fromBelow, 1);
     EXPECT_EQ(ShapeOf(CurrentHole()).fromBelow, 1);
     EXPECT_EQ(emu::NoteText(side_.id), "하면");
     EXPECT_EQ(Toggle(), 0);
@@ -143,12 +144,13 @@ TEST_F(HoleEdit, ATypedDepthChangesOnlyTheMcHolesDepth) {
 }
 
 TEST_F(HoleEdit, ATypedDepthRemakesAShapedHole) {
+    SKIP_WITHOUT_SHAPED_HOLES();
     ShoulderSettings.PB_Hole = 2;
     BuildHole(ZED_TEXT("PlaneB"), true);
     const ZedId hole = CurrentHole();
     EXPECT_TRUE(EnterDepth(4));
     EXPECT_NE(CurrentHole(), hole);
-    EXPECT_EQ(Holes().shaped.depth, 4.0);
+    EXPECT_EQ(TestShapedHoleMemory().depth, 4.0);
     EXPECT_DOUBLE_EQ(ShapeOf(CurrentHole()).depth, 4.0);
     EXPECT_EQ(emu::NoteText(depth_.id), "깊이:4.0");
 }
@@ -170,6 +172,7 @@ TEST_F(HoleEdit, ADepthNoteThatCannotBeChangedShowsThePatternsSecondMessage) {
 }
 
 TEST_F(HoleEdit, AShapedHoleThatCannotBeRemadeEndsWithoutTouchingTheNote) {
+    SKIP_WITHOUT_SHAPED_HOLES();
     ShoulderSettings.PA_Hole = 1;
     BuildHole(ZED_TEXT("PlaneA"), true);
     UseEmptyInstallationFolder();

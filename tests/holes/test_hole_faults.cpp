@@ -5,14 +5,14 @@
 
 #include "command/messages.h"
 #include "holes/hole_edits.h"
-#include "tests/support/hole_row.h"
 #include "holes/hole_notes.h"
 #include "holes/hole_state.h"
 #include "holes/mc_hole.h"
-#include "holes/shaped_hole.h"
 #include "settings/shoulder_settings.h"
 #include "tests/holes/fault_sweep.h"
 #include "tests/holes/hole_fixture.h"
+#include "tests/support/hole_row.h"
+#include "tests/support/shaped_hole_access.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ protected:
             ResetScene();
             ShoulderSettings.PA_Hole = shaped ? 1 : 0;
             if (shaped) {
-                ASSERT_TRUE(CreateShapedHole(plate_, {10, 10}, {30, 10}, 2, ZED_TEXT("PlaneA")));
+                ASSERT_TRUE(TestCreateShapedHole(plate_, {10, 10}, {30, 10}, 2, ZED_TEXT("PlaneA")));
             } else {
                 ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, ZED_TEXT("PlaneA")));
             }
@@ -122,6 +122,7 @@ TEST_F(HoleFault, MoveMcHole) {
 }
 
 TEST_F(HoleFault, CreateShapedHole) {
+    SKIP_WITHOUT_SHAPED_HOLES();
     const FailureOutcome noHole{true, {OnError(kMsgShapedHoleNotCreated01)}, After::Stops, HoleAfter::Gone};
     FailureTable table = {
         {"ZedSgmGetLayer#1", {false, {OnError(kMsgHoleOutlineLayerNotRead)}}},
@@ -135,11 +136,12 @@ TEST_F(HoleFault, CreateShapedHole) {
         {"ZedSgmDeleteSegment#1", kQuietSuccess},
     };
     AddOutlineCalls(table, noHole);
-    SweepEveryCall(Bare(), [this] { return CreateShapedHole(plate_, {10, 10}, {30, 10}, 2, ZED_TEXT("PlaneA")); },
+    SweepEveryCall(Bare(), [this] { return TestCreateShapedHole(plate_, {10, 10}, {30, 10}, 2, ZED_TEXT("PlaneA")); },
                    table);
 }
 
 TEST_F(HoleFault, RebuildShapedHole) {
+    SKIP_WITHOUT_SHAPED_HOLES();
     const FailureOutcome noHole{true, {OnError(kMsgShapedHoleNotCreated01)}, After::Stops, HoleAfter::Gone};
     FailureTable table = {
         {"ZedHolGetHoleSegmentId#1", {false, {}}},
@@ -154,7 +156,7 @@ TEST_F(HoleFault, RebuildShapedHole) {
         {"ZedSgmDeleteSegment#3", kQuietSuccess},
     };
     AddOutlineCalls(table, noHole);
-    SweepEveryCall(WithHole(true), [] { return RebuildShapedHole(); }, table);
+    SweepEveryCall(WithHole(true), [] { return TestRebuildShapedHole(); }, table);
 }
 
 TEST_F(HoleFault, NotesAreMadeOrReported) {
@@ -212,6 +214,7 @@ TEST_F(HoleFault, TurningAnMcHoleOverAlwaysTurnsTheNote) {
 }
 
 TEST_F(HoleFault, TurningAShapedHoleOverAlwaysTurnsTheNote) {
+    SKIP_WITHOUT_SHAPED_HOLES();
     const FailureOutcome noHole{
         true, {OnError(kMsgShapedHoleNotCreated01)}, After::StopsThenLastChange, HoleAfter::Gone};
     FailureTable table = {
@@ -247,6 +250,7 @@ TEST_F(HoleFault, ATypedDepthForAnMcHole) {
 }
 
 TEST_F(HoleFault, ATypedDepthForAShapedHole) {
+    SKIP_WITHOUT_SHAPED_HOLES();
     const FailureOutcome noHole{
         true, {OnError(kMsgShapedHoleNotCreated01)}, After::StopsThenLastChange, HoleAfter::Gone};
     FailureTable table = {

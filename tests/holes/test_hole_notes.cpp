@@ -102,7 +102,7 @@ TEST_F(HoleNote, ARefusedNoteIsReportedAndFilesMinusOne) {
 TEST_F(HoleNote, ChangingTheTextKeepsTheRestOfTheNote) {
     ASSERT_TRUE(CreateSideNote({1, 2}, {3, 4}, slot_, ZED_TEXT("PlaneA")));
     const ZedLeader before = LeaderOf(slot_.id);
-    ASSERT_TRUE(SetNoteText(slot_.id, ZED_TEXT("하면")));
+    ASSERT_TRUE(SetNoteText(slot_.id, kNoteBottomFace));
     EXPECT_EQ(emu::NoteText(slot_.id), "하면");
     ASSERT_TRUE(SetDepthNote(slot_.id, 12.345));
     EXPECT_EQ(emu::NoteText(slot_.id), "깊이:12.3");

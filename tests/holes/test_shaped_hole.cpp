@@ -121,7 +121,7 @@ TEST_F(ShapedHole, IsMadeOverItsOutlineAndRemembered) {
     EXPECT_EQ(shape.sideCode, 7);
     EXPECT_EQ(Shoulder().holeSegment, emu::HoleSegments(hole).at(0));
 
-    const ShapedHoleMemory& memory = Holes().shaped;
+    const ShapedHoleMemory& memory = LastShapedHole();
     EXPECT_EQ(memory.outline.kind, 1);
     // This host draws the hole as a copy of the outline, which then goes.
     EXPECT_FALSE(emu::SegmentExists(memory.outline.segment));
@@ -164,7 +164,7 @@ TEST_F(ShapedHole, AnOutlineThatCannotBeDrawnGivesNoHole) {
 TEST_F(ShapedHole, RebuildingFollowsTheMemory) {
     ASSERT_TRUE(MakeHole());
     const ZedId first = CurrentHole();
-    ShapedHoleMemory& memory = Holes().shaped;
+    ShapedHoleMemory& memory = LastShapedHole();
     memory.centreB = {5, 10};
     memory.centreA = {35, 10};
     memory.halfWidth = 3;
@@ -189,13 +189,13 @@ TEST_F(ShapedHole, RebuildingFollowsTheMemory) {
 
 TEST_F(ShapedHole, RebuildingTwiceDeletesTheOutlineOfTheFirstRebuild) {
     ASSERT_TRUE(MakeHole());
-    const ZedId original = Holes().shaped.outline.segment;
+    const ZedId original = LastShapedHole().outline.segment;
     ASSERT_TRUE(RebuildShapedHole());
-    const ZedId firstRebuild = Holes().shaped.outline.segment;
+    const ZedId firstRebuild = LastShapedHole().outline.segment;
     EXPECT_FALSE(emu::SegmentExists(original));
     ASSERT_TRUE(RebuildShapedHole());
     EXPECT_FALSE(emu::SegmentExists(firstRebuild));
-    EXPECT_FALSE(emu::SegmentExists(Holes().shaped.outline.segment));
+    EXPECT_FALSE(emu::SegmentExists(LastShapedHole().outline.segment));
     // The plate and the hole's own segment: each outline went with its hole made.
     EXPECT_EQ(emu::SegmentIds().size(), 2u);
     EXPECT_EQ(emu::HoleIds().size(), 1u);

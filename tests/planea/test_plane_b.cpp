@@ -13,6 +13,8 @@
 #include "geometry/vec2.h"
 #include "holes/hole_state.h"
 #include "tests/planea/planea_fixture.h"
+#include "tests/support/build_profile_test.h"
+#include "tests/support/shaped_hole_access.h"
 
 namespace {
 
@@ -142,24 +144,23 @@ TEST_P(PlaneBTest, ADistanceMovesTheWholeShoulderWithItsParts) {
     EXPECT_EQ(emu::HoleIds().size(), 1u);
 }
 
-#if LEDGEWRIGHT_SHAPED_HOLES
 TEST_P(PlaneBTest, AShapedHoleFollowsTheShoulderAlongTheLine) {
+    SKIP_WITHOUT_SHAPED_HOLES();
     ShoulderSettings.PB_Hole = 1;
     const ZedId outline = Plate(100);
     ASSERT_TRUE(Build(outline, 100, Pt(12.6, 0)));
     const ZedId builtHole = Holes().currentHole;
-    EXPECT_GT(Holes().shaped.outline.segment, 0) << "a shaped hole, not an MC hole";
+    EXPECT_GT(TestShapedHoleMemory().outline.segment, 0) << "a shaped hole, not an MC hole";
     ASSERT_TRUE(RebuildB(kEditThird, 30.0));
     EXPECT_TRUE(Errors().empty());
     const ShoulderCorners c = CornersOf(Shoulder());
-    EXPECT_TRUE(plate::Near(Holes().shaped.centreB, c.p1));
-    EXPECT_TRUE(plate::Near(Holes().shaped.centreA, c.p2));
-    EXPECT_NEAR(Holes().shaped.halfWidth, 5.5, 1e-9);
+    EXPECT_TRUE(plate::Near(TestShapedHoleMemory().centreB, c.p1));
+    EXPECT_TRUE(plate::Near(TestShapedHoleMemory().centreA, c.p2));
+    EXPECT_NEAR(TestShapedHoleMemory().halfWidth, 5.5, 1e-9);
     EXPECT_NE(Holes().currentHole, builtHole);
     EXPECT_EQ(emu::HoleIds().size(), 1u);
     EXPECT_EQ(emu::CheckAllIntegrity(), "");
 }
-#endif
 
 // Values the line cannot take are refused before any change.
 struct RefusalRow {
@@ -204,6 +205,7 @@ TEST_P(PlaneBTest, DeleteGivesTheOutlineBackAsItWas) {
     ASSERT_TRUE(RebuildB(kEditThird, 40.0));
     ASSERT_TRUE(RebuildB(kEditSecond, 13.0));
     const ZedId firstSide = Shoulder().firstSide.ref.id;
+    END_HERE_WITHOUT_DELETE_MODE();
     ASSERT_TRUE(emu::StartCommand());
     ASSERT_TRUE(emu::Type("Delete"));
     ASSERT_TRUE(emu::PickElement(firstSide));

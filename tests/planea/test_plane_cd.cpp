@@ -17,6 +17,7 @@
 #include "geometry/plane_d.h"
 #include "holes/slot.h"
 #include "tests/planea/planea_fixture.h"
+#include "tests/support/build_profile_test.h"
 
 namespace {
 
@@ -112,6 +113,7 @@ TEST_P(PlaneCDPlateTest, TheChainStandsOutBesideTheUnchangedLineAndDeleteTakesIt
         EXPECT_FALSE(emu::HoleIds().empty());
     }
 
+    END_HERE_WITHOUT_DELETE_MODE();
     Delete();
     EXPECT_TRUE(Errors().empty());
     EXPECT_TRUE(plate::SameClosedGeometry(plate::Figures(outline), before, 1e-9));

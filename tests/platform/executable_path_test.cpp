@@ -12,6 +12,8 @@
 #include <windows.h>
 
 #include <vector>
+
+#include "platform/win32_text_calls.h"
 #else
 #include <sys/wait.h>
 #include <unistd.h>
@@ -102,6 +104,9 @@ TEST(ExecutablePath, LongExecutablePathIsWhole) {
 // matter. A copy of this program in a folder whose path is far longer runs
 // only this check, told what to expect through LEDGEWRIGHT_EXPECTED_EXE. Where
 // the system cannot hold or start such a copy there is nothing to check.
+// The path in UTF-16 in both builds (the legacy build's is code page 949).
+std::wstring ExecutableWidePath() { return win32_text::Wide(ExecutablePath().c_str()); }
+
 std::wstring WithoutLongPathPrefix(const std::wstring& path) {
     return path.rfind(L"\\\\?\\", 0) == 0 ? path.substr(4) : path;
 }
@@ -110,7 +115,7 @@ TEST(ExecutablePath, LongExecutablePathIsWhole) {
     const char* expected = std::getenv("LEDGEWRIGHT_EXPECTED_EXE");
     if (expected != nullptr) {
         const std::string narrow = expected;
-        EXPECT_EQ(WithoutLongPathPrefix(ExecutablePath()), std::wstring(narrow.begin(), narrow.end()));
+        EXPECT_EQ(WithoutLongPathPrefix(ExecutableWidePath()), std::wstring(narrow.begin(), narrow.end()));
         return;
     }
     wchar_t temp[MAX_PATH + 1] = {};
@@ -128,7 +133,7 @@ TEST(ExecutablePath, LongExecutablePathIsWhole) {
         made = made && (CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
     }
     const std::wstring copy = folders.back() + L"\\platform_tests.exe";
-    const std::wstring source = L"\\\\?\\" + WithoutLongPathPrefix(ExecutablePath());
+    const std::wstring source = L"\\\\?\\" + WithoutLongPathPrefix(ExecutableWidePath());
     made = made && CopyFileW(source.c_str(), copy.c_str(), FALSE);
 
     const DWORD madeError = made ? 0 : GetLastError();

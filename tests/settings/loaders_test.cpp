@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "command/build_profile.h"
 #include "settings/loaders.h"
 #include "settings/registry_store.h"
 #include "settings/shoulder_settings.h"
@@ -37,9 +38,13 @@ protected:
     }
     void TearDown() override { ResetShoulderSettings(); }
 
+    // The hole kinds are values the legacy build neither reads nor writes.
     void ExpectStored(const Values& values) {
         for (const auto& [name, text] : values) {
-            EXPECT_EQ(Stored(name), text) << name;
+            const ZedString nameText(name);
+            const bool holeKind = nameText == ZED_TEXT("PA_Hole") || nameText == ZED_TEXT("PB_Hole") ||
+                                  nameText == ZED_TEXT("PC_Hole");
+            EXPECT_EQ(Stored(name), holeKind && !build_profile::kShapedHoles ? ZED_TEXT("<missing>") : text) << name;
         }
     }
 
@@ -94,7 +99,7 @@ TEST_F(Loaders, StoredValuesAreConvertedAndKept) {
     EXPECT_EQ(s.PA_IsHoleDraw, 0);
     EXPECT_EQ(s.PA_IsLineDraw, 1);
     EXPECT_EQ(s.PA_HoleDir, 1);
-    EXPECT_EQ(s.PA_Hole, 2);
+    EXPECT_EQ(s.PA_Hole, build_profile::kShapedHoles ? 2 : 0);
     EXPECT_EQ(s.PA_HoleLayer, ZED_TEXT("30:3|50:5"));
     EXPECT_EQ(s.PA_Color, 2);
     EXPECT_EQ(s.PA_LType, 0);

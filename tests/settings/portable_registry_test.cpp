@@ -15,6 +15,7 @@
 #include <map>
 #include <string>
 
+#include "command/build_profile.h"
 #include "platform/text.h"
 #include "settings/registry_backend.h"
 #include "settings/registry_store.h"
@@ -69,6 +70,9 @@ TEST_F(PortableRegistry, RoundTripsQuotesBackslashesKoreanAndLineBreaks) {
         ASSERT_TRUE(Write(name.c_str(), text)) << name;
     }
     for (const auto& [name, text] : values) {
+        if (name == "astral" && build_profile::kLegacy) {
+            continue;  // no form in the legacy build's code page 949
+        }
         std::string found;
         ASSERT_TRUE(Read(name.c_str(), found)) << name;
         EXPECT_EQ(found, text) << name;

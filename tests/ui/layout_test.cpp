@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "command/build_profile.h"
 #include "emuhost/emu_api.h"
 #include "ui/chooser_layout.h"
 #include "ui/panel_layouts.h"
@@ -29,18 +30,22 @@ struct Fixed {
 };
 
 TEST(Layouts, TheFixedControlsStandWhereTheyMustWithTheirCaptions) {
-    const std::vector<Fixed> fixed = {
+    // The legacy chooser's upper group stands 7 dialog units lower, without
+    // the Delete button; its plan A to C panels have no hole-kind list, and
+    // their hole check box names the MC hole.
+    const bool legacy = build_profile::kLegacy;
+    const int16_t lower = legacy ? 7 : 0;
+    std::vector<Fixed> fixed = {
         {&kChooserLayout, 3, 0, 189, 100, ""},
-        {&kChooserLayout, 15, 9, -1, -1, "●. 턱걸이 돌출량 :"},
-        {&kChooserLayout, 91, 5, 79, 14, "*"},
-        {&kChooserLayout, 15, 25, -1, -1, "●. 턱걸이 폭 : "},
-        {&kChooserLayout, 91, 20, 79, 14, "*"},
-        {&kChooserLayout, 15, 39, -1, -1, "●. 턱걸이 높이 :"},
-        {&kChooserLayout, 91, 35, 79, 14, "*"},
-        {&kChooserLayout, 15, 56, 167, 10, "레이어검출기능사용(구분자 \"|\"사용)"},
-        {&kChooserLayout, 25, 66, -1, -1, "●. 레이어번호 : "},
-        {&kChooserLayout, 91, 67, 78, 14, "*"},
-        {&kChooserLayout, 104, 85, 65, 14, "턱걸이형상 삭제"},
+        {&kChooserLayout, 15, 9 + lower, -1, -1, "●. 턱걸이 돌출량 :"},
+        {&kChooserLayout, 91, 5 + lower, 79, 14, "*"},
+        {&kChooserLayout, 15, 25 + lower, -1, -1, "●. 턱걸이 폭 : "},
+        {&kChooserLayout, 91, 20 + lower, 79, 14, "*"},
+        {&kChooserLayout, 15, 39 + lower, -1, -1, "●. 턱걸이 높이 :"},
+        {&kChooserLayout, 91, 35 + lower, 79, 14, "*"},
+        {&kChooserLayout, 15, 56 + lower, 167, 10, "레이어검출기능사용(구분자 \"|\"사용)"},
+        {&kChooserLayout, 25, 66 + lower, -1, -1, "●. 레이어번호 : "},
+        {&kChooserLayout, 91, 67 + lower, 78, 14, "*"},
         {&kChooserLayout, 195, 4, -1, -1, "*"},
         {&kChooserLayout, 3, 102, 290, 102, "*"},
         {&kPlaneALayout, 20, 23, -1, -1, "펀치폭이"},
@@ -51,13 +56,12 @@ TEST(Layouts, TheFixedControlsStandWhereTheyMustWithTheirCaptions) {
         {&kPlaneALayout, 30, 151, -1, -1, "개별선색ㆍ선종"},
         {&kPlaneALayout, 31, 37, -1, -1, "양쪽 이격폭을"},
         {&kPlaneALayout, 132, 37, -1, -1, "만큼 적용해서 턱걸이작성."},
-        {&kPlaneALayout, 20, 51, -1, -1, "구멍작성"},
+        {&kPlaneALayout, 20, 51, -1, -1, legacy ? "MC 구멍작성" : "구멍작성"},
         {&kPlaneALayout, 78, 62, 170, -1, "*"},
         {&kPlaneALayout, 45, 79, -1, -1, "ex) 3 or 30:3|50:5|60:6|80:8[턱걸이레이어:구멍레이어]"},
         {&kPlaneALayout, 105, 153, 20, 18, "*"},
         {&kPlaneALayout, 127, 154, 16, 14, "*"},
         {&kPlaneALayout, 3, 0, 276, 185, ""},
-        {&kPlaneALayout, 78, 49, 81, -1, "*"},
         {&kPlaneBLayout, 83, 63, -1, -1, "*"},
         {&kPlaneBLayout, 34, 131, -1, -1, "개별선색ㆍ선종"},
         {&kPlaneCLayout, 26, 105, -1, -1, "●. 돌출형상 선색ㆍ선종"},
@@ -74,6 +78,10 @@ TEST(Layouts, TheFixedControlsStandWhereTheyMustWithTheirCaptions) {
         {&kLineTypePickerLayout, 155, 49, -1, -1, "*"},
         {&kLineTypePickerLayout, 57, 71, -1, -1, "OK"},
     };
+    if (!legacy) {
+        fixed.push_back({&kChooserLayout, 104, 85, 65, 14, "턱걸이형상 삭제"});
+        fixed.push_back({&kPlaneALayout, 78, 49, 81, -1, "*"});  // the hole-kind list
+    }
     for (const Fixed& f : fixed) {
         int found = 0;
         for (const ControlLayout& c : f.layout->controls) {

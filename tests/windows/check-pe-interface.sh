@@ -2,7 +2,7 @@
 # Checks what a Windows DLL or program imports and exports, as its PE headers
 # say.
 #
-#   check-pe-interface.sh OBJDUMP FILE [--export NAME]... [--host-calls-only]
+#   check-pe-interface.sh OBJDUMP FILE [--export NAME]... [--host-calls-only] [--without-call NAME]...
 #
 # Always fails when FILE imports from anything but the Windows system DLLs and
 # the host's ZedLib.dll. A binary that pulled in the compiler's runtime DLLs
@@ -13,10 +13,12 @@
 # --host-calls-only: FILE imports nothing but Zed* calls from ZedLib.dll (a
 # plug-in must not call the emulated host's test interface, which a real host
 # does not have).
+# --without-call NAME: FILE does not import the host call NAME (the legacy
+# plug-in and the calls the older host lacks).
 set -euo pipefail
 
 usage() {
-    echo "usage: $0 OBJDUMP FILE [--export NAME]... [--host-calls-only]" >&2
+    echo "usage: $0 OBJDUMP FILE [--export NAME]... [--host-calls-only] [--without-call NAME]..." >&2
     exit 2
 }
 [ $# -ge 2 ] || usage
@@ -26,6 +28,7 @@ shift 2
 check_exports=0
 host_calls_only=0
 wanted_exports=()
+absent_calls=()
 while [ $# -gt 0 ]; do
     case "$1" in
         --export)
@@ -36,6 +39,10 @@ while [ $# -gt 0 ]; do
         --host-calls-only)
             host_calls_only=1
             shift ;;
+        --without-call)
+            [ $# -ge 2 ] || usage
+            absent_calls+=("$2")
+            shift 2 ;;
         *) usage ;;
     esac
 done
@@ -87,6 +94,9 @@ while IFS=$'\t' read -r from function; do
         if [ $host_calls_only -eq 1 ] && [ -n "$function" ] && [[ "$function" != Zed* ]]; then
             fail "imports $function from $from, which is not a ZedLib call"
         fi
+        for absent in "${absent_calls[@]}"; do
+            [ "$function" = "$absent" ] && fail "imports $function, a call the host does not have"
+        done
     elif [ -z "$function" ] && ! is_system_dll "$from"; then
         fail "unexpected import of $from"
     fi
