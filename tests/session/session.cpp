@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include "command/command_flow.h"
@@ -24,19 +23,6 @@
 
 namespace session {
 namespace {
-
-std::string Unescape(const std::string& literal) {
-    std::string out;
-    for (size_t i = 0; i < literal.size(); ++i) {
-        if (literal[i] == '\\' && i + 1 < literal.size()) {
-            const char c = literal[++i];
-            out += c == 'n' ? '\n' : c == 't' ? '\t' : c;
-        } else {
-            out += literal[i];
-        }
-    }
-    return out;
-}
 
 bool InCatalogue(const std::string& text) {
     const std::set<std::string>& catalogue = Catalogue();
@@ -112,19 +98,9 @@ std::string Number(double v) {
 const std::set<std::string>& Catalogue() {
     static const std::set<std::string> catalogue = [] {
         std::set<std::string> texts;
-        const char* source = std::getenv("LEDGEWRIGHT_SOURCE_DIR");
-        std::ifstream file(std::string(source != nullptr ? source : ".") + "/command/messages.h");
-        std::string line;
-        while (std::getline(file, line)) {
-            if (line.rfind("LEDGEWRIGHT_TEXT(k", 0) != 0) {
-                continue;
-            }
-            const size_t open = line.find('"');
-            const size_t close = line.rfind("\");");
-            if (open != std::string::npos && close != std::string::npos && close > open) {
-                texts.insert(Unescape(line.substr(open + 1, close - open - 1)));
-            }
-        }
+#define LEDGEWRIGHT_TEXT(name, literal) texts.insert(literal);
+#include "command/message_texts.inc"
+#undef LEDGEWRIGHT_TEXT
         return texts;
     }();
     return catalogue;
