@@ -20,6 +20,7 @@
 #include "ui/chooser_instance.h"
 #include "ui/chooser_layout.h"
 #include "ui/headless.h"
+#include "ui/window.h"
 
 namespace session {
 namespace {
@@ -106,7 +107,9 @@ const std::set<std::string>& Catalogue() {
     return catalogue;
 }
 
-Session::Session() = default;
+// The chooser is driven as plain objects, on Windows too, where real windows
+// are the default.
+Session::Session() { UseWindowBackend(&headless::TheBackend()); }
 
 Session::~Session() { ResetWorld(); }
 
