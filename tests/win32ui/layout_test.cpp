@@ -98,9 +98,9 @@ TEST_F(RealDialogsTest, DialogsComeFromTheirOwnModuleWithCommonControlsSix) {
                        reinterpret_cast<LPCWSTR>(&ShowChooser), &own);
     EXPECT_EQ(reinterpret_cast<HMODULE>(GetWindowLongPtrW(ChooserHandle(), GWLP_HINSTANCE)), own);
     EXPECT_EQ(reinterpret_cast<HMODULE>(GetWindowLongPtrW(PanelHandle(0), GWLP_HINSTANCE)), own);
-    // The list view and the buttons are common controls 6's (the library of
-    // that assembly runs them), through the activation context around the
-    // plug-in's windows.
+    // The list view and the buttons (the layer check box is one in every
+    // build) are common controls 6's (the library of that assembly runs them),
+    // through the activation context around the plug-in's windows.
     EXPECT_TRUE(RunByCommonControlsSix(GetDlgItem(ChooserHandle(), kIdcPatternList)));
-    EXPECT_TRUE(RunByCommonControlsSix(GetDlgItem(ChooserHandle(), kIdcDelete)));
+    EXPECT_TRUE(RunByCommonControlsSix(GetDlgItem(ChooserHandle(), kIdcIsLayer)));
 }
