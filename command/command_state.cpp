@@ -3,6 +3,9 @@
 #include "command/layer_states.h"
 #include "command/line_pick.h"
 #include "command/temporary_elements.h"
+#include "geometry/shoulder_memory.h"
+#include "holes/hole_state.h"
+#include "settings/shoulder_settings.h"
 
 ZedString& InstallationFolder() {
     static ZedString folder;
@@ -14,4 +17,11 @@ void ResetCommandState() {
     TemporaryElements().Clear();
     LayerSnapshotState() = LayerSnapshot{};
     ResetPicks();
+}
+
+void ResetPluginRecords() {
+    ResetCommandState();
+    ResetShoulderSettings();
+    ResetShoulderMemory();
+    ResetHoleState();
 }

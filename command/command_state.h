@@ -13,4 +13,8 @@ ZedString& InstallationFolder();
 // table, layer snapshot) back to its state at load. For tests.
 void ResetCommandState();
 
+// Puts every process-wide record of the plug-in back to its state at load: the
+// command's, the settings, the shoulder memory and the hole records. For tests.
+void ResetPluginRecords();
+
 #endif  // LEDGEWRIGHT_COMMAND_COMMAND_STATE_H

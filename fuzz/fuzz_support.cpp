@@ -60,10 +60,7 @@ std::filesystem::path WriteScratchFile(const std::string& name, const std::strin
 
 void FreshPlugin() {
     emu::Reset();
-    ResetCommandState();
-    ResetShoulderSettings();
-    ResetShoulderMemory();
-    ResetHoleState();
+    ResetPluginRecords();
     const std::filesystem::path settings = ScratchFolder() / "registry.reg";
     std::filesystem::remove(settings);
     SetRegistryFilePath(settings.string());

@@ -118,10 +118,7 @@ void Session::ResetWorld(bool keepChooser) {
         DestroyChooser();
     }
     emu::Reset();
-    ResetCommandState();
-    ResetShoulderSettings();
-    ResetShoulderMemory();
-    ResetHoleState();
+    ResetPluginRecords();
     headless::SetModalDriver(nullptr);
     // The old store goes first: a scratch store undoes its redirection when
     // it is destroyed.

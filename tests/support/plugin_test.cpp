@@ -39,10 +39,7 @@ void PluginTest::SetUp() {
     // real windows choose the Windows backend themselves.
     UseWindowBackend(&headless::TheBackend());
     emu::Reset();
-    ResetCommandState();
-    ResetShoulderSettings();
-    ResetShoulderMemory();
-    ResetHoleState();
+    ResetPluginRecords();
     // The old store goes first: a scratch store undoes its redirection when it
     // is destroyed.
     registry_.reset();
@@ -54,10 +51,7 @@ void PluginTest::TearDown() {
     CheckLeftState();
     DestroyChooser();
     emu::Reset();
-    ResetCommandState();
-    ResetShoulderSettings();
-    ResetShoulderMemory();
-    ResetHoleState();
+    ResetPluginRecords();
     registry_.reset();
 }
 
