@@ -113,6 +113,9 @@ EMU_API std::string CheckAllIntegrity();
 // Dimensions and notes.
 EMU_API bool DimensionOf(ZedId element, ZedDimRecord* record);
 EMU_API std::string NoteText(ZedId element);  // UTF-8, "" for none
+// A leader note's record as stored, its text pointer null (the text is
+// NoteText's); false for an element that is no note.
+EMU_API bool NoteOf(ZedId element, ZedLeader* record);
 // Attributes of a segment, as text ("" when absent): text values as they are,
 // integers in decimal.
 EMU_API bool HasAttribute(ZedId segment, int32_t number);

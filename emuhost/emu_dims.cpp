@@ -140,6 +140,15 @@ std::string NoteText(ZedId element) {
     return found == nullptr ? std::string() : ToUtf8(found->text.c_str());
 }
 
+bool NoteOf(ZedId element, ZedLeader* record) {
+    const Element* found = ElementOfClass(element, ElementClass::Note);
+    if (found == nullptr || record == nullptr) {
+        return false;
+    }
+    *record = found->leader;
+    return true;
+}
+
 }  // namespace emu
 
 using emu::ElementClass;
