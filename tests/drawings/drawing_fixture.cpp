@@ -84,6 +84,7 @@ bool DrawingTest::Build(Pattern pattern, ZedId element, ZedId outline, ZedPoint 
         case Pattern::SideA: return BuildSideA(pick, element, outline, 0);
         case Pattern::SideB: return BuildSideB(pick, element, outline, 0);
         case Pattern::SideC: return BuildSideC(pick, element, outline, 0);
+        case Pattern::SideD: break;
     }
     return false;
 }
@@ -98,6 +99,7 @@ bool DrawingTest::Change(Pattern pattern, int editMode, double value) {
         case Pattern::SideA: return RebuildSideA(value);
         case Pattern::SideB: return RebuildSideB(value);
         case Pattern::SideC: return RebuildSideC(value);
+        case Pattern::SideD: break;
     }
     return false;
 }

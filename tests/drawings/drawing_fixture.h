@@ -36,6 +36,12 @@ struct PickedPlate {
     ZedPoint a, b, pick;
 };
 
+// A value typed for the dimension of an edit mode.
+struct Step {
+    int editMode;
+    double value;
+};
+
 class DrawingTest : public PlaneATest {
 protected:
     static void UseSizes(const Sizes& sizes);

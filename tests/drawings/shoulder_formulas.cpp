@@ -51,19 +51,6 @@ std::vector<XElement> ShapedHoleOutline(ZedPoint b, ZedPoint a, double r) {
 
 }  // namespace
 
-const char* PatternName(Pattern pattern) {
-    switch (pattern) {
-        case Pattern::PlaneA: return "PlaneA";
-        case Pattern::PlaneB: return "PlaneB";
-        case Pattern::PlaneC: return "PlaneC";
-        case Pattern::PlaneD: return "PlaneD";
-        case Pattern::SideA: return "SideA";
-        case Pattern::SideB: return "SideB";
-        case Pattern::SideC: return "SideC";
-    }
-    return "?";
-}
-
 ExpectedShoulder::ExpectedShoulder(Pattern pattern, const PlateLine& line, const Sizes& sizes)
     : pattern_(pattern), line_(line), sizes_(sizes) {
     const XElement& picked = line_.chain[line_.picked];
@@ -86,6 +73,7 @@ void ExpectedShoulder::Build() {
         case Pattern::SideA:
         case Pattern::SideB: BuildStep(); break;
         case Pattern::SideC: BuildRecess(); break;
+        case Pattern::SideD: break;
     }
 }
 
@@ -368,6 +356,7 @@ XDrawing ExpectedShoulder::Drawing() const {
                          {5, nearStart_ ? s_ : p2_, nearStart_ ? p1_ : e_, nearStart_ ? "tail" : "head",
                           nearStart_ ? "tail" : "head", offset}};
             break;
+        case Pattern::SideD: break;
     }
 
     if (pattern_ == Pattern::PlaneD && sizes_.slot) {

@@ -8,11 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "command/pattern.h"
 #include "tests/drawings/expected_drawing.h"
-
-enum class Pattern { PlaneA, PlaneB, PlaneC, PlaneD, SideA, SideB, SideC };
-
-const char* PatternName(Pattern pattern);
 
 // The settings a case sets; the fixture writes them into the fields of the
 // pattern it builds (PA_, PB_, PC_, PD_, SA_ or SB_).

@@ -18,11 +18,6 @@ namespace {
 
 using plate::Pt;
 
-struct Step {
-    int editMode;
-    double value;
-};
-
 struct DrawingCase {
     const char* name;
     Pattern pattern;
