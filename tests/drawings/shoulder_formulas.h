@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "command/pattern.h"
-#include "tests/drawings/expected_drawing.h"
+#include "tests/support/expected_drawing.h"
 
 // The settings a case sets; the fixture writes them into the fields of the
 // pattern it builds (PA_, PB_, PC_, PD_, SA_ or SB_).

@@ -240,19 +240,4 @@ TEST_F(PlaneATest, ACutLineInThePatternsOwnColourAndLineType) {
     EXPECT_EQ(attributes.lineType, 2);
 }
 
-TEST_F(PlaneATest, WithoutCutLineOrHoleOnlyTheShoulderAndItsDimensionsAreMade) {
-    ShoulderSettings.PA_IsLineDraw = 0;
-    ShoulderSettings.PA_IsHoleDraw = 0;
-    const ZedId outline = AddPlate(plate::Rectangle(), false);
-    ASSERT_TRUE(BuildOn(outline, Pt(0, 0), Pt(100, 0)));
-    EXPECT_TRUE(emu::HoleIds().empty());
-    EXPECT_EQ(TemporaryElements()[kSlotSideNote].id, 0);
-    EXPECT_EQ(TemporaryElements()[kSlotDepthNote].id, 0);
-    EXPECT_EQ(Shoulder().cutLineSegment, -1);
-    EXPECT_FALSE(emu::HasAttribute(outline, kAttrHoleSegment));
-    EXPECT_FALSE(emu::HasAttribute(outline, kAttrCutLineSegment));
-    // The outline, two dimension segments and nothing else.
-    EXPECT_EQ(emu::SegmentIds().size(), 3u);
-}
-
 }  // namespace

@@ -13,6 +13,7 @@
 #include "geometry/figure_record.h"
 #include "tests/side/side_fixture.h"
 #include "tests/support/build_profile_test.h"
+#include "tests/support/expected_drawing.h"
 
 namespace {
 
@@ -44,6 +45,8 @@ TEST_P(SideStepPlateTest, TheStepStandsOutAtTheNearEndAndDeleteGivesTheLineBack)
     }
     const ZedPoint s = plate::StartOf(line), e = plate::EndOf(line);
 
+    const std::vector<XElement> laidOut = ChainAsLaidOut(outline);
+
     ASSERT_TRUE(BuildSide(kind, outline, c.a, c.b, c.pick));
     EXPECT_TRUE(Errors().empty());
     const ExpectedStep step = StepAt(polygon, c.a, c.b);
@@ -67,9 +70,17 @@ TEST_P(SideStepPlateTest, TheStepStandsOutAtTheNearEndAndDeleteGivesTheLineBack)
     END_HERE_WITHOUT_DELETE_MODE();
     Delete();
     EXPECT_TRUE(Errors().empty());
-    EXPECT_TRUE(plate::SameClosedGeometry(plate::Figures(outline), before, 1e-9));
-    // Side pattern B's root line stays; nothing else but the outline.
-    EXPECT_EQ(emu::SegmentIds().size(), kind == SideKind::A ? 1u : 2u);
+    // The outline as it was; side pattern B's root line stays where the step
+    // stood, in the picked line's colour and line type, and nothing else.
+    XDrawing left;
+    left.segments = {XSegment{"outline", kPlateLayer, true, laidOut}};
+    if (kind == SideKind::B) {
+        XElement root{"", ZED_FIG_LINE, atS ? step.f : step.q, atS ? step.q : step.f};
+        root.colour = 7;
+        root.lineType = 3;
+        left.segments.push_back(XSegment{"root line", kPlateLayer, false, {root}});
+    }
+    ExpectDrawing(left);
     EXPECT_EQ(emu::CheckAllIntegrity(), "");
 }
 

@@ -8,8 +8,8 @@
 // element references, the tag's element list and its part segments are
 // checked against the elements and segments the comparison paired, whatever
 // ids the host gave them. A failure names the field and both values.
-#ifndef LEDGEWRIGHT_TESTS_DRAWINGS_EXPECTED_DRAWING_H
-#define LEDGEWRIGHT_TESTS_DRAWINGS_EXPECTED_DRAWING_H
+#ifndef LEDGEWRIGHT_TESTS_SUPPORT_EXPECTED_DRAWING_H
+#define LEDGEWRIGHT_TESTS_SUPPORT_EXPECTED_DRAWING_H
 
 #include <optional>
 #include <string>
@@ -81,7 +81,9 @@ struct XDrawing {
     std::vector<XRadius> radii;
     std::vector<XNote> notes;
     std::vector<XHole> holes;
-    std::optional<XTag> tag;  // checked where the build tags shoulders
+    // Where the build tags shoulders; without it no segment carries a
+    // shoulder attribute.
+    std::optional<XTag> tag;
 };
 
 // The elements of a segment as the host holds them, each written the way its
@@ -92,4 +94,4 @@ std::vector<XElement> ChainAsLaidOut(ZedId segment);
 // the expected one (coordinates within 1e-9).
 void ExpectDrawing(const XDrawing& want);
 
-#endif  // LEDGEWRIGHT_TESTS_DRAWINGS_EXPECTED_DRAWING_H
+#endif  // LEDGEWRIGHT_TESTS_SUPPORT_EXPECTED_DRAWING_H
