@@ -183,6 +183,9 @@ void ExpectedShoulder::SlotPoints() {
 
 void ExpectedShoulder::Change(int editMode, double v) {
     refusal_.clear();
+    // A depth (and plan A's width) changes the MC hole's diameter in place;
+    // plan B's width and distance move it, and a shaped hole is made again.
+    holeKept_ = !sizes_.shapedHole && (editMode == 1 || pattern_ == Pattern::PlaneA);
     const ZedPoint along = Unit(q1_, q2_);
     const double inner = Dist(q1_, q2_), tail = Dist(s_, p1_), head = Dist(p2_, e_);
     const auto deepen = [&] {

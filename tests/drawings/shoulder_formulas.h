@@ -57,6 +57,9 @@ public:
     const std::string& refusal() const { return refusal_; }
     // The value typed for the dimension of the edit mode (1, 2, 3).
     void Change(int editMode, double value);
+    // Whether the last change amends the MC hole in place (the same hole),
+    // rather than making it again.
+    bool holeKept() const { return holeKept_; }
     XDrawing Drawing() const;
 
 private:
@@ -73,6 +76,7 @@ private:
     PlateLine line_;
     Sizes sizes_;
     std::string refusal_;
+    bool holeKept_ = false;
     ZedPoint s_{}, e_{}, u_{};
     ZedPoint n_{};  // the side the shoulder stands out to (or cuts into)
     bool flipped_ = false;

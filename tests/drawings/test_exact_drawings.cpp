@@ -77,6 +77,7 @@ const DrawingCase kCases[] = {
     {"PlaneBTooWide", Pattern::PlaneB, Bottom(kNarrow, 4), Plan([](Sizes& s) { s.width = 9; }), {}},
     // Plan patterns C and D.
     {"PlaneC", Pattern::PlaneC, Bottom(kRectangle, 50), Plan(), {{1, 8}, {1, 2.5}}},
+    {"PlaneCShortLine", Pattern::PlaneC, Bottom(kNarrow, 4), Plan([](Sizes& s) { s.clearance = 0.25; }), {{1, 2}}},
     {"PlaneCShapedHoleOwnColour", Pattern::PlaneC, Bottom(kTrapezoid, 50),
      Plan([](Sizes& s) { s.shapedHole = true, s.lineValue = 1, s.holeDir = 2; }), {{1, 8}}},
     {"PlaneD", Pattern::PlaneD, Bottom(kRectangle, 50), Plan([](Sizes& s) { s.lineValue = 1; }),
@@ -116,6 +117,14 @@ const Placement kPlacements[] = {
     {"JustBelowAWholeTurn", -1e-17},
 };
 
+void PrintTo(const DrawingCase& c, std::ostream* out) { *out << c.name; }
+
+}  // namespace
+
+void PrintTo(const Placement& p, std::ostream* out) { *out << p.name; }
+
+namespace {
+
 class ExactDrawingTest : public DrawingTest,
                          public ::testing::WithParamInterface<std::tuple<DrawingCase, Placement>> {};
 
@@ -146,8 +155,12 @@ TEST_P(ExactDrawingTest, EveryStepLeavesTheDrawingTheFormulasGive) {
     for (const Step& step : c.steps) {
         SCOPED_TRACE("edit mode " + std::to_string(step.editMode) + ", value " + std::to_string(step.value));
         emu::ClearMessages();
+        const std::vector<ZedId> holes = emu::HoleIds();
         want.Change(step.editMode, step.value);
         EXPECT_EQ(Change(c.pattern, step.editMode, step.value), want.refusal().empty());
+        if (want.holeKept() || !want.refusal().empty()) {
+            EXPECT_EQ(emu::HoleIds(), holes) << "the hole is made again";
+        }
         EXPECT_EQ(Errors(), want.refusal().empty() ? std::vector<std::string>{}
                                                    : std::vector<std::string>{want.refusal()});
         ExpectDrawing(want.Drawing());

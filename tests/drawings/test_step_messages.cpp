@@ -124,6 +124,8 @@ const ChangeMessages kChanges[] = {
       {"ZedCmtAmendComment", 1, {E("주기정보를 수정할수 없습니다."), B(kDepth + "(C-2)")}}}},
 };
 
+void PrintTo(const ChangeMessages& c, std::ostream* out) { *out << c.name; }
+
 class StepMessageTest : public DrawingTest, public ::testing::WithParamInterface<ChangeMessages> {};
 
 TEST_P(StepMessageTest, EachFailingStepShowsItsOwnMessage) {
