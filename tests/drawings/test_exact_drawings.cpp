@@ -112,9 +112,12 @@ const Placement kPlacements[] = {
     {"Turned200AndMoved", 3.14159265358979 * 10 / 9, false, {1000, -250}},
     {"Mirrored", 0.0, true},
     {"MirroredTurnedClockwiseStoredReversed", 1.9, true, {-40, 7}, true, true},
-    // The bottom line then runs just below a whole turn, so that its direction
-    // and its pieces' directions lie either side of 0 and 2π.
-    {"JustBelowAWholeTurn", -1e-17},
+    // The bottom line then runs just below a whole turn, so that the
+    // directions of its pieces and of the sides beside it, worked out from
+    // rounded points, lie either side of 0 and 2π (one turn for a step at
+    // either end).
+    {"JustBelowAWholeTurn", -3e-16},
+    {"JustBelowAWholeTurnAgain", -5e-16},
 };
 
 void PrintTo(const DrawingCase& c, std::ostream* out) { *out << c.name; }
