@@ -53,7 +53,7 @@ const DrawingCase kCases[] = {
     // Plan pattern A: centre placement, then deeper, narrower, the whole line
     // and part of it back; inset and full-line placement on a short line.
     {"PlaneACentre", Pattern::PlaneA, Bottom(kRectangle, 50), Plan(), {{1, 8}, {2, 10}, {1, 3}}},
-    {"PlaneAWholeLineAndBack", Pattern::PlaneA, Bottom(kTrapezoid, 50), Plan(), {{2, 120}, {2, 30}, {2, 100.5}}},
+    {"PlaneAWholeLineAndBack", Pattern::PlaneA, Bottom(kTrapezoid, 50), Plan(), {{2, 120}, {2, 100.5}, {2, 30}}},
     {"PlaneACentreShapedHole", Pattern::PlaneA, Bottom(kRectangle, 50), Plan([](Sizes& s) { s.shapedHole = true; }),
      {{1, 8}, {2, 10}}},
     {"PlaneAFromBelowOwnCutLine", Pattern::PlaneA, Bottom(kTrapezoid, 50),
