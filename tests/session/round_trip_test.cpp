@@ -153,7 +153,7 @@ Action Of(ActionKind kind, int index = 0) {
 }
 
 TEST(RoundTripTest, BuildThenDeleteGivesEveryPlateBack) {
-    SeededChoices choices(7500);
+    SeededChoices choices(SessionSeed(7500));
     std::map<std::string, int> given, built;
     int wholeBesideArc = 0;
     Session s;  // one chooser for all plates

@@ -97,6 +97,11 @@ std::string Number(double v) {
 
 }  // namespace
 
+uint32_t SessionSeed(uint32_t fixed) {
+    const char* given = std::getenv("LEDGEWRIGHT_SESSION_SEED");
+    return given != nullptr && *given != 0 ? static_cast<uint32_t>(std::strtoul(given, nullptr, 10)) : fixed;
+}
+
 const std::set<std::string>& Catalogue() {
     static const std::set<std::string> catalogue = [] {
         std::set<std::string> texts;

@@ -17,6 +17,7 @@
 #ifndef LEDGEWRIGHT_TESTS_SESSION_SESSION_H
 #define LEDGEWRIGHT_TESTS_SESSION_SESSION_H
 
+#include <cstdint>
 #include <memory>
 #include <set>
 #include <string>
@@ -27,6 +28,11 @@
 #include "tests/support/scratch_registry.h"
 
 namespace session {
+
+// The seed of a randomised session test: the fixed seed given, so that the
+// test command passes or fails on the code alone, unless the environment
+// variable LEDGEWRIGHT_SESSION_SEED gives another (scripts/soak.sh).
+uint32_t SessionSeed(uint32_t fixed);
 
 // Every text of command/messages.h, read from the source tree
 // (LEDGEWRIGHT_SOURCE_DIR); empty when it cannot be read.

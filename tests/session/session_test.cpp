@@ -27,7 +27,7 @@ constexpr int kFaultSessions = 100;
 TEST(SessionTest, TheCatalogueIsRead) { EXPECT_GT(Catalogue().size(), 150u); }
 
 TEST(SessionTest, RandomSessionsKeepEveryRule) {
-    std::mt19937 rng(20261208);
+    std::mt19937 rng(SessionSeed(20261208));
     SessionStats stats;
     for (int i = 0; i < kSessions; ++i) {
         const uint32_t seed = rng();
@@ -50,7 +50,7 @@ TEST(SessionTest, RandomSessionsKeepEveryRule) {
 }
 
 TEST(SessionTest, AHostCallFailingAnywhereInASessionBreaksNothing) {
-    std::mt19937 rng(4242);
+    std::mt19937 rng(SessionSeed(4242));
     int injected = 0;
     for (int i = 0; i < kFaultSessions; ++i) {
         const uint32_t seed = rng();
