@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "geometry/figure_record.h"
 #include "tagging/shoulder_check.h"

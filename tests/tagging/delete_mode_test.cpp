@@ -285,6 +285,30 @@ TEST_F(DeleteModeTest, AListThatNamesNoShoulderIsRefusedBeforeAnythingChanges) {
     }
 }
 
+TEST_F(DeleteModeTest, SidesOutOfSquareByMoreThanTheHostsToleranceAreNoShoulder) {
+    // The step's inner side runs on past its second side's foot by 0.5e-6
+    // (one point for the host) or by 1.5e-6 (two).
+    for (const double past : {0.5e-6, 1.5e-6}) {
+        emu::Reset();
+        SetUp();
+        const Laid laid = LayOut({emu::Line(20, 0, 20, 10), emu::Line(20, 10, 0, 10), emu::Line(0, 10, 0, 0),
+                                  emu::Line(0, 0, 8, 0), emu::Line(8, 0, 8, -3), emu::Line(8, -3, 12 + past, -3),
+                                  emu::Line(12 + past, -3, 12, 0), emu::Line(12, 0, 20, 0)},
+                                 true);
+        ASSERT_EQ(laid.ids.size(), 8u);
+        TagShoulder(laid.segment, Sides{laid.ids[4], laid.ids[5], laid.ids[6]});
+        EnterDeleteMode();
+
+        ASSERT_TRUE(emu::PickElement(laid.ids[5]));
+
+        const bool square = past < 1e-6;
+        EXPECT_EQ(TextsOn(emu::Channel::Error), square ? std::vector<std::string>{}
+                                                       : std::vector<std::string>{kNotDeleted})
+            << past;
+        EXPECT_EQ(emu::Chain(laid.segment).size(), square ? 4u : 8u) << past;
+    }
+}
+
 TEST_F(DeleteModeTest, AShoulderWhoseRootWouldTouchTheOutlineIsRefusedBeforeAnythingChanges) {
     // A mark from elsewhere on a tab 10..30 standing on y = 20; from below, a
     // notch reaches up to y = 20 between x 15 and 25. The edge the tab's root
