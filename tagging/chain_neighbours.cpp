@@ -23,12 +23,11 @@ bool HasRepeats(std::span<const ZedId> ids) {
 
 // A run that leaves one element of a closed outline has that element on both
 // sides: no edge could be joined again, and the outline would be lost.
-bool Found(ZedId before, ZedId after, ChainNeighbours& neighbours) {
+bool Found(ZedId before, ZedId after, ZedId first, ChainNeighbours& neighbours) {
     if (before != -1 && before == after) {
         return false;
     }
-    neighbours.before = before;
-    neighbours.after = after;
+    neighbours = ChainNeighbours{before, after, first};
     return true;
 }
 
@@ -47,7 +46,7 @@ bool FindChainNeighbours(ZedId segment, std::span<const ZedId> ids, ChainNeighbo
         listed.push_back(Listed{id, PreviousInChain(id), NextInChain(id)});
     }
     if (listed.size() == 1) {
-        return Found(listed.front().previous, listed.front().next, neighbours);
+        return Found(listed.front().previous, listed.front().next, listed.front().id, neighbours);
     }
     // The chain's first element is nobody's next, its last nobody's previous.
     const Listed* first = nullptr;
@@ -73,5 +72,5 @@ bool FindChainNeighbours(ZedId segment, std::span<const ZedId> ids, ChainNeighbo
     if (firsts != 1 || lasts != 1) {
         return false;
     }
-    return Found(first->previous, last->next, neighbours);
+    return Found(first->previous, last->next, first->id, neighbours);
 }

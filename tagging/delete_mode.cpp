@@ -4,7 +4,7 @@
 
 #include "command/dispatcher.h"
 #include "command/messages.h"
-#include "tagging/chain_neighbours.h"
+#include "tagging/deletable_shoulder.h"
 #include "tagging/id_list.h"
 #include "tagging/part_check.h"
 #include "tagging/restore_outline.h"
@@ -45,19 +45,20 @@ ShoulderElementIds ReadElementList(ZedId shoulder) {
 // The tag lives on the whole outline, and a second shoulder on the same
 // outline overwrites the first one's list: only an element the list names
 // belongs to the shoulder the tag describes. A pick anywhere else deletes
-// nothing, not even the parts, which are that shoulder's too.
+// nothing, not even the parts, which are that shoulder's too. What the list
+// names is checked before anything goes (deletable_shoulder.h).
 void DeleteShoulder(ZedId instance, ZedId shoulder, ZedId picked) {
     const ShoulderElementIds ids = ReadElementList(shoulder);
     if (std::find(ids.begin(), ids.end(), picked) == ids.end()) {
         ZedMsgPutErrorMessage(kMsgPickShoulderElement);
         return;
     }
-    DeleteShoulderParts(ReadShoulderExtent(instance, shoulder, ids), shoulder);
-    ChainNeighbours neighbours;
-    if (!FindChainNeighbours(shoulder, ids, neighbours)) {
-        return;  // not one run of the outline: the outline stays as it is
+    DeletableShoulder deletable;
+    if (!CheckDeletableShoulder(instance, shoulder, ids, deletable)) {
+        return;
     }
-    if (RestoreOutline(instance, shoulder, ids, neighbours.before, neighbours.after)) {
+    DeleteShoulderParts(ExtentOf(deletable.sides), shoulder);
+    if (RestoreOutline(instance, shoulder, deletable)) {
         ZedSgmDeleteAllAttribute(shoulder);
     } else {
         ZedMsgPutErrorMessage(kMsgShoulderNotDeleted);

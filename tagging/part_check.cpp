@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
+#include "geometry/figure_record.h"
 #include "tagging/shoulder_check.h"
 #include "tagging/shoulder_tag.h"
 
@@ -23,7 +25,7 @@ struct Box {
     // Lines by their ends; arcs and circles by their whole circle, which is
     // more than they cover but never less.
     void Add(const ZedFigure& f) {
-        if (f.kind == ZED_FIG_LINE || f.kind == ZED_FIG_CHAMFER) {
+        if (IsLineKind(f.kind)) {
             Add(f.v[0], f.v[1]);
             Add(f.v[2], f.v[3]);
         } else {
@@ -32,12 +34,6 @@ struct Box {
         }
     }
 };
-
-bool Near(ZedPoint a, double x, double y) { return std::hypot(a.x - x, a.y - y) <= kSamePoint; }
-
-bool IsShoulderEnd(const ShoulderExtent& extent, double x, double y) {
-    return std::any_of(extent.ends.begin(), extent.ends.end(), [&](ZedPoint p) { return Near(p, x, y); });
-}
 
 // The part's figures as its outline list gives them; empty when it cannot be read.
 std::vector<ZedFigure> PartFigures(ZedId part) {
@@ -55,14 +51,6 @@ std::vector<ZedFigure> PartFigures(ZedId part) {
     return figures;
 }
 
-bool IsCutLineAtRoot(const ShoulderExtent& extent, ZedId part, const std::vector<ZedFigure>& figures) {
-    if (figures.size() != 1 || figures[0].kind != ZED_FIG_LINE || ZedFigIsClosed(part) != 0) {
-        return false;
-    }
-    const ZedFigure& f = figures[0];
-    return IsShoulderEnd(extent, f.v[0], f.v[1]) && IsShoulderEnd(extent, f.v[2], f.v[3]);
-}
-
 bool LiesBy(const ShoulderExtent& extent, const std::vector<ZedFigure>& figures) {
     Box box;
     for (const ZedFigure& f : figures) {
@@ -73,50 +61,40 @@ bool LiesBy(const ShoulderExtent& extent, const std::vector<ZedFigure>& figures)
            box.minY <= extent.maxY + margin;
 }
 
+// An open figure segment whose outline list holds the kinds given, in order.
+bool IsOpenChainOf(ZedId part, const std::vector<ZedFigure>& figures, std::initializer_list<int> kinds) {
+    return ZedFigIsClosed(part) == 0 && std::equal(figures.begin(), figures.end(), kinds.begin(), kinds.end(),
+                                                   [](const ZedFigure& f, int kind) { return f.kind == kind; });
+}
+
 }  // namespace
 
-ShoulderExtent ReadShoulderExtent(ZedId instance, ZedId shoulder, std::span<const ZedId> ids) {
-    ShoulderExtent extent;
+ShoulderExtent ExtentOf(const std::vector<ZedFigure>& sides) {
     Box box;
-    for (const ZedId id : ids) {
-        if (ZedElmGetSegment(id) != shoulder) {
-            continue;
-        }
-        const ZedFigRef ref{instance, id};
-        ZedFigure f{};
-        if (ZedFigGetFigure(&ref, &f) == -1) {
-            continue;
-        }
-        box.Add(f);
-        if (f.kind == ZED_FIG_LINE || f.kind == ZED_FIG_CHAMFER) {
-            extent.ends.push_back({f.v[0], f.v[1]});
-            extent.ends.push_back({f.v[2], f.v[3]});
-        } else if (f.kind == ZED_FIG_ARC || f.kind == ZED_FIG_FILLET) {
-            extent.ends.push_back({f.v[2], f.v[3]});
-            extent.ends.push_back({f.v[4], f.v[5]});
-        }
+    for (const ZedFigure& side : sides) {
+        box.Add(side);
     }
-    extent.known = !extent.ends.empty();
-    extent.minX = box.minX;
-    extent.minY = box.minY;
-    extent.maxX = box.maxX;
-    extent.maxY = box.maxY;
-    return extent;
+    return ShoulderExtent{box.minX, box.minY, box.maxX, box.maxY};
 }
 
 bool IsPlausiblePart(const ShoulderExtent& extent, ZedId shoulder, int32_t attribute, ZedId part) {
-    if (!extent.known || part <= 0 || part == shoulder || ZedSgmGetType(part) != ZED_SGM_FIGURE ||
-        IsShoulderTaggedSegment(part)) {
+    if (part <= 0 || part == shoulder || IsShoulderTaggedSegment(part)) {
         return false;
     }
-    const ZedSgmRef ref{1, part};
-    const bool inHole = ZedHolGetHoleId(&ref) != -1;
-    if (inHole != (attribute == kAttrHoleSegment)) {
+    if (attribute != kAttrHoleSegment && ZedSgmGetType(part) != ZED_SGM_FIGURE) {
         return false;
     }
     const std::vector<ZedFigure> figures = PartFigures(part);
     if (figures.empty() || !LiesBy(extent, figures)) {
         return false;
     }
-    return attribute != kAttrCutLineSegment || IsCutLineAtRoot(extent, part, figures);
+    switch (attribute) {
+        case kAttrCutLineSegment:
+        case kAttrDisplaySegment:
+            return IsOpenChainOf(part, figures, {ZED_FIG_LINE});
+        case kAttrSlotSegment:
+            return IsOpenChainOf(part, figures, {ZED_FIG_ARC, ZED_FIG_LINE, ZED_FIG_ARC});
+        default:
+            return true;
+    }
 }

@@ -40,20 +40,9 @@ void DeleteEnd(ZedId element, ZedId segment, bool& segmentGone) {
     }
 }
 
-// The element when it is a corner, else -1.
-ZedId CornerOrNone(ZedId element) {
-    return element != -1 && IsCorner(ZedElmGetType(element)) ? element : -1;
-}
-
-// Takes a corner away so that the lines on either side of it meet at their
-// crossing. The host refuses when they cannot (a neighbour not a line,
-// parallel lines, a line that would vanish); the corner then stays, and the
-// outline is sound either way.
-void RemoveCornerElement(ZedId corner) {
-    if (corner != -1) {
-        ZedFigRemoveCorner(corner);
-    }
-}
+// The gap the shoulder leaves: from b's end to c's start.
+ZedPoint GapStart(const Rejoin& r) { return FigureEnd(r.b.figure); }
+ZedPoint GapEnd(const Rejoin& r) { return FigureStart(r.c.figure); }
 
 // Closes the outline when b and c share its segment, otherwise joins c's part
 // after b's. A part that lost its last element has nothing left to join.
@@ -73,8 +62,8 @@ bool Join(const Rejoin& r, const ZedChar* closeFailure, const ZedChar* concatFai
 // What is read is read before anything is made, and a line that cannot be
 // joined in is taken away again: a failure leaves no stray segment.
 bool BridgeWithLine(Rejoin& r) {
-    const ZedPoint from = FigureEnd(r.b.figure);
-    const ZedPoint to = FigureStart(r.c.figure);
+    const ZedPoint from = GapStart(r);
+    const ZedPoint to = GapEnd(r);
     if (Coincide(from, to)) {
         return Join(r, kMsgNotJoined28, kMsgNotJoined29);
     }
@@ -117,36 +106,14 @@ bool BridgeWithLine(Rejoin& r) {
     return true;
 }
 
-// The meeting point of a line-and-arc or two-arc intersection of one or two
-// points; chooseSecond picks between two.
-template <typename ChooseSecond>
-bool MeetingPoint(int found, const ZedIntersection& at, ChooseSecond chooseSecond, ZedPoint& point) {
-    if (found == 1) {
-        point = at.points[0].p;
-        return true;
-    }
-    if (found == 2) {
-        point = chooseSecond() ? at.points[1].p : at.points[0].p;
-        return true;
-    }
-    return false;
-}
-
 }  // namespace
 
-bool AreCollinearDirections(const ZedFigure& b, const ZedFigure& c) {
-    const double along = DirectionAngle(LineStart(b), LineEnd(b));
-    return SameDirection(along, DirectionAngle(LineStart(c), LineEnd(c))) ||
-           SameDirection(along, DirectionAngle(LineEnd(c), LineStart(c)));
+bool RunsAlongGap(const ZedFigure& figure, const Rejoin& r) {
+    return figure.kind == ZED_FIG_LINE &&
+           SameDirection(DirectionAngle(LineStart(figure), LineEnd(figure)), DirectionAngle(GapStart(r), GapEnd(r)));
 }
 
-bool OnOneLine(const ZedFigure& b, const ZedFigure& c) {
-    const ZedPoint along = UnitFrom(LineStart(b), LineEnd(b));
-    const ZedPoint off = LineStart(c) - LineStart(b);
-    return std::fabs(along.x * off.y - along.y * off.x) <= kTolerance;
-}
-
-bool RejoinParallelLines(Rejoin& r) { return BridgeWithLine(r); }
+bool RejoinByLine(Rejoin& r) { return BridgeWithLine(r); }
 
 bool RejoinCollinearLines(Rejoin& r) {
     // b goes and c takes over the whole edge. A corner before b is made plain
@@ -160,8 +127,10 @@ bool RejoinCollinearLines(Rejoin& r) {
         }
     }
     DeleteEnd(r.b.ref.id, r.bSegment, r.bSegmentGone);
+    // b's own record gives its start, corner or no corner: a host may list
+    // b together with a straight piece before it as one line.
     ZedFigure c = r.c.figure;
-    SetLineStart(c, LineStart(cornerBefore ? r.b.listed : r.b.figure));
+    SetLineStart(c, LineStart(r.b.figure));
     if (!AmendEnd(r.c, c, kMsgLineNotAmended1)) {
         return false;
     }
@@ -175,96 +144,18 @@ bool RejoinCollinearLines(Rejoin& r) {
     return true;
 }
 
-bool RejoinCrossingLines(Rejoin& r) {
-    ZedIntersection at{};
-    if (ZedAriItsLinLin(0, &r.b.figure, &r.c.figure, &at) != 1) {
-        return ReportError(kMsgTooManyCrossings1);
-    }
-    const ZedPoint meet = at.points[0].p;
+bool RejoinByB(Rejoin& r) {
+    const bool cIsLine = r.c.figure.kind == ZED_FIG_LINE;
     ZedFigure b = r.b.figure;
-    ZedFigure c = r.c.figure;
-    SetLineEnd(b, meet);
-    SetLineStart(c, meet);
-    // A line that would shrink to nothing is taken away. A corner on its far
-    // side was fitted to it and now stands between its other neighbour and
-    // the line that stayed: once the outline is joined it is taken away too.
-    ZedId cornerBefore = -1;
-    ZedId cornerAfter = -1;
-    if (Coincide(LineStart(b), meet)) {
-        cornerBefore = CornerOrNone(PreviousInChain(r.b.ref.id));
-        DeleteEnd(r.b.ref.id, r.bSegment, r.bSegmentGone);
-    } else if (!AmendEnd(r.b, b, kMsgLineNotAmended9)) {
-        return false;
-    }
-    if (Coincide(LineEnd(c), meet)) {
-        cornerAfter = CornerOrNone(NextInChain(r.c.ref.id));
-        DeleteEnd(r.c.ref.id, r.cSegment, r.cSegmentGone);
-    } else if (!AmendEnd(r.c, c, kMsgLineNotAmended10)) {
-        return false;
-    }
-    if (!Join(r, kMsgNotJoined11, kMsgNotJoined12)) {
-        return false;
-    }
-    RemoveCornerElement(cornerBefore);
-    RemoveCornerElement(cornerAfter);
-    return true;
+    SetLineEnd(b, GapEnd(r));
+    return AmendEnd(r.b, b, cIsLine ? kMsgLineNotAmended9 : kMsgLineNotAmended101) &&
+           Join(r, cIsLine ? kMsgNotJoined11 : kMsgNotJoined103, cIsLine ? kMsgNotJoined12 : kMsgNotJoined104);
 }
 
-bool RejoinLineToArc(Rejoin& r) {
-    ZedIntersection at{};
-    const int found = ZedAriItsLinArc(0, &r.b.figure, &r.c.figure, &at);
-    if (found == -1) {
-        return false;  // the host could not intersect them: not a result to act on
-    }
-    const ZedPoint bEnd = LineEnd(r.b.figure);
-    ZedPoint meet{};
-    if (!MeetingPoint(found, at, [&] { return !(Distance(at.points[0].p, bEnd) < Distance(at.points[1].p, bEnd)); },
-                      meet)) {
-        return BridgeWithLine(r);  // they do not meet: a line closes the gap
-    }
-    ZedFigure b = r.b.figure;
+bool RejoinByC(Rejoin& r) {
+    const bool bIsLine = r.b.figure.kind == ZED_FIG_LINE;
     ZedFigure c = r.c.figure;
-    SetLineEnd(b, meet);
-    SetArcStart(c, meet);
-    return AmendEnd(r.b, b, kMsgLineNotAmended101) && AmendEnd(r.c, c, kMsgArcNotAmended102) &&
-           Join(r, kMsgNotJoined103, kMsgNotJoined104);
-}
-
-bool RejoinArcToLine(Rejoin& r) {
-    ZedIntersection at{};
-    const int found = ZedAriItsLinArc(0, &r.c.figure, &r.b.figure, &at);
-    if (found == -1) {
-        return false;
-    }
-    const ZedPoint cStart = LineStart(r.c.figure);
-    ZedPoint meet{};
-    if (!MeetingPoint(found, at,
-                      [&] { return !(Distance(at.points[0].p, cStart) < Distance(at.points[1].p, cStart)); }, meet)) {
-        return BridgeWithLine(r);
-    }
-    ZedFigure b = r.b.figure;
-    ZedFigure c = r.c.figure;
-    SetLineStart(c, meet);
-    SetArcEnd(b, meet);
-    return AmendEnd(r.c, c, kMsgLineNotAmended201) && AmendEnd(r.b, b, kMsgArcNotAmended202) &&
-           Join(r, kMsgNotJoined203, kMsgNotJoined204);
-}
-
-bool RejoinArcs(Rejoin& r) {
-    ZedIntersection at{};
-    const int found = ZedAriItsArcArc(0, &r.b.figure, &r.c.figure, &at);
-    if (found == -1) {
-        return false;
-    }
-    ZedPoint meet{};
-    // Of two points the host marks the one on b's own span.
-    if (!MeetingPoint(found, at, [&] { return at.points[0].marker == 0; }, meet)) {
-        return BridgeWithLine(r);
-    }
-    ZedFigure b = r.b.figure;
-    ZedFigure c = r.c.figure;
-    SetArcEnd(b, meet);
-    SetArcStart(c, meet);
-    return AmendEnd(r.b, b, kMsgElementNotAmended301) && AmendEnd(r.c, c, kMsgArcNotAmended302) &&
-           Join(r, kMsgNotJoined303, kMsgNotJoined304);
+    SetLineStart(c, GapStart(r));
+    return AmendEnd(r.c, c, bIsLine ? kMsgLineNotAmended10 : kMsgLineNotAmended201) &&
+           Join(r, bIsLine ? kMsgNotJoined11 : kMsgNotJoined203, bIsLine ? kMsgNotJoined12 : kMsgNotJoined204);
 }

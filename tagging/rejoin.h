@@ -1,6 +1,7 @@
 // Joining an outline again across the gap that a deleted shoulder leaves
-// between the element before it (b) and the element after it (c): one way for
-// each pair of kinds, each with its own numbered messages.
+// between the element before it (b) and the element after it (c), so that the
+// edge runs where it ran before the shoulder was cut: one way for each case,
+// each with its own numbered messages.
 #ifndef LEDGEWRIGHT_TAGGING_REJOIN_H
 #define LEDGEWRIGHT_TAGGING_REJOIN_H
 
@@ -14,7 +15,6 @@
 struct RejoinEnd {
     ZedFigRef ref{0, -1};
     ZedFigure figure{};  // as the host gives it, turned the chain's way when stored the other way
-    ZedFigure listed{};  // as the segment's outline list holds it
     bool storedReversed = false;
 };
 
@@ -31,23 +31,24 @@ struct Rejoin {
     bool cSegmentGone = false;
 };
 
-// Each moves b's end and c's start to where they meet and joins the two; true
-// on success, false after reporting the numbered failure.
-bool RejoinCollinearLines(Rejoin& r);
-bool RejoinCrossingLines(Rejoin& r);
-// b and c parallel on two different lines (a shoulder that took a whole edge
-// between two parallel sides): the edge from b's end to c's start comes back
-// as a line of its own, with b's line attributes.
-bool RejoinParallelLines(Rejoin& r);
-// A line and an arc, or two arcs, that do not meet are bridged the same way:
-// a line from b's end to c's start closes the outline again.
-bool RejoinLineToArc(Rejoin& r);
-bool RejoinArcToLine(Rejoin& r);
-bool RejoinArcs(Rejoin& r);
+// The edge ran from b's end to c's start (the gap). Each way below joins the
+// two again along it; true on success, false after reporting the numbered
+// failure.
 
-// Whether b and c (both lines) run in the same or the opposite direction.
-bool AreCollinearDirections(const ZedFigure& b, const ZedFigure& c);
-// Whether c's start lies on b's line (both lines).
-bool OnOneLine(const ZedFigure& b, const ZedFigure& c);
+// b and c both run on along the gap: c takes over the whole edge from b's
+// start, and b goes.
+bool RejoinCollinearLines(Rejoin& r);
+// b alone runs on along the gap: its end moves to c's start.
+bool RejoinByB(Rejoin& r);
+// c alone runs on along the gap: its start moves to b's end.
+bool RejoinByC(Rejoin& r);
+// Neither runs on along it (a shoulder that took a whole edge between two
+// other elements): the edge comes back as a line of its own, with b's line
+// attributes.
+bool RejoinByLine(Rejoin& r);
+
+// Whether the element is a line that runs on along the gap, in the direction
+// from b's end to c's start (directions compared round the circle).
+bool RunsAlongGap(const ZedFigure& figure, const Rejoin& r);
 
 #endif  // LEDGEWRIGHT_TAGGING_REJOIN_H

@@ -3,15 +3,14 @@
 #ifndef LEDGEWRIGHT_TAGGING_RESTORE_OUTLINE_H
 #define LEDGEWRIGHT_TAGGING_RESTORE_OUTLINE_H
 
-#include <span>
-
 #include "host/zedlib.h"
+#include "tagging/deletable_shoulder.h"
 
-// Deletes the listed elements of the picked segment and joins the element
-// before them (before) to the one after them (after). Without one of the two,
-// or when they are one element, the elements are deleted and nothing is
-// joined. False after a failure: a failure before anything changed
-// is silent, a failure while joining reports its numbered message.
-bool RestoreOutline(ZedId instance, ZedId segment, std::span<const ZedId> ids, ZedId before, ZedId after);
+// Deletes the shoulder's elements from the picked segment and joins the
+// element before them to the one after them again, along the shoulder's root.
+// Without one of the two the elements are deleted and nothing is joined.
+// False after a failure: a failure before anything changed is silent, a
+// failure while joining reports its numbered message.
+bool RestoreOutline(ZedId instance, ZedId segment, const DeletableShoulder& shoulder);
 
 #endif  // LEDGEWRIGHT_TAGGING_RESTORE_OUTLINE_H

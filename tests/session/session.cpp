@@ -9,6 +9,7 @@
 
 #include "command/command_flow.h"
 #include "command/command_state.h"
+#include "command/messages.h"
 #include "emuhost/emu_api.h"
 #include "geometry/shoulder_memory.h"
 #include "holes/hole_state.h"
@@ -96,6 +97,11 @@ std::string Number(double v) {
 
 }  // namespace
 
+uint32_t SessionSeed(uint32_t fixed) {
+    const char* given = std::getenv("LEDGEWRIGHT_SESSION_SEED");
+    return given != nullptr && *given != 0 ? static_cast<uint32_t>(std::strtoul(given, nullptr, 10)) : fixed;
+}
+
 const std::set<std::string>& Catalogue() {
     static const std::set<std::string> catalogue = [] {
         std::set<std::string> texts;
@@ -149,16 +155,10 @@ std::string Session::Begin(const std::string& drawing, bool keepChooser) {
         return "the drawing does not lay out: " + problem;
     }
     shapes_ = emu::SegmentIds();
-    foreignLists_.clear();
-    touching_.clear();
-    for (const ZedId segment : shapes_) {
-        if (emu::HasAttribute(segment, 40271)) {
-            foreignLists_[segment] = emu::AttributeText(segment, 40271);
-        }
-    }
     stats_ = {};
     dimensions_.clear();
     marked_ = MarkedOutlines();
+    deleteWaits_ = false;
     if (RegisterLedgewright() != 0) {
         return "the command does not register";
     }
@@ -219,14 +219,11 @@ std::string Session::Step(const Action& a) {
                           " (the runner injects no faults)");
     }
     ++steps_;
-    foreignUntouched_.clear();
-    for (const auto& [segment, list] : foreignLists_) {
-        if (emu::SegmentExists(segment) && emu::AttributeText(segment, 40271) == list) {
-            foreignUntouched_.insert(segment);
-        }
-    }
     const bool wasActive = emu::CommandActive();
     const std::string closedBefore = ClosedOutlines();
+    const bool picks = a.kind == ActionKind::PickElement || a.kind == ActionKind::PickMarked ||
+                       a.kind == ActionKind::PickPoint;
+    stats_.deletePicks += picks && wasActive && deleteWaits_ ? 1 : 0;
     if (wasActive != true && a.kind == ActionKind::Start) {
         layersAtStart_ = LayerLines();
     }
@@ -359,6 +356,9 @@ std::string Session::CheckStep(bool wasActive, const std::string& closedBefore) 
     bool errorShown = false;
     for (const emu::Message& message : emu::Messages()) {
         errorShown = errorShown || message.channel == emu::Channel::Error;
+        if (message.channel == emu::Channel::Prompt) {
+            deleteWaits_ = message.text == emu::ToUtf8(kPromptDeleteShoulder);
+        }
         if (!InCatalogue(message.text)) {
             fail("a message that is not in the catalogue: \"" + message.text + "\"");
         }
@@ -372,32 +372,7 @@ std::string Session::CheckStep(bool wasActive, const std::string& closedBefore) 
         }
     }
     const bool ended = wasActive && !emu::CommandActive();
-    std::string integrity = steps_ % integrityEvery_ == 0 || ended ? emu::CheckAllIntegrity() : std::string();
-    if (!integrity.empty() && !touching_.empty()) {
-        // Outlines left touching themselves are known; the rest must be sound.
-        integrity.clear();
-        for (const ZedId segment : emu::SegmentIds()) {
-            const std::string problem = emu::CheckIntegrity(segment);
-            if (!problem.empty() && (touching_.count(segment) == 0 || problem.find("meets itself") == std::string::npos)) {
-                integrity = problem;
-                break;
-            }
-        }
-    }
-    // A mark from elsewhere whose list names a run of the outline that is no
-    // shoulder: joining the rest may run one piece back along another. Delete
-    // does not foresee that (a known gap); the outline stays closed and whole,
-    // and is counted.
-    const size_t at = integrity.find(": closed chain meets itself");
-    if (at != std::string::npos && integrity.rfind("segment ", 0) == 0) {
-        const ZedId segment = std::atoi(integrity.c_str() + 8);
-        const auto foreign = foreignLists_.find(segment);
-        if (foreign != foreignLists_.end() && foreignUntouched_.count(segment) != 0) {
-            touching_.insert(segment);
-            ++stats_.foreignSelfContacts;
-            integrity.clear();
-        }
-    }
+    const std::string integrity = steps_ % integrityEvery_ == 0 || ended ? emu::CheckAllIntegrity() : std::string();
     if (!integrity.empty() && !(faulted && IsUnfinishedChange(integrity))) {
         fail("unsound drawing: " + integrity);
     }
@@ -415,6 +390,7 @@ std::string Session::CheckStep(bool wasActive, const std::string& closedBefore) 
     stats_.deletes += marked < marked_ ? 1 : 0;
     marked_ = marked;
     stats_.errors += errorShown ? 1 : 0;
+    deleteWaits_ = deleteWaits_ && emu::CommandActive();
     if (wasActive && !emu::CommandActive()) {
         ++stats_.ends;
         // A failed host call at the end may leave a layer's pick state or a
@@ -488,9 +464,9 @@ std::string RunSession(const std::string& drawing, const std::vector<Action>& ac
     if (stats != nullptr) {
         stats->builds += s.Stats().builds;
         stats->deletes += s.Stats().deletes;
+        stats->deletePicks += s.Stats().deletePicks;
         stats->errors += s.Stats().errors;
         stats->ends += s.Stats().ends;
-        stats->foreignSelfContacts += s.Stats().foreignSelfContacts;
     }
     return problem.empty() ? "" : "at the end: " + problem + "\n" + s.Replay();
 }

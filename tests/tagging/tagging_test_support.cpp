@@ -1,6 +1,7 @@
 #include "tests/tagging/tagging_test_support.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <numbers>
 
@@ -121,5 +122,72 @@ ZedFigure ArcDegrees(double cx, double cy, double radius, double from, double to
 
 ZedPoint StartOf(const ZedFigure& figure) { return FigureStart(figure); }
 ZedPoint EndOf(const ZedFigure& figure) { return FigureEnd(figure); }
+
+ZedFigure Chamfer(double x1, double y1, double x2, double y2) {
+    ZedFigure f = emu::Line(x1, y1, x2, y2);
+    f.kind = ZED_FIG_CHAMFER;
+    return f;
+}
+
+namespace {
+
+int PlainKind(int kind) { return kind == ZED_FIG_FILLET ? ZED_FIG_ARC : kind == ZED_FIG_CHAMFER ? ZED_FIG_LINE : kind; }
+
+bool SameFigure(const ZedFigure& actual, const ZedFigure& expected) {
+    const int kind = PlainKind(expected.kind);
+    if (PlainKind(actual.kind) != kind) {
+        return false;
+    }
+    const int values = kind == ZED_FIG_LINE ? 4 : 7;
+    for (int i = 0; i < values; ++i) {
+        if (!(std::fabs(actual.v[i] - expected.v[i]) <= 1e-9)) {
+            return false;
+        }
+    }
+    return kind == ZED_FIG_LINE || emu::ArcFlag(actual) == emu::ArcFlag(expected);
+}
+
+std::string Describe(const ZedFigure& f) {
+    char text[200];
+    if (PlainKind(f.kind) == ZED_FIG_LINE) {
+        std::snprintf(text, sizeof text, "line (%.9g, %.9g) -> (%.9g, %.9g)", f.v[0], f.v[1], f.v[2], f.v[3]);
+    } else {
+        std::snprintf(text, sizeof text, "arc about (%.9g, %.9g) r %.9g (%.9g, %.9g) -> (%.9g, %.9g) flag %d", f.v[0],
+                      f.v[1], f.v[6], f.v[2], f.v[3], f.v[4], f.v[5], emu::ArcFlag(f));
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string OutlineMismatch(ZedId segment, const std::vector<ZedFigure>& expected, bool closed) {
+    std::vector<ZedFigure> actual;
+    for (const ZedId id : emu::Chain(segment)) {
+        actual.push_back(ChainFigureOf(id));
+    }
+    std::string found;
+    for (const ZedFigure& f : actual) {
+        found += "\n  " + Describe(f);
+    }
+    if (emu::SegmentClosed(segment) != closed) {
+        return std::string(closed ? "open" : "closed") + ":" + found;
+    }
+    if (actual.size() == expected.size()) {
+        for (size_t shift = 0; shift < (closed ? actual.size() : 1); ++shift) {
+            bool same = true;
+            for (size_t i = 0; i < actual.size() && same; ++i) {
+                same = SameFigure(actual[(i + shift) % actual.size()], expected[i]);
+            }
+            if (same) {
+                return "";
+            }
+        }
+    }
+    std::string wanted;
+    for (const ZedFigure& f : expected) {
+        wanted += "\n  " + Describe(f);
+    }
+    return "the outline is" + found + "\nnot" + wanted;
+}
 
 }  // namespace tagging_test

@@ -14,6 +14,7 @@ namespace tagging_test {
 constexpr int kLayer = 1;
 inline constexpr const char* kDeletePrompt = "삭제형상(모따기형상) 지시 :";
 inline constexpr const char* kNotDeleted = "요소삭제를 진행할 수 없습니다.";
+inline constexpr const char* kOverlaps = "형상이 겹쳐서 수정할 수 없습니다.";
 inline constexpr const char* kPickShoulderElement = "턱걸이 형상의 요소를 지시하십시오.";
 
 // A fresh drawing with layer 1 as the current layer and an empty shoulder
@@ -70,6 +71,16 @@ ZedPoint ArcPoint(double cx, double cy, double radius, double degrees);
 
 ZedPoint StartOf(const ZedFigure& figure);
 ZedPoint EndOf(const ZedFigure& figure);
+
+// A chamfer record (kind 8) from (x1, y1) to (x2, y2).
+ZedFigure Chamfer(double x1, double y1, double x2, double y2);
+
+// "" when the segment's chain, each element taken the chain's way, is the
+// expected outline point by point within 1e-9 (arcs also by centre, radius and
+// sense; a corner as the plain arc or line it draws); otherwise what differs.
+// A closed outline may start at any of its elements, an open one runs from
+// the first expected figure.
+std::string OutlineMismatch(ZedId segment, const std::vector<ZedFigure>& expected, bool closed);
 
 }  // namespace tagging_test
 

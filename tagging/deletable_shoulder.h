@@ -1,0 +1,30 @@
+// What Delete checks of a picked shoulder before it changes anything: its
+// element list must name one run of the picked outline with an element on
+// either side of it, or an end of an open outline; the run must have the shape
+// of a shoulder the builders make; and the outline joined again along the
+// shoulder's root must be sound. A mark written by another program may name
+// any run; none that fails is touched, nor are its parts.
+#ifndef LEDGEWRIGHT_TAGGING_DELETABLE_SHOULDER_H
+#define LEDGEWRIGHT_TAGGING_DELETABLE_SHOULDER_H
+
+#include <span>
+#include <vector>
+
+#include "host/zedlib.h"
+#include "tagging/chain_neighbours.h"
+#include "tagging/shoulder_shape.h"
+
+struct DeletableShoulder {
+    std::vector<ZedId> run;        // the listed elements in chain order
+    std::vector<ZedFigure> sides;  // their figures as the host stores them
+    ShoulderRoot root;             // where the edge ran
+    ChainNeighbours neighbours;    // the elements on either side of the run
+};
+
+// True with the shoulder filled in; false after the refusal has been
+// reported: "형상이 겹쳐서 수정할 수 없습니다." when the joined outline would
+// overlap, touch or cross itself, "요소삭제를 진행할 수 없습니다." for any
+// other reason (also when the host cannot read what is checked).
+bool CheckDeletableShoulder(ZedId instance, ZedId segment, std::span<const ZedId> ids, DeletableShoulder& shoulder);
+
+#endif  // LEDGEWRIGHT_TAGGING_DELETABLE_SHOULDER_H
