@@ -27,6 +27,10 @@ enum HoleKind : int32_t { kMcHole = 1, kShapedHole = 2 };
 
 // The file at the path; on other systems than Windows every "\" of the path
 // is taken as a separator, as the plug-in writes its paths the Windows way.
+// The older host's narrow path is code page 949 wherever it runs, whatever the
+// process's locale or ANSI code page: it is read through UTF-8, which the file
+// system library takes as such (a narrow std::string would go through the C
+// runtime's locale on Windows).
 std::filesystem::path MasterPath(const ZedChar* path) {
 #if defined(_WIN32) && !ZED_LEGACY
     return std::filesystem::path(ZedString(path));
@@ -35,7 +39,7 @@ std::filesystem::path MasterPath(const ZedChar* path) {
 #if !defined(_WIN32)
     std::replace(text.begin(), text.end(), '\\', '/');
 #endif
-    return std::filesystem::path(text);
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
 #endif
 }
 

@@ -11,16 +11,23 @@
 
 namespace {
 
-bool FileExists(const ZedString& path) {
-#if defined(_WIN32)
-    // Wide text is the native path; the legacy build's code-page text is what
-    // the narrow file calls take.
-    const std::filesystem::path file(path);
+// The file system's path of the host's text. Wide text is the native path on
+// Windows. Narrow text is code page 949 (the legacy build): it goes through
+// UTF-8, which the file system library reads as such everywhere, and not
+// through the C runtime's locale, which a narrow path would otherwise take on
+// Windows and which knows nothing of the host's code page.
+std::filesystem::path FileSystemPath(const ZedString& path) {
+#if defined(_WIN32) && !ZED_LEGACY
+    return std::filesystem::path(path);
 #else
-    const std::filesystem::path file(ZedToUtf8(path));
+    const std::string utf8 = ZedToUtf8(path);
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 #endif
+}
+
+bool FileExists(const ZedString& path) {
     std::error_code error;
-    return std::filesystem::is_regular_file(file, error);
+    return std::filesystem::is_regular_file(FileSystemPath(path), error);
 }
 
 constexpr ZedChar kMasterFolder[] = ZED_TEXT("zed_ap");

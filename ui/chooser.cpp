@@ -1,6 +1,7 @@
 // The chooser instance and the hooks through which the command shows and hides it.
 #include "ui/chooser.h"
 
+#include <cstdint>
 #include <memory>
 
 #include "command/build_profile.h"
@@ -29,7 +30,10 @@ void StoreEdges(const Rect& rect) {
 bool StrictlyBetween(int value, int low, int high) { return value > low && value < high; }
 
 // Moves the new chooser to its saved place when that lies over the host
-// window; otherwise keeps the template position and saves that.
+// window and is at least as large as the chooser; otherwise keeps the template
+// position and saves that. The chooser cannot be resized, so a smaller saved
+// rectangle (inverted, empty or merely small) never came from it and would
+// show it cut off, to be saved again so at the end of the command.
 void PlaceNewChooser(DialogWindow& window, const Rect& host) {
     const Rect current = window.ScreenRect();
     const int currentEdges[] = {current.left, current.right, current.top, current.bottom};
@@ -38,8 +42,13 @@ void PlaceNewChooser(DialogWindow& window, const Rect& host) {
         saved[i] = SettingInteger(LoadDialogSetting(kEdgeNames[i], DecimalText(currentEdges[i])));
     }
     const int left = saved[0], right = saved[1], top = saved[2], bottom = saved[3];
-    const bool accepted = (StrictlyBetween(left, host.left, host.right) || StrictlyBetween(right, host.left, host.right)) &&
-                          StrictlyBetween(top, host.top, host.bottom);
+    const bool overHost =
+        (StrictlyBetween(left, host.left, host.right) || StrictlyBetween(right, host.left, host.right)) &&
+        StrictlyBetween(top, host.top, host.bottom);
+    // In 64 bits: edges read from the registry may lie anywhere in the int range.
+    const bool wholeSize = int64_t{right} - left >= int64_t{current.right} - current.left &&
+                           int64_t{bottom} - top >= int64_t{current.bottom} - current.top;
+    const bool accepted = overHost && wholeSize;
     if (accepted) {
         window.Move({left, top, right, bottom});
         window.Invalidate(true);
@@ -66,7 +75,12 @@ void ShowChooser() {
     }
     const Rect host = Backend().HostWindowRect();
     Instance() = std::make_unique<LedgewrightDlg>();
-    Instance()->Create();
+    if (!Instance()->Create()) {
+        // Without its window the command goes on as before the first start:
+        // the shared sizes come from the registry. The next start tries again.
+        Instance().reset();
+        return;
+    }
     if constexpr (build_profile::kChooser == build_profile::ChooserVariant::Current) {
         PlaceNewChooser(Instance()->Window(), host);
     } else {

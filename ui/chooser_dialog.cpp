@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kVkReturn = 0x0D;
-
 constexpr ChooserItem kItems[] = {
     {0, ZED_TEXT("PlaneA"), kBitmapPlaneA, 0}, {1, ZED_TEXT("PlaneB"), kBitmapPlaneB, 1},
     {2, ZED_TEXT("PlaneC"), kBitmapPlaneC, 2}, {3, ZED_TEXT("PlaneD"), kBitmapPlaneD, 3},
@@ -47,22 +45,30 @@ ChooserItem ChooserItemOf(int itemNo) {
 
 LedgewrightDlg::LedgewrightDlg() : settingsKeyName(kSettingsKeyName) {}
 
-void LedgewrightDlg::Create() { window_ = Backend().Create(kChooserLayout, nullptr, *this); }
+bool LedgewrightDlg::Create() {
+    window_ = Backend().Create(kChooserLayout, nullptr, *this);
+    return window_ != nullptr && panelsMade_;
+}
 
 void LedgewrightDlg::OnInit(DialogWindow& window) {
     initWindow_ = &window;
     panels_ = {std::make_unique<LedgewrightPlaneADlg>(), std::make_unique<LedgewrightPlaneBDlg>(),
                std::make_unique<LedgewrightPlaneCDlg>(), std::make_unique<LedgewrightPlaneDDlg>(),
                std::make_unique<LedgewrightSideADlg>(),  std::make_unique<LedgewrightSideBDlg>()};
-    // Each panel sits below the list, as wide and high as the chooser's client
-    // area less one, clipped by the chooser.
+    // Each panel sits at x = 1 below the list, as wide and high as the
+    // chooser's client area less one, clipped by the chooser.
     const Rect client = window.ClientRect();
     const int top = window.ItemRect(kIdcPatternList).bottom;
+    const int width = client.right - 1;
+    const int height = client.bottom - 1;
     for (size_t i = 0; i < panels_.size(); ++i) {
-        panels_[i]->Create(window);
-        panels_[i]->Window().Move({1, top, client.right - 1, top + client.bottom - 1});
+        if (!panels_[i]->Create(window)) {
+            return;  // a chooser without its panels is no chooser
+        }
+        panels_[i]->Window().Move({1, top, 1 + width, top + height});
         panels_[i]->Window().Show(i == 0);
     }
+    panelsMade_ = true;
     SetUpList();
     LoadValues();
     EnableLayerControls();
@@ -210,9 +216,4 @@ void LedgewrightDlg::OnEvent(int controlId, Event event, int detail) {
         default:
             break;
     }
-}
-
-bool LedgewrightDlg::OnKey(int virtualKey) {
-    // Enter does nothing of its own; Escape takes the platform's default cancel.
-    return virtualKey == kVkReturn;
 }

@@ -9,11 +9,15 @@
 #include "ui/pattern_panel.h"
 #include "ui/window.h"
 
+// Keys take the platform's way: Enter belongs to the focused control (a push
+// button clicks, an open drop-down closes) and otherwise asks for OK, which the
+// chooser has not; Escape and the close box hide it.
 class LedgewrightDlg final : public DialogHandler {
 public:
     LedgewrightDlg();
-    // Makes the window (hidden) and runs its initialisation.
-    void Create();
+    // Makes the window (hidden) and runs its initialisation; false when the
+    // window or one of its panels could not be made.
+    bool Create();
     DialogWindow& Window() { return *window_; }
     PatternPanel& Panel(int index) { return *panels_[static_cast<size_t>(index)]; }
 
@@ -27,7 +31,6 @@ public:
 
     void OnInit(DialogWindow& window) override;
     void OnEvent(int controlId, Event event, int detail) override;
-    bool OnKey(int virtualKey) override;
 
     static constexpr int kPanelCount = 6;
 
@@ -44,6 +47,7 @@ private:
 
     std::unique_ptr<DialogWindow> window_;
     DialogWindow* initWindow_ = nullptr;
+    bool panelsMade_ = false;
     std::array<std::unique_ptr<PatternPanel>, kPanelCount> panels_;
 };
 

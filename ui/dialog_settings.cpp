@@ -4,22 +4,8 @@
 #include "settings/number_format.h"
 #include "settings/registry_store.h"
 
-bool ReadDialogSetting(const ZedString& name, ZedString& text) {
-    ZedString found;
-    if (!ReadPluginSetting(kSettingsKeyName, name, found) || found.size() > kDialogSettingMaxLength) {
-        return false;
-    }
-    text = std::move(found);
-    return true;
-}
-
 ZedString LoadDialogSetting(const ZedString& name, const ZedString& defaultText) {
-    ZedString text;
-    if (ReadDialogSetting(name, text)) {
-        return text;
-    }
-    StoreDialogSetting(name, defaultText);
-    return defaultText;
+    return ReadPluginSettingOrDefault(kSettingsKeyName, name, defaultText);
 }
 
 void StoreDialogSetting(const ZedString& name, const ZedString& text) {

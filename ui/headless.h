@@ -64,6 +64,12 @@ struct PaintOp {
 // dialog's own drawing.
 std::vector<PaintOp> Paint(DialogWindow& window);
 inline constexpr Rgb kBackground = {240, 240, 240};
+// What the window shows on the screen: the drawing of every paint since the
+// last one that erased the background, in order. The backend paints a window
+// when it comes up and after it is invalidated, before and after each user
+// action (as the system paints when the input queue is idle); a paint that
+// does not erase draws over what was there.
+std::vector<PaintOp> Screen(DialogWindow& window);
 
 // What runs while a modal dialog is open (the user's actions in it); with
 // none, the dialog is closed with its close box.

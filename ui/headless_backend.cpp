@@ -140,7 +140,12 @@ public:
     bool HasItem(int id) const override {
         return std::any_of(controls_.begin(), controls_.end(), [id](const auto& c) { return c->Id() == id; });
     }
-    void Show(bool visible) override { visible_ = visible; }
+    void Show(bool visible) override {
+        if (visible && !visible_) {
+            Invalidate(true);  // a window that comes up is painted whole
+        }
+        visible_ = visible;
+    }
     bool Visible() const override { return visible_; }
     Rect ScreenRect() const override {
         if (parent_ == nullptr) {
@@ -170,7 +175,25 @@ public:
     }
     void SetFocus(int controlId) override { MoveFocus(controlId); }
     int Focus() const override { return focus_; }
-    void Invalidate(bool) override {}
+    void Invalidate(bool erase) override {
+        invalid_ = true;
+        eraseBackground_ = eraseBackground_ || erase;
+    }
+    // Paints the window if it is shown and invalid: over what it showed, or
+    // over its erased background.
+    void PaintIfInvalid(const std::vector<PaintOp>& ops) {
+        if (!visible_ || !invalid_) {
+            return;
+        }
+        if (eraseBackground_) {
+            screen_.clear();
+        }
+        screen_.insert(screen_.end(), ops.begin(), ops.end());
+        invalid_ = false;
+        eraseBackground_ = false;
+    }
+    bool NeedsPaint() const { return visible_ && invalid_; }
+    const std::vector<PaintOp>& Screen() const { return screen_; }
     void End(int result) override {
         ended_ = true;
         result_ = result;
@@ -194,6 +217,9 @@ private:
     int focus_ = 0;
     bool ended_ = false;
     int result_ = kDialogCancel;
+    bool invalid_ = false;
+    bool eraseBackground_ = false;
+    std::vector<PaintOp> screen_;
 };
 
 struct BackendState {
@@ -209,12 +235,21 @@ BackendState& State() {
     return state;
 }
 
+// Paints every shown window that is waiting for a paint, as the system does
+// whenever the input queue is idle.
+void PaintWaitingWindows();
+
 // One user action; the key events it queued reach the host once the
-// outermost action has been handled.
+// outermost action has been handled. Waiting windows are painted before the
+// action and after it.
 class UserAction {
 public:
-    UserAction() { ++State().actionDepth; }
+    UserAction() {
+        PaintWaitingWindows();
+        ++State().actionDepth;
+    }
     ~UserAction() {
+        PaintWaitingWindows();
         if (--State().actionDepth == 0) {
             std::vector<KeyInput> keys;
             keys.swap(State().queuedKeys);
@@ -269,6 +304,7 @@ public:
         HeadlessWindow window(layout, &owner, handler);
         handler.OnInit(window);
         window.Show(true);
+        PaintWaitingWindows();  // the modal loop paints the dialog before the user acts
         ++State().modalRuns;
         if (State().modalDriver) {
             State().modalDriver(window);
@@ -486,6 +522,22 @@ std::vector<PaintOp> Paint(DialogWindow& dialog) {
     window.Handler().OnPaint(canvas);
     return ops;
 }
+
+std::vector<PaintOp> Screen(DialogWindow& window) { return Headless(window).Screen(); }
+
+namespace {
+
+void PaintWaitingWindows() {
+    // A copy: painting runs the dialogs' code, which makes no windows but may in principle.
+    const std::vector<HeadlessWindow*> windows = LiveWindows();
+    for (HeadlessWindow* window : windows) {
+        if (window->NeedsPaint()) {
+            window->PaintIfInvalid(Paint(*window));
+        }
+    }
+}
+
+}  // namespace
 
 void SetModalDriver(std::function<void(DialogWindow&)> driver) { State().modalDriver = std::move(driver); }
 int ModalRuns() { return State().modalRuns; }

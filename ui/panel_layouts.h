@@ -144,7 +144,10 @@ inline constexpr ControlLayout kSideBControls[] = {
 
 // The plan A to C panels as the build has them: the legacy build, which makes
 // the MC hole only, has no hole-kind list, and its hole check box names the MC
-// hole.
+// hole. That longer caption takes a wider box, where the list would stand, so
+// that a Windows Korean UI font does not cut it off.
+inline constexpr int16_t kLegacyHoleDrawWidth = 60;
+
 template <size_t N>
 constexpr auto PlanPanelControls(const ControlLayout (&controls)[N]) {
     if constexpr (build_profile::kShapedHoles) {
@@ -158,6 +161,7 @@ constexpr auto PlanPanelControls(const ControlLayout (&controls)[N]) {
             }
             if (control.id == kIdcIsHoleDraw) {
                 control.caption = kCapMcHoleDraw;
+                control.cx = kLegacyHoleDrawWidth;
             }
             kept[k++] = control;
         }

@@ -10,7 +10,10 @@
 PatternPanel::PatternPanel(const DialogLayout& layout, std::span<const PanelValue> values, bool lineGroupRule)
     : layout_(layout), values_(values), lineGroupRule_(lineGroupRule), members_(values.size()) {}
 
-void PatternPanel::Create(DialogWindow& chooser) { window_ = Backend().Create(layout_, &chooser, *this); }
+bool PatternPanel::Create(DialogWindow& chooser) {
+    window_ = Backend().Create(layout_, &chooser, *this);
+    return window_ != nullptr;
+}
 
 int PatternPanel::IndexOfControl(int controlId) const {
     for (size_t i = 0; i < values_.size(); ++i) {

@@ -34,8 +34,9 @@ struct PanelValue {
 
 class PatternPanel : public DialogHandler {
 public:
-    // Makes the panel's window as a child of the chooser; creation loads the values.
-    void Create(DialogWindow& chooser);
+    // Makes the panel's window as a child of the chooser; creation loads the
+    // values. False when the window could not be made.
+    bool Create(DialogWindow& chooser);
     DialogWindow& Window() { return *window_; }
 
     void OnInit(DialogWindow& window) override;

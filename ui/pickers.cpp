@@ -99,13 +99,17 @@ bool NamePicker::OnKey(int virtualKey) {
 }
 
 void NamePicker::OnPaint(Canvas& canvas) {
-    // Paint over the frame of the selection before, then frame the current one.
-    if (!previousName.empty()) {
-        canvas.Frame(Grown(window_->ItemRect(CellOf(previousName)), kFrameGap), kFramePen, canvas.Background());
+    // Paint over the frame of the selection before, then frame the current
+    // one. A name in no cell, the empty one included, is the first cell's, as
+    // the swatch and the settings take it; so is the empty previous name of a
+    // new picker, whose current name is the first cell's. A frame about to be
+    // drawn red again needs no painting over.
+    const int current = CellOf(currentName);
+    const int previous = CellOf(previousName);
+    if (previous != current) {
+        canvas.Frame(Grown(window_->ItemRect(previous), kFrameGap), kFramePen, canvas.Background());
     }
-    if (!currentName.empty()) {
-        canvas.Frame(Grown(window_->ItemRect(CellOf(currentName)), kFrameGap), kFramePen, kSelectionRed);
-    }
+    canvas.Frame(Grown(window_->ItemRect(current), kFrameGap), kFramePen, kSelectionRed);
 }
 
 ZdStColorDlg::ZdStColorDlg() : NamePicker(kColorPickerLayout, kColorNames, kIdcColorCell01, ZED_TEXT("MAINCOLOR01")) {}

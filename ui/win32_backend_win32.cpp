@@ -434,6 +434,25 @@ Win32Window* g_modal = nullptr;
 std::vector<Win32Window*>& g_modeless = *new std::vector<Win32Window*>;
 HHOOK g_queueHook = nullptr;
 
+// The hook lives while the plug-in has windows: it runs in the host's thread,
+// and once the host has unloaded the plug-in, the next message would call
+// code that is no longer there.
+void RemoveQueueHook() {
+    if (g_queueHook != nullptr) {
+        UnhookWindowsHookEx(g_queueHook);
+        g_queueHook = nullptr;
+    }
+}
+
+// Unloading the module (or the end of the process) removes the hook, whatever
+// windows are left.
+struct QueueHookRemoval {
+    QueueHookRemoval() = default;
+    QueueHookRemoval(const QueueHookRemoval&) = delete;
+    QueueHookRemoval& operator=(const QueueHookRemoval&) = delete;
+    ~QueueHookRemoval() { RemoveQueueHook(); }
+} g_queueHookRemoval;
+
 bool OfferKey(Win32Window& window, const MSG& message) {
     if (message.message != WM_KEYDOWN ||
         (message.hwnd != window.Handle() && !IsChild(window.Handle(), message.hwnd))) {
@@ -472,7 +491,12 @@ public:
     explicit ListedWindow(std::unique_ptr<Win32Window> window) : window_(std::move(window)) {
         g_modeless.push_back(window_.get());
     }
-    ~ListedWindow() override { std::erase(g_modeless, window_.get()); }
+    ~ListedWindow() override {
+        std::erase(g_modeless, window_.get());
+        if (g_modeless.empty()) {
+            RemoveQueueHook();
+        }
+    }
     Control& Item(int id) override { return window_->Item(id); }
     bool HasItem(int id) const override { return window_->HasItem(id); }
     void Show(bool visible) override { window_->Show(visible); }
@@ -519,14 +543,17 @@ public:
         if (parent == nullptr && host_ == nullptr) {
             EnumThreadWindows(GetCurrentThreadId(), FindHostWindow, reinterpret_cast<LPARAM>(&host_));
         }
-        if (g_queueHook == nullptr) {
-            g_queueHook = SetWindowsHookExW(WH_GETMESSAGE, QueueHook, nullptr, GetCurrentThreadId());
-        }
         const std::vector<DWORD> dialogTemplate = BuildDialogTemplate(layout);
         auto window = std::make_unique<Win32Window>(layout, handler);
         ActivationScope scope;
-        CreateDialogIndirectParamW(OwnModule(), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
-                                   HandleOf(parent), Win32Window::Procedure, reinterpret_cast<LPARAM>(window.get()));
+        if (CreateDialogIndirectParamW(OwnModule(), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
+                                       HandleOf(parent), Win32Window::Procedure,
+                                       reinterpret_cast<LPARAM>(window.get())) == nullptr) {
+            return nullptr;  // no window, none of its controls
+        }
+        if (g_queueHook == nullptr) {
+            g_queueHook = SetWindowsHookExW(WH_GETMESSAGE, QueueHook, nullptr, GetCurrentThreadId());
+        }
         return std::make_unique<ListedWindow>(std::move(window));
     }
 

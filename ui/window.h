@@ -140,7 +140,8 @@ class WindowBackend {
 public:
     virtual ~WindowBackend() = default;
     // A modeless window with no parent, or a child of parent; created hidden,
-    // with OnInit run before this returns.
+    // with OnInit run before this returns. nullptr when the platform could
+    // not make it.
     virtual std::unique_ptr<DialogWindow> Create(const DialogLayout& layout, DialogWindow* parent,
                                                  DialogHandler& handler) = 0;
     // Runs a modal dialog owned by the window; the result given to End, or

@@ -11,6 +11,7 @@
 #include "ui/bitmaps.h"
 #include "ui/chooser.h"
 #include "ui/chooser_layout.h"
+#include "ui/panel_layouts.h"
 
 namespace {
 
@@ -137,6 +138,22 @@ INSTANTIATE_TEST_SUITE_P(ItemNumbers, ChooserStoredItem,
                                            StoredItemCase{"0", -1, kNoBitmap, -1, "-"},
                                            StoredItemCase{"10", -1, kNoBitmap, -1, "-"}));
 
+// Headless pop-ups: the client area starts 3 pixels right of the window's
+// left edge and 26 below its top.
+TEST_F(ChooserTest, EveryPanelStandsBelowTheListAsWideAndHighAsTheClientAreaLessOne) {
+    StartWithChooser();
+    const Rect chooser = ChooserWindow().ScreenRect();
+    const Rect client = ChooserWindow().ClientRect();
+    const int listBottom = ChooserWindow().ItemRect(kIdcPatternList).bottom;
+    for (int i = 0; i < LedgewrightDlg::kPanelCount; ++i) {
+        const Rect r = PanelWindow(i).ScreenRect();
+        const Rect inClient = {r.left - chooser.left - 3, r.top - chooser.top - 26, r.right - chooser.left - 3,
+                               r.bottom - chooser.top - 26};
+        EXPECT_EQ(inClient, (Rect{1, listBottom, 1 + client.right - 1, listBottom + client.bottom - 1}))
+            << "panel " << i;
+    }
+}
+
 TEST_F(ChooserTest, ArrowKeysMoveTheSelectionButChooseNothing) {
     StartWithChooser();
     ChooserWindow().SetFocus(kIdcPatternList);
@@ -193,13 +210,57 @@ TEST_F(ChooserTest, TheLayerListIsStoredAsTypedOnceTheBoxIsChecked) {
     EXPECT_FALSE(ChooserWindow().Item(kIdcLayers).Enabled());
 }
 
-TEST_F(ChooserTest, ALayerListLongerThan126CharactersIsReplacedByTheDefault) {
-    Store("mMainLayer", std::string(127, '1'));
-    Store("mMainWidth", std::string(126, '1'));
+struct LongTextCase {
+    int panel;     // -1: the chooser itself
+    int checkBox;  // clicked first to enable the edit; 0 for none
+    int edit;
+    std::string name;
+    std::string piece;  // repeated up to the length
+    size_t length;
+};
+
+void PrintTo(const LongTextCase& c, std::ostream* os) { *os << c.name << " of " << c.length; }
+
+class ChooserLongTexts : public UiTest, public ::testing::WithParamInterface<LongTextCase> {
+protected:
+    DialogWindow& WindowOf(int panel) { return panel < 0 ? ChooserWindow() : PanelWindow(panel); }
+};
+
+// A text typed into the chooser or a panel is stored whole and shown whole
+// again when the plug-in is next loaded, whatever its length.
+TEST_P(ChooserLongTexts, ATypedTextOfAnyLengthIsKeptAtTheNextLoad) {
+    const LongTextCase& c = GetParam();
+    std::string text;
+    while (text.size() < c.length) {
+        text += c.piece;
+    }
+    text.resize(c.length);
     StartWithChooser();
-    EXPECT_EQ(Stored("mMainLayer"), "30|50|60");
-    EXPECT_EQ(U(Chooser().widthText), std::string(126, '1'));
+    if (c.checkBox != 0) {
+        headless::Click(WindowOf(c.panel), c.checkBox);
+    }
+    headless::TypeInto(WindowOf(c.panel), c.edit, Z(text));
+    headless::Leave(WindowOf(c.panel));
+    ASSERT_EQ(Stored(c.name), text);
+
+    emu::EndCommand();
+    DestroyChooser();  // as the plug-in's unloading does
+    StartWithChooser();
+    EXPECT_EQ(Stored(c.name), text);
+    EXPECT_EQ(U(WindowOf(c.panel).Item(c.edit).Text()), text);
+    if (c.checkBox != 0) {
+        EXPECT_TRUE(WindowOf(c.panel).Item(c.checkBox).Checked());
+    }
+    if (c.name == "mMainLayer") {
+        ASSERT_TRUE(emu::Type("SideD"));
+        EXPECT_EQ(U(ShoulderSettings.mMainLayer), text);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Texts, ChooserLongTexts,
+                         ::testing::Values(LongTextCase{-1, kIdcIsLayer, kIdcLayers, "mMainLayer", "30|50|60|", 131},
+                                           LongTextCase{0, 0, kIdcHoleLayer, "PA_HoleLayer", "30:3|", 200},
+                                           LongTextCase{3, 0, kIdcSlotLayer, "PD_SlotLayer", "50:5|", 5000}));
 
 TEST_F(ChooserTest, TheLoaderTakesTheSharedValuesFromTheChooser) {
     StartWithChooser();
@@ -319,13 +380,21 @@ TEST_P(ChooserPosition, ASavedPositionIsTakenOnlyOverTheHostWindow) {
     EXPECT_EQ(ChooserWindow().ScreenRect(), (Rect{150, 160, 600, 900}));
 }
 
+// The host window is 100,100 - 900,700; the chooser as created 450 × 752.
 INSTANTIATE_TEST_SUITE_P(Edges, ChooserPosition,
-                         ::testing::Values(PositionCase{{200, 200, 650, 950}, true},
-                                           PositionCase{{50, 200, 500, 950}, true},    // only the right edge inside
-                                           PositionCase{{850, 200, 1300, 950}, true},  // only the left edge inside
-                                           PositionCase{{0, 200, 50, 950}, false},     // both outside
-                                           PositionCase{{900, 200, 1300, 950}, false}, // on the edge is outside
-                                           PositionCase{{200, 700, 650, 950}, false},  // top outside
-                                           PositionCase{{200, 50, 650, 950}, false}));
+                         ::testing::Values(PositionCase{{200, 200, 650, 952}, true},
+                                           PositionCase{{50, 200, 500, 952}, true},    // only the right edge inside
+                                           PositionCase{{850, 200, 1300, 952}, true},  // only the left edge inside
+                                           PositionCase{{200, 200, 700, 1000}, true},  // larger than the chooser
+                                           PositionCase{{0, 200, 50, 952}, false},     // both outside
+                                           PositionCase{{900, 200, 1350, 952}, false}, // on the edge is outside
+                                           PositionCase{{100, 200, 900, 952}, false},  // both on the edges
+                                           PositionCase{{200, 700, 650, 1452}, false}, // top outside
+                                           PositionCase{{200, 100, 650, 852}, false},  // top on the edge
+                                           PositionCase{{200, 50, 650, 802}, false},
+                                           PositionCase{{1200, 200, 450, 952}, false}, // inverted
+                                           PositionCase{{200, 200, 210, 210}, false},  // tiny
+                                           PositionCase{{200, 200, 650, 951}, false},  // a pixel lower than the chooser
+                                           PositionCase{{200, 200, 649, 952}, false}));
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "command/build_profile.h"
 #include "tests/ui/ui_test.h"
 #include "ui/bitmaps.h"
+#include "ui/chooser_layout.h"
 #include "ui/panel_layouts.h"
 #include "ui/picker_layouts.h"
 
@@ -141,15 +142,18 @@ TEST_F(PanelTest, ChoosingTheFirstHoleKindAgainStoresZero) {
     EXPECT_EQ(Stored("PB_Hole"), "0");
 }
 
+enum class Shows { Text, Item, Check, Picture };
+
 struct ShownCase {
     std::string name;
     std::string stored;
     Panel panel;
     int control;
-    std::string shown;  // text, or the list index
+    Shows shows;
+    std::string shown;  // the text, the list index, "set" or "clear", or the picture's line-type number
 };
 
-void PrintTo(const ShownCase& c, std::ostream* os) { *os << c.name << " " << c.stored; }
+void PrintTo(const ShownCase& c, std::ostream* os) { *os << c.name << " \"" << c.stored << "\""; }
 
 class PanelShows : public UiTest, public ::testing::WithParamInterface<ShownCase> {};
 
@@ -161,19 +165,48 @@ TEST_P(PanelShows, AStoredValueIsShownAsItsControlShowsIt) {
     Store(c.name, c.stored);
     StartWithChooser();
     Control& control = PanelWindow(c.panel).Item(c.control);
-    const std::string shown = control.ItemCount() > 0 ? std::to_string(control.Selection()) : U(control.Text());
+    std::string shown;
+    switch (c.shows) {
+        case Shows::Text:
+            shown = U(control.Text());
+            break;
+        case Shows::Item:
+            shown = std::to_string(control.Selection());
+            break;
+        case Shows::Check:
+            shown = control.Checked() ? "set" : "clear";
+            break;
+        case Shows::Picture:
+            shown = std::to_string(control.BitmapShown() - kBitmapLineType01 + 1);
+            break;
+    }
     EXPECT_EQ(shown, c.shown);
     EXPECT_EQ(Stored(c.name), c.stored);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, PanelShows,
-                         ::testing::Values(ShownCase{"PA_WidthValue", "12.50", kPlaneA, kIdcWidthValue, "12.5"},
-                                           ShownCase{"PA_WidthValueDistance", "1", kPlaneA, kIdcWidthValueDistance, "1.0"},
-                                           ShownCase{"PA_HoleWidth", "0.50", kPlaneA, kIdcHoleWidth, "0.50"},
-                                           ShownCase{"PD_SlotR", "2.50", kPlaneD, kIdcSlotR, "2.50"},
-                                           ShownCase{"SB_DisplayWidth", "1.50", kSideB, kIdcDisplayWidth, "1.50"},
-                                           ShownCase{"PA_HoleDir", "2", kPlaneA, kIdcHoleDir, "-1"},
-                                           ShownCase{"PC_Hole", "1", kPlaneC, kIdcHoleKind, "1"}));
+// Each stored value differs from its default, so that a control left as it
+// was made shows.
+INSTANTIATE_TEST_SUITE_P(
+    Values, PanelShows,
+    ::testing::Values(ShownCase{"PA_WidthValue", "12.50", kPlaneA, kIdcWidthValue, Shows::Text, "12.5"},
+                      ShownCase{"PA_WidthValueDistance", "1", kPlaneA, kIdcWidthValueDistance, Shows::Text, "1.0"},
+                      ShownCase{"PA_HoleWidth", "0.50", kPlaneA, kIdcHoleWidth, Shows::Text, "0.50"},
+                      ShownCase{"PD_SlotR", "2.50", kPlaneD, kIdcSlotR, Shows::Text, "2.50"},
+                      ShownCase{"SB_DisplayWidth", "1.50", kSideB, kIdcDisplayWidth, Shows::Text, "1.50"},
+                      ShownCase{"PA_HoleDir", "2", kPlaneA, kIdcHoleDir, Shows::Item, "-1"},
+                      ShownCase{"PB_HoleDir", "1", kPlaneB, kIdcHoleDir, Shows::Item, "1"},
+                      ShownCase{"PC_Hole", "1", kPlaneC, kIdcHoleKind, Shows::Item, "1"},
+                      ShownCase{"PA_IsLineDraw", "1", kPlaneA, kIdcIsLineDraw, Shows::Check, "set"},
+                      ShownCase{"SB_IsLineDraw", "1", kSideB, kIdcIsLineDraw, Shows::Check, "set"},
+                      ShownCase{"PA_IsHoleDraw", "0", kPlaneA, kIdcIsHoleDraw, Shows::Check, "clear"},
+                      ShownCase{"PD_IsSlotDraw", "true", kPlaneD, kIdcIsSlotDraw, Shows::Check, "clear"},
+                      ShownCase{"PA_LineValue", "1", kPlaneA, kIdcLineOwn, Shows::Check, "set"},
+                      ShownCase{"PC_LineValue", "0", kPlaneC, kIdcLineSame, Shows::Check, "set"},
+                      ShownCase{"PB_LType", "linetype07", kPlaneB, kIdcLineType, Shows::Picture, "7"},
+                      ShownCase{"SB_DisplayLType", "LINETYPE10", kSideB, kIdcDisplayLineType, Shows::Picture, "10"},
+                      // A name in no cell shows the continuous line's picture.
+                      ShownCase{"PD_LType", "LINETYPE11", kPlaneD, kIdcLineType, Shows::Picture, "1"},
+                      ShownCase{"SA_LType", "", kSideA, kIdcLineType, Shows::Picture, "1"}));
 
 TEST_F(PanelTest, TheLineGroupRuleEnablesTheRadiosAndShowsTheSwatchesForTheirOwnColour) {
     StartWithChooser();
@@ -205,22 +238,44 @@ struct PickCase {
     int swatch;
     std::function<void(DialogWindow&)> user;
     std::string name;
+    std::string storedBefore;  // "" for the panel's default
     std::string stored;
     int pickersRun = 1;
+    Rgb colourShown = {};  // colour swatches: the colour the screen shows afterwards
+    int lineTypeShown = 0;  // line-type swatches: the number of the picture shown afterwards
 };
 
 void PrintTo(const PickCase& c, std::ostream* os) { *os << c.name << " " << c.stored; }
 
 class PanelPicks : public UiTest, public ::testing::WithParamInterface<PickCase> {};
 
-TEST_P(PanelPicks, ASwatchOpensItsPickerAndOnlyOkStoresTheChoice) {
+TEST_P(PanelPicks, ASwatchOpensItsPickerAndOnlyOkStoresAndShowsTheChoice) {
     const PickCase& c = GetParam();
+    if (!c.storedBefore.empty()) {
+        Store(c.name, c.storedBefore);
+    }
     StartWithChooser();
+    constexpr int kRowOfPanel[] = {0, 1, 2, 3, 5, 6};
+    headless::ClickRow(ChooserWindow(), kIdcPatternList, kRowOfPanel[c.panel]);
+    DialogWindow& panel = PanelWindow(c.panel);
     headless::SetModalDriver(c.user);
     const int runsBefore = headless::ModalRuns();
-    headless::Click(PanelWindow(c.panel), c.swatch);
+    headless::Click(panel, c.swatch);
     EXPECT_EQ(headless::ModalRuns() - runsBefore, c.pickersRun);
     EXPECT_EQ(Stored(c.name), c.stored);
+    if (c.lineTypeShown != 0) {
+        EXPECT_EQ(panel.Item(c.swatch).BitmapShown(), kBitmapLineType01 + c.lineTypeShown - 1);
+    } else if (c.pickersRun != 0) {
+        // The panel is repainted at once: the swatch's last fill on the screen.
+        std::vector<Rgb> fills;
+        for (const headless::PaintOp& op : headless::Screen(panel)) {
+            if (op.controlId == c.swatch && op.kind == headless::PaintOp::Kind::Fill) {
+                fills.push_back(op.colour);
+            }
+        }
+        ASSERT_FALSE(fills.empty());
+        EXPECT_EQ(fills.back(), c.colourShown);
+    }
 }
 
 void PickColour12(DialogWindow& picker) {
@@ -237,15 +292,28 @@ void PickLineType08WithEscape(DialogWindow& picker) {
     headless::PressKey(picker, 0x1B);
 }
 
+constexpr Rgb kBlue = {0, 0, 255};        // MAINCOLOR12
+constexpr Rgb kGreen = {60, 255, 80};     // MAINCOLOR03
+constexpr Rgb kRed = {255, 0, 0};         // MAINCOLOR06
+
+// Cancel and Escape start from a stored value that is not the default, so
+// that the value kept is told from one written again.
 INSTANTIATE_TEST_SUITE_P(
     Swatches, PanelPicks,
-    ::testing::Values(PickCase{kPlaneC, kIdcColor, PickColour12, "PC_Color", "MAINCOLOR12"},
-                      PickCase{kPlaneC, kIdcColor, PickColour12ThenCancel, "PC_Color", "MAINCOLOR06"},
-                      PickCase{kPlaneD, kIdcSlotColor, PickColour12, "PD_SlotColor", "MAINCOLOR12"},
-                      PickCase{kPlaneD, kIdcLineType, DoubleClickLineType05, "PD_LType", "LINETYPE05"},
-                      PickCase{kPlaneC, kIdcLineType, DoubleClickLineType05, "PC_LType", "LINETYPE05"},
-                      PickCase{kPlaneC, kIdcLineType, PickLineType08WithEscape, "PC_LType", "LINETYPE01"},
-                      PickCase{kSideB, kIdcDisplayLineType, DoubleClickLineType05, "SB_DisplayLType", "LINETYPE05"},
-                      PickCase{kSideB, kIdcColor, PickColour12, "SB_Color", "MAINCOLOR06", 0}));  // hidden
+    ::testing::Values(PickCase{kPlaneC, kIdcColor, PickColour12, "PC_Color", "", "MAINCOLOR12", 1, kBlue},
+                      PickCase{kPlaneC, kIdcColor, PickColour12ThenCancel, "PC_Color", "MAINCOLOR03", "MAINCOLOR03", 1,
+                               kGreen},
+                      PickCase{kPlaneD, kIdcSlotColor, PickColour12, "PD_SlotColor", "", "MAINCOLOR12", 1, kBlue},
+                      PickCase{kPlaneD, kIdcColor, PickColour12ThenCancel, "PD_Color", "MAINCOLOR06", "MAINCOLOR06", 1,
+                               kRed},
+                      PickCase{kPlaneD, kIdcLineType, DoubleClickLineType05, "PD_LType", "LINETYPE02", "LINETYPE05", 1,
+                               {}, 5},
+                      PickCase{kPlaneC, kIdcLineType, DoubleClickLineType05, "PC_LType", "", "LINETYPE05", 1, {}, 5},
+                      PickCase{kPlaneC, kIdcLineType, PickLineType08WithEscape, "PC_LType", "LINETYPE03", "LINETYPE03",
+                               1, {}, 3},
+                      PickCase{kSideB, kIdcDisplayLineType, DoubleClickLineType05, "SB_DisplayLType", "",
+                               "LINETYPE05", 1, {}, 5},
+                      // Hidden while the line is not drawn in its own colour.
+                      PickCase{kSideB, kIdcColor, PickColour12, "SB_Color", "MAINCOLOR03", "MAINCOLOR03", 0}));
 
 }  // namespace

@@ -15,7 +15,7 @@ constexpr int kVkEscape = 0x1B;
 constexpr int kVkSpace = 0x20;
 constexpr Rgb kRed = {255, 0, 0};
 
-// The frames a paint of the picker draws, as (cell, colour): the cell whose
+// The frames that paint operations draw, as (cell, colour): the cell whose
 // rectangle the frame surrounds by 3 pixels.
 struct FrameSeen {
     int cell;
@@ -23,9 +23,10 @@ struct FrameSeen {
     bool operator==(const FrameSeen&) const = default;
 };
 
-std::vector<FrameSeen> FramesOf(DialogWindow& picker, int firstCell, int cells) {
+std::vector<FrameSeen> FramesOf(const std::vector<headless::PaintOp>& ops, DialogWindow& picker, int firstCell,
+                                int cells) {
     std::vector<FrameSeen> frames;
-    for (const headless::PaintOp& op : headless::Paint(picker)) {
+    for (const headless::PaintOp& op : ops) {
         if (op.kind != headless::PaintOp::Kind::Frame) {
             continue;
         }
@@ -42,6 +43,23 @@ std::vector<FrameSeen> FramesOf(DialogWindow& picker, int firstCell, int cells) 
     return frames;
 }
 
+// The cells that show a red frame on the screen: those whose last frame drawn is red.
+std::vector<int> RedOnScreen(DialogWindow& picker, int firstCell, int cells) {
+    std::vector<Rgb> last(static_cast<size_t>(cells), headless::kBackground);
+    for (const FrameSeen& frame : FramesOf(headless::Screen(picker), picker, firstCell, cells)) {
+        if (frame.cell >= firstCell) {
+            last[static_cast<size_t>(frame.cell - firstCell)] = frame.colour;
+        }
+    }
+    std::vector<int> red;
+    for (int i = 0; i < cells; ++i) {
+        if (last[static_cast<size_t>(i)] == kRed) {
+            red.push_back(firstCell + i);
+        }
+    }
+    return red;
+}
+
 struct PickerCase {
     bool lineTypes;
     std::string preset;
@@ -50,10 +68,10 @@ struct PickerCase {
     int key;                  // pressed last, 0 for none
     bool ok;
     std::string chosen;
-    std::vector<FrameSeen> framesBeforeClosing;
+    std::vector<FrameSeen> framesBeforeClosing;  // of a paint after the clicks
 };
 
-void PrintTo(const PickerCase& c, std::ostream* os) { *os << c.preset << " to " << c.chosen; }
+void PrintTo(const PickerCase& c, std::ostream* os) { *os << "\"" << c.preset << "\" to " << c.chosen; }
 
 class Pickers : public UiTest, public ::testing::WithParamInterface<PickerCase> {};
 
@@ -67,11 +85,13 @@ TEST_P(Pickers, SelectFrameAndClose) {
     NamePicker& picker = c.lineTypes ? static_cast<NamePicker&>(lineTypes) : colours;
     picker.Preset(Z(c.preset));
     std::vector<FrameSeen> frames;
+    std::vector<int> redOnScreen;
     headless::SetModalDriver([&](DialogWindow& window) {
         for (int cell : c.clicks) {
             headless::Click(window, firstCell + cell);
         }
-        frames = FramesOf(window, firstCell, cells);
+        frames = FramesOf(headless::Paint(window), window, firstCell, cells);
+        redOnScreen = RedOnScreen(window, firstCell, cells);
         if (c.doubleClick >= 0) {
             headless::DoubleClick(window, firstCell + c.doubleClick);
         }
@@ -82,28 +102,39 @@ TEST_P(Pickers, SelectFrameAndClose) {
     EXPECT_EQ(picker.DoModal(PanelWindow(0)), c.ok);
     EXPECT_EQ(U(picker.currentName), c.chosen);
     EXPECT_EQ(frames, c.framesBeforeClosing);
+    // Every selection is repainted at once, and only the last one keeps its
+    // red frame: the frame of the chosen name's cell, the first cell's for a
+    // name that is in no cell.
+    ASSERT_FALSE(frames.empty());
+    EXPECT_EQ(redOnScreen, std::vector<int>{frames.back().cell});
 }
 
 constexpr int C = kIdcColorCell01;
 constexpr int L = kIdcLineTypeCell01;
 constexpr Rgb kBack = headless::kBackground;
 
+// A new picker's current name is the first cell's: the presets are other names,
+// so that a preset that did nothing shows.
 INSTANTIATE_TEST_SUITE_P(
     Cases, Pickers,
     ::testing::Values(
         // The preset name is framed; the one it replaced is painted over.
         PickerCase{false, "MAINCOLOR06", {}, -1, kVkReturn, true, "MAINCOLOR06", {{C, kBack}, {C + 5, kRed}}},
         PickerCase{false, "mainColor12", {}, -1, kVkSpace, true, "mainColor12", {{C, kBack}, {C + 11, kRed}}},
-        // A name in no cell frames the first cell.
-        PickerCase{false, "MAINCOLOR17", {}, -1, kVkEscape, false, "MAINCOLOR17", {{C, kBack}, {C, kRed}}},
-        // The same name again: nothing changes, nothing to paint over.
-        PickerCase{false, "MAINCOLOR01", {0}, -1, kVkReturn, true, "MAINCOLOR01", {{C, kRed}}},
-        PickerCase{false, "MAINCOLOR01", {3, 9}, -1, kVkReturn, true, "MAINCOLOR10", {{C + 3, kBack}, {C + 9, kRed}}},
-        PickerCase{false, "MAINCOLOR01", {2}, 2, 0, true, "MAINCOLOR03", {{C, kBack}, {C + 2, kRed}}},
-        PickerCase{true, "LINETYPE01", {}, 0, 0, true, "LINETYPE01", {{L, kRed}}},
-        PickerCase{true, "LINETYPE01", {6}, -1, kVkSpace, true, "LINETYPE07", {{L, kBack}, {L + 6, kRed}}},
-        PickerCase{true, "LINETYPE01", {6}, -1, kVkEscape, false, "LINETYPE07", {{L, kBack}, {L + 6, kRed}}},
-        PickerCase{true, "", {}, -1, kVkReturn, true, "", {{L, kBack}}}));
+        // A name in no cell frames the first cell, which needs no painting over.
+        PickerCase{false, "MAINCOLOR17", {}, -1, kVkEscape, false, "MAINCOLOR17", {{C, kRed}}},
+        // The selected cell again: nothing changes.
+        PickerCase{false, "MAINCOLOR04", {3}, -1, kVkReturn, true, "MAINCOLOR04", {{C, kBack}, {C + 3, kRed}}},
+        PickerCase{false, "MAINCOLOR07", {3, 9}, -1, kVkReturn, true, "MAINCOLOR10", {{C + 3, kBack}, {C + 9, kRed}}},
+        PickerCase{false, "MAINCOLOR16", {2}, 2, 0, true, "MAINCOLOR03", {{C + 15, kBack}, {C + 2, kRed}}},
+        PickerCase{true, "LINETYPE06", {}, 5, 0, true, "LINETYPE06", {{L, kBack}, {L + 5, kRed}}},
+        PickerCase{true, "LINETYPE10", {6}, -1, kVkSpace, true, "LINETYPE07", {{L + 9, kBack}, {L + 6, kRed}}},
+        PickerCase{true, "LINETYPE03", {6}, -1, kVkEscape, false, "LINETYPE07", {{L + 2, kBack}, {L + 6, kRed}}},
+        // The empty name is the first cell's: framed, and painted over when
+        // another cell is chosen.
+        PickerCase{true, "", {}, -1, kVkReturn, true, "", {{L, kRed}}},
+        PickerCase{true, "", {6}, -1, kVkReturn, true, "LINETYPE07", {{L, kBack}, {L + 6, kRed}}},
+        PickerCase{false, "", {4}, -1, kVkReturn, true, "MAINCOLOR05", {{C, kBack}, {C + 4, kRed}}}));
 
 using PaintTest = UiTest;
 

@@ -3,6 +3,7 @@
 // the chosen name, and the chooser's own keys; and the backend's own user
 // actions, which play window messages instead.
 #include "tests/win32ui/real_dialogs.h"
+#include "command/build_profile.h"
 #include "ui/chooser.h"
 #include "ui/chooser_layout.h"
 #include "ui/panel_layouts.h"
@@ -102,6 +103,58 @@ TEST_F(RealDialogsTest, EnterDoesNothingWhileEscapeAndTheCloseBoxHideTheChooser)
     ClickAt(ChooserHandle(), closeBox, false);
     EXPECT_TRUE(PumpUntil([this] { return !IsWindowVisible(ChooserHandle()); })) << "the close box left it up";
     EXPECT_TRUE(emu::CommandActive());
+}
+
+// Enter belongs to the focused control: an open drop-down of a panel closes
+// on it, keeping the item chosen with the arrow keys.
+TEST_F(RealDialogsTest, EnterClosesAnOpenDropDownOfAPanel) {
+    ASSERT_NO_FATAL_FAILURE(StartWithChooser());
+    SetForegroundWindow(ChooserHandle());
+    ASSERT_TRUE(PumpUntil([this] { return GetForegroundWindow() == ChooserHandle(); }));
+    HWND side = GetDlgItem(PanelHandle(0), kIdcHoleDir);
+    SetFocus(side);
+    PressKey(VK_F4);
+    ASSERT_TRUE(PumpUntil([&] { return SendMessageW(side, CB_GETDROPPEDSTATE, 0, 0) != FALSE; }))
+        << "F4 did not open it";
+    PressKey(VK_DOWN);
+    PumpFor(50);
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(PumpUntil([&] { return SendMessageW(side, CB_GETDROPPEDSTATE, 0, 0) == FALSE; }))
+        << "Enter left the drop-down open";
+    EXPECT_EQ(SendMessageW(side, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(Stored("PA_HoleDir"), "1");
+    EXPECT_TRUE(IsWindowVisible(ChooserHandle()));
+    EXPECT_TRUE(emu::EnteredLines().empty());
+}
+
+// Enter on the Delete button, focused as Tab focuses it, presses it; Enter on
+// the list afterwards still does nothing.
+TEST_F(RealDialogsTest, EnterPressesTheFocusedDeleteButtonAndNothingElse) {
+    ASSERT_NO_FATAL_FAILURE(StartWithChooser());
+    if constexpr (build_profile::kChooser == build_profile::ChooserVariant::Legacy) {
+        GTEST_SKIP() << "the legacy chooser has no Delete button";
+    }
+    SetForegroundWindow(ChooserHandle());
+    ASSERT_TRUE(PumpUntil([this] { return GetForegroundWindow() == ChooserHandle(); }));
+    SendMessageW(ChooserHandle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(ChooserHandle(), kIdcDelete)),
+                 TRUE);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([] { return !emu::EnteredLines().empty(); })) << "Enter on the button typed nothing";
+    PumpFor(50);
+    EXPECT_EQ(emu::EnteredLines(), std::vector<std::string>{"delete"});
+    EXPECT_FALSE(IsWindowVisible(ChooserHandle()));
+
+    emu::EndCommand();
+    ASSERT_TRUE(emu::StartCommand());
+    ASSERT_TRUE(PumpUntil([this] { return IsWindowVisible(ChooserHandle()) != FALSE; }));
+    SetForegroundWindow(ChooserHandle());
+    ASSERT_TRUE(PumpUntil([this] { return GetForegroundWindow() == ChooserHandle(); }));
+    SendMessageW(ChooserHandle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(ChooserHandle(), kIdcPatternList)),
+                 TRUE);
+    PressKey(VK_RETURN);
+    PumpFor(200);
+    EXPECT_EQ(emu::EnteredLines(), std::vector<std::string>{"delete"});
+    EXPECT_TRUE(IsWindowVisible(ChooserHandle()));
 }
 
 // The backend's own user actions: the modal driver runs inside the picker's

@@ -10,6 +10,7 @@
 #include "ui/chooser_layout.h"
 #include "ui/panel_layouts.h"
 #include "ui/picker_layouts.h"
+#include "ui/dialog_template_win32.h"
 
 namespace {
 
@@ -40,7 +41,81 @@ bool RunByCommonControlsSix(HWND window) {
            lower.find(L"_6.0.") != std::wstring::npos && lower.ends_with(L"\\comctl32.dll");
 }
 
+std::string Utf8(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(size > 0 ? size : 1), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), size, nullptr, nullptr);
+    out.resize(out.size() - 1);
+    return out;
+}
+
+// How much wider than the dialog font under Wine (NanumGothic standing in for
+// "MS Shell Dlg") a Windows machine's font may set a caption: a Korean UI font
+// sets a Hangul syllable in about 7 dialog units where NanumGothic takes 4.7.
+constexpr double kWiderFont = 1.4;
+
+// Checks that every caption of the dialog's own controls fits its control
+// with room for a font kWiderFont times as wide: the control's width holds
+// what the platform puts beside the text (a check box's or radio's box, a
+// button's margins, as their ideal size tells) and the text widened.
+void ExpectCaptionsFitWithRoom(HWND dialog, const DialogLayout& layout, const std::string& name) {
+    SCOPED_TRACE(name);
+    HWND child = GetWindow(dialog, GW_CHILD);
+    for (const ControlLayout& c : layout.controls) {
+        ASSERT_NE(child, nullptr);
+        const std::wstring caption = WideOf(c.caption);
+        const bool button = c.kind == ControlKind::CheckBox || c.kind == ControlKind::Radio ||
+                            c.kind == ControlKind::PushButton;
+        if (!caption.empty() && (button || c.kind == ControlKind::Label)) {
+            HDC dc = GetDC(child);
+            HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(child, WM_GETFONT, 0, 0)));
+            SIZE text{};
+            GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+            SelectObject(dc, old);
+            ReleaseDC(child, dc);
+            int beside = 0;
+            if (button) {
+                SIZE ideal{};
+                ASSERT_TRUE(SendMessageW(child, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
+                beside = ideal.cx - text.cx;
+            }
+            RECT client{};
+            GetClientRect(child, &client);
+            const int needed = beside + static_cast<int>(text.cx * kWiderFont + 0.999);
+            RECT unit{0, 0, 4, 8};
+            MapDialogRect(dialog, &unit);
+            EXPECT_LE(needed, client.right)
+                << "\"" << Utf8(caption) << "\" at " << c.x << "," << c.y << " needs "
+                << needed * 4.0 / unit.right << " dialog units with the wider font, has " << c.cx << " (text "
+                << text.cx * 4.0 / unit.right << ", beside it " << beside * 4.0 / unit.right << ")";
+        }
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+}
+
 }  // namespace
+
+TEST_F(RealDialogsTest, EveryCaptionFitsItsControlWithRoomForAWiderFont) {
+    ASSERT_NO_FATAL_FAILURE(StartWithChooser());
+    ExpectCaptionsFitWithRoom(ChooserHandle(), kChooserLayout, "chooser");
+    const DialogLayout* const panels[] = {&kPlaneALayout, &kPlaneBLayout, &kPlaneCLayout,
+                                          &kPlaneDLayout, &kSideALayout,  &kSideBLayout};
+    for (int i = 0; i < LedgewrightDlg::kPanelCount; ++i) {
+        ExpectCaptionsFitWithRoom(PanelHandle(i), *panels[i], "panel " + std::to_string(i));
+    }
+    ClickRow(kPlaneDPanel, false);
+    ASSERT_TRUE(PumpUntil([this] { return IsWindowVisible(PanelHandle(kPlaneDPanel)) != FALSE; }));
+    for (const PickerCase& picker : kPickers) {
+        EXPECT_TRUE(WithModal(
+            picker.caption, [&] { ClickAt(GetDlgItem(PanelHandle(kPlaneDPanel), picker.swatchId), false); },
+            [&](HWND dialog) {
+                ExpectCaptionsFitWithRoom(dialog, *picker.layout, picker.layout == &kColorPickerLayout
+                                                                      ? "colour picker"
+                                                                      : "line-type picker");
+                PostMessageW(dialog, WM_CLOSE, 0, 0);
+            }));
+    }
+}
 
 TEST_F(RealDialogsTest, EveryDialogStandsAsItsLayoutSays) {
     ASSERT_NO_FATAL_FAILURE(StartWithChooser());
