@@ -316,6 +316,97 @@ TEST_F(DialogueTest, ADepthNoteThatCannotBeChangedEndsTheCommand) {
     EXPECT_EQ(boxes.back(), "구멍의 깊이를 수정할 수 없습니다.(A-2)");
 }
 
+// Every change of a plan shoulder that makes its hole again (a moved MC hole,
+// any shaped hole) gives it the depth typed on the depth note and the side
+// the side note shows, as the hole had them: never the settings' own.
+struct HoleChangeRow {
+    const char* keyword;  // the pattern, built on the bottom edge (B picked at 12.6)
+    const char* prefix;   // of its settings
+    bool shaped;          // the legacy build makes the MC hole instead
+    int slot;             // the dimension changed
+    const char* value;
+};
+
+const HoleChangeRow kHoleChanges[] = {
+    {"PlaneA", "PA_", false, kSlotFirstDimension, "8"},  {"PlaneA", "PA_", false, kSlotSecondDimension, "12"},
+    {"PlaneA", "PA_", true, kSlotFirstDimension, "8"},   {"PlaneA", "PA_", true, kSlotSecondDimension, "12"},
+    {"PlaneB", "PB_", false, kSlotFirstDimension, "8"},  {"PlaneB", "PB_", false, kSlotSecondDimension, "8"},
+    {"PlaneB", "PB_", false, kSlotThirdDimension, "30"}, {"PlaneB", "PB_", true, kSlotSecondDimension, "8"},
+    {"PlaneB", "PB_", true, kSlotThirdDimension, "30"},  {"PlaneC", "PC_", false, kSlotFirstDimension, "8"},
+    {"PlaneC", "PC_", true, kSlotFirstDimension, "8"},
+};
+
+std::string RowName(const HoleChangeRow& row) {
+    return std::string(row.keyword) + (row.shaped ? " shaped" : " MC") + " slot " + std::to_string(row.slot);
+}
+
+TEST_F(DialogueTest, AHoleMadeAgainByAChangeKeepsItsTypedDepthAndSide) {
+    for (const HoleChangeRow& row : kHoleChanges) {
+        SetUp();
+        const std::string prefix = row.prefix;
+        Store(prefix + "IsHoleDraw", "1");
+        Store(prefix + "Hole", row.shaped ? "1" : "0");
+        Store(prefix + "HoleLayer", "3");
+        Store(prefix + "HoleDir", "0");
+        ASSERT_TRUE(emu::Type(row.keyword)) << RowName(row);
+        ASSERT_TRUE(std::string(row.keyword) == "PlaneB" ? emu::PickAt(12.6, 0) : emu::PickElement(bottom_));
+        ASSERT_TRUE(emu::PickElement(Slot(kSlotDepthNote))) << RowName(row);
+        ASSERT_TRUE(emu::Type("3.5")) << RowName(row);
+        ASSERT_TRUE(emu::PickElement(Slot(kSlotSideNote))) << RowName(row);
+        ASSERT_TRUE(emu::PickElement(Slot(row.slot))) << RowName(row);
+        ASSERT_TRUE(emu::Type(row.value)) << RowName(row);
+        EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt) << RowName(row);
+        EXPECT_TRUE(NothingReported()) << RowName(row);
+        ASSERT_EQ(emu::HoleIds().size(), 1u) << RowName(row);
+        EXPECT_DOUBLE_EQ(CurrentHoleShape().depth, 3.5) << RowName(row);
+        EXPECT_EQ(CurrentHoleShape().fromBelow, 1) << RowName(row);
+        EXPECT_EQ(CurrentHoleShape().sideCode, 7) << RowName(row);
+        EXPECT_EQ(emu::NoteText(Slot(kSlotDepthNote)), "깊이:3.5") << RowName(row);
+        EXPECT_EQ(emu::NoteText(Slot(kSlotSideNote)), "하면") << RowName(row);
+        TearDown();
+    }
+}
+
+// A hole the host refused at the build (its layer 77 is missing) is made by
+// the next change of the shoulder instead: while the host still refuses it,
+// each change goes through with the hole's own report; once the layer exists,
+// the hole is made as deep as the shoulder is high.
+TEST_F(DialogueTest, AHoleRefusedAtTheBuildIsMadeByTheNextChange) {
+    for (const HoleChangeRow& row : kHoleChanges) {
+        SetUp();
+        const std::string prefix = row.prefix;
+        Store(prefix + "IsHoleDraw", "1");
+        Store(prefix + "Hole", row.shaped ? "1" : "0");
+        Store(prefix + "HoleLayer", "77");
+        const bool shaped = row.shaped && build_profile::kShapedHoles;
+        const std::vector<std::string> refused{shaped ? "이형구멍을 작성할 수 없습니다.(01)"
+                                                      : "MC구멍을 작성할 수 없습니다.(01)"};
+        ASSERT_TRUE(emu::Type(row.keyword)) << RowName(row);
+        ASSERT_TRUE(std::string(row.keyword) == "PlaneB" ? emu::PickAt(12.6, 0) : emu::PickElement(bottom_));
+        EXPECT_EQ(Errors(), refused) << RowName(row);
+        ASSERT_TRUE(emu::HoleIds().empty()) << RowName(row);
+
+        emu::ClearMessages();
+        ASSERT_TRUE(emu::PickElement(Slot(row.slot))) << RowName(row);
+        ASSERT_TRUE(emu::Type(row.value)) << RowName(row);
+        EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt) << RowName(row);
+        EXPECT_EQ(Errors(), refused) << RowName(row);
+        EXPECT_TRUE(TextsOn(emu::Channel::MessageBox).empty()) << RowName(row);
+
+        emu::AddLayer(77);
+        emu::ClearMessages();
+        ASSERT_TRUE(emu::PickElement(Slot(kSlotFirstDimension))) << RowName(row);
+        ASSERT_TRUE(emu::Type("6")) << RowName(row);
+        EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt) << RowName(row);
+        EXPECT_TRUE(NothingReported()) << RowName(row);
+        ASSERT_EQ(emu::HoleIds().size(), 1u) << RowName(row);
+        EXPECT_EQ(CurrentHoleShape().layer, 77) << RowName(row);
+        EXPECT_DOUBLE_EQ(CurrentHoleShape().depth, 2.0) << RowName(row);
+        EXPECT_NEAR(DepthShown(), 6.0, 1e-9) << RowName(row);
+        TearDown();
+    }
+}
+
 TEST_F(DialogueTest, TheEndOfTheCommandTakesEveryTemporaryAwayAndKeepsTheShoulder) {
     BuildShoulder();
     ASSERT_TRUE(emu::PickElement(Slot(kSlotSecondDimension)));
