@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <utility>
 #include <vector>
@@ -27,6 +28,19 @@ inline ZedPoint StartOf(const ZedFigure& f) {
 }
 inline ZedPoint EndOf(const ZedFigure& f) {
     return f.kind == ZED_FIG_ARC || f.kind == ZED_FIG_FILLET ? Pt(f.v[4], f.v[5]) : Pt(f.v[2], f.v[3]);
+}
+
+// The point half way round an arc from its first point to its second, in
+// the sense its direction flag names (1 clockwise, 2 counter-clockwise, y up).
+inline ZedPoint ArcMiddle(const ZedFigure& arc) {
+    const double full = 2.0 * std::numbers::pi;
+    const double from = std::atan2(arc.v[3] - arc.v[1], arc.v[2] - arc.v[0]);
+    const double to = std::atan2(arc.v[5] - arc.v[1], arc.v[4] - arc.v[0]);
+    const double counterClockwise = std::fmod(to - from + 2.0 * full, full);
+    int32_t flag = 0;
+    std::memcpy(&flag, reinterpret_cast<const unsigned char*>(&arc) + 64, sizeof flag);
+    const double middle = flag == 1 ? from - (full - counterClockwise) / 2.0 : from + counterClockwise / 2.0;
+    return Pt(arc.v[0] + arc.v[6] * std::cos(middle), arc.v[1] + arc.v[6] * std::sin(middle));
 }
 
 // A closed outline of lines through the vertices, listed counter-clockwise;

@@ -287,29 +287,60 @@ TEST_F(PlaneCDTest, WithoutASlotThereIsNoRadiusDimensionAndARadiusDoesNothing) {
     EXPECT_EQ(emu::Dump(), drawing);
 }
 
-// A new radius moves all four slot points to the new distance from the line's
-// ends, and the radius dimension's text point stays R + 10 from S.
-TEST_F(PlaneCDTest, ARadiusChangeMovesTheSlotAndItsDimension) {
-    for (const bool clockwise : {false, true}) {
+// A new radius after a depth: the slot's points are R from the line's ends
+// along the chain as it now stands (A1 = S + R·(S→S'), A2 = S + R·(S'→S),
+// B2 = E + R·(E→E'), B1 = E + R·(E'→E)), each arc's direction flag says which
+// side that is (1 when S' lies left of S→E, 2 when right), so the arcs still
+// run round the line's ends away from the line, and the radius dimension's
+// text lies R + 10 from S a quarter turn short of (past) A2. A negative depth
+// puts the chain, and so the slot's straight side, on the other side.
+TEST_F(PlaneCDTest, ARadiusAfterADepthMakesTheSlotRoundTheLineEndsOnTheChainsSide) {
+    struct Row {
+        bool clockwise;
+        double depth;
+    };
+    const double r = 4.5;
+    for (const Row row : {Row{false, -4.0}, Row{false, 6.0}, Row{true, -4.0}, Row{true, 6.0}}) {
         SetUp();
-        const ZedId outline = AddPlate(plate::Rectangle(), clockwise);
+        const ZedId outline = AddPlate(PlaneCDTest::Trapezoid(), row.clockwise);
         ASSERT_TRUE(Build(Kind::D, outline, Pt(0, 0), Pt(100, 0)));
-        const ZedPoint s = ArcCentre(SlotFigures()[0]);
-        const ZedPoint e = ArcCentre(SlotFigures()[2]);
-        EXPECT_NEAR(Dist(s, RadiusTextPoint()), 13.0, 1e-9) << clockwise;
-        const std::vector<ZedFigure> before = SlotFigures();
-        ASSERT_TRUE(Change(Kind::D, kEditSecond, 4.5));
-        const std::vector<ZedFigure> after = SlotFigures();
-        const ZedPoint points[] = {ArcStart(after[0]), ArcEnd(after[0]), ArcStart(after[2]), ArcEnd(after[2])};
-        const ZedPoint old[] = {ArcStart(before[0]), ArcEnd(before[0]), ArcStart(before[2]), ArcEnd(before[2])};
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_NEAR(Dist(i < 2 ? s : e, points[i]), 4.5, 1e-9) << clockwise << " point " << i;
-            EXPECT_FALSE(plate::Near(points[i], old[i])) << clockwise << " point " << i;
+        ASSERT_TRUE(Change(Kind::D, kEditFirst, row.depth));
+        ASSERT_TRUE(Change(Kind::D, kEditSecond, r));
+        // The plate lies above its bottom edge: the chain was built below it.
+        const ZedPoint s = row.clockwise ? Pt(100, 0) : Pt(0, 0);
+        const ZedPoint e = row.clockwise ? Pt(0, 0) : Pt(100, 0);
+        const ZedPoint towardsChain = Pt(0, row.depth > 0 ? -1 : 1);
+        const ZedPoint a1{s.x + r * towardsChain.x, s.y + r * towardsChain.y};
+        const ZedPoint a2{s.x - r * towardsChain.x, s.y - r * towardsChain.y};
+        const ZedPoint b2{e.x + r * towardsChain.x, e.y + r * towardsChain.y};
+        const ZedPoint b1{e.x - r * towardsChain.x, e.y - r * towardsChain.y};
+        const double ux = (e.x - s.x) / 100.0;
+        const bool chainLeftOfLine = ux * towardsChain.y > 0;
+        const int flag = chainLeftOfLine ? ZED_ARC_CW : ZED_ARC_CCW;
+        const std::vector<ZedFigure> slot = SlotFigures();
+        ASSERT_EQ(slot.size(), 3u);
+        const std::string name = std::string(row.clockwise ? "clockwise " : "counter-clockwise ") +
+                                 std::to_string(row.depth);
+        EXPECT_TRUE(plate::Near(ArcCentre(slot[0]), s)) << name;
+        EXPECT_TRUE(plate::Near(ArcStart(slot[0]), a2)) << name;
+        EXPECT_TRUE(plate::Near(ArcEnd(slot[0]), a1)) << name;
+        EXPECT_TRUE(plate::Near(plate::StartOf(slot[1]), a1)) << name;
+        EXPECT_TRUE(plate::Near(plate::EndOf(slot[1]), b2)) << name;
+        EXPECT_TRUE(plate::Near(ArcCentre(slot[2]), e)) << name;
+        EXPECT_TRUE(plate::Near(ArcStart(slot[2]), b2)) << name;
+        EXPECT_TRUE(plate::Near(ArcEnd(slot[2]), b1)) << name;
+        for (const ZedFigure& arc : {slot[0], slot[2]}) {
+            EXPECT_EQ(ArcRadius(arc), r) << name;
+            EXPECT_EQ(ArcDirection(arc), flag) << name;
         }
-        EXPECT_TRUE(plate::Near(plate::StartOf(after[1]), ArcEnd(after[0])));
-        EXPECT_TRUE(plate::Near(plate::EndOf(after[1]), ArcStart(after[2])));
-        EXPECT_NEAR(ArcRadius(after[0]), 4.5, 1e-12);
-        EXPECT_NEAR(Dist(s, RadiusTextPoint()), 14.5, 1e-9) << clockwise;
+        // Half way round, each arc lies beyond its line end, away from the line.
+        EXPECT_TRUE(plate::Near(plate::ArcMiddle(slot[0]), Pt(s.x - r * ux, 0))) << name;
+        EXPECT_TRUE(plate::Near(plate::ArcMiddle(slot[2]), Pt(e.x + r * ux, 0))) << name;
+        const double quarter = 4.0 * std::atan(1.0) * 0.25;
+        const double angle = std::atan2(a2.y - s.y, a2.x - s.x) + (chainLeftOfLine ? -quarter : quarter);
+        EXPECT_TRUE(plate::Near(RadiusTextPoint(), Pt(s.x + (r + 10) * std::cos(angle), s.y + (r + 10) * std::sin(angle))))
+            << name;
+        EXPECT_TRUE(Errors().empty()) << name;
         TearDown();
     }
 }
