@@ -132,6 +132,39 @@ TEST_P(OutlineSoundnessTest, TheRuleJudgesTheTab) {
 INSTANTIATE_TEST_SUITE_P(Tabs, OutlineSoundnessTest, ::testing::ValuesIn(kRows),
                          [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 
+// A chain of three sides beside the whole stretch, apart from the outline
+// (plan patterns C and D): only a chain with no length, not finite, or lying
+// partly inside and partly outside the outline is refused; running along the
+// outline or touching it is no crossing.
+const Row kChainRows[] = {
+    {"ChainOutOfTheRectangle", Lines(Rectangle(), false, false), Pt(0, 0), Pt(100, 0), 0, 100, -5, S::Sound},
+    {"ChainInsideAlongTheSides", Lines(Rectangle(), false, false), Pt(0, 0), Pt(100, 0), 0, 100, 5, S::Sound},
+    {"ChainInsideDrawnClockwise", Lines(Rectangle(), true, true), Pt(100, 0), Pt(0, 0), 0, 100, -5, S::Sound},
+    {"ChainOverTheWholePlate", Lines(Rectangle(), false, false), Pt(0, 0), Pt(100, 0), 0, 100, 50, S::Sound},
+    {"ChainBeyondTheCorners", Lines(Rectangle(), false, false), Pt(0, 0), Pt(100, 0), 0, 100, 60, S::Sound},
+    {"ChainOfNoDepth", Lines(Rectangle(), false, false), Pt(0, 0), Pt(100, 0), 0, 100, 0, S::ZeroLength},
+    {"ChainInfinitelyDeep", Lines(Rectangle(), false, false), Pt(0, 0), Pt(100, 0), 0, 100, kInf, S::NotFinite},
+    // Into the notch along its walls, or from its wall through the far wall,
+    // or from the other wall across the mouth and through two corners.
+    {"ChainAlongTheNotchWalls", Lines(Notched(), true, false), Pt(30, 30), Pt(70, 30), 0, 40, 5, S::Sound},
+    {"ChainThroughTheFarWall", Lines(Notched(), false, false), Pt(30, 30), Pt(30, 60), 0, 30, -45, S::Crossing},
+    {"ChainOntoTheNearWall", Lines(Notched(), false, false), Pt(70, 60), Pt(70, 30), 0, 30, -40, S::Sound},
+    {"ChainThroughTheCorners", Lines(Notched(), false, false), Pt(70, 60), Pt(70, 30), 0, 30, -50, S::Crossing},
+    // Inside the rounded plate below the arc, or through it.
+    {"ChainBelowTheArc", Rounded(), Pt(0, 0), Pt(100, 0), 0, 100, 35, S::Sound},
+    {"ChainThroughTheArc", Rounded(), Pt(0, 0), Pt(100, 0), 0, 100, 45, S::Crossing},
+};
+
+class OutlineChainTest : public ::testing::TestWithParam<Row> {};
+
+TEST_P(OutlineChainTest, TheRuleJudgesTheChainBesideTheOutline) {
+    const Row& row = GetParam();
+    EXPECT_EQ(CheckChainBeside(row.outline, Tab(row.s, row.e, row.x0, row.x1, row.depth)), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Chains, OutlineChainTest, ::testing::ValuesIn(kChainRows),
+                         [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
+
 TEST(OutlineSoundness, AStretchNotOnTheOutlineIsJudgedByItsOwnPieces) {
     const OutlineList rectangle = Lines(Rectangle(), false, false);
     EXPECT_EQ(CheckOutlineReplacement(rectangle, Pt(0, 200), Pt(100, 200), Tab(Pt(0, 200), Pt(100, 200), 40, 60, 5)),
