@@ -25,19 +25,24 @@ bool ShortenHalves(ZedPoint c, const ShoulderCorners& corners, OpenedLine& opene
 
 }  // namespace
 
-bool OpenAtCentre(const PickedLine& line, ZedPoint c, OpenedLine& opened) {
+const OpenedLineMessages kPlaneBOpenedLineMessages{kMsgElementInfoNotRead32, kMsgElementInfoNotRead32,
+                                                   kMsgElementInfoNotRead33, kMsgElementInfoNotRead33};
+const OpenedLineMessages kSideCOpenedLineMessages{kMsgElementInfoNotRead32, kMsgElementInfoNotRead33,
+                                                  kMsgElementInfoNotRead32, kMsgElementInfoNotRead33};
+
+bool OpenAtCentre(const PickedLine& line, ZedPoint c, const OpenedLineMessages& messages, OpenedLine& opened) {
     const ZedId instance = line.ref.instance;
     if (!DivideOutline(instance, line.segment, c, kMsgOutlineNotDivided31)) {
         return false;
     }
     const ZedId head = ZedSgmGetHeadElementId(line.segment);
-    if (!ReadPiece(instance, head, opened.head, kMsgElementInfoNotRead32) ||
-        !ReadPiece(instance, ZedElmGetNextElementId(head), opened.afterHead, kMsgElementInfoNotRead32)) {
+    if (!ReadPiece(instance, head, opened.head, messages.head) ||
+        !ReadPiece(instance, ZedElmGetNextElementId(head), opened.afterHead, messages.afterHead)) {
         return false;
     }
     const ZedId tail = ZedSgmGetTailElementId(line.segment);
-    return ReadPiece(instance, tail, opened.tail, kMsgElementInfoNotRead33) &&
-           ReadPiece(instance, ZedElmGetPrevElementId(tail), opened.beforeTail, kMsgElementInfoNotRead33);
+    return ReadPiece(instance, tail, opened.tail, messages.tail) &&
+           ReadPiece(instance, ZedElmGetPrevElementId(tail), opened.beforeTail, messages.beforeTail);
 }
 
 bool SpliceCentredSides(const PickedLine& line, const ShoulderCorners& c, ZedPoint centre, OpenedLine& opened,

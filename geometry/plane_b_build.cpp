@@ -72,7 +72,7 @@ bool BuildPlaneB(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) 
 
     OpenedLine opened;
     std::vector<ZedId> sides;
-    if (!OpenAtCentre(line, centre.c, opened) || !SpliceCentredSides(line, corners, centre.c, opened, sides)) {
+    if (!OpenAtCentre(line, centre.c, kPlaneBOpenedLineMessages, opened) || !SpliceCentredSides(line, corners, centre.c, opened, sides)) {
         return false;
     }
     const TabExtrasRow& extras = kPlaneBTabExtras;

@@ -71,7 +71,7 @@ bool BuildSideC(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) {
 
     OpenedLine opened;
     std::vector<ZedId> sides;
-    if (!OpenAtCentre(line, centre.c, opened) || !SpliceCentredSides(line, corners, centre.c, opened, sides)) {
+    if (!OpenAtCentre(line, centre.c, kSideCOpenedLineMessages, opened) || !SpliceCentredSides(line, corners, centre.c, opened, sides)) {
         return false;
     }
     RememberCentredShoulder(instance, corners, opened, sides, centre.fromStart);
