@@ -53,6 +53,8 @@ SlotMemory& Slot() {
     return memory;
 }
 
+void ResetSlotMemory() { Slot() = SlotMemory{}; }
+
 SlotPoints SlotPointsFor(ZedPoint s, ZedPoint sRaised, ZedPoint eRaised, ZedPoint e, double r) {
     return SlotPoints{.a1 = Offset(s, s, sRaised, r),
                       .a2 = Offset(s, sRaised, s, r),

@@ -23,6 +23,9 @@ struct SlotMemory {
 
 SlotMemory& Slot();
 
+// Back to the state at load (tests).
+void ResetSlotMemory();
+
 // The slot's four points for radius r about the line S→E with the raised
 // corners S' and E'.
 struct SlotPoints {

@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "command/command_state.h"
 #include "command/line_pick.h"
 #include "command/temporary_elements.h"
 #include "geometry/figure_record.h"
@@ -322,6 +323,25 @@ TEST_F(PlaneCDTest, WithoutASlotThereIsNoRadiusDimensionAndARadiusDoesNothing) {
     const std::string drawing = emu::Dump();
     EXPECT_TRUE(Change(Kind::D, kEditSecond, 5.0));
     EXPECT_EQ(emu::Dump(), drawing);
+}
+
+// Putting the plug-in's records back to their state at load forgets the last
+// slot with the shoulder it belongs to: no record names an element or segment
+// of the drawing any more.
+TEST_F(PlaneCDTest, ThePluginsRecordsAtLoadHoldNoSlot) {
+    const ZedId outline = AddPlate(plate::Rectangle(), false);
+    ASSERT_TRUE(Build(Kind::D, outline, Pt(0, 0), Pt(100, 0)));
+    ASSERT_GT(Slot().segment, 0);
+    ResetPluginRecords();
+    const SlotMemory& slot = Slot();
+    for (const ShoulderPiece* piece : {&slot.arcAtStart, &slot.line, &slot.arcAtEnd}) {
+        EXPECT_EQ(piece->ref.id, -1);
+        EXPECT_EQ(piece->record.kind, 0);
+    }
+    EXPECT_EQ(slot.segment, -1);
+    EXPECT_EQ(slot.notFlipped, 1);
+    EXPECT_EQ(Shoulder().slotSegment, -1);
+    EXPECT_EQ(Shoulder().firstSide.ref.id, -1);
 }
 
 // A new radius after a depth: the slot's points are R from the line's ends
