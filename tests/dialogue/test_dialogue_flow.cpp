@@ -367,6 +367,64 @@ TEST_F(DialogueTest, AHoleMadeAgainByAChangeKeepsItsTypedDepthAndSide) {
     }
 }
 
+// A hole lost on the way (the host refuses the new hole when the side is
+// turned, or when a change moves it) is made by the next change with the
+// depth typed and the side turned before.
+TEST_F(DialogueTest, AHoleLostOnTheWayIsMadeAgainWithItsTypedDepthAndSide) {
+    struct Row {
+        const char* keyword;
+        const char* prefix;
+        bool shaped;
+        int lostBySlot;  // 0: lost by turning the side, else by a change of this slot
+        const char* lostByValue;
+        int slot;  // the change that makes it again
+        const char* value;
+    };
+    const Row rows[] = {
+        {"PlaneA", "PA_", false, 0, nullptr, kSlotSecondDimension, "12"},
+        {"PlaneB", "PB_", false, kSlotThirdDimension, "30", kSlotThirdDimension, "40"},
+        {"PlaneC", "PC_", false, 0, nullptr, kSlotFirstDimension, "8"},
+        {"PlaneA", "PA_", true, 0, nullptr, kSlotFirstDimension, "8"},
+        {"PlaneB", "PB_", true, kSlotSecondDimension, "8", kSlotThirdDimension, "30"},
+    };
+    for (const Row& row : rows) {
+        SetUp();
+        const std::string prefix = row.prefix;
+        const std::string name = std::string(row.keyword) + (row.shaped ? " shaped" : " MC");
+        Store(prefix + "IsHoleDraw", "1");
+        Store(prefix + "Hole", row.shaped ? "1" : "0");
+        Store(prefix + "HoleLayer", "3");
+        Store(prefix + "HoleDir", "0");
+        ASSERT_TRUE(emu::Type(row.keyword)) << name;
+        ASSERT_TRUE(std::string(row.keyword) == "PlaneB" ? emu::PickAt(12.6, 0) : emu::PickElement(bottom_));
+        ASSERT_TRUE(emu::PickElement(Slot(kSlotDepthNote))) << name;
+        ASSERT_TRUE(emu::Type("3.5")) << name;
+        const char* const create = row.shaped && build_profile::kShapedHoles ? "ZedHolCreateFigHole" : "ZedHolCreateHole";
+        if (row.lostBySlot == 0) {
+            emu::FailCall(create, 1);
+            ASSERT_TRUE(emu::PickElement(Slot(kSlotSideNote))) << name;
+        } else {
+            ASSERT_TRUE(emu::PickElement(Slot(kSlotSideNote))) << name;
+            emu::FailCall(create, 1);
+            ASSERT_TRUE(emu::PickElement(Slot(row.lostBySlot))) << name;
+            ASSERT_TRUE(emu::Type(row.lostByValue)) << name;
+        }
+        ASSERT_TRUE(emu::HoleIds().empty()) << name;
+        EXPECT_EQ(emu::NoteText(Slot(kSlotSideNote)), "하면") << name;
+
+        emu::ClearMessages();
+        ASSERT_TRUE(emu::PickElement(Slot(row.slot))) << name;
+        ASSERT_TRUE(emu::Type(row.value)) << name;
+        EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt) << name;
+        EXPECT_TRUE(NothingReported()) << name;
+        ASSERT_EQ(emu::HoleIds().size(), 1u) << name;
+        EXPECT_DOUBLE_EQ(CurrentHoleShape().depth, 3.5) << name;
+        EXPECT_EQ(CurrentHoleShape().fromBelow, 1) << name;
+        EXPECT_EQ(CurrentHoleShape().sideCode, 7) << name;
+        TearDown();
+    }
+}
+
 // A hole the host refused at the build (its layer 77 is missing) is made by
 // the next change of the shoulder instead: while the host still refuses it,
 // each change goes through with the hole's own report; once the layer exists,
