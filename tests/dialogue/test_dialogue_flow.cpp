@@ -24,6 +24,17 @@ const char* const kLinePrompt = "<평면도-타입A>턱걸이를 작성할 라�
 const char* const kDimensionPrompt = "수치변경하실 치수지시 :";
 const char* const kValuePrompt = "변경수치 입력 :";
 
+// A plan shoulder with a hole, as the dialogue builds it: the pattern's hole
+// settings stored (kind, layer, drilled from the top), its keyword typed and
+// the bottom edge picked (pattern B 12.6 from its left end).
+struct HoledShoulder {
+    const char* keyword;
+    bool shaped;  // the legacy build makes the MC hole instead
+    const char* layer;
+
+    std::string Name() const { return std::string(keyword) + (shaped ? " shaped" : " MC"); }
+};
+
 class DialogueTest : public PlaneATest {
 protected:
     void SetUp() override {
@@ -57,6 +68,22 @@ protected:
     }
 
     static ZedId Slot(int slot) { return TemporaryElements()[slot].id; }
+
+    void BuildHoledShoulder(const HoledShoulder& shoulder) {
+        const std::string prefix = std::string("P") + shoulder.keyword[5] + "_";
+        Store(prefix + "IsHoleDraw", "1");
+        Store(prefix + "Hole", shoulder.shaped ? "1" : "0");
+        Store(prefix + "HoleLayer", shoulder.layer);
+        Store(prefix + "HoleDir", "0");
+        ASSERT_TRUE(emu::Type(shoulder.keyword));
+        ASSERT_TRUE(std::string(shoulder.keyword) == "PlaneB" ? emu::PickAt(12.6, 0) : emu::PickElement(bottom_));
+    }
+
+    // Picks a temporary element of the shoulder and types the value for it.
+    static void Enter(int slot, const char* value) {
+        ASSERT_TRUE(emu::PickElement(Slot(slot)));
+        ASSERT_TRUE(emu::Type(value));
+    }
 
     static double DepthShown() {
         return Dist(Dimension(kSlotFirstDimension).first, Dimension(kSlotFirstDimension).second);
@@ -320,49 +347,36 @@ TEST_F(DialogueTest, ADepthNoteThatCannotBeChangedEndsTheCommand) {
 // any shaped hole) gives it the depth typed on the depth note and the side
 // the side note shows, as the hole had them: never the settings' own.
 struct HoleChangeRow {
-    const char* keyword;  // the pattern, built on the bottom edge (B picked at 12.6)
-    const char* prefix;   // of its settings
-    bool shaped;          // the legacy build makes the MC hole instead
-    int slot;             // the dimension changed
+    HoledShoulder shoulder;
+    int slot;  // the dimension changed
     const char* value;
 };
 
 const HoleChangeRow kHoleChanges[] = {
-    {"PlaneA", "PA_", false, kSlotFirstDimension, "8"},  {"PlaneA", "PA_", false, kSlotSecondDimension, "12"},
-    {"PlaneA", "PA_", true, kSlotFirstDimension, "8"},   {"PlaneA", "PA_", true, kSlotSecondDimension, "12"},
-    {"PlaneB", "PB_", false, kSlotFirstDimension, "8"},  {"PlaneB", "PB_", false, kSlotSecondDimension, "8"},
-    {"PlaneB", "PB_", false, kSlotThirdDimension, "30"}, {"PlaneB", "PB_", true, kSlotSecondDimension, "8"},
-    {"PlaneB", "PB_", true, kSlotThirdDimension, "30"},  {"PlaneC", "PC_", false, kSlotFirstDimension, "8"},
-    {"PlaneC", "PC_", true, kSlotFirstDimension, "8"},
+    {{"PlaneA", false, "3"}, kSlotFirstDimension, "8"},  {{"PlaneA", false, "3"}, kSlotSecondDimension, "12"},
+    {{"PlaneA", true, "3"}, kSlotFirstDimension, "8"},   {{"PlaneA", true, "3"}, kSlotSecondDimension, "12"},
+    {{"PlaneB", false, "3"}, kSlotFirstDimension, "8"},  {{"PlaneB", false, "3"}, kSlotSecondDimension, "8"},
+    {{"PlaneB", false, "3"}, kSlotThirdDimension, "30"}, {{"PlaneB", true, "3"}, kSlotSecondDimension, "8"},
+    {{"PlaneB", true, "3"}, kSlotThirdDimension, "30"},  {{"PlaneC", false, "3"}, kSlotFirstDimension, "8"},
+    {{"PlaneC", true, "3"}, kSlotFirstDimension, "8"},
 };
-
-std::string RowName(const HoleChangeRow& row) {
-    return std::string(row.keyword) + (row.shaped ? " shaped" : " MC") + " slot " + std::to_string(row.slot);
-}
 
 TEST_F(DialogueTest, AHoleMadeAgainByAChangeKeepsItsTypedDepthAndSide) {
     for (const HoleChangeRow& row : kHoleChanges) {
         SetUp();
-        const std::string prefix = row.prefix;
-        Store(prefix + "IsHoleDraw", "1");
-        Store(prefix + "Hole", row.shaped ? "1" : "0");
-        Store(prefix + "HoleLayer", "3");
-        Store(prefix + "HoleDir", "0");
-        ASSERT_TRUE(emu::Type(row.keyword)) << RowName(row);
-        ASSERT_TRUE(std::string(row.keyword) == "PlaneB" ? emu::PickAt(12.6, 0) : emu::PickElement(bottom_));
-        ASSERT_TRUE(emu::PickElement(Slot(kSlotDepthNote))) << RowName(row);
-        ASSERT_TRUE(emu::Type("3.5")) << RowName(row);
-        ASSERT_TRUE(emu::PickElement(Slot(kSlotSideNote))) << RowName(row);
-        ASSERT_TRUE(emu::PickElement(Slot(row.slot))) << RowName(row);
-        ASSERT_TRUE(emu::Type(row.value)) << RowName(row);
-        EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt) << RowName(row);
-        EXPECT_TRUE(NothingReported()) << RowName(row);
-        ASSERT_EQ(emu::HoleIds().size(), 1u) << RowName(row);
-        EXPECT_DOUBLE_EQ(CurrentHoleShape().depth, 3.5) << RowName(row);
-        EXPECT_EQ(CurrentHoleShape().fromBelow, 1) << RowName(row);
-        EXPECT_EQ(CurrentHoleShape().sideCode, 7) << RowName(row);
-        EXPECT_EQ(emu::NoteText(Slot(kSlotDepthNote)), "깊이:3.5") << RowName(row);
-        EXPECT_EQ(emu::NoteText(Slot(kSlotSideNote)), "하면") << RowName(row);
+        const std::string name = row.shoulder.Name() + " slot " + std::to_string(row.slot);
+        ASSERT_NO_FATAL_FAILURE(BuildHoledShoulder(row.shoulder)) << name;
+        ASSERT_NO_FATAL_FAILURE(Enter(kSlotDepthNote, "3.5")) << name;
+        ASSERT_TRUE(emu::PickElement(Slot(kSlotSideNote))) << name;
+        ASSERT_NO_FATAL_FAILURE(Enter(row.slot, row.value)) << name;
+        EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt) << name;
+        EXPECT_TRUE(NothingReported()) << name;
+        ASSERT_EQ(emu::HoleIds().size(), 1u) << name;
+        EXPECT_DOUBLE_EQ(CurrentHoleShape().depth, 3.5) << name;
+        EXPECT_EQ(CurrentHoleShape().fromBelow, 1) << name;
+        EXPECT_EQ(CurrentHoleShape().sideCode, 7) << name;
+        EXPECT_EQ(emu::NoteText(Slot(kSlotDepthNote)), "깊이:3.5") << name;
+        EXPECT_EQ(emu::NoteText(Slot(kSlotSideNote)), "하면") << name;
         TearDown();
     }
 }
@@ -372,55 +386,44 @@ TEST_F(DialogueTest, AHoleMadeAgainByAChangeKeepsItsTypedDepthAndSide) {
 // depth typed and the side turned before.
 TEST_F(DialogueTest, AHoleLostOnTheWayIsMadeAgainWithItsTypedDepthAndSide) {
     struct Row {
-        const char* keyword;
-        const char* prefix;
-        bool shaped;
+        HoledShoulder shoulder;
         int lostBySlot;  // 0: lost by turning the side, else by a change of this slot
         const char* lostByValue;
         int slot;  // the change that makes it again
         const char* value;
     };
     const Row rows[] = {
-        {"PlaneA", "PA_", false, 0, nullptr, kSlotSecondDimension, "12"},
-        {"PlaneB", "PB_", false, kSlotThirdDimension, "30", kSlotThirdDimension, "40"},
-        {"PlaneC", "PC_", false, 0, nullptr, kSlotFirstDimension, "8"},
-        {"PlaneA", "PA_", true, 0, nullptr, kSlotFirstDimension, "8"},
-        {"PlaneB", "PB_", true, kSlotSecondDimension, "8", kSlotThirdDimension, "30"},
+        {{"PlaneA", false, "3"}, 0, nullptr, kSlotSecondDimension, "12"},
+        {{"PlaneB", false, "3"}, kSlotThirdDimension, "30", kSlotThirdDimension, "40"},
+        {{"PlaneC", false, "3"}, 0, nullptr, kSlotFirstDimension, "8"},
+        {{"PlaneA", true, "3"}, 0, nullptr, kSlotFirstDimension, "8"},
+        {{"PlaneB", true, "3"}, kSlotSecondDimension, "8", kSlotThirdDimension, "30"},
     };
     for (const Row& row : rows) {
         SetUp();
-        const std::string prefix = row.prefix;
-        const std::string name = std::string(row.keyword) + (row.shaped ? " shaped" : " MC");
-        Store(prefix + "IsHoleDraw", "1");
-        Store(prefix + "Hole", row.shaped ? "1" : "0");
-        Store(prefix + "HoleLayer", "3");
-        Store(prefix + "HoleDir", "0");
-        ASSERT_TRUE(emu::Type(row.keyword)) << name;
-        ASSERT_TRUE(std::string(row.keyword) == "PlaneB" ? emu::PickAt(12.6, 0) : emu::PickElement(bottom_));
-        ASSERT_TRUE(emu::PickElement(Slot(kSlotDepthNote))) << name;
-        ASSERT_TRUE(emu::Type("3.5")) << name;
-        const char* const create = row.shaped && build_profile::kShapedHoles ? "ZedHolCreateFigHole" : "ZedHolCreateHole";
+        const std::string name = row.shoulder.Name();
+        ASSERT_NO_FATAL_FAILURE(BuildHoledShoulder(row.shoulder)) << name;
+        ASSERT_NO_FATAL_FAILURE(Enter(kSlotDepthNote, "3.5")) << name;
+        const bool shaped = row.shoulder.shaped && build_profile::kShapedHoles;
+        const char* const create = shaped ? "ZedHolCreateFigHole" : "ZedHolCreateHole";
         if (row.lostBySlot == 0) {
             emu::FailCall(create, 1);
             ASSERT_TRUE(emu::PickElement(Slot(kSlotSideNote))) << name;
         } else {
             ASSERT_TRUE(emu::PickElement(Slot(kSlotSideNote))) << name;
             emu::FailCall(create, 1);
-            ASSERT_TRUE(emu::PickElement(Slot(row.lostBySlot))) << name;
-            ASSERT_TRUE(emu::Type(row.lostByValue)) << name;
+            ASSERT_NO_FATAL_FAILURE(Enter(row.lostBySlot, row.lostByValue)) << name;
         }
         ASSERT_TRUE(emu::HoleIds().empty()) << name;
         EXPECT_EQ(emu::NoteText(Slot(kSlotSideNote)), "하면") << name;
 
         emu::ClearMessages();
-        ASSERT_TRUE(emu::PickElement(Slot(row.slot))) << name;
-        ASSERT_TRUE(emu::Type(row.value)) << name;
+        ASSERT_NO_FATAL_FAILURE(Enter(row.slot, row.value)) << name;
         EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt) << name;
         EXPECT_TRUE(NothingReported()) << name;
         ASSERT_EQ(emu::HoleIds().size(), 1u) << name;
         EXPECT_DOUBLE_EQ(CurrentHoleShape().depth, 3.5) << name;
         EXPECT_EQ(CurrentHoleShape().fromBelow, 1) << name;
-        EXPECT_EQ(CurrentHoleShape().sideCode, 7) << name;
         TearDown();
     }
 }
@@ -432,35 +435,30 @@ TEST_F(DialogueTest, AHoleLostOnTheWayIsMadeAgainWithItsTypedDepthAndSide) {
 TEST_F(DialogueTest, AHoleRefusedAtTheBuildIsMadeByTheNextChange) {
     for (const HoleChangeRow& row : kHoleChanges) {
         SetUp();
-        const std::string prefix = row.prefix;
-        Store(prefix + "IsHoleDraw", "1");
-        Store(prefix + "Hole", row.shaped ? "1" : "0");
-        Store(prefix + "HoleLayer", "77");
-        const bool shaped = row.shaped && build_profile::kShapedHoles;
+        const std::string name = row.shoulder.Name() + " slot " + std::to_string(row.slot);
+        const bool shaped = row.shoulder.shaped && build_profile::kShapedHoles;
         const std::vector<std::string> refused{shaped ? "이형구멍을 작성할 수 없습니다.(01)"
                                                       : "MC구멍을 작성할 수 없습니다.(01)"};
-        ASSERT_TRUE(emu::Type(row.keyword)) << RowName(row);
-        ASSERT_TRUE(std::string(row.keyword) == "PlaneB" ? emu::PickAt(12.6, 0) : emu::PickElement(bottom_));
-        EXPECT_EQ(Errors(), refused) << RowName(row);
-        ASSERT_TRUE(emu::HoleIds().empty()) << RowName(row);
+        ASSERT_NO_FATAL_FAILURE(BuildHoledShoulder(HoledShoulder{row.shoulder.keyword, row.shoulder.shaped, "77"}))
+            << name;
+        EXPECT_EQ(Errors(), refused) << name;
+        ASSERT_TRUE(emu::HoleIds().empty()) << name;
 
         emu::ClearMessages();
-        ASSERT_TRUE(emu::PickElement(Slot(row.slot))) << RowName(row);
-        ASSERT_TRUE(emu::Type(row.value)) << RowName(row);
-        EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt) << RowName(row);
-        EXPECT_EQ(Errors(), refused) << RowName(row);
-        EXPECT_TRUE(TextsOn(emu::Channel::MessageBox).empty()) << RowName(row);
+        ASSERT_NO_FATAL_FAILURE(Enter(row.slot, row.value)) << name;
+        EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt) << name;
+        EXPECT_EQ(Errors(), refused) << name;
+        EXPECT_TRUE(TextsOn(emu::Channel::MessageBox).empty()) << name;
 
         emu::AddLayer(77);
         emu::ClearMessages();
-        ASSERT_TRUE(emu::PickElement(Slot(kSlotFirstDimension))) << RowName(row);
-        ASSERT_TRUE(emu::Type("6")) << RowName(row);
-        EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt) << RowName(row);
-        EXPECT_TRUE(NothingReported()) << RowName(row);
-        ASSERT_EQ(emu::HoleIds().size(), 1u) << RowName(row);
-        EXPECT_EQ(CurrentHoleShape().layer, 77) << RowName(row);
-        EXPECT_DOUBLE_EQ(CurrentHoleShape().depth, 2.0) << RowName(row);
-        EXPECT_NEAR(DepthShown(), 6.0, 1e-9) << RowName(row);
+        ASSERT_NO_FATAL_FAILURE(Enter(kSlotFirstDimension, "6")) << name;
+        EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt) << name;
+        EXPECT_TRUE(NothingReported()) << name;
+        ASSERT_EQ(emu::HoleIds().size(), 1u) << name;
+        EXPECT_EQ(CurrentHoleShape().layer, 77) << name;
+        EXPECT_DOUBLE_EQ(CurrentHoleShape().depth, 2.0) << name;
+        EXPECT_NEAR(DepthShown(), 6.0, 1e-9) << name;
         TearDown();
     }
 }

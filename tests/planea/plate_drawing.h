@@ -180,6 +180,17 @@ inline double SegmentDistance(ZedPoint p, ZedPoint a, ZedPoint b) {
     return Dist(p, Pt(a.x + t * dx, a.y + t * dy));
 }
 
+// The line of the chain that the point lies on; -1 when there is none.
+inline ZedId LineAt(ZedId segment, ZedPoint p) {
+    for (ZedId id : emu::Chain(segment)) {
+        const ZedFigure f = emu::FigureOf(id);
+        if (f.kind == ZED_FIG_LINE && SegmentDistance(p, StartOf(f), EndOf(f)) < 1e-9) {
+            return id;
+        }
+    }
+    return -1;
+}
+
 enum class Where { Inside, Outside, OnEdge };
 
 // Even-odd test against the polygon, with a band of the tolerance around its

@@ -285,13 +285,7 @@ TEST_P(SideCTest, OnARunListedAsOneLineTheMouthTakesThePiecesItSpans) {
         std::fill(storedReversed.begin(), storedReversed.begin() + static_cast<long>(row.breaks.size() + 1), false);
         const ZedId outline = plate::AddPolygon(kPlateLayer, ccw, Clockwise(), storedReversed);
         const ZedPoint picked = AtFromS(20, row.pickFromS);
-        ZedId piece = -1;
-        for (ZedId id : emu::Chain(outline)) {
-            const ZedFigure f = emu::FigureOf(id);
-            if (plate::SegmentDistance(picked, plate::StartOf(f), plate::EndOf(f)) < 1e-9) {
-                piece = id;
-            }
-        }
+        const ZedId piece = plate::LineAt(outline, picked);
         ASSERT_GT(piece, 0);
         Picks().linePick = LinePick{picked, piece, outline, 0, 0};
         const std::string where = "pick " + std::to_string(row.pickFromS) + " breaks " +
