@@ -285,9 +285,9 @@ bool OnOutline(const OutlineList& outline, ZedPoint p) {
     });
 }
 
-// Where the outline meets the line piece, as fractions of the way along it:
-// its crossings, and the outline's ends that lie on it (where a stretch along
-// the outline begins or ends, or the outline turns away).
+// Where the outline meets the line piece, as fractions of the way along it.
+// A stretch of the piece along an outline piece ends where the outline turns
+// away, which the next piece's crossing gives.
 std::vector<double> MeetingsAlong(const OutlineList& outline, const Piece& p) {
     const ZedPoint d = p.b - p.a;
     const double length2 = Dot(d, d);
@@ -298,14 +298,8 @@ std::vector<double> MeetingsAlong(const OutlineList& outline, const Piece& p) {
         if (!Overlap(BoxOf(record), box)) {
             continue;
         }
-        const Piece q = FromRecord(record);
-        for (ZedPoint x : Crossings(p, q)) {
+        for (ZedPoint x : Crossings(p, FromRecord(record))) {
             add(x);
-        }
-        for (ZedPoint end : {q.a, q.b}) {
-            if (DistanceToPiece(p, end) <= kTol) {
-                add(end);
-            }
         }
     }
     std::sort(along.begin(), along.end());
@@ -332,11 +326,8 @@ OutlineSoundness CheckChainBeside(const OutlineList& outline, const std::vector<
     bool outside = false;
     for (const Piece& p : pieces) {
         const std::vector<double> along = MeetingsAlong(outline, p);
-        const double length = PieceLength(p);
         for (size_t i = 0; i + 1 < along.size(); ++i) {
-            if ((along[i + 1] - along[i]) * length <= kTol) {
-                continue;
-            }
+            // A stretch of no length has its middle on the outline.
             const ZedPoint middle = p.a + (0.5 * (along[i] + along[i + 1])) * (p.b - p.a);
             if (!OnOutline(outline, middle)) {
                 (WindingNumber(outline, middle) != 0 ? inside : outside) = true;

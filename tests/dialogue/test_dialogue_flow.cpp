@@ -345,20 +345,32 @@ TEST_F(DialogueTest, ADepthNoteThatCannotBeChangedEndsTheCommand) {
 
 // Every change of a plan shoulder that makes its hole again (a moved MC hole,
 // any shaped hole) gives it the depth typed on the depth note and the side
-// the side note shows, as the hole had them: never the settings' own.
+// the side note shows, as the hole had them: never the settings' own. An MC
+// hole's diameter is 2·nearest(|C Q1| + h + 0.5) with h = 0.5, C the base's
+// middle and Q1 the first far corner after the change (pattern C: S'').
 struct HoleChangeRow {
     HoledShoulder shoulder;
     int slot;  // the dimension changed
     const char* value;
+    double diameter;  // of the MC hole; 0 for the shaped hole
 };
 
 const HoleChangeRow kHoleChanges[] = {
-    {{"PlaneA", false, "3"}, kSlotFirstDimension, "8"},  {{"PlaneA", false, "3"}, kSlotSecondDimension, "12"},
-    {{"PlaneA", true, "3"}, kSlotFirstDimension, "8"},   {{"PlaneA", true, "3"}, kSlotSecondDimension, "12"},
-    {{"PlaneB", false, "3"}, kSlotFirstDimension, "8"},  {{"PlaneB", false, "3"}, kSlotSecondDimension, "8"},
-    {{"PlaneB", false, "3"}, kSlotThirdDimension, "30"}, {{"PlaneB", true, "3"}, kSlotSecondDimension, "8"},
-    {{"PlaneB", true, "3"}, kSlotThirdDimension, "30"},  {{"PlaneC", false, "3"}, kSlotFirstDimension, "8"},
-    {{"PlaneC", true, "3"}, kSlotFirstDimension, "8"},
+    // A: C (50, 0); Q1 (40, -8) after depth 8, (44, -5) after width 12.
+    {{"PlaneA", false, "3"}, kSlotFirstDimension, "8", 28},
+    {{"PlaneA", false, "3"}, kSlotSecondDimension, "12", 18},
+    {{"PlaneA", true, "3"}, kSlotFirstDimension, "8", 0},
+    {{"PlaneA", true, "3"}, kSlotSecondDimension, "12", 0},
+    // B, base 3 to 23: C (13, 0), Q1 (3, -8) after depth 8; C (7, 0), Q1
+    // (3, -5) after width 8; C (40, 0), Q1 (30, -5) after distance 30.
+    {{"PlaneB", false, "3"}, kSlotFirstDimension, "8", 28},
+    {{"PlaneB", false, "3"}, kSlotSecondDimension, "8", 14},
+    {{"PlaneB", false, "3"}, kSlotThirdDimension, "30", 24},
+    {{"PlaneB", true, "3"}, kSlotSecondDimension, "8", 0},
+    {{"PlaneB", true, "3"}, kSlotThirdDimension, "30", 0},
+    // C: C (50, 0), S'' (0, -8) after depth 8.
+    {{"PlaneC", false, "3"}, kSlotFirstDimension, "8", 104},
+    {{"PlaneC", true, "3"}, kSlotFirstDimension, "8", 0},
 };
 
 TEST_F(DialogueTest, AHoleMadeAgainByAChangeKeepsItsTypedDepthAndSide) {
@@ -375,6 +387,9 @@ TEST_F(DialogueTest, AHoleMadeAgainByAChangeKeepsItsTypedDepthAndSide) {
         EXPECT_DOUBLE_EQ(CurrentHoleShape().depth, 3.5) << name;
         EXPECT_EQ(CurrentHoleShape().fromBelow, 1) << name;
         EXPECT_EQ(CurrentHoleShape().sideCode, 7) << name;
+        if (!row.shoulder.shaped) {
+            EXPECT_DOUBLE_EQ(CurrentHoleShape().diameter, row.diameter) << name;
+        }
         EXPECT_EQ(emu::NoteText(Slot(kSlotDepthNote)), "깊이:3.5") << name;
         EXPECT_EQ(emu::NoteText(Slot(kSlotSideNote)), "하면") << name;
         TearDown();

@@ -49,6 +49,14 @@ OutlineList Rounded() {
             emu::Line(90, 50, 0, 50), emu::Line(0, 50, 0, 0)};
 }
 
+// A 100 x 100 plate with a round bite out of its top edge: a clockwise
+// half circle of radius 10 about (50, 100), from (60, 100) down to (40, 100).
+OutlineList Bitten() {
+    return {emu::Line(0, 0, 100, 0),   emu::Line(100, 0, 100, 100),
+            emu::Line(100, 100, 60, 100), emu::Arc(50, 100, 60, 100, 40, 100, ZED_ARC_CW),
+            emu::Line(40, 100, 0, 100), emu::Line(0, 100, 0, 0)};
+}
+
 // The tab on the stretch from s to e: base from x0 to x1 along it, standing
 // `depth` to the left of s→e; without end pieces when the base is the
 // whole stretch.
@@ -153,6 +161,9 @@ const Row kChainRows[] = {
     // Inside the rounded plate below the arc, or through it.
     {"ChainBelowTheArc", Rounded(), Pt(0, 0), Pt(100, 0), 0, 100, 35, S::Sound},
     {"ChainThroughTheArc", Rounded(), Pt(0, 0), Pt(100, 0), 0, 100, 45, S::Crossing},
+    // Inside the bitten plate below the bite, or through the bite.
+    {"ChainBelowTheBite", Bitten(), Pt(0, 0), Pt(100, 0), 0, 100, 85, S::Sound},
+    {"ChainThroughTheBite", Bitten(), Pt(0, 0), Pt(100, 0), 0, 100, 95, S::Crossing},
 };
 
 class OutlineChainTest : public ::testing::TestWithParam<Row> {};

@@ -279,6 +279,8 @@ TEST_P(PlaneBTest, OnARunListedAsOneLineTheBaseTakesThePiecesItSpans) {
         const ZedLengthDim distance = Dimension(kSlotThirdDimension);
         EXPECT_TRUE(plate::Near(distance.first, Pt(Clockwise() ? right : left, 0))) << where;
         EXPECT_TRUE(plate::Near(distance.second, Pt(Clockwise() ? left : right, 0))) << where;
+        EXPECT_EQ(distance.firstElement, Shoulder().measured.id) << where;
+        EXPECT_EQ(distance.secondElement, Shoulder().measured.id) << where;
         TearDown();
     }
 }

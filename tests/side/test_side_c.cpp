@@ -306,6 +306,8 @@ TEST_P(SideCTest, OnARunListedAsOneLineTheMouthTakesThePiecesItSpans) {
         const ZedLengthDim d3 = Dimension(kSlotThirdDimension);
         EXPECT_TRUE(plate::Near(d3.first, AtFromS(20, row.fromS ? pieceEnd : row.hi))) << where;
         EXPECT_TRUE(plate::Near(d3.second, AtFromS(20, row.fromS ? row.lo : pieceEnd))) << where;
+        EXPECT_EQ(d3.firstElement, Shoulder().measured.id) << where;
+        EXPECT_EQ(d3.secondElement, Shoulder().measured.id) << where;
         TearDown();
     }
 }
