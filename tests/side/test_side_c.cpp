@@ -253,6 +253,8 @@ struct RunRow {
     double pickFromS;
     double lo, hi;  // the mouth, from S
     bool fromS;
+    int refusedDelete = 0;  // the host refuses this deletion (0: none)
+    const char* message = nullptr;
 };
 
 TEST_P(SideCTest, OnARunListedAsOneLineTheMouthTakesThePiecesItSpans) {
@@ -262,6 +264,10 @@ TEST_P(SideCTest, OnARunListedAsOneLineTheMouthTakesThePiecesItSpans) {
         {{1.5, 2, 3.5}, 0.4, 1, 4, true},      // pieces inside on both sides of the centre
         {{4, 12}, 0.4, 1, 4, true},            // an edge at a break
         {{17, 19.5}, 19.6, 16, 19, false},     // near E
+        // A piece inside the mouth that the host does not delete stops the
+        // build with the deletion's number: the head's side, then the tail's.
+        {{1.5, 2, 3.5}, 0.4, 1, 4, true, 1, "요소를 삭제할 수 없습니다.(33)"},
+        {{1.5, 2, 3.5}, 0.4, 1, 4, true, 2, "요소를 삭제할 수 없습니다.(32)"},
     };
     for (const RunRow& row : rows) {
         SetUp();
@@ -290,6 +296,13 @@ TEST_P(SideCTest, OnARunListedAsOneLineTheMouthTakesThePiecesItSpans) {
         Picks().linePick = LinePick{picked, piece, outline, 0, 0};
         const std::string where = "pick " + std::to_string(row.pickFromS) + " breaks " +
                                   std::to_string(row.breaks.size());
+        if (row.refusedDelete != 0) {
+            emu::FailCall("ZedElmDeleteElement", row.refusedDelete);
+            EXPECT_FALSE(BuildSideC(picked, piece, outline, 0)) << where;
+            EXPECT_EQ(Errors(), std::vector<std::string>{row.message}) << where;
+            TearDown();
+            continue;
+        }
         ASSERT_TRUE(BuildSideC(picked, piece, outline, 0)) << where;
         EXPECT_TRUE(Errors().empty()) << where;
         EXPECT_TRUE(plate::SameClosedGeometry(plate::ChainFigures(outline),
