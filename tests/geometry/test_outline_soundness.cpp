@@ -50,11 +50,12 @@ OutlineList Rounded() {
 }
 
 // A 100 x 100 plate with a round bite out of its top edge: a clockwise
-// half circle of radius 10 about (50, 100), from (60, 100) down to (40, 100).
+// half circle of radius 10 about (50, 100), from (60, 100) down to (40, 100),
+// listed first (from inside the bite it turns more than half a turn).
 OutlineList Bitten() {
-    return {emu::Line(0, 0, 100, 0),   emu::Line(100, 0, 100, 100),
-            emu::Line(100, 100, 60, 100), emu::Arc(50, 100, 60, 100, 40, 100, ZED_ARC_CW),
-            emu::Line(40, 100, 0, 100), emu::Line(0, 100, 0, 0)};
+    return {emu::Arc(50, 100, 60, 100, 40, 100, ZED_ARC_CW), emu::Line(40, 100, 0, 100),
+            emu::Line(0, 100, 0, 0),  emu::Line(0, 0, 100, 0),
+            emu::Line(100, 0, 100, 100), emu::Line(100, 100, 60, 100)};
 }
 
 // The tab on the stretch from s to e: base from x0 to x1 along it, standing
