@@ -5,6 +5,7 @@
 #include "command/temporary_elements.h"
 #include "geometry/shoulder_memory.h"
 #include "holes/hole_state.h"
+#include "holes/slot.h"
 #include "settings/shoulder_settings.h"
 
 ZedString& InstallationFolder() {
@@ -24,4 +25,5 @@ void ResetPluginRecords() {
     ResetShoulderSettings();
     ResetShoulderMemory();
     ResetHoleState();
+    ResetSlotMemory();
 }

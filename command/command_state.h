@@ -14,7 +14,8 @@ ZedString& InstallationFolder();
 void ResetCommandState();
 
 // Puts every process-wide record of the plug-in back to its state at load: the
-// command's, the settings, the shoulder memory and the hole records. For tests.
+// command's, the settings, the shoulder memory, the hole records and the slot
+// memory. For tests.
 void ResetPluginRecords();
 
 #endif  // LEDGEWRIGHT_COMMAND_COMMAND_STATE_H

@@ -1,11 +1,14 @@
 #include "geometry/centred_tab.h"
 
 #include "command/messages.h"
+#include "command/report_error.h"
 #include "geometry/figure_record.h"
 #include "geometry/length_dimension.h"
 #include "geometry/line_ends.h"
+#include "geometry/outline_soundness.h"
 #include "geometry/plane_a_parts.h"
 #include "geometry/splice.h"
+#include "geometry/vec2.h"
 
 namespace {
 
@@ -23,21 +26,56 @@ bool ShortenHalves(ZedPoint c, const ShoulderCorners& corners, OpenedLine& opene
            AmendFigure(opened.tail.ref, opened.tail.record, kMsgLineNotAmended12);
 }
 
+// Which end of the opened chain a half lies at.
+enum class End { Head, Tail };
+
+// Reads the half at the chain's end that the mouth's edge lies on. A host
+// that lists a straight run of pieces as one line gives the run's ends as S
+// and E, so the mouth may span more than the half: each piece that lies
+// wholly between the centre and the edge goes (as side pattern A's step takes
+// the pieces before Q), and the next one is read.
+bool ReadHalfToEdge(const PickedLine& line, End end, ZedPoint c, ZedPoint edge, const ZedChar* readFailure,
+                    ShoulderPiece& half) {
+    const ZedId instance = line.ref.instance;
+    const ZedPoint u = UnitFrom(c, edge);
+    const double reach = Distance(c, edge);
+    for (;;) {
+        const ZedId id = end == End::Head ? ZedSgmGetHeadElementId(line.segment) : ZedSgmGetTailElementId(line.segment);
+        if (!ReadPiece(instance, id, half, readFailure)) {
+            return false;
+        }
+        if (half.record.kind != ZED_FIG_LINE) {
+            return ReportError(kMsgRemovedPieceNotFound);
+        }
+        const ZedPoint far = LineEndAwayFrom(half.record, c);
+        if ((far.x - c.x) * u.x + (far.y - c.y) * u.y > reach + kOutlineTouchTolerance) {
+            return true;
+        }
+        if (!DeleteElement(id, end == End::Head ? kMsgElementNotDeleted33 : kMsgElementNotDeleted32)) {
+            return false;
+        }
+    }
+}
+
 }  // namespace
 
-bool OpenAtCentre(const PickedLine& line, ZedPoint c, OpenedLine& opened) {
+const OpenedLineMessages kPlaneBOpenedLineMessages{kMsgElementInfoNotRead32, kMsgElementInfoNotRead32,
+                                                   kMsgElementInfoNotRead33, kMsgElementInfoNotRead33};
+const OpenedLineMessages kSideCOpenedLineMessages{kMsgElementInfoNotRead32, kMsgElementInfoNotRead33,
+                                                  kMsgElementInfoNotRead32, kMsgElementInfoNotRead33};
+
+bool OpenAtCentre(const PickedLine& line, const ShoulderCorners& corners, ZedPoint c,
+                  const OpenedLineMessages& messages, OpenedLine& opened) {
     const ZedId instance = line.ref.instance;
     if (!DivideOutline(instance, line.segment, c, kMsgOutlineNotDivided31)) {
         return false;
     }
-    const ZedId head = ZedSgmGetHeadElementId(line.segment);
-    if (!ReadPiece(instance, head, opened.head, kMsgElementInfoNotRead32) ||
-        !ReadPiece(instance, ZedElmGetNextElementId(head), opened.afterHead, kMsgElementInfoNotRead32)) {
+    if (!ReadHalfToEdge(line, End::Head, c, corners.p2, messages.head, opened.head) ||
+        !ReadPiece(instance, ZedElmGetNextElementId(opened.head.ref.id), opened.afterHead, messages.afterHead)) {
         return false;
     }
-    const ZedId tail = ZedSgmGetTailElementId(line.segment);
-    return ReadPiece(instance, tail, opened.tail, kMsgElementInfoNotRead33) &&
-           ReadPiece(instance, ZedElmGetPrevElementId(tail), opened.beforeTail, kMsgElementInfoNotRead33);
+    return ReadHalfToEdge(line, End::Tail, c, corners.p1, messages.tail, opened.tail) &&
+           ReadPiece(instance, ZedElmGetPrevElementId(opened.tail.ref.id), opened.beforeTail, messages.beforeTail);
 }
 
 bool SpliceCentredSides(const PickedLine& line, const ShoulderCorners& c, ZedPoint centre, OpenedLine& opened,

@@ -24,11 +24,29 @@ struct OpenedLine {
     ShoulderPiece afterHead;
 };
 
+// The texts of reading the halves and their neighbours once the outline is
+// opened, which the patterns number differently: plan pattern B "(32)" for the
+// head and the element after it and "(33)" for the tail and the element
+// before it, side pattern C "(32)" for the head and the tail and "(33)" for
+// the two neighbours.
+struct OpenedLineMessages {
+    const ZedChar* head;
+    const ZedChar* afterHead;
+    const ZedChar* tail;
+    const ZedChar* beforeTail;
+};
+extern const OpenedLineMessages kPlaneBOpenedLineMessages;
+extern const OpenedLineMessages kSideCOpenedLineMessages;
+
 // Opens the outline at the centre; its head element is then the half from
 // the centre to E and its tail the half from S (either stored either way
-// round). Messages "(31)" for the division, "(32)" and "(33)" for reading the
-// head and tail sides.
-bool OpenAtCentre(const PickedLine& line, ZedPoint centre, OpenedLine& opened);
+// round). "(31)" for the division. The head, the element after it, the tail
+// and the element before it are read in that order. Where the outline holds
+// the line as a run of pieces, the pieces wholly inside the mouth P1–P2 go
+// ("요소를 삭제할 수 없습니다.(33)" on the head's side, "(32)" on the tail's),
+// so that the halves read are the pieces the mouth's edges lie on.
+bool OpenAtCentre(const PickedLine& line, const ShoulderCorners& corners, ZedPoint centre,
+                  const OpenedLineMessages& messages, OpenedLine& opened);
 
 // Builds the sides P1→Q1, Q1→Q2, Q2→P2 in a chain on the outline's layer,
 // shortens the halves to P1 and P2 and joins and closes the outline. sides

@@ -258,7 +258,84 @@ std::vector<Piece> KeptPart(const OutlineList& outline, ZedPoint from, ZedPoint 
     return kept;
 }
 
+// The turns the loop makes round p: 0 for a point outside a simple loop, ±1
+// for one inside. Each piece adds the angle it subtends at p; an arc adds its
+// chord's angle, and a whole turn in its own sense when p lies between the
+// chord and the arc.
+int WindingNumber(const OutlineList& outline, ZedPoint p) {
+    const double full = 2.0 * Pi();
+    double total = 0.0;
+    for (size_t i = 0; i < outline.size(); ++i) {
+        const Piece q = OrientedPiece(outline, i);
+        total += std::atan2(Cross(q.a - p, q.b - p), Dot(q.a - p, q.b - p));
+        if (q.arc && Distance(q.c, p) < q.r) {
+            const double side = Cross(q.b - q.a, p - q.a);
+            if (q.ccw ? side < 0.0 : side > 0.0) {
+                total += q.ccw ? full : -full;
+            }
+        }
+    }
+    return static_cast<int>(std::lround(total / full));
+}
+
+bool OnOutline(const OutlineList& outline, ZedPoint p) {
+    const Box at{p.x, p.y, p.x, p.y};
+    return std::any_of(outline.begin(), outline.end(), [&](const ZedFigure& record) {
+        return Overlap(BoxOf(record), at) && DistanceToPiece(FromRecord(record), p) <= kTol;
+    });
+}
+
+// Where the outline meets the line piece, as fractions of the way along it.
+// A stretch of the piece along an outline piece ends where the outline turns
+// away, which the next piece's crossing gives.
+std::vector<double> MeetingsAlong(const OutlineList& outline, const Piece& p) {
+    const ZedPoint d = p.b - p.a;
+    const double length2 = Dot(d, d);
+    std::vector<double> along{0.0, 1.0};
+    const auto add = [&](ZedPoint x) { along.push_back(std::clamp(Dot(x - p.a, d) / length2, 0.0, 1.0)); };
+    const Box box = BoxOf(p);
+    for (const ZedFigure& record : outline) {
+        if (!Overlap(BoxOf(record), box)) {
+            continue;
+        }
+        for (ZedPoint x : Crossings(p, FromRecord(record))) {
+            add(x);
+        }
+    }
+    std::sort(along.begin(), along.end());
+    return along;
+}
+
 }  // namespace
+
+OutlineSoundness CheckChainBeside(const OutlineList& outline, const std::vector<ZedFigure>& chain) {
+    std::vector<Piece> pieces;
+    for (const ZedFigure& f : chain) {
+        pieces.push_back(FromRecord(f));
+        if (!Finite(pieces.back())) {
+            return OutlineSoundness::NotFinite;
+        }
+        if (PieceLength(pieces.back()) <= kTol) {
+            return OutlineSoundness::ZeroLength;
+        }
+    }
+    // Cut at every point where it meets the outline, the chain is stretches
+    // that each lie wholly inside, outside or on the outline: one stretch
+    // inside and one outside mean that it crosses the outline somewhere.
+    bool inside = false;
+    bool outside = false;
+    for (const Piece& p : pieces) {
+        const std::vector<double> along = MeetingsAlong(outline, p);
+        for (size_t i = 0; i + 1 < along.size(); ++i) {
+            // A stretch of no length has its middle on the outline.
+            const ZedPoint middle = p.a + (0.5 * (along[i] + along[i + 1])) * (p.b - p.a);
+            if (!OnOutline(outline, middle)) {
+                (WindingNumber(outline, middle) != 0 ? inside : outside) = true;
+            }
+        }
+    }
+    return inside && outside ? OutlineSoundness::Crossing : OutlineSoundness::Sound;
+}
 
 OutlineSoundness CheckOutlineReplacement(const OutlineList& outline, ZedPoint from, ZedPoint to,
                                          const std::vector<ZedFigure>& pieces) {

@@ -35,6 +35,13 @@ inline constexpr double kOutlineTouchTolerance = 1e-6;
 OutlineSoundness CheckOutlineReplacement(const OutlineList& outline, ZedPoint from, ZedPoint to,
                                          const std::vector<ZedFigure>& pieces);
 
+// Would an open chain of line pieces drawn beside the closed outline, apart
+// from it, leave both sound? Its pieces must have a length and finite
+// coordinates, and it must not cross the outline: lie partly inside it and
+// partly outside. Running along the outline or touching it is no fault, as
+// the outline itself does not change.
+OutlineSoundness CheckChainBeside(const OutlineList& outline, const std::vector<ZedFigure>& chain);
+
 // A size from the settings or from the user that a shoulder can be made with:
 // a finite number above the touch tolerance.
 bool IsUsableSize(double size);

@@ -6,10 +6,15 @@
 #include "geometry/figure_record.h"
 
 const PickedLineMessages kPlanLineMessages{kMsgElementInfoNotRead21,    kMsgElementInfoNotRead22,
-                                           kMsgElementInfoNotRead22,    kMsgLineAttributesNotRead21,
-                                           kMsgLineAttributesNotRead22, kMsgLayerNotRead21};
-const PickedLineMessages kSideLineMessages{kMsgElementInfoNotRead1, kMsgElementInfoNotRead2, kMsgPickStraightLine,
-                                           kMsgLineAttributesNotRead, kMsgLineAttributesNotRead, kMsgLayerNotRead};
+                                           kMsgElementInfoNotRead22,    nullptr,
+                                           kMsgLineAttributesNotRead21, kMsgLineAttributesNotRead22,
+                                           kMsgLayerNotRead21};
+// The side steps take a line the user picked as a line: a chamfer is listed
+// in the outline as one, but is a corner of the outline, no line of its own.
+const PickedLineMessages kSideLineMessages{kMsgElementInfoNotRead1,   kMsgElementInfoNotRead2,
+                                           kMsgPickStraightLine,      kMsgPickStraightLine,
+                                           kMsgLineAttributesNotRead, kMsgLineAttributesNotRead,
+                                           kMsgLayerNotRead};
 
 ZedId WrappedNeighbour(ZedId element, ZedId segment, Neighbour which) {
     const ZedId id =
@@ -38,6 +43,7 @@ bool ReadPickedElement(PickedLine& line, const PickedLineMessages& messages) {
     if (ZedFigGetFigure(&line.ref, &figure) == -1) {
         return ReportError(messages.element);
     }
+    line.kind = figure.kind;
     const ZedId segment = ZedElmGetSegment(line.ref.id);
     if (segment == -1 || ZedSgmGetElementCount(segment) < 2) {
         return ReportError(messages.element);
@@ -55,6 +61,9 @@ bool ReadOutlineRecords(PickedLine& line, LocatedElement& at, const PickedLineMe
     if (!LocateInOutline(line.ref, at) || !OwnRecord(at, record) || !PreviousRecord(at, neighbour) ||
         !NextRecord(at, neighbour)) {
         return ReportError(messages.records);
+    }
+    if (messages.pickNotALine != nullptr && line.kind != ZED_FIG_LINE) {
+        return ReportError(messages.pickNotALine);
     }
     // Only a straight line has the start and end the shoulder is placed on.
     if (record.kind != ZED_FIG_LINE) {

@@ -14,6 +14,7 @@
 struct PickedLine {
     ZedFigRef ref{};
     ZedId segment = -1;  // the closed outline
+    int kind = 0;        // of the picked figure as ZedFigGetFigure gives it (a chamfer 8)
     ZedFigure previous{};  // the neighbours as ZedFigGetFigure gives them,
     ZedFigure next{};      // corners with kinds 7 and 8
     ZedPoint s{};  // the line's start and end as its outline list holds them
@@ -31,7 +32,8 @@ enum class Neighbour { Previous, Next };
 struct PickedLineMessages {
     const ZedChar* element;         // the picked element or its neighbours
     const ZedChar* records;         // the outline list, the records, the in/out test
-    const ZedChar* notALine;        // the picked element is no straight line
+    const ZedChar* notALine;        // the line's record is no straight line
+    const ZedChar* pickNotALine;    // the picked figure itself is no line (kind 1); null: not asked
     const ZedChar* shortAttributes;
     const ZedChar* fullAttributes;
     const ZedChar* layer;

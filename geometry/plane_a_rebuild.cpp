@@ -19,6 +19,7 @@
 #include "geometry/plane_a_parts.h"
 #include "geometry/splice.h"
 #include "geometry/tab_extras.h"
+#include "geometry/unfinished_change.h"
 #include "geometry/vec2.h"
 #include "holes/cut_line.h"
 #include "holes/mc_hole.h"
@@ -65,7 +66,9 @@ bool FollowHole(const ShoulderCorners& c) {
             return RebuildShapedHoleAt(c.p1, c.p2, Distance(c.p1, c.q1) + clearance);
         }
     }
-    return SetMcHoleDiameter(PlaneAHoleRadius(Midpoint(c.p1, c.p2), c.q1, clearance));
+    const ZedPoint centre = Midpoint(c.p1, c.p2);
+    return FitMcHole(Unfinished().outline, centre, PlaneAHoleRadius(centre, c.q1, clearance),
+                     kPlaneATabExtras.keyword, false);
 }
 
 }  // namespace

@@ -26,16 +26,20 @@
 
 namespace {
 
-// Depth (slot 7), width (slot 6) and distance from the measured end (slot 5).
-bool MakeDimensions(ZedPoint s, ZedPoint e, const ShoulderCorners& c, bool flipped) {
+// Depth (slot 7), width (slot 6) and distance from the measured end (slot 5),
+// along the measured half from its far end: S or E, or where the host holds
+// the line as a run of pieces, the end of the piece the base's corner lies
+// on, which is where a typed distance is measured from.
+bool MakeDimensions(const ShoulderCorners& c, bool flipped) {
     const ShoulderMemory& m = Shoulder();
     const double offset = PlaneADimensionOffset(flipped);
     const bool fromStart = MeasuredFromStart(m);
     return MakeDimensionInOwnSegment({c.p1, m.firstSide.ref}, {c.q1, m.firstSide.ref}, offset, kSlotFirstDimension) &&
            MakeDimensionInOwnSegment({c.q1, m.innerSide.ref}, {c.q2, m.innerSide.ref}, offset,
                                      kSlotSecondDimension) &&
-           MakeDimensionInOwnSegment({fromStart ? s : c.p2, m.measured}, {fromStart ? c.p1 : e, m.measured},
-                                     PlaneBDistanceOffset(flipped), kSlotThirdDimension);
+           MakeDimensionInOwnSegment({fromStart ? BaseLineStart(m) : c.p2, m.measured},
+                                     {fromStart ? c.p1 : BaseLineEnd(m), m.measured}, PlaneBDistanceOffset(flipped),
+                                     kSlotThirdDimension);
 }
 
 }  // namespace
@@ -72,7 +76,7 @@ bool BuildPlaneB(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) 
 
     OpenedLine opened;
     std::vector<ZedId> sides;
-    if (!OpenAtCentre(line, centre.c, opened) || !SpliceCentredSides(line, corners, centre.c, opened, sides)) {
+    if (!OpenAtCentre(line, corners, centre.c, kPlaneBOpenedLineMessages, opened) || !SpliceCentredSides(line, corners, centre.c, opened, sides)) {
         return false;
     }
     const TabExtrasRow& extras = kPlaneBTabExtras;
@@ -80,7 +84,7 @@ bool BuildPlaneB(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) 
         return false;
     }
     RememberCentredShoulder(instance, corners, opened, sides, centre.fromStart);
-    if (!MakeDimensions(line.s, line.e, corners, side.flipped) || !MakeTabNotes(extras, centre.c, corners)) {
+    if (!MakeDimensions(corners, side.flipped) || !MakeTabNotes(extras, centre.c, corners)) {
         return false;
     }
     const ZedId shoulderSegment = ZedElmGetSegment(sides[0]);

@@ -17,7 +17,6 @@
 #include "geometry/unfinished_change.h"
 #include "geometry/vec2.h"
 #include "holes/cut_line.h"
-#include "holes/hole_state.h"
 #include "holes/mc_hole.h"
 #include "holes/shaped_hole.h"
 #include "settings/shoulder_settings.h"
@@ -27,8 +26,8 @@ namespace {
 constexpr TabChangeRefusals kRefusals{kMsgWidthTooLarge, kMsgShoulderOverlapsEdit};
 
 // The MC hole grows in place after a depth change and moves with the base
-// after a width or distance change. A move that the host refused after the
-// old hole was gone makes the new hole on the retry.
+// after a width or distance change; a hole that is not there (the host
+// refused it, or refused the move's new hole) is made where it belongs.
 bool FollowHole(const ShoulderCorners& c, bool baseMoved) {
     const double clearance = TabHoleClearance(kPlaneBTabExtras);
     if constexpr (build_profile::kShapedHoles) {
@@ -37,14 +36,8 @@ bool FollowHole(const ShoulderCorners& c, bool baseMoved) {
         }
     }
     const ZedPoint centre = Midpoint(c.p1, c.p2);
-    const double radius = PlaneAHoleRadius(centre, c.q1, clearance);
-    if (!baseMoved) {
-        return SetMcHoleDiameter(radius);
-    }
-    if (Holes().currentHole == -1) {
-        return CreateMcHole(Picks().linePick.segment, centre, radius, kPlaneBKeyword);
-    }
-    return MoveMcHole(centre, radius, kPlaneBKeyword);
+    return FitMcHole(Picks().linePick.segment, centre, PlaneAHoleRadius(centre, c.q1, clearance), kPlaneBKeyword,
+                     baseMoved);
 }
 
 // The amends, then the dimensions, cut line, hole and tag, each a step of

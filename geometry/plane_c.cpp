@@ -8,9 +8,9 @@
 #include "command/temporary_elements.h"
 #include "geometry/plane_a_placement.h"
 #include "geometry/raised_chain.h"
+#include "geometry/unfinished_change.h"
 #include "geometry/vec2.h"
 #include "holes/hole_notes.h"
-#include "holes/hole_state.h"
 #include "holes/mc_hole.h"
 #include "holes/shaped_hole.h"
 #include "settings/conversions.h"
@@ -59,7 +59,8 @@ bool FollowHole(const RaisedCorners& c) {
             return RebuildShapedHoleAt(c.s, c.e, Distance(c.s, c.sRaised) + h);
         }
     }
-    return SetMcHoleDiameter(PlaneAHoleRadius(Midpoint(c.s, c.e), c.sRaised, h));
+    const ZedPoint centre = Midpoint(c.s, c.e);
+    return FitMcHole(Unfinished().outline, centre, PlaneAHoleRadius(centre, c.sRaised, h), kPlaneCKeyword, false);
 }
 
 }  // namespace

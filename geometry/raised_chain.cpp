@@ -20,14 +20,12 @@ std::vector<ZedFigure> ChainFigures(ZedPoint s, ZedPoint sRaised, ZedPoint eRais
     return {MakeLine(s, sRaised), MakeLine(sRaised, eRaised), MakeLine(eRaised, e)};
 }
 
-// Whether the outline, which keeps the picked line from S to E, takes the
-// chain beside it without a piece of no length or a touch or crossing away
-// from S and E. The line's record may run either way round the loop, so the
-// chain is judged as the stretch from S to E and, reversed, from E to S; the
-// way that does not follow the loop sees only the line itself.
+// Whether the chain may stand beside the outline, which keeps the picked
+// line: no piece of no length, and no crossing of the outline. Sides that lie
+// along the neighbouring edges (a negative depth on a rectangle) change
+// nothing in the outline and are accepted.
 bool ChainFits(const OutlineList& outline, ZedPoint s, ZedPoint sRaised, ZedPoint eRaised, ZedPoint e) {
-    return CheckOutlineReplacement(outline, s, e, ChainFigures(s, sRaised, eRaised, e)) == OutlineSoundness::Sound &&
-           CheckOutlineReplacement(outline, e, s, ChainFigures(e, eRaised, sRaised, s)) == OutlineSoundness::Sound;
+    return CheckChainBeside(outline, ChainFigures(s, sRaised, eRaised, e)) == OutlineSoundness::Sound;
 }
 
 bool ReadChainAttributes(const RaisedChainStyle& style, PickedLine& line) {

@@ -34,7 +34,7 @@ struct RaisedChain {
 // Forgets the last shoulder and reads the picked line, the chain's attributes,
 // the outline's layer and list; then finds the side and the corners at depth
 // T = mMainProtrude. Refuses (before any change) a depth that is not a usable
-// size or a chain that would touch or cross the outline. Reports and fails.
+// size or a chain that would cross the outline. Reports and fails.
 bool PlanRaisedChain(ZedId element, ZedId segment, ZedId instance, const RaisedChainStyle& style,
                      RaisedChain& chain);
 
@@ -63,7 +63,8 @@ RaisedCorners RaisedCornersOf(const ShoulderMemory& memory);
 
 // Opens a depth change of the remembered chain (edit mode 1) to the value:
 // refused before any change when the moved chain would have a piece of no
-// length, a value that is not a number, or would touch or cross the outline.
+// length, a value that is not a number, or would cross the outline (a chain
+// along the outline is accepted: the outline does not change).
 bool BeginRaisedDepthChange(int editMode, double value);
 
 // The steps of the depth change as the unfinished change describes it: the

@@ -12,6 +12,7 @@
 #include "geometry/length_dimension.h"
 #include "geometry/outline_soundness.h"
 #include "geometry/picked_line.h"
+#include "geometry/plane_a_parts.h"
 #include "geometry/plane_b_parts.h"
 #include "geometry/side_c.h"
 #include "geometry/side_c_placement.h"
@@ -22,8 +23,10 @@
 namespace {
 
 // Depth (slot 7) and width (slot 6) on the recess's sides, tied to no
-// element; the distance from the measured end (slot 5) on the half of the
-// line it measures.
+// element; the distance from the measured end (slot 5) along the half of the
+// line it measures, from that half's far end: S or E, or where the host
+// holds the line as a run of pieces, the end of the piece the mouth's edge
+// lies on, which is where a typed distance is measured from.
 bool MakeDimensions(const PickedLine& line, const ShoulderCorners& c, bool flipped) {
     const ShoulderMemory& m = Shoulder();
     const ZedFigRef none{line.ref.instance, -1};
@@ -31,7 +34,8 @@ bool MakeDimensions(const PickedLine& line, const ShoulderCorners& c, bool flipp
     const bool fromStart = MeasuredFromStart(m);
     return MakeDimensionInOwnSegment({c.p1, none}, {c.q1, none}, offset, kSlotFirstDimension) &&
            MakeDimensionInOwnSegment({c.q1, none}, {c.q2, none}, offset, kSlotSecondDimension) &&
-           MakeDimensionInOwnSegment({fromStart ? line.s : c.p2, m.measured}, {fromStart ? c.p1 : line.e, m.measured},
+           MakeDimensionInOwnSegment({fromStart ? BaseLineStart(m) : c.p2, m.measured},
+                                     {fromStart ? c.p1 : BaseLineEnd(m), m.measured},
                                      SideCDistanceDimensionOffset(flipped), kSlotThirdDimension);
 }
 
@@ -71,7 +75,7 @@ bool BuildSideC(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) {
 
     OpenedLine opened;
     std::vector<ZedId> sides;
-    if (!OpenAtCentre(line, centre.c, opened) || !SpliceCentredSides(line, corners, centre.c, opened, sides)) {
+    if (!OpenAtCentre(line, corners, centre.c, kSideCOpenedLineMessages, opened) || !SpliceCentredSides(line, corners, centre.c, opened, sides)) {
         return false;
     }
     RememberCentredShoulder(instance, corners, opened, sides, centre.fromStart);

@@ -310,9 +310,11 @@ bool CheckSideStepPlan(const SideStepPlan& plan) {
     }
     switch (CheckOutlineReplacement(outline, plan.from, plan.to, plan.pieces)) {
         case OutlineSoundness::Sound: return true;
-        case OutlineSoundness::Crossing: return ReportError(kMsgShoulderOverlapsEdit);
-        // A piece of no length: the value takes more than the line has.
-        case OutlineSoundness::ZeroLength:
+        // A piece of no length (an offset of 0: the sides fold onto the line)
+        // is refused as a zero depth of the plan patterns is; lengths that the
+        // line cannot take are refused by the plan itself.
+        case OutlineSoundness::Crossing:
+        case OutlineSoundness::ZeroLength: return ReportError(kMsgShoulderOverlapsEdit);
         case OutlineSoundness::NotFinite: return ReportError(kMsgWidthTooLarge);
     }
     return ReportError(kMsgShoulderOverlapsEdit);

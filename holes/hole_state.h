@@ -11,6 +11,12 @@ struct HoleState {
     // The host's id of the hole made last; -1 after a failed creation or once
     // that hole has been deleted. Every amend, rebuild and move works on it.
     ZedId currentHole = -1;
+    // The depth and drilling side (0 from the top face, 1 from below) the
+    // shoulder's MC hole was made or last changed with. They outlive the hole:
+    // a hole made again for the same shoulder, after a move or after the host
+    // refused it, takes them rather than the settings' defaults.
+    double depth = 0.0;
+    int fromBelow = 0;
 };
 
 HoleState& Holes();

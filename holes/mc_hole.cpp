@@ -46,9 +46,11 @@ bool AmendCurrentHole(Change change) {
     return amended;
 }
 
-}  // namespace
-
-bool CreateMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedString& keyword) {
+// Makes an MC hole at the centre with the given depth and drilling side on
+// the pattern's hole layer for the outline's layer, and makes it the current
+// hole. A hole the host refuses is reported and still counts as success.
+bool MakeMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedString& keyword, double depth,
+                int fromBelow) {
     // A keyword without a hole row draws nothing rather than another pattern's hole.
     const HolePattern* pattern = HolePatternOf(keyword);
     ZedId layer = 0;
@@ -62,9 +64,9 @@ bool CreateMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const Ze
     ZedHoleShape& shape = *data.shape;
     shape.diameter = 2.0 * radius;
     shape.layer = layer;
-    WriteDrillingSide(shape, DrillingSide(*pattern));
+    WriteDrillingSide(shape, fromBelow);
     shape.flag = 0;
-    shape.depth = ShoulderSettings.mMainHeight;
+    shape.depth = depth;
     const ZedId hole = ZedHolCreateHole(0, &centre, &data);
     if (hole == -1) {
         ZedMsgPutErrorMessage(kMsgMcHoleNotCreated01);
@@ -74,12 +76,39 @@ bool CreateMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const Ze
     return true;
 }
 
+}  // namespace
+
+bool CreateMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedString& keyword) {
+    const HolePattern* pattern = HolePatternOf(keyword);
+    if (pattern != nullptr) {
+        // A new shoulder's hole: as deep as the shoulder is high, from the pattern's side.
+        Holes().depth = ShoulderSettings.mMainHeight;
+        Holes().fromBelow = DrillingSide(*pattern) != 0 ? 1 : 0;
+    }
+    return MakeMcHole(outlineSegment, centre, radius, keyword, Holes().depth, Holes().fromBelow);
+}
+
+bool RemakeMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedString& keyword) {
+    return MakeMcHole(outlineSegment, centre, radius, keyword, Holes().depth, Holes().fromBelow);
+}
+
+bool FitMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedString& keyword, bool centreMoved) {
+    if (Holes().currentHole == -1) {
+        return RemakeMcHole(outlineSegment, centre, radius, keyword);
+    }
+    return centreMoved ? MoveMcHole(centre, radius, keyword) : SetMcHoleDiameter(radius);
+}
+
 bool SetMcHoleDiameter(double radius) {
     return AmendCurrentHole([radius](ZedHoleShape& shape) { shape.diameter = 2.0 * radius; });
 }
 
 bool SetMcHoleDepth(double depth) {
-    return AmendCurrentHole([depth](ZedHoleShape& shape) { shape.depth = depth; });
+    if (!AmendCurrentHole([depth](ZedHoleShape& shape) { shape.depth = depth; })) {
+        return false;
+    }
+    Holes().depth = depth;
+    return true;
 }
 
 bool FindHoleCentre(const ZedSgmRef& holeSegment, ZedPoint& centre) {
@@ -106,6 +135,9 @@ bool FindHoleCentre(const ZedSgmRef& holeSegment, ZedPoint& centre) {
 }
 
 bool RebuildMcHole(int drillingSide) {
+    // The side asked for is the hole's from now on, also when the hole cannot
+    // be made now: the side note shows it, and a hole made later follows it.
+    Holes().fromBelow = drillingSide != 0 ? 1 : 0;
     ZedHoleData old{};
     if (!ReadCurrentHoleData(old)) {
         return false;
@@ -158,7 +190,7 @@ bool MoveMcHole(ZedPoint centre, double radius, const ZedString& keyword) {
         return false;
     }
     ForgetDeletedHole(first.segment);
-    if (!CreateMcHole(Picks().linePick.segment, centre, radius, keyword)) {
+    if (!RemakeMcHole(Picks().linePick.segment, centre, radius, keyword)) {
         ZedDlgMessageBox(kMsgHoleNotCreated);
         return false;
     }

@@ -12,16 +12,31 @@
 // success; a layer or master-file problem fails.
 bool CreateMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedString& keyword);
 
-// Change the current hole in place.
+// Makes the shoulder's MC hole again at the centre, with the depth and
+// drilling side it was made or last changed with (HoleState), not the
+// settings' own: after the old hole was deleted, or when the host refused it.
+// Reports and succeeds as CreateMcHole does.
+bool RemakeMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedString& keyword);
+
+// The shoulder's MC hole follows a change of the shoulder: it takes the new
+// radius in place, or moves to the new centre (centreMoved); when the shoulder
+// has no hole (the host refused it), it is made at the centre instead, so that
+// a change never depends on a hole that is not there.
+bool FitMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedString& keyword, bool centreMoved);
+
+// Change the current hole in place. A depth that is set becomes the one a
+// hole made again takes.
 bool SetMcHoleDiameter(double radius);
 bool SetMcHoleDepth(double depth);
 
 // Deletes the current hole and makes it again at the same centre with the same
-// layer, diameter, flag byte and depth, drilled from the given side.
+// layer, diameter, flag byte and depth, drilled from the given side, which a
+// hole made later keeps too.
 bool RebuildMcHole(int drillingSide);
 
 // Resizes the current hole, deletes it and makes a new MC hole at the new
-// centre, over the outline of the last line pick.
+// centre, over the outline of the last line pick, with the depth and side the
+// old one had.
 bool MoveMcHole(ZedPoint centre, double radius, const ZedString& keyword);
 
 // The centre of the first circle among the figures of a hole's segment.

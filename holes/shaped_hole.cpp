@@ -102,6 +102,7 @@ bool CreateShapedHole(ZedId outlineSegment, ZedPoint centreB, ZedPoint centreA, 
     memory.halfWidth = halfWidth;
     memory.fromBelow = DrillingSide(*pattern) != 0 ? 1 : 0;
     memory.depth = ShoulderSettings.mMainHeight;
+    memory.askedFor = true;
     if (drawn) {
         MakeHoleOverOutline(data, outline);
     } else {
@@ -111,12 +112,19 @@ bool CreateShapedHole(ZedId outlineSegment, ZedPoint centreB, ZedPoint centreA, 
 }
 
 bool RebuildShapedHole() {
-    ZedSgmRef first{};
-    if (!FirstHoleSegment(Holes().currentHole, first) || ZedSgmDeleteSegment(first.segment) == -1) {
+    ShapedHoleMemory& memory = LastShapedHole();
+    if (Holes().currentHole != -1) {
+        ZedSgmRef first{};
+        if (!FirstHoleSegment(Holes().currentHole, first) || ZedSgmDeleteSegment(first.segment) == -1) {
+            return false;
+        }
+        ForgetDeletedHole(first.segment);
+    } else if (!memory.askedFor) {
         return false;
     }
-    ForgetDeletedHole(first.segment);
-    ShapedHoleMemory& memory = LastShapedHole();
+    // Without a current hole (the host refused it) there is nothing to delete:
+    // the hole is made now, so that no change of the shoulder waits on a hole
+    // that is not there.
     ZedSgmDeleteSegment(memory.outline.segment);  // the old outline may be gone already
 
     ZedId outline = -1;

@@ -20,6 +20,9 @@ struct ShapedHoleMemory {
     double halfWidth = 0.0;
     int fromBelow = 0;
     double depth = 0.0;
+    // A shoulder asked for this hole (CreateShapedHole ran), whether or not
+    // the host made it: the memory then has a hole to make again.
+    bool askedFor = false;
 };
 
 // The shaped-hole memory (defined with the shaped hole, so the legacy build
@@ -42,7 +45,9 @@ bool CreateShapedHole(ZedId outlineSegment, ZedPoint centreB, ZedPoint centreA, 
                       const ZedString& keyword);
 
 // Deletes the current hole and its outline and makes both again from the
-// shaped-hole memory.
+// shaped-hole memory; when there is no current hole (the host refused it), the
+// outline left from that attempt goes and both are made. False without a
+// message when the memory holds no hole to make.
 bool RebuildShapedHole();
 
 // Moves the memory's centres and half-width to the shoulder's new size and

@@ -27,7 +27,16 @@ SlotRecords RecordsFor(ZedPoint s, ZedPoint sRaised, ZedPoint eRaised, ZedPoint 
     // The host's direction flag: 1 for a shoulder that is not flipped, 2 for one that is.
     const int32_t direction = notFlipped != 0 ? 1 : 2;
     return SlotRecords{MakeArc(s, p.a2, p.a1, r, direction), MakeLine(p.a1, p.b2),
-                       MakeArc(e, p.b2, p.b1, r, direction)};
+                       MakeArc(e, p.b2, p.b1, r, direction), notFlipped};
+}
+
+// Whether the raised corners stand to the left of S→E, as those of a shoulder
+// that is not flipped do; a negative depth typed later puts them on the other
+// side.
+int ChainNotFlipped(ZedPoint s, ZedPoint sRaised, ZedPoint e) {
+    const ZedPoint along = e - s;
+    const ZedPoint out = sRaised - s;
+    return along.x * out.y - along.y * out.x > 0.0 ? 1 : 0;
 }
 
 // π/4 as the plug-in computes it, and the direction of the radius dimension's
@@ -43,6 +52,8 @@ SlotMemory& Slot() {
     static SlotMemory memory;
     return memory;
 }
+
+void ResetSlotMemory() { Slot() = SlotMemory{}; }
 
 SlotPoints SlotPointsFor(ZedPoint s, ZedPoint sRaised, ZedPoint eRaised, ZedPoint e, double r) {
     return SlotPoints{.a1 = Offset(s, s, sRaised, r),
@@ -82,7 +93,7 @@ bool CreateSlot(ZedId instance, ZedPoint s, ZedPoint sRaised, ZedPoint eRaised, 
     slot.arcAtStart = ShoulderPiece{{instance, ids[0]}, records.arcAtStart};
     slot.line = ShoulderPiece{{instance, ids[1]}, records.line};
     slot.arcAtEnd = ShoulderPiece{{instance, ids[2]}, records.arcAtEnd};
-    slot.notFlipped = notFlipped;
+    slot.notFlipped = records.notFlipped;
     slot.segment = segment;
     Shoulder().slotSegment = segment;
     return true;
@@ -90,7 +101,10 @@ bool CreateSlot(ZedId instance, ZedPoint s, ZedPoint sRaised, ZedPoint eRaised, 
 
 SlotRecords SlotRecordsAt(double r) {
     const RaisedCorners c = RaisedCornersOf(Shoulder());
-    return RecordsFor(c.s, c.sRaised, c.eRaised, c.e, r, Slot().notFlipped);
+    // The points are worked out from the chain as it stands now, so the arcs'
+    // direction is too: each arc then still runs round its line end away from
+    // the line.
+    return RecordsFor(c.s, c.sRaised, c.eRaised, c.e, r, ChainNotFlipped(c.s, c.sRaised, c.e));
 }
 
 bool AmendSlotArcAtEnd(const SlotRecords& records) {
@@ -105,6 +119,7 @@ void RememberSlotRecords(const SlotRecords& records) {
     Slot().arcAtStart.record = records.arcAtStart;
     Slot().line.record = records.line;
     Slot().arcAtEnd.record = records.arcAtEnd;
+    Slot().notFlipped = records.notFlipped;
 }
 
 bool ResizeSlot(double r) {

@@ -23,6 +23,9 @@ struct SlotMemory {
 
 SlotMemory& Slot();
 
+// Back to the state at load (tests).
+void ResetSlotMemory();
+
 // The slot's four points for radius r about the line S→E with the raised
 // corners S' and E'.
 struct SlotPoints {
@@ -47,11 +50,13 @@ bool CreateSlot(ZedId instance, ZedPoint s, ZedPoint sRaised, ZedPoint eRaised, 
 ZedLineType2 SlotAttributes();
 
 // The slot's records at radius r, in the order the memory keeps them, from the
-// shoulder memory's corners.
+// shoulder memory's corners, the arcs' direction flag from the side the
+// chain stands on now (a negative depth may have turned it since the build).
 struct SlotRecords {
     ZedFigure arcAtStart{};
     ZedFigure line{};
     ZedFigure arcAtEnd{};
+    int notFlipped = 1;  // the side the arcs' direction flag was chosen for
 };
 SlotRecords SlotRecordsAt(double r);
 

@@ -24,6 +24,17 @@ const char* const kLinePrompt = "<평면도-타입A>턱걸이를 작성할 라�
 const char* const kDimensionPrompt = "수치변경하실 치수지시 :";
 const char* const kValuePrompt = "변경수치 입력 :";
 
+// A plan shoulder with a hole, as the dialogue builds it: the pattern's hole
+// settings stored (kind, layer, drilled from the top), its keyword typed and
+// the bottom edge picked (pattern B 12.6 from its left end).
+struct HoledShoulder {
+    const char* keyword;
+    bool shaped;  // the legacy build makes the MC hole instead
+    const char* layer;
+
+    std::string Name() const { return std::string(keyword) + (shaped ? " shaped" : " MC"); }
+};
+
 class DialogueTest : public PlaneATest {
 protected:
     void SetUp() override {
@@ -57,6 +68,22 @@ protected:
     }
 
     static ZedId Slot(int slot) { return TemporaryElements()[slot].id; }
+
+    void BuildHoledShoulder(const HoledShoulder& shoulder) {
+        const std::string prefix = std::string("P") + shoulder.keyword[5] + "_";
+        Store(prefix + "IsHoleDraw", "1");
+        Store(prefix + "Hole", shoulder.shaped ? "1" : "0");
+        Store(prefix + "HoleLayer", shoulder.layer);
+        Store(prefix + "HoleDir", "0");
+        ASSERT_TRUE(emu::Type(shoulder.keyword));
+        ASSERT_TRUE(std::string(shoulder.keyword) == "PlaneB" ? emu::PickAt(12.6, 0) : emu::PickElement(bottom_));
+    }
+
+    // Picks a temporary element of the shoulder and types the value for it.
+    static void Enter(int slot, const char* value) {
+        ASSERT_TRUE(emu::PickElement(Slot(slot)));
+        ASSERT_TRUE(emu::Type(value));
+    }
 
     static double DepthShown() {
         return Dist(Dimension(kSlotFirstDimension).first, Dimension(kSlotFirstDimension).second);
@@ -314,6 +341,141 @@ TEST_F(DialogueTest, ADepthNoteThatCannotBeChangedEndsTheCommand) {
     const std::vector<std::string> boxes = TextsOn(emu::Channel::MessageBox);
     ASSERT_FALSE(boxes.empty());
     EXPECT_EQ(boxes.back(), "구멍의 깊이를 수정할 수 없습니다.(A-2)");
+}
+
+// Every change of a plan shoulder that makes its hole again (a moved MC hole,
+// any shaped hole) gives it the depth typed on the depth note and the side
+// the side note shows, as the hole had them: never the settings' own. An MC
+// hole's diameter is 2·nearest(|C Q1| + h + 0.5) with h = 0.5, C the base's
+// middle and Q1 the first far corner after the change (pattern C: S'').
+struct HoleChangeRow {
+    HoledShoulder shoulder;
+    int slot;  // the dimension changed
+    const char* value;
+    double diameter;  // of the MC hole; 0 for the shaped hole
+};
+
+const HoleChangeRow kHoleChanges[] = {
+    // A: C (50, 0); Q1 (40, -8) after depth 8, (44, -5) after width 12.
+    {{"PlaneA", false, "3"}, kSlotFirstDimension, "8", 28},
+    {{"PlaneA", false, "3"}, kSlotSecondDimension, "12", 18},
+    {{"PlaneA", true, "3"}, kSlotFirstDimension, "8", 0},
+    {{"PlaneA", true, "3"}, kSlotSecondDimension, "12", 0},
+    // B, base 3 to 23: C (13, 0), Q1 (3, -8) after depth 8; C (7, 0), Q1
+    // (3, -5) after width 8; C (40, 0), Q1 (30, -5) after distance 30.
+    {{"PlaneB", false, "3"}, kSlotFirstDimension, "8", 28},
+    {{"PlaneB", false, "3"}, kSlotSecondDimension, "8", 14},
+    {{"PlaneB", false, "3"}, kSlotThirdDimension, "30", 24},
+    {{"PlaneB", true, "3"}, kSlotSecondDimension, "8", 0},
+    {{"PlaneB", true, "3"}, kSlotThirdDimension, "30", 0},
+    // C: C (50, 0), S'' (0, -8) after depth 8.
+    {{"PlaneC", false, "3"}, kSlotFirstDimension, "8", 104},
+    {{"PlaneC", true, "3"}, kSlotFirstDimension, "8", 0},
+};
+
+TEST_F(DialogueTest, AHoleMadeAgainByAChangeKeepsItsTypedDepthAndSide) {
+    for (const HoleChangeRow& row : kHoleChanges) {
+        SetUp();
+        const std::string name = row.shoulder.Name() + " slot " + std::to_string(row.slot);
+        ASSERT_NO_FATAL_FAILURE(BuildHoledShoulder(row.shoulder)) << name;
+        ASSERT_NO_FATAL_FAILURE(Enter(kSlotDepthNote, "3.5")) << name;
+        ASSERT_TRUE(emu::PickElement(Slot(kSlotSideNote))) << name;
+        ASSERT_NO_FATAL_FAILURE(Enter(row.slot, row.value)) << name;
+        EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt) << name;
+        EXPECT_TRUE(NothingReported()) << name;
+        ASSERT_EQ(emu::HoleIds().size(), 1u) << name;
+        EXPECT_DOUBLE_EQ(CurrentHoleShape().depth, 3.5) << name;
+        EXPECT_EQ(CurrentHoleShape().fromBelow, 1) << name;
+        EXPECT_EQ(CurrentHoleShape().sideCode, 7) << name;
+        if (!row.shoulder.shaped) {
+            EXPECT_DOUBLE_EQ(CurrentHoleShape().diameter, row.diameter) << name;
+        }
+        EXPECT_EQ(emu::NoteText(Slot(kSlotDepthNote)), "깊이:3.5") << name;
+        EXPECT_EQ(emu::NoteText(Slot(kSlotSideNote)), "하면") << name;
+        TearDown();
+    }
+}
+
+// A hole lost on the way (the host refuses the new hole when the side is
+// turned, or when a change moves it) is made by the next change with the
+// depth typed and the side turned before.
+TEST_F(DialogueTest, AHoleLostOnTheWayIsMadeAgainWithItsTypedDepthAndSide) {
+    struct Row {
+        HoledShoulder shoulder;
+        int lostBySlot;  // 0: lost by turning the side, else by a change of this slot
+        const char* lostByValue;
+        int slot;  // the change that makes it again
+        const char* value;
+    };
+    const Row rows[] = {
+        {{"PlaneA", false, "3"}, 0, nullptr, kSlotSecondDimension, "12"},
+        {{"PlaneB", false, "3"}, kSlotThirdDimension, "30", kSlotThirdDimension, "40"},
+        {{"PlaneC", false, "3"}, 0, nullptr, kSlotFirstDimension, "8"},
+        {{"PlaneA", true, "3"}, 0, nullptr, kSlotFirstDimension, "8"},
+        {{"PlaneB", true, "3"}, kSlotSecondDimension, "8", kSlotThirdDimension, "30"},
+    };
+    for (const Row& row : rows) {
+        SetUp();
+        const std::string name = row.shoulder.Name();
+        ASSERT_NO_FATAL_FAILURE(BuildHoledShoulder(row.shoulder)) << name;
+        ASSERT_NO_FATAL_FAILURE(Enter(kSlotDepthNote, "3.5")) << name;
+        const bool shaped = row.shoulder.shaped && build_profile::kShapedHoles;
+        const char* const create = shaped ? "ZedHolCreateFigHole" : "ZedHolCreateHole";
+        if (row.lostBySlot == 0) {
+            emu::FailCall(create, 1);
+            ASSERT_TRUE(emu::PickElement(Slot(kSlotSideNote))) << name;
+        } else {
+            ASSERT_TRUE(emu::PickElement(Slot(kSlotSideNote))) << name;
+            emu::FailCall(create, 1);
+            ASSERT_NO_FATAL_FAILURE(Enter(row.lostBySlot, row.lostByValue)) << name;
+        }
+        ASSERT_TRUE(emu::HoleIds().empty()) << name;
+        EXPECT_EQ(emu::NoteText(Slot(kSlotSideNote)), "하면") << name;
+
+        emu::ClearMessages();
+        ASSERT_NO_FATAL_FAILURE(Enter(row.slot, row.value)) << name;
+        EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt) << name;
+        EXPECT_TRUE(NothingReported()) << name;
+        ASSERT_EQ(emu::HoleIds().size(), 1u) << name;
+        EXPECT_DOUBLE_EQ(CurrentHoleShape().depth, 3.5) << name;
+        EXPECT_EQ(CurrentHoleShape().fromBelow, 1) << name;
+        TearDown();
+    }
+}
+
+// A hole the host refused at the build (its layer 77 is missing) is made by
+// the next change of the shoulder instead: while the host still refuses it,
+// each change goes through with the hole's own report; once the layer exists,
+// the hole is made as deep as the shoulder is high.
+TEST_F(DialogueTest, AHoleRefusedAtTheBuildIsMadeByTheNextChange) {
+    for (const HoleChangeRow& row : kHoleChanges) {
+        SetUp();
+        const std::string name = row.shoulder.Name() + " slot " + std::to_string(row.slot);
+        const bool shaped = row.shoulder.shaped && build_profile::kShapedHoles;
+        const std::vector<std::string> refused{shaped ? "이형구멍을 작성할 수 없습니다.(01)"
+                                                      : "MC구멍을 작성할 수 없습니다.(01)"};
+        ASSERT_NO_FATAL_FAILURE(BuildHoledShoulder(HoledShoulder{row.shoulder.keyword, row.shoulder.shaped, "77"}))
+            << name;
+        EXPECT_EQ(Errors(), refused) << name;
+        ASSERT_TRUE(emu::HoleIds().empty()) << name;
+
+        emu::ClearMessages();
+        ASSERT_NO_FATAL_FAILURE(Enter(row.slot, row.value)) << name;
+        EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt) << name;
+        EXPECT_EQ(Errors(), refused) << name;
+        EXPECT_TRUE(TextsOn(emu::Channel::MessageBox).empty()) << name;
+
+        emu::AddLayer(77);
+        emu::ClearMessages();
+        ASSERT_NO_FATAL_FAILURE(Enter(kSlotFirstDimension, "6")) << name;
+        EXPECT_EQ(emu::CurrentPrompt(), kDimensionPrompt) << name;
+        EXPECT_TRUE(NothingReported()) << name;
+        ASSERT_EQ(emu::HoleIds().size(), 1u) << name;
+        EXPECT_EQ(CurrentHoleShape().layer, 77) << name;
+        EXPECT_DOUBLE_EQ(CurrentHoleShape().depth, 2.0) << name;
+        EXPECT_NEAR(DepthShown(), 6.0, 1e-9) << name;
+        TearDown();
+    }
 }
 
 TEST_F(DialogueTest, TheEndOfTheCommandTakesEveryTemporaryAwayAndKeepsTheShoulder) {

@@ -49,6 +49,15 @@ OutlineList Rounded() {
             emu::Line(90, 50, 0, 50), emu::Line(0, 50, 0, 0)};
 }
 
+// A 100 x 100 plate with a round bite out of its top edge: a clockwise
+// half circle of radius 10 about (50, 100), from (60, 100) down to (40, 100),
+// listed first (from inside the bite it turns more than half a turn).
+OutlineList Bitten() {
+    return {emu::Arc(50, 100, 60, 100, 40, 100, ZED_ARC_CW), emu::Line(40, 100, 0, 100),
+            emu::Line(0, 100, 0, 0),  emu::Line(0, 0, 100, 0),
+            emu::Line(100, 0, 100, 100), emu::Line(100, 100, 60, 100)};
+}
+
 // The tab on the stretch from s to e: base from x0 to x1 along it, standing
 // `depth` to the left of s→e; without end pieces when the base is the
 // whole stretch.
@@ -130,6 +139,42 @@ TEST_P(OutlineSoundnessTest, TheRuleJudgesTheTab) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabs, OutlineSoundnessTest, ::testing::ValuesIn(kRows),
+                         [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
+
+// A chain of three sides beside the whole stretch, apart from the outline
+// (plan patterns C and D): only a chain with no length, not finite, or lying
+// partly inside and partly outside the outline is refused; running along the
+// outline or touching it is no crossing.
+const Row kChainRows[] = {
+    {"ChainOutOfTheRectangle", Lines(Rectangle(), false, false), Pt(0, 0), Pt(100, 0), 0, 100, -5, S::Sound},
+    {"ChainInsideAlongTheSides", Lines(Rectangle(), false, false), Pt(0, 0), Pt(100, 0), 0, 100, 5, S::Sound},
+    {"ChainInsideDrawnClockwise", Lines(Rectangle(), true, true), Pt(100, 0), Pt(0, 0), 0, 100, -5, S::Sound},
+    {"ChainOverTheWholePlate", Lines(Rectangle(), false, false), Pt(0, 0), Pt(100, 0), 0, 100, 50, S::Sound},
+    {"ChainBeyondTheCorners", Lines(Rectangle(), false, false), Pt(0, 0), Pt(100, 0), 0, 100, 60, S::Sound},
+    {"ChainOfNoDepth", Lines(Rectangle(), false, false), Pt(0, 0), Pt(100, 0), 0, 100, 0, S::ZeroLength},
+    {"ChainInfinitelyDeep", Lines(Rectangle(), false, false), Pt(0, 0), Pt(100, 0), 0, 100, kInf, S::NotFinite},
+    // Into the notch along its walls, or from its wall through the far wall,
+    // or from the other wall across the mouth and through two corners.
+    {"ChainAlongTheNotchWalls", Lines(Notched(), true, false), Pt(30, 30), Pt(70, 30), 0, 40, 5, S::Sound},
+    {"ChainThroughTheFarWall", Lines(Notched(), false, false), Pt(30, 30), Pt(30, 60), 0, 30, -45, S::Crossing},
+    {"ChainOntoTheNearWall", Lines(Notched(), false, false), Pt(70, 60), Pt(70, 30), 0, 30, -40, S::Sound},
+    {"ChainThroughTheCorners", Lines(Notched(), false, false), Pt(70, 60), Pt(70, 30), 0, 30, -50, S::Crossing},
+    // Inside the rounded plate below the arc, or through it.
+    {"ChainBelowTheArc", Rounded(), Pt(0, 0), Pt(100, 0), 0, 100, 35, S::Sound},
+    {"ChainThroughTheArc", Rounded(), Pt(0, 0), Pt(100, 0), 0, 100, 45, S::Crossing},
+    // Inside the bitten plate below the bite, or through the bite.
+    {"ChainBelowTheBite", Bitten(), Pt(0, 0), Pt(100, 0), 0, 100, 85, S::Sound},
+    {"ChainThroughTheBite", Bitten(), Pt(0, 0), Pt(100, 0), 0, 100, 95, S::Crossing},
+};
+
+class OutlineChainTest : public ::testing::TestWithParam<Row> {};
+
+TEST_P(OutlineChainTest, TheRuleJudgesTheChainBesideTheOutline) {
+    const Row& row = GetParam();
+    EXPECT_EQ(CheckChainBeside(row.outline, Tab(row.s, row.e, row.x0, row.x1, row.depth)), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Chains, OutlineChainTest, ::testing::ValuesIn(kChainRows),
                          [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 
 TEST(OutlineSoundness, AStretchNotOnTheOutlineIsJudgedByItsOwnPieces) {

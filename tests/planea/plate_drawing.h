@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <utility>
 #include <vector>
@@ -27,6 +28,19 @@ inline ZedPoint StartOf(const ZedFigure& f) {
 }
 inline ZedPoint EndOf(const ZedFigure& f) {
     return f.kind == ZED_FIG_ARC || f.kind == ZED_FIG_FILLET ? Pt(f.v[4], f.v[5]) : Pt(f.v[2], f.v[3]);
+}
+
+// The point half way round an arc from its first point to its second, in
+// the sense its direction flag names (1 clockwise, 2 counter-clockwise, y up).
+inline ZedPoint ArcMiddle(const ZedFigure& arc) {
+    const double full = 2.0 * std::numbers::pi;
+    const double from = std::atan2(arc.v[3] - arc.v[1], arc.v[2] - arc.v[0]);
+    const double to = std::atan2(arc.v[5] - arc.v[1], arc.v[4] - arc.v[0]);
+    const double counterClockwise = std::fmod(to - from + 2.0 * full, full);
+    int32_t flag = 0;
+    std::memcpy(&flag, reinterpret_cast<const unsigned char*>(&arc) + 64, sizeof flag);
+    const double middle = flag == 1 ? from - (full - counterClockwise) / 2.0 : from + counterClockwise / 2.0;
+    return Pt(arc.v[0] + arc.v[6] * std::cos(middle), arc.v[1] + arc.v[6] * std::sin(middle));
 }
 
 // A closed outline of lines through the vertices, listed counter-clockwise;
@@ -164,6 +178,17 @@ inline double SegmentDistance(ZedPoint p, ZedPoint a, ZedPoint b) {
     double t = length2 == 0 ? 0 : ((p.x - a.x) * dx + (p.y - a.y) * dy) / length2;
     t = std::clamp(t, 0.0, 1.0);
     return Dist(p, Pt(a.x + t * dx, a.y + t * dy));
+}
+
+// The line of the chain that the point lies on; -1 when there is none.
+inline ZedId LineAt(ZedId segment, ZedPoint p) {
+    for (ZedId id : emu::Chain(segment)) {
+        const ZedFigure f = emu::FigureOf(id);
+        if (f.kind == ZED_FIG_LINE && SegmentDistance(p, StartOf(f), EndOf(f)) < 1e-9) {
+            return id;
+        }
+    }
+    return -1;
 }
 
 enum class Where { Inside, Outside, OnEdge };

@@ -559,7 +559,13 @@ const std::vector<StepFault> kBuildSideCSteps = {
     {"ZedSgmGetLayer", 1, false, {"레이어를 참조할 수 없습니다.(21)"}},
     {"ZedAriIochkPnt", 1, false, {kInfo22}},
     {"ZedFigDivide", 1, false, {"도형을 분할할 수 없습니다.(31)"}},
-    {"ZedFigGetFigure", 5, false, {"형상의 요소정보를 확인할 수 없습니다.(32)"}},
+    // After the divide: the head (4) and the tail (6) "(32)", the element after
+    // the head (5) and the one before the tail (7) "(33)".
+    {"ZedSgmGetHeadElementId", 1, false, {"형상의 요소정보를 확인할 수 없습니다.(32)"}},
+    {"ZedFigGetFigure", 4, false, {"형상의 요소정보를 확인할 수 없습니다.(32)"}},
+    {"ZedFigGetFigure", 5, false, {"형상의 요소정보를 확인할 수 없습니다.(33)"}},
+    {"ZedSgmGetTailElementId", 2, false, {"형상의 요소정보를 확인할 수 없습니다.(32)"}},
+    {"ZedFigGetFigure", 6, false, {"형상의 요소정보를 확인할 수 없습니다.(32)"}},
     {"ZedFigGetFigure", 7, false, {"형상의 요소정보를 확인할 수 없습니다.(33)"}},
     {"ZedFigCreateFigure", 1, false, {"요소를 작성할 수 없습니다.(31)"}},
     {"ZedFigInsertFigure", 2, false, {"요소를 삽입할 수 없습니다.(32)"}},

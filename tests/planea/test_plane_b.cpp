@@ -4,6 +4,7 @@
 // drawn both ways round, with its elements stored either way.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -196,6 +197,92 @@ TEST_P(PlaneBTest, AShoulderThatWouldMeetThePlateIsRefusedUnchanged) {
     EXPECT_FALSE(BuildBOn(outline, Pt(100, 50), Pt(55, 10), Pt(56, 10.9)));
     EXPECT_EQ(Errors(), std::vector<std::string>{emu::ToUtf8(kMsgShoulderOverlaps)});
     EXPECT_EQ(emu::Dump(), before);
+}
+
+// A host that lists a straight run of pieces as one line: the 100 line is
+// drawn in pieces broken at the given x, and its ends are the run's. The
+// shoulder (W = 20, T = 5) is placed on the run as on one line; the pieces
+// wholly inside its base go, those its corners lie on are shortened to them,
+// the others stay, and the outline stays sound.
+TEST_P(PlaneBTest, OnARunListedAsOneLineTheBaseTakesThePiecesItSpans) {
+    struct Row {
+        std::vector<double> breaks;
+        double pickX;
+        double lo, hi;  // the base along x
+    };
+    const Row rows[] = {
+        {{5, 15}, 0.4, 1, 21},              // pieces inside on both sides of the centre
+        {{0.5, 11, 30}, 0.4, 1, 21},        // the centre at a break
+        {{21, 50}, 12.6, 3, 23},            // a corner beyond a break
+        {{85, 99.5}, 99.6, 79, 99},         // near the right end
+    };
+    for (const Row& row : rows) {
+        SetUp();
+        emu::SetOutlineListMergesCollinear(true);
+        std::vector<ZedPoint> ccw{Pt(0, 0)};
+        for (double x : row.breaks) {
+            ccw.push_back(Pt(x, 0));
+        }
+        for (const ZedPoint p : {Pt(100, 0), Pt(100, 50), Pt(0, 50)}) {
+            ccw.push_back(p);
+        }
+        // The run's pieces stored its own way (a piece stored against it is not
+        // found in the merged list); the other edges as the drawing says.
+        std::vector<bool> storedReversed(ccw.size(), GetParam().storedReversed);
+        std::fill(storedReversed.begin(), storedReversed.begin() + static_cast<long>(row.breaks.size() + 1), false);
+        const ZedId outline = plate::AddPolygon(kPlateLayer, ccw, Clockwise(), storedReversed);
+        const ZedPoint picked = Pt(row.pickX, 0);
+        const ZedId piece = plate::LineAt(outline, picked);
+        ASSERT_GT(piece, 0);
+        Picks().linePick = LinePick{picked, piece, outline, 0, 0};
+        const std::string where = "pick " + std::to_string(row.pickX);
+        ASSERT_TRUE(BuildPlaneB(picked, piece, outline, 0)) << where;
+        EXPECT_TRUE(Errors().empty()) << where;
+        std::vector<ZedPoint> expected{Pt(0, 0)};
+        for (double x : row.breaks) {
+            if (x < row.lo - 1e-9) {
+                expected.push_back(Pt(x, 0));
+            }
+        }
+        for (const ZedPoint p : {Pt(row.lo, 0), Pt(row.lo, -5), Pt(row.hi, -5), Pt(row.hi, 0)}) {
+            expected.push_back(p);
+        }
+        for (double x : row.breaks) {
+            if (x > row.hi + 1e-9) {
+                expected.push_back(Pt(x, 0));
+            }
+        }
+        for (const ZedPoint p : {Pt(100, 0), Pt(100, 50), Pt(0, 50)}) {
+            expected.push_back(p);
+        }
+        if (Clockwise()) {
+            std::reverse(expected.begin(), expected.end());
+        }
+        std::vector<ZedFigure> figures;
+        for (size_t i = 0; i < expected.size(); ++i) {
+            const ZedPoint a = expected[i], b = expected[(i + 1) % expected.size()];
+            figures.push_back(emu::Line(a.x, a.y, b.x, b.y));
+        }
+        EXPECT_TRUE(plate::SameClosedGeometry(plate::ChainFigures(outline), figures, 1e-9)) << where;
+        EXPECT_EQ(emu::CheckAllIntegrity(), "") << where;
+        EXPECT_TRUE(plate::Near(CurrentHoleCentre(), Pt((row.lo + row.hi) / 2, 0))) << where;
+        // The distance runs along the piece the nearer corner lies on, from its
+        // far end, as a typed distance is measured.
+        const bool nearLeft = row.pickX < 50;
+        double pieceEnd = nearLeft ? 0.0 : 100.0;
+        for (double x : row.breaks) {
+            pieceEnd = nearLeft ? (x < row.lo - 1e-9 ? std::max(pieceEnd, x) : pieceEnd)
+                                : (x > row.hi + 1e-9 ? std::min(pieceEnd, x) : pieceEnd);
+        }
+        // Its points run the way the outline runs (S before E).
+        const double left = nearLeft ? pieceEnd : row.hi, right = nearLeft ? row.lo : pieceEnd;
+        const ZedLengthDim distance = Dimension(kSlotThirdDimension);
+        EXPECT_TRUE(plate::Near(distance.first, Pt(Clockwise() ? right : left, 0))) << where;
+        EXPECT_TRUE(plate::Near(distance.second, Pt(Clockwise() ? left : right, 0))) << where;
+        EXPECT_EQ(distance.firstElement, Shoulder().measured.id) << where;
+        EXPECT_EQ(distance.secondElement, Shoulder().measured.id) << where;
+        TearDown();
+    }
 }
 
 TEST_P(PlaneBTest, DeleteGivesTheOutlineBackAsItWas) {

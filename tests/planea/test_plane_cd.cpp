@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "command/command_state.h"
 #include "command/line_pick.h"
 #include "command/temporary_elements.h"
 #include "geometry/figure_record.h"
@@ -163,74 +164,111 @@ TEST_F(PlaneCDTest, TheChainsAttributesFollowTheLineValueSetting) {
     }
 }
 
-// A typed depth moves both far corners along the first side; a negative one
-// puts the chain on the other side of the line, inside the plate. The depth
-// dimension follows; pattern D's slot stays where it is.
-TEST_F(PlaneCDTest, ANegativeDepthPutsTheChainOnTheOtherSideAndTheSlotStays) {
-    for (const Kind kind : {Kind::C, Kind::D}) {
-        SetUp();
-        const ZedId outline = AddPlate(PlaneCDTest::Trapezoid(), true);
-        ASSERT_TRUE(Build(kind, outline, Pt(0, 0), Pt(100, 0)));
-        const std::vector<ZedFigure> slot = kind == Kind::D ? SlotFigures() : std::vector<ZedFigure>{};
-        ASSERT_TRUE(Change(kind, kEditFirst, -4.0));
-        const std::vector<ZedFigure> chain = ChainFigures();
-        EXPECT_NEAR(chain[1].v[1], 4.0, 1e-9);
-        EXPECT_NEAR(chain[1].v[3], 4.0, 1e-9);
-        const ZedLengthDim depth = Dimension(kSlotFirstDimension);
-        EXPECT_NEAR(depth.first.y, 0.0, 1e-9);
-        EXPECT_NEAR(depth.second.y, 4.0, 1e-9);
-        EXPECT_NEAR(depth.first.x, depth.second.x, 1e-9);
-        if (kind == Kind::D) {
-            EXPECT_TRUE(plate::SameClosedGeometry(SlotFigures(), slot, 0.0));
-        }
-        EXPECT_TRUE(Errors().empty());
-        TearDown();
-    }
-}
-
-// Values that would break the outline or the slot are refused before any
-// change: a depth that takes the chain across the plate (50 deep), lays its
-// sides on the rectangle's sides (inwards) or gives it no depth, a radius
-// that is no positive number.
-TEST_F(PlaneCDTest, ValuesThatBreakTheOutlineOrTheSlotChangeNothing) {
+// A typed depth moves both far corners along the first side from S and E:
+// S' = S + v·n, E' = E + v·n with n the build's outward normal, so a negative
+// depth puts the chain inside the plate. The outline never changes, so the
+// only depths refused, before any change, are those that give the chain no
+// length or take it across the outline: a chain along the rectangle's sides
+// (inwards, or over its whole height and beyond) is accepted, one through
+// the top of the trapezoid, whose sides lean outwards, is not. The depth
+// dimension follows; pattern D's slot stays where it is. A radius that is no
+// positive number is refused likewise.
+TEST_F(PlaneCDTest, ADepthIsRefusedOnlyWhenTheChainWouldHaveNoLengthOrCrossTheOutline) {
     struct Row {
         Kind kind;
+        bool trapezoid;
+        bool clockwise;
         int editMode;
         double value;
-        const char* message;
+        const char* refusal;  // nullptr: accepted
     };
+    const char* const overlaps = "형상이 겹쳐서 수정할 수 없습니다.";
+    const char* const badRadius = "장공 R량이 올바르지 않습니다.";
     const Row rows[] = {
-        {Kind::C, kEditFirst, -50.0, "형상이 겹쳐서 수정할 수 없습니다."},
-        {Kind::C, kEditFirst, 0.0, "형상이 겹쳐서 수정할 수 없습니다."},
-        {Kind::C, kEditFirst, -3.0, "형상이 겹쳐서 수정할 수 없습니다."},
-        {Kind::D, kEditFirst, -60.0, "형상이 겹쳐서 수정할 수 없습니다."},
-        {Kind::D, kEditSecond, 0.0, "장공 R량이 올바르지 않습니다."},
-        {Kind::D, kEditSecond, -3.0, "장공 R량이 올바르지 않습니다."},
+        {Kind::C, false, false, kEditFirst, -5.0, nullptr},    {Kind::D, false, true, kEditFirst, -5.0, nullptr},
+        {Kind::C, false, true, kEditFirst, -3.0, nullptr},     {Kind::C, false, false, kEditFirst, -50.0, nullptr},
+        {Kind::D, false, false, kEditFirst, -60.0, nullptr},   {Kind::C, true, true, kEditFirst, -4.0, nullptr},
+        {Kind::D, true, false, kEditFirst, -4.0, nullptr},     {Kind::C, false, false, kEditFirst, 0.0, overlaps},
+        {Kind::D, false, true, kEditFirst, 0.0, overlaps},     {Kind::C, true, false, kEditFirst, -60.0, overlaps},
+        {Kind::D, true, true, kEditFirst, -60.0, overlaps},    {Kind::D, false, false, kEditSecond, 0.0, badRadius},
+        {Kind::D, false, false, kEditSecond, -3.0, badRadius},
     };
     for (const Row& row : rows) {
         SetUp();
-        const ZedId outline = AddPlate(plate::Rectangle(), false);
+        const ZedId outline = AddPlate(row.trapezoid ? PlaneCDTest::Trapezoid() : plate::Rectangle(), row.clockwise);
+        const std::vector<ZedFigure> plateBefore = plate::Figures(outline);
         ASSERT_TRUE(Build(row.kind, outline, Pt(0, 0), Pt(100, 0)));
+        const std::vector<ZedFigure> slot = row.kind == Kind::D ? SlotFigures() : std::vector<ZedFigure>{};
         const std::string drawing = emu::Dump();
         emu::ClearMessages();
-        EXPECT_FALSE(Change(row.kind, row.editMode, row.value)) << row.value;
-        EXPECT_EQ(Errors(), std::vector<std::string>{row.message}) << row.value;
-        EXPECT_EQ(emu::Dump(), drawing) << row.value;
+        const std::string name = std::string(row.kind == Kind::C ? "C " : "D ") +
+                                 (row.trapezoid ? "trapezoid " : "rectangle ") +
+                                 (row.clockwise ? "clockwise " : "counter-clockwise ") + std::to_string(row.value);
+        EXPECT_EQ(Change(row.kind, row.editMode, row.value), row.refusal == nullptr) << name;
+        if (row.refusal != nullptr) {
+            EXPECT_EQ(Errors(), std::vector<std::string>{row.refusal}) << name;
+            EXPECT_EQ(emu::Dump(), drawing) << name;
+            TearDown();
+            continue;
+        }
+        EXPECT_TRUE(Errors().empty()) << name;
+        // Both plates lie above their bottom edge: the chain was built below.
+        const ZedPoint s = row.clockwise ? Pt(100, 0) : Pt(0, 0);
+        const ZedPoint e = row.clockwise ? Pt(0, 0) : Pt(100, 0);
+        const ZedPoint sRaised = Pt(s.x, -row.value);
+        const ZedPoint eRaised = Pt(e.x, -row.value);
+        const std::vector<ZedFigure> chain = ChainFigures();
+        ASSERT_EQ(chain.size(), 3u) << name;
+        EXPECT_TRUE(plate::Near(plate::StartOf(chain[0]), s) && plate::Near(plate::EndOf(chain[0]), sRaised)) << name;
+        EXPECT_TRUE(plate::Near(plate::StartOf(chain[1]), sRaised) && plate::Near(plate::EndOf(chain[1]), eRaised))
+            << name;
+        EXPECT_TRUE(plate::Near(plate::StartOf(chain[2]), eRaised) && plate::Near(plate::EndOf(chain[2]), e)) << name;
+        const ZedLengthDim depth = Dimension(kSlotFirstDimension);
+        EXPECT_TRUE(plate::Near(depth.first, s) && plate::Near(depth.second, sRaised)) << name;
+        EXPECT_TRUE(plate::SameClosedGeometry(plate::Figures(outline), plateBefore, 0.0)) << name;
+        if (row.kind == Kind::D) {
+            EXPECT_TRUE(plate::SameClosedGeometry(SlotFigures(), slot, 0.0)) << name;
+        }
         TearDown();
     }
 }
 
-// A chain that would lie on the notch's walls is refused before anything is
-// drawn.
-TEST_F(PlaneCDTest, AChainThatWouldLieOnTheOutlineIsRefusedAtTheBuild) {
-    for (const Kind kind : {Kind::C, Kind::D}) {
-        SetUp();
-        const ZedId outline = AddPlate(plate::NotchedPlate(), kind == Kind::D);
-        const std::string drawing = emu::Dump();
-        EXPECT_FALSE(Build(kind, outline, Pt(30, 30), Pt(70, 30)));
-        EXPECT_EQ(Errors(), std::vector<std::string>{"형상이 겹쳐서 작성할 수 없습니다."});
-        EXPECT_EQ(emu::Dump(), drawing);
-        TearDown();
+// The same rule at the build: a chain standing out into the notch along its
+// walls is drawn, one whose depth takes it through the notch's far wall into
+// the plate is refused before anything is drawn.
+TEST_F(PlaneCDTest, AChainIsRefusedAtTheBuildOnlyWhenItWouldCrossTheOutline) {
+    struct Row {
+        ZedPoint a, b;  // the picked line
+        double depth;
+        bool accepted;
+        ZedPoint aRaised, bRaised;  // a and b moved out by the depth
+    };
+    const Row rows[] = {
+        {Pt(30, 30), Pt(70, 30), 5.0, true, Pt(30, 35), Pt(70, 35)},
+        {Pt(30, 30), Pt(30, 60), 45.0, false, {}, {}},
+    };
+    for (const Row& row : rows) {
+        for (const Kind kind : {Kind::C, Kind::D}) {
+            SetUp();
+            ShoulderSettings.mMainProtrude = row.depth;
+            const ZedId outline = AddPlate(plate::NotchedPlate(), kind == Kind::D);
+            const std::string drawing = emu::Dump();
+            EXPECT_EQ(Build(kind, outline, row.a, row.b), row.accepted) << row.depth;
+            if (!row.accepted) {
+                EXPECT_EQ(Errors(), std::vector<std::string>{"형상이 겹쳐서 작성할 수 없습니다."}) << row.depth;
+                EXPECT_EQ(emu::Dump(), drawing) << row.depth;
+                TearDown();
+                continue;
+            }
+            EXPECT_TRUE(Errors().empty());
+            const std::vector<ZedFigure> chain = ChainFigures();
+            ASSERT_EQ(chain.size(), 3u);
+            const bool fromA = plate::Near(plate::StartOf(chain[0]), row.a);
+            EXPECT_TRUE(plate::Near(plate::EndOf(chain[0]), fromA ? row.aRaised : row.bRaised));
+            EXPECT_TRUE(plate::Near(plate::EndOf(chain[1]), fromA ? row.bRaised : row.aRaised));
+            EXPECT_TRUE(plate::Near(plate::EndOf(chain[2]), fromA ? row.b : row.a));
+            TearDown();
+        }
     }
 }
 
@@ -287,29 +325,79 @@ TEST_F(PlaneCDTest, WithoutASlotThereIsNoRadiusDimensionAndARadiusDoesNothing) {
     EXPECT_EQ(emu::Dump(), drawing);
 }
 
-// A new radius moves all four slot points to the new distance from the line's
-// ends, and the radius dimension's text point stays R + 10 from S.
-TEST_F(PlaneCDTest, ARadiusChangeMovesTheSlotAndItsDimension) {
-    for (const bool clockwise : {false, true}) {
+// Putting the plug-in's records back to their state at load forgets the last
+// slot with the shoulder it belongs to: no record names an element or segment
+// of the drawing any more.
+TEST_F(PlaneCDTest, ThePluginsRecordsAtLoadHoldNoSlot) {
+    const ZedId outline = AddPlate(plate::Rectangle(), false);
+    ASSERT_TRUE(Build(Kind::D, outline, Pt(0, 0), Pt(100, 0)));
+    ASSERT_GT(Slot().segment, 0);
+    ResetPluginRecords();
+    const SlotMemory& slot = Slot();
+    for (const ShoulderPiece* piece : {&slot.arcAtStart, &slot.line, &slot.arcAtEnd}) {
+        EXPECT_EQ(piece->ref.id, -1);
+        EXPECT_EQ(piece->record.kind, 0);
+    }
+    EXPECT_EQ(slot.segment, -1);
+    EXPECT_EQ(slot.notFlipped, 1);
+    EXPECT_EQ(Shoulder().slotSegment, -1);
+    EXPECT_EQ(Shoulder().firstSide.ref.id, -1);
+}
+
+// A new radius after a depth: the slot's points are R from the line's ends
+// along the chain as it now stands (A1 = S + R·(S→S'), A2 = S + R·(S'→S),
+// B2 = E + R·(E→E'), B1 = E + R·(E'→E)), each arc's direction flag says which
+// side that is (1 when S' lies left of S→E, 2 when right), so the arcs still
+// run round the line's ends away from the line, and the radius dimension's
+// text lies R + 10 from S a quarter turn short of (past) A2. A negative depth
+// puts the chain, and so the slot's straight side, on the other side.
+TEST_F(PlaneCDTest, ARadiusAfterADepthMakesTheSlotRoundTheLineEndsOnTheChainsSide) {
+    struct Row {
+        bool clockwise;
+        double depth;
+    };
+    const double r = 4.5;
+    for (const Row row : {Row{false, -4.0}, Row{false, 6.0}, Row{true, -4.0}, Row{true, 6.0}}) {
         SetUp();
-        const ZedId outline = AddPlate(plate::Rectangle(), clockwise);
+        const ZedId outline = AddPlate(PlaneCDTest::Trapezoid(), row.clockwise);
         ASSERT_TRUE(Build(Kind::D, outline, Pt(0, 0), Pt(100, 0)));
-        const ZedPoint s = ArcCentre(SlotFigures()[0]);
-        const ZedPoint e = ArcCentre(SlotFigures()[2]);
-        EXPECT_NEAR(Dist(s, RadiusTextPoint()), 13.0, 1e-9) << clockwise;
-        const std::vector<ZedFigure> before = SlotFigures();
-        ASSERT_TRUE(Change(Kind::D, kEditSecond, 4.5));
-        const std::vector<ZedFigure> after = SlotFigures();
-        const ZedPoint points[] = {ArcStart(after[0]), ArcEnd(after[0]), ArcStart(after[2]), ArcEnd(after[2])};
-        const ZedPoint old[] = {ArcStart(before[0]), ArcEnd(before[0]), ArcStart(before[2]), ArcEnd(before[2])};
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_NEAR(Dist(i < 2 ? s : e, points[i]), 4.5, 1e-9) << clockwise << " point " << i;
-            EXPECT_FALSE(plate::Near(points[i], old[i])) << clockwise << " point " << i;
+        ASSERT_TRUE(Change(Kind::D, kEditFirst, row.depth));
+        ASSERT_TRUE(Change(Kind::D, kEditSecond, r));
+        // The plate lies above its bottom edge: the chain was built below it.
+        const ZedPoint s = row.clockwise ? Pt(100, 0) : Pt(0, 0);
+        const ZedPoint e = row.clockwise ? Pt(0, 0) : Pt(100, 0);
+        const ZedPoint towardsChain = Pt(0, row.depth > 0 ? -1 : 1);
+        const ZedPoint a1{s.x + r * towardsChain.x, s.y + r * towardsChain.y};
+        const ZedPoint a2{s.x - r * towardsChain.x, s.y - r * towardsChain.y};
+        const ZedPoint b2{e.x + r * towardsChain.x, e.y + r * towardsChain.y};
+        const ZedPoint b1{e.x - r * towardsChain.x, e.y - r * towardsChain.y};
+        const double ux = (e.x - s.x) / 100.0;
+        const bool chainLeftOfLine = ux * towardsChain.y > 0;
+        const int flag = chainLeftOfLine ? ZED_ARC_CW : ZED_ARC_CCW;
+        const std::vector<ZedFigure> slot = SlotFigures();
+        ASSERT_EQ(slot.size(), 3u);
+        const std::string name = std::string(row.clockwise ? "clockwise " : "counter-clockwise ") +
+                                 std::to_string(row.depth);
+        EXPECT_TRUE(plate::Near(ArcCentre(slot[0]), s)) << name;
+        EXPECT_TRUE(plate::Near(ArcStart(slot[0]), a2)) << name;
+        EXPECT_TRUE(plate::Near(ArcEnd(slot[0]), a1)) << name;
+        EXPECT_TRUE(plate::Near(plate::StartOf(slot[1]), a1)) << name;
+        EXPECT_TRUE(plate::Near(plate::EndOf(slot[1]), b2)) << name;
+        EXPECT_TRUE(plate::Near(ArcCentre(slot[2]), e)) << name;
+        EXPECT_TRUE(plate::Near(ArcStart(slot[2]), b2)) << name;
+        EXPECT_TRUE(plate::Near(ArcEnd(slot[2]), b1)) << name;
+        for (const ZedFigure& arc : {slot[0], slot[2]}) {
+            EXPECT_EQ(ArcRadius(arc), r) << name;
+            EXPECT_EQ(ArcDirection(arc), flag) << name;
         }
-        EXPECT_TRUE(plate::Near(plate::StartOf(after[1]), ArcEnd(after[0])));
-        EXPECT_TRUE(plate::Near(plate::EndOf(after[1]), ArcStart(after[2])));
-        EXPECT_NEAR(ArcRadius(after[0]), 4.5, 1e-12);
-        EXPECT_NEAR(Dist(s, RadiusTextPoint()), 14.5, 1e-9) << clockwise;
+        // Half way round, each arc lies beyond its line end, away from the line.
+        EXPECT_TRUE(plate::Near(plate::ArcMiddle(slot[0]), Pt(s.x - r * ux, 0))) << name;
+        EXPECT_TRUE(plate::Near(plate::ArcMiddle(slot[2]), Pt(e.x + r * ux, 0))) << name;
+        const double quarter = 4.0 * std::atan(1.0) * 0.25;
+        const double angle = std::atan2(a2.y - s.y, a2.x - s.x) + (chainLeftOfLine ? -quarter : quarter);
+        EXPECT_TRUE(plate::Near(RadiusTextPoint(), Pt(s.x + (r + 10) * std::cos(angle), s.y + (r + 10) * std::sin(angle))))
+            << name;
+        EXPECT_TRUE(Errors().empty()) << name;
         TearDown();
     }
 }

@@ -60,12 +60,34 @@ protected:
     }
 
     // The outline with a recess `depth` deep whose mouth spans [lo, hi] from S
-    // along the bottom line: the recess cuts up into the plate.
-    std::vector<ZedFigure> Expected(double length, double lo, double hi, double depth) const {
+    // along the bottom line: the recess cuts up into the plate. The bottom
+    // line keeps the breaks (from S) that lie outside the mouth.
+    std::vector<ZedFigure> Expected(double length, double lo, double hi, double depth,
+                                    const std::vector<double>& breaks = {}) const {
         const double a = Clockwise() ? length - hi : lo;
         const double b = Clockwise() ? length - lo : hi;
-        std::vector<ZedPoint> ccw{Pt(0, 0),     Pt(a, 0),      Pt(a, depth), Pt(b, depth),
-                                  Pt(b, 0),     Pt(length, 0), Pt(length, 50), Pt(0, 50)};
+        std::vector<ZedPoint> ccw{Pt(0, 0)};
+        const auto breaksBetween = [&](double from, double to) {
+            std::vector<double> xs;
+            for (double t : breaks) {
+                const double x = Clockwise() ? length - t : t;
+                if (x > from + 1e-9 && x < to - 1e-9) {
+                    xs.push_back(x);
+                }
+            }
+            std::sort(xs.begin(), xs.end());
+            for (double x : xs) {
+                ccw.push_back(Pt(x, 0));
+            }
+        };
+        breaksBetween(0, a);
+        for (const ZedPoint p : {Pt(a, 0), Pt(a, depth), Pt(b, depth), Pt(b, 0)}) {
+            ccw.push_back(p);
+        }
+        breaksBetween(b, length);
+        for (const ZedPoint p : {Pt(length, 0), Pt(length, 50), Pt(0, 50)}) {
+            ccw.push_back(p);
+        }
         if (Clockwise()) {
             std::reverse(ccw.begin(), ccw.end());
         }
@@ -217,6 +239,88 @@ TEST_P(SideCTest, EachRefusalChangesNothing) {
         EXPECT_FALSE(Rebuild(row.editMode, row.value)) << where;
         EXPECT_EQ(Errors(), std::vector<std::string>{emu::ToUtf8(row.message)}) << where;
         EXPECT_EQ(emu::Dump(), before) << where;
+        TearDown();
+    }
+}
+
+// A host that lists a straight run of pieces as one line: the bottom line is
+// drawn in pieces broken at the given distances from S, and S and E are the
+// run's ends. The mouth is placed on the run as on one line; the pieces
+// wholly inside it go, the pieces its edges lie on are shortened to them, the
+// rest stay as they were, and the outline stays sound.
+struct RunRow {
+    std::vector<double> breaks;  // from S
+    double pickFromS;
+    double lo, hi;  // the mouth, from S
+    bool fromS;
+    int refusedDelete = 0;  // the host refuses this deletion (0: none)
+    const char* message = nullptr;
+};
+
+TEST_P(SideCTest, OnARunListedAsOneLineTheMouthTakesThePiecesItSpans) {
+    const RunRow rows[] = {
+        {{3}, 0.4, 1, 4, true},                // the centre's piece ends inside the mouth
+        {{0.5, 2.5, 3}, 0.4, 1, 4, true},      // the centre at a break, a piece wholly inside
+        {{1.5, 2, 3.5}, 0.4, 1, 4, true},      // pieces inside on both sides of the centre
+        {{4, 12}, 0.4, 1, 4, true},            // an edge at a break
+        {{17, 19.5}, 19.6, 16, 19, false},     // near E
+        // A piece inside the mouth that the host does not delete stops the
+        // build with the deletion's number: the head's side, then the tail's.
+        {{1.5, 2, 3.5}, 0.4, 1, 4, true, 1, "요소를 삭제할 수 없습니다.(33)"},
+        {{1.5, 2, 3.5}, 0.4, 1, 4, true, 2, "요소를 삭제할 수 없습니다.(32)"},
+    };
+    for (const RunRow& row : rows) {
+        SetUp();
+        emu::SetOutlineListMergesCollinear(true);
+        std::vector<ZedPoint> ccw{Pt(0, 0)};
+        std::vector<double> xs;
+        for (double t : row.breaks) {
+            xs.push_back(Clockwise() ? 20 - t : t);
+        }
+        std::sort(xs.begin(), xs.end());
+        for (double x : xs) {
+            ccw.push_back(Pt(x, 0));
+        }
+        for (const ZedPoint p : {Pt(20, 0), Pt(20, 50), Pt(0, 50)}) {
+            ccw.push_back(p);
+        }
+        // The run's pieces are stored its own way: a piece stored against it is
+        // not found in the merged list, and the build is refused before any
+        // change ("(22)"). The other edges follow the drawing.
+        std::vector<bool> storedReversed(ccw.size(), GetParam().storedReversed);
+        std::fill(storedReversed.begin(), storedReversed.begin() + static_cast<long>(row.breaks.size() + 1), false);
+        const ZedId outline = plate::AddPolygon(kPlateLayer, ccw, Clockwise(), storedReversed);
+        const ZedPoint picked = AtFromS(20, row.pickFromS);
+        const ZedId piece = plate::LineAt(outline, picked);
+        ASSERT_GT(piece, 0);
+        Picks().linePick = LinePick{picked, piece, outline, 0, 0};
+        const std::string where = "pick " + std::to_string(row.pickFromS) + " breaks " +
+                                  std::to_string(row.breaks.size());
+        if (row.refusedDelete != 0) {
+            emu::FailCall("ZedElmDeleteElement", row.refusedDelete);
+            EXPECT_FALSE(BuildSideC(picked, piece, outline, 0)) << where;
+            EXPECT_EQ(Errors(), std::vector<std::string>{row.message}) << where;
+            TearDown();
+            continue;
+        }
+        ASSERT_TRUE(BuildSideC(picked, piece, outline, 0)) << where;
+        EXPECT_TRUE(Errors().empty()) << where;
+        EXPECT_TRUE(plate::SameClosedGeometry(plate::ChainFigures(outline),
+                                              Expected(20, row.lo, row.hi, 1.0, row.breaks), 1e-9))
+            << where;
+        EXPECT_EQ(emu::CheckAllIntegrity(), "") << where;
+        // The distance runs along the piece the mouth's near edge lies on, from
+        // its far end, as a typed distance is measured.
+        double pieceEnd = row.fromS ? 0.0 : 20.0;
+        for (double t : row.breaks) {
+            pieceEnd = row.fromS ? (t < row.lo - 1e-9 ? std::max(pieceEnd, t) : pieceEnd)
+                                 : (t > row.hi + 1e-9 ? std::min(pieceEnd, t) : pieceEnd);
+        }
+        const ZedLengthDim d3 = Dimension(kSlotThirdDimension);
+        EXPECT_TRUE(plate::Near(d3.first, AtFromS(20, row.fromS ? pieceEnd : row.hi))) << where;
+        EXPECT_TRUE(plate::Near(d3.second, AtFromS(20, row.fromS ? row.lo : pieceEnd))) << where;
+        EXPECT_EQ(d3.firstElement, Shoulder().measured.id) << where;
+        EXPECT_EQ(d3.secondElement, Shoulder().measured.id) << where;
         TearDown();
     }
 }

@@ -85,7 +85,10 @@ const ChangeCase kChanges[] = {
     {"AllButOne", false, true, false, false, kEditSecond, 99.0, nullptr},
     {"NoLength", false, false, false, true, kEditSecond, 0.0, "수정거리가 너무 큽니다."},
     {"NegativeLength", true, false, false, true, kEditSecond, -5.0, "수정거리가 너무 큽니다."},
-    {"NoOffset", false, false, false, true, kEditFirst, 0.0, "수정거리가 너무 큽니다."},
+    // No offset folds the sides onto the line, as no depth does in the plan
+    // patterns, and is refused with the same text.
+    {"NoOffset", false, false, false, true, kEditFirst, 0.0, "형상이 겹쳐서 수정할 수 없습니다."},
+    {"NoOffsetAtEndClockwise", true, false, false, false, kEditFirst, 0.0, "형상이 겹쳐서 수정할 수 없습니다."},
     // Into the plate: along the obtuse corner's neighbour it stays sound, at a
     // right angle it would lie on the neighbour.
     {"NegativeOffsetObtuseCorner", false, false, true, true, kEditFirst, -3.0, nullptr},

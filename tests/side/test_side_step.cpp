@@ -146,6 +146,32 @@ TEST_F(SideTest, StepsThatDoNotFitChangeNothing) {
     }
 }
 
+// A picked corner is refused before anything changes: a chamfer, which the
+// outline list holds as a line (long enough here for a step 1 long), as well
+// as a fillet, which it holds as an arc.
+TEST_F(SideTest, APickedCornerIsNoLine) {
+    for (const SideKind kind : {SideKind::A, SideKind::B}) {
+        for (const bool chamfer : {true, false}) {
+            SetUp();
+            ShoulderSettings.mMainHeight = 1.0;
+            ShoulderSettings.mMainProtrude = 0.5;
+            const ZedId outline = AddPlate(plate::Rectangle(), false);
+            const ZedId bottom = plate::LineBetween(outline, Pt(0, 0), Pt(100, 0));
+            const ZedId corner = chamfer ? emu::AddChamfer(bottom, 3.0) : emu::AddFillet(bottom, 3.0);
+            ASSERT_GT(corner, 0);
+            const std::string drawing = emu::Dump();
+            const ZedPoint picked = Pt(98.5, 1.5);
+            Picks().linePick = LinePick{picked, corner, outline, 0, 0};
+            EXPECT_FALSE(kind == SideKind::A ? BuildSideA(picked, corner, outline, 0)
+                                             : BuildSideB(picked, corner, outline, 0))
+                << SideKindName(kind) << chamfer;
+            EXPECT_EQ(Errors(), std::vector<std::string>{"직선요소를 선택하셔야 합니다."}) << SideKindName(kind) << chamfer;
+            EXPECT_EQ(emu::Dump(), drawing) << SideKindName(kind) << chamfer;
+            TearDown();
+        }
+    }
+}
+
 // A filleted or chamfered corner at the near end becomes a plain arc or line
 // first; the corner at the other end of the line stays as it was.
 TEST_F(SideTest, OnlyTheCornerAtTheNearEndIsFreed) {
