@@ -21,6 +21,10 @@
 
 namespace {
 
+// How far a typed width may fall short of the line and still take all of it:
+// the host's tolerance for points that coincide.
+constexpr double kWholeLineTolerance = 1e-6;
+
 ZedId Instance() { return Unfinished().before.firstSide.ref.instance; }
 
 // The ends of the line the shoulder was built on.
@@ -149,14 +153,18 @@ PlaneAChange PlanPlaneAWidth() {
     const ShoulderMemory& before = Unfinished().before;
     const double width = Unfinished().value;
     const double lineLength = Distance(LineStartPoint(), LineEndPoint());
+    // A width that falls short of the line by no more than rounding takes the
+    // whole line: on a turned plate a line of 100 may measure 100 + 3e-14, and
+    // the pieces left beside the shoulder would have no length.
+    const bool wholeLine = width >= lineLength - kWholeLineTolerance;
     const ShoulderCorners was = CornersOf(before);
     PlaneAChange change;
     bool fullLine = false;
     if (!IsFullLine(before)) {
-        fullLine = width >= lineLength;
+        fullLine = wholeLine;
         change.target = PlaneAWidthChanged(was, (fullLine ? lineLength : width) / 2.0);
         change.steps = fullLine ? TakeWholeLine(was, change.target) : MoveInPlace(change.target);
-    } else if (width >= lineLength) {
+    } else if (wholeLine) {
         change.refusal = kMsgWidthTooLarge;
         return change;
     } else {

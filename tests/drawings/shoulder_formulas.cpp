@@ -205,14 +205,16 @@ void ExpectedShoulder::Change(int editMode, double v) {
     } else if (pattern_ == Pattern::PlaneA && editMode == 2) {
         // Narrower or wider about the middle; the whole line at most, and a
         // whole-line shoulder only gives part of the line back.
+        // A width short of the line by no more than 1e-6 is the whole line.
         const double whole = Dist(s_, e_);
+        const bool wholeLine = v >= whole - 1e-6;
         double a = v / 2;
         if (fullLine_) {
-            if (v >= whole) {
+            if (wholeLine) {
                 return Refuse("수정거리가 너무 큽니다.");
             }
             fullLine_ = false;
-        } else if (v >= whole) {
+        } else if (wholeLine) {
             a = whole / 2;
             fullLine_ = true;
         }

@@ -54,6 +54,9 @@ const DrawingCase kCases[] = {
     // and part of it back; inset and full-line placement on a short line.
     {"PlaneACentre", Pattern::PlaneA, Bottom(kRectangle, 50), Plan(), {{1, 8}, {2, 10}, {1, 3}}},
     {"PlaneAWholeLineAndBack", Pattern::PlaneA, Bottom(kTrapezoid, 50), Plan(), {{2, 120}, {2, 100.5}, {2, 30}}},
+    // A width exactly the line's length takes the whole line, also where the
+    // turned line measures a hair longer; the same width back is refused.
+    {"PlaneAWidthOfTheLine", Pattern::PlaneA, Bottom(kRectangle, 50), Plan(), {{2, 100}, {2, 100}, {2, 99.9999995}}},
     {"PlaneACentreShapedHole", Pattern::PlaneA, Bottom(kRectangle, 50), Plan([](Sizes& s) { s.shapedHole = true; }),
      {{1, 8}, {2, 10}}},
     {"PlaneAFromBelowOwnCutLine", Pattern::PlaneA, Bottom(kTrapezoid, 50),
