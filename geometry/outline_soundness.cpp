@@ -205,20 +205,11 @@ Piece OrientedPiece(const OutlineList& outline, size_t i) {
     return p;
 }
 
-// The record that the point lies on, other than at the piece's end (start)
-// when `notAtEnd` (`!notAtEnd`); -1 when there is none.
-int PieceHolding(const OutlineList& outline, ZedPoint point, bool notAtEnd) {
-    const Box at{point.x, point.y, point.x, point.y};
-    for (size_t i = 0; i < outline.size(); ++i) {
-        if (!Overlap(BoxOf(outline[i]), at)) {
-            continue;
-        }
-        const Piece p = OrientedPiece(outline, i);
-        if (DistanceToPiece(p, point) <= kTol && !Near(point, notAtEnd ? p.b : p.a)) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+// Whether the point lies on the record at i, other than at the piece's end
+// (start) when `notAtEnd` (`!notAtEnd`).
+bool HoldsPoint(const OutlineList& outline, size_t i, ZedPoint point, bool notAtEnd) {
+    const Piece p = OrientedPiece(outline, i);
+    return DistanceToPiece(p, point) <= kTol && !Near(point, notAtEnd ? p.b : p.a);
 }
 
 double Along(const Piece& p, ZedPoint x) { return p.arc ? TurnTo(p, x) : Dot(x - p.a, p.b - p.a); }
@@ -235,10 +226,28 @@ Piece WithEnd(Piece p, ZedPoint b) {
 // What stays of the loop outside the stretch from `from` to `to`: a chain
 // from `to` round to `from`, of which only the pieces whose boxes meet `near`
 // are kept besides its first and last (the others cannot touch anything new).
-// Empty when either point is not on the loop.
+// The first is the first record that holds `to` other than at its end, the
+// last the first that holds `from` other than at its start. Empty when either
+// point is not on the loop. One pass over the outline finds all three kinds,
+// as the outline may be long.
 std::vector<Piece> KeptPart(const OutlineList& outline, ZedPoint from, ZedPoint to, const Box& near) {
-    const int j = PieceHolding(outline, to, true);
-    const int k = PieceHolding(outline, from, false);
+    const Box atTo{to.x, to.y, to.x, to.y};
+    const Box atFrom{from.x, from.y, from.x, from.y};
+    int j = -1;
+    int k = -1;
+    std::vector<int> nearby;
+    for (size_t i = 0; i < outline.size(); ++i) {
+        const Box box = BoxOf(outline[i]);
+        if (j < 0 && Overlap(box, atTo) && HoldsPoint(outline, i, to, true)) {
+            j = static_cast<int>(i);
+        }
+        if (k < 0 && Overlap(box, atFrom) && HoldsPoint(outline, i, from, false)) {
+            k = static_cast<int>(i);
+        }
+        if (Overlap(box, near)) {
+            nearby.push_back(static_cast<int>(i));
+        }
+    }
     if (j < 0 || k < 0) {
         return {};
     }
@@ -246,12 +255,19 @@ std::vector<Piece> KeptPart(const OutlineList& outline, ZedPoint from, ZedPoint 
     if (j == k && Along(first, to) <= Along(first, from)) {
         return {WithEnd(WithStart(first, to), from)};
     }
+    // The pieces between, going round from j to k: after j (up to k when k
+    // lies further on), then from the start up to k when the way wraps.
     std::vector<Piece> kept{WithStart(first, to)};
-    const int n = static_cast<int>(outline.size());
-    for (int i = (j + 1) % n; i != k; i = (i + 1) % n) {
-        const ZedFigure& record = outline[static_cast<size_t>(i)];
-        if (Overlap(BoxOf(record), near)) {
-            kept.push_back(FromRecord(record));
+    for (const int i : nearby) {
+        if (i > j && (j >= k || i < k)) {
+            kept.push_back(FromRecord(outline[static_cast<size_t>(i)]));
+        }
+    }
+    if (j >= k) {
+        for (const int i : nearby) {
+            if (i < k) {
+                kept.push_back(FromRecord(outline[static_cast<size_t>(i)]));
+            }
         }
     }
     kept.push_back(WithEnd(OrientedPiece(outline, static_cast<size_t>(k)), from));
