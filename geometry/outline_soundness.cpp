@@ -40,6 +40,16 @@ Piece Reversed(Piece p) {
     return p;
 }
 
+// At most two points: where two pieces cross, or the joints of two
+// neighbours; kept off the heap, as the checks compare many pairs.
+struct Points {
+    ZedPoint at[2]{};
+    int count = 0;
+    void Add(ZedPoint p) { at[count++] = p; }
+    const ZedPoint* begin() const { return at; }
+    const ZedPoint* end() const { return at + count; }
+};
+
 // Compared squared: the checks run over every piece of large outlines.
 bool Near(ZedPoint p, ZedPoint q) {
     const double dx = p.x - q.x;
@@ -86,41 +96,47 @@ bool Finite(ZedPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 bool Finite(const Piece& p) { return Finite(p.a) && Finite(p.b) && (!p.arc || (Finite(p.c) && std::isfinite(p.r))); }
 
 // Where a line meets a circle (also where it passes within the tolerance).
-std::vector<ZedPoint> LineCircle(const Piece& line, ZedPoint c, double r) {
+Points LineCircle(const Piece& line, ZedPoint c, double r) {
     const ZedPoint u = UnitFrom(line.a, line.b);
     const ZedPoint foot = line.a + Dot(c - line.a, u) * u;
     const double h = Distance(c, foot);
+    Points points;
     if (h > r + kTol) {
-        return {};
+        return points;
     }
     const double half = std::sqrt(std::max(0.0, r * r - h * h));
-    return {foot + half * u, foot - half * u};
+    points.Add(foot + half * u);
+    points.Add(foot - half * u);
+    return points;
 }
 
-std::vector<ZedPoint> CircleCircle(const Piece& p, const Piece& q) {
+Points CircleCircle(const Piece& p, const Piece& q) {
     const double d = Distance(p.c, q.c);
+    Points points;
     if (d <= kTol || d > p.r + q.r + kTol || d < std::fabs(p.r - q.r) - kTol) {
-        return {};  // concentric circles meet only where an end lies on the other
+        return points;  // concentric circles meet only where an end lies on the other
     }
     const double along = (p.r * p.r - q.r * q.r + d * d) / (2.0 * d);
     const double half = std::sqrt(std::max(0.0, p.r * p.r - along * along));
     const ZedPoint u = UnitFrom(p.c, q.c);
     const ZedPoint base = p.c + along * u;
     const ZedPoint normal{-u.y, u.x};
-    return {base + half * normal, base - half * normal};
+    points.Add(base + half * normal);
+    points.Add(base - half * normal);
+    return points;
 }
 
 // Points where the two pieces cross, apart from their ends lying on each
 // other (which the caller tests on its own).
-std::vector<ZedPoint> Crossings(const Piece& p, const Piece& q) {
-    std::vector<ZedPoint> candidates;
+Points Crossings(const Piece& p, const Piece& q) {
+    Points candidates;
     if (!p.arc && !q.arc) {
         const ZedPoint d1 = p.b - p.a;
         const ZedPoint d2 = q.b - q.a;
         const double denominator = Cross(d1, d2);
         if (std::fabs(denominator) > 1e-12 * Length(d1) * Length(d2)) {
             const double t = Cross(q.a - p.a, d2) / denominator;
-            candidates.push_back(p.a + t * d1);
+            candidates.Add(p.a + t * d1);
         }
     } else if (p.arc && q.arc) {
         candidates = CircleCircle(p, q);
@@ -129,21 +145,21 @@ std::vector<ZedPoint> Crossings(const Piece& p, const Piece& q) {
         const Piece& arc = p.arc ? p : q;
         candidates = LineCircle(line, arc.c, arc.r);
     }
-    std::vector<ZedPoint> crossings;
+    Points crossings;
     for (ZedPoint x : candidates) {
         if (DistanceToPiece(p, x) <= kTol && DistanceToPiece(q, x) <= kTol) {
-            crossings.push_back(x);
+            crossings.Add(x);
         }
     }
     return crossings;
 }
 
-bool IsJoint(ZedPoint x, const std::vector<ZedPoint>& joints) {
+bool IsJoint(ZedPoint x, const Points& joints) {
     return std::any_of(joints.begin(), joints.end(), [x](ZedPoint j) { return Near(x, j); });
 }
 
 // Whether the pieces have a point in common other than the given joints.
-bool Touch(const Piece& p, const Piece& q, const std::vector<ZedPoint>& joints) {
+bool Touch(const Piece& p, const Piece& q, const Points& joints) {
     for (ZedPoint end : {p.a, p.b}) {
         if (DistanceToPiece(q, end) <= kTol && !IsJoint(end, joints)) {
             return true;
@@ -233,11 +249,17 @@ Piece WithEnd(Piece p, ZedPoint b) {
 std::vector<Piece> KeptPart(const OutlineList& outline, ZedPoint from, ZedPoint to, const Box& near) {
     const Box atTo{to.x, to.y, to.x, to.y};
     const Box atFrom{from.x, from.y, from.x, from.y};
+    // What a record must meet to matter at all: the new pieces or either point.
+    const Box any{std::min({near.left, to.x, from.x}), std::min({near.bottom, to.y, from.y}),
+                  std::max({near.right, to.x, from.x}), std::max({near.top, to.y, from.y})};
     int j = -1;
     int k = -1;
     std::vector<int> nearby;
     for (size_t i = 0; i < outline.size(); ++i) {
         const Box box = BoxOf(outline[i]);
+        if (!Overlap(box, any)) {
+            continue;
+        }
         if (j < 0 && Overlap(box, atTo) && HoldsPoint(outline, i, to, true)) {
             j = static_cast<int>(i);
         }
@@ -323,12 +345,12 @@ OutlineSoundness CheckOutlineReplacement(const OutlineList& outline, ZedPoint fr
             }
             // Neighbours in the loop meet at their common end and nowhere else;
             // without the rest of the loop the new chain's ends meet nothing.
-            std::vector<ZedPoint> joints;
+            Points joints;
             if (q == previous && (closed || t > first)) {
-                joints.push_back(loop[t].a);
+                joints.Add(loop[t].a);
             }
             if (q == next && (closed || t + 1 < m)) {
-                joints.push_back(loop[t].b);
+                joints.Add(loop[t].b);
             }
             if (Touch(loop[t], loop[q], joints)) {
                 return OutlineSoundness::Crossing;
