@@ -206,6 +206,17 @@ bool Overlap(const Box& u, const Box& v) {
     return u.left <= v.right && v.left <= u.right && u.bottom <= v.top && v.bottom <= u.top;
 }
 
+// Whether a line record's box (as BoxOf gives it) surely misses `b`, read
+// straight from the record: the first look at every record of a long outline.
+// Never true where Overlap(BoxOf(f), b) holds.
+bool LineClearlyMisses(const ZedFigure& f, const Box& b) {
+    if (IsArcKind(f.kind)) {
+        return false;
+    }
+    return std::max(f.v[1], f.v[3]) + kTol < b.bottom || std::min(f.v[1], f.v[3]) - kTol > b.top ||
+           std::max(f.v[0], f.v[2]) + kTol < b.left || std::min(f.v[0], f.v[2]) - kTol > b.right;
+}
+
 // The outline's record as a piece that runs the loop's way: turned round when
 // its end does not meet the next record but its start does.
 Piece OrientedPiece(const OutlineList& outline, size_t i) {
@@ -256,6 +267,9 @@ std::vector<Piece> KeptPart(const OutlineList& outline, ZedPoint from, ZedPoint 
     int k = -1;
     std::vector<int> nearby;
     for (size_t i = 0; i < outline.size(); ++i) {
+        if (LineClearlyMisses(outline[i], any)) {
+            continue;
+        }
         const Box box = BoxOf(outline[i]);
         if (!Overlap(box, any)) {
             continue;
