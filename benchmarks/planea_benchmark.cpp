@@ -1,13 +1,20 @@
-// The patterns on outlines of growing size, each on the long bottom edge
-// of a plate whose top edge is cut into many pieces: pattern A with ten width
-// changes (narrower and wider in turn, one of them over the whole edge and
-// back), pattern B with ten width and distance changes, patterns C and D with
-// ten depth changes (D's alternating with slot radius changes), side patterns A
-// and B with ten offset and length changes (B's also display lengths) and side
-// pattern C with ten width, distance and depth changes. Laying out the drawing
-// is not timed.
+// Every pattern on outlines of growing size, each on the long bottom edge of a
+// plate whose top edge is cut into many pieces: a build alone, a build and ten
+// changes, and a build then Delete. The changes: plan pattern A ten widths
+// (narrower and wider in turn, one of them over the whole edge and back), B
+// widths and distances, C depths, D depths and slot radii in turn, side A and
+// B offsets and lengths (B's every third a display length), side C widths,
+// distances and depths. Laying out the drawing and starting the command for
+// Delete are not timed.
+//
+// Beside the time, each benchmark reports the host calls the plug-in made:
+// per build (calls_build), per change (calls_per_change) and per Delete
+// (calls_delete), counted in the emulated host's call log.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "command/command_flow.h"
@@ -18,11 +25,10 @@
 #include "geometry/plane_b.h"
 #include "geometry/plane_c.h"
 #include "geometry/plane_d.h"
+#include "geometry/shoulder_memory.h"
 #include "geometry/side_a.h"
 #include "geometry/side_b.h"
 #include "geometry/side_c.h"
-#include "geometry/shoulder_memory.h"
-#include "holes/hole_state.h"
 #include "settings/shoulder_settings.h"
 
 namespace {
@@ -43,15 +49,7 @@ ZedId Plate(int elements) {
     return emu::AddOutline(kLayer, figures, true);
 }
 
-void FreshDrawing() {
-    emu::Reset();
-    ResetCommandState();
-    ResetShoulderMemory();
-    ResetHoleState();
-    emu::AddLayer(0);
-    emu::AddLayer(3);
-    emu::AddLayer(kLayer);
-    RegisterLedgewright();  // works out the installation folder with the hole masters
+void UseSettings() {
     ShoulderSettingsRecord& s = ShoulderSettings;
     s.mMainWidth = 20.0;
     s.mMainProtrude = 5.0;
@@ -81,198 +79,301 @@ void FreshDrawing() {
     s.SB_DisplayProtrude = 0.3;
 }
 
+void FreshDrawing() {
+    emu::Reset();
+    ResetPluginRecords();
+    emu::AddLayer(0);
+    emu::AddLayer(3);
+    emu::AddLayer(kLayer);
+    RegisterLedgewright();  // works out the installation folder with the hole
+                            // masters
+    UseSettings();
+}
+
+// One pattern: its build on the bottom edge, and its ten changes (the edit
+// mode picked, then the value typed).
+struct Change {
+    int editMode;
+    double value;
+};
+struct Pattern {
+    ZedPoint picked;   // where the bottom edge is picked
+    bool recordsPick;  // whose rebuilds read the line pick record
+    bool (*build)(ZedPoint picked, ZedId element, ZedId segment);
+    bool (*rebuild)(double value);
+    Change changes[10];
+};
+
+// Widths typed one after the other: in place, over the whole edge, back.
+const Pattern kPlaneA{{500.0, 0.0},
+                      false,
+                      [](ZedPoint, ZedId element, ZedId segment) { return BuildPlaneA(element, segment, 0); },
+                      RebuildPlaneA,
+                      {{kEditSecond, 10.0},
+                       {kEditSecond, 30.0},
+                       {kEditSecond, 15.0},
+                       {kEditSecond, 1000.0},
+                       {kEditSecond, 40.0},
+                       {kEditSecond, 25.0},
+                       {kEditSecond, 12.0},
+                       {kEditSecond, 60.0},
+                       {kEditSecond, 8.0},
+                       {kEditSecond, 20.0}}};
+
+// Picked 120 from the bottom edge's start; widths and distances in turn (the
+// hole moves with every one).
+const Pattern kPlaneB{
+    {120.4, 0.0},
+    true,
+    [](ZedPoint picked, ZedId element, ZedId segment) { return BuildPlaneB(picked, element, segment, 0); },
+    RebuildPlaneB,
+    {{kEditSecond, 10.0},
+     {kEditThird, 300.0},
+     {kEditSecond, 30.0},
+     {kEditThird, 40.0},
+     {kEditSecond, 15.0},
+     {kEditThird, 600.0},
+     {kEditSecond, 8.0},
+     {kEditThird, 120.0},
+     {kEditSecond, 20.0},
+     {kEditThird, 200.0}}};
+
+const Pattern kPlaneC{{500.0, 0.0},
+                      false,
+                      [](ZedPoint, ZedId element, ZedId segment) { return BuildPlaneC(element, segment, 0); },
+                      RebuildPlaneC,
+                      {{kEditFirst, 3.0},
+                       {kEditFirst, 4.0},
+                       {kEditFirst, 5.0},
+                       {kEditFirst, 6.0},
+                       {kEditFirst, 7.0},
+                       {kEditFirst, 8.0},
+                       {kEditFirst, 9.0},
+                       {kEditFirst, 10.0},
+                       {kEditFirst, 11.0},
+                       {kEditFirst, 12.0}}};
+
+// Depths and slot radii in turn.
+const Pattern kPlaneD{{500.0, 0.0},
+                      false,
+                      [](ZedPoint, ZedId element, ZedId segment) { return BuildPlaneD(element, segment, 0); },
+                      RebuildPlaneD,
+                      {{kEditFirst, 3.0},
+                       {kEditSecond, 3.0},
+                       {kEditFirst, 5.0},
+                       {kEditSecond, 5.0},
+                       {kEditFirst, 7.0},
+                       {kEditSecond, 7.0},
+                       {kEditFirst, 9.0},
+                       {kEditSecond, 9.0},
+                       {kEditFirst, 11.0},
+                       {kEditSecond, 11.0}}};
+
+// The step at the bottom edge's start; offsets and lengths in turn.
+const Pattern kSideA{
+    {3.0, 0.0},
+    true,
+    [](ZedPoint picked, ZedId element, ZedId segment) { return BuildSideA(picked, element, segment, 0); },
+    RebuildSideA,
+    {{kEditFirst, 3.0},
+     {kEditSecond, 30.0},
+     {kEditFirst, 5.0},
+     {kEditSecond, 50.0},
+     {kEditFirst, 7.0},
+     {kEditSecond, 70.0},
+     {kEditFirst, 9.0},
+     {kEditSecond, 90.0},
+     {kEditFirst, 11.0},
+     {kEditSecond, 110.0}}};
+
+// As side A, every third change a display length.
+const Pattern kSideB{
+    {3.0, 0.0},
+    true,
+    [](ZedPoint picked, ZedId element, ZedId segment) { return BuildSideB(picked, element, segment, 0); },
+    RebuildSideB,
+    {{kEditFirst, 3.0},
+     {kEditSecond, 30.0},
+     {kEditThird, 3.0},
+     {kEditSecond, 50.0},
+     {kEditFirst, 7.0},
+     {kEditThird, 6.0},
+     {kEditFirst, 9.0},
+     {kEditSecond, 90.0},
+     {kEditThird, 9.0},
+     {kEditSecond, 110.0}}};
+
+// Picked 120.4 from the bottom edge's start (the recess 121 from it); widths,
+// distances and depths in turn.
+const Pattern kSideC{
+    {120.4, 0.0},
+    false,
+    [](ZedPoint picked, ZedId element, ZedId segment) { return BuildSideC(picked, element, segment, 0); },
+    RebuildSideC,
+    {{kEditSecond, 10.0},
+     {kEditThird, 300.0},
+     {kEditFirst, 4.0},
+     {kEditSecond, 40.0},
+     {kEditThird, 15.0},
+     {kEditFirst, 8.0},
+     {kEditSecond, 20.0},
+     {kEditThird, 600.0},
+     {kEditFirst, 3.0},
+     {kEditSecond, 25.0}}};
+
+// A fresh drawing with the plate, the bottom edge picked: the plate's segment
+// and the edge.
+struct Laid {
+    ZedId plate;
+    ZedId bottom;
+};
+Laid LayOut(const Pattern& pattern, int elements) {
+    FreshDrawing();
+    const ZedId plate = Plate(elements);
+    const ZedId bottom = emu::Chain(plate).front();
+    if (pattern.recordsPick) {
+        Picks().linePick = LinePick{pattern.picked, bottom, plate, 0, 0};
+    }
+    return Laid{plate, bottom};
+}
+
+// The timed work, each part in a function of its own so that a profiler can
+// count it alone (valgrind --tool=callgrind --toggle-collect='*Timed*'); each
+// counts the host calls it makes.
+[[gnu::noinline]] bool TimedBuild(const Pattern& pattern, const Laid& laid, int& calls) {
+    emu::ResetCallLog();
+    const bool built = pattern.build(pattern.picked, laid.bottom, laid.plate);
+    calls = emu::CallCount();
+    return built;
+}
+
+[[gnu::noinline]] bool TimedChanges(const Pattern& pattern, int& calls) {
+    bool done = true;
+    calls = 0;
+    for (const Change& change : pattern.changes) {
+        emu::ResetCallLog();
+        Picks().editMode = change.editMode;
+        done = pattern.rebuild(change.value) && done;
+        calls += emu::CallCount();
+    }
+    return done;
+}
+
+[[gnu::noinline]] bool TimedDeletePick(ZedId element, int& calls) {
+    emu::ResetCallLog();
+    const bool picked = emu::PickElement(element);
+    calls = emu::CallCount();
+    return picked;
+}
+
+void BM_Build(benchmark::State& state, const Pattern& pattern) {
+    const int elements = static_cast<int>(state.range(0));
+    int calls = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const Laid laid = LayOut(pattern, elements);
+        state.ResumeTiming();
+        if (!TimedBuild(pattern, laid, calls)) {
+            state.SkipWithError("the build failed");
+            break;
+        }
+    }
+    state.counters["calls_build"] = calls;
+    state.SetComplexityN(elements);
+}
+
+void BM_BuildAndTenChanges(benchmark::State& state, const Pattern& pattern) {
+    const int elements = static_cast<int>(state.range(0));
+    int buildCalls = 0;
+    int changeCalls = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const Laid laid = LayOut(pattern, elements);
+        state.ResumeTiming();
+        const bool built = TimedBuild(pattern, laid, buildCalls);
+        const bool changed = TimedChanges(pattern, changeCalls);
+        if (!built || !changed) {
+            state.SkipWithError("a build or change failed");
+            break;
+        }
+    }
+    state.counters["calls_build"] = buildCalls;
+    state.counters["calls_per_change"] = changeCalls / 10.0;
+    state.SetComplexityN(elements);
+}
+
+// Build, then Delete as the user does it: in Delete mode, the shoulder's first
+// side picked. The command's start and the typed keyword are not timed; the
+// pick and the Delete it makes are.
+void BM_BuildAndDelete(benchmark::State& state, const Pattern& pattern) {
+    const int elements = static_cast<int>(state.range(0));
+    int buildCalls = 0;
+    int deleteCalls = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const Laid laid = LayOut(pattern, elements);
+        state.ResumeTiming();
+        const bool built = TimedBuild(pattern, laid, buildCalls);
+        state.PauseTiming();
+        const ShoulderMemory& shoulder = Shoulder();
+        const ZedId side = shoulder.firstSide.ref.id != -1 ? shoulder.firstSide.ref.id : shoulder.innerSide.ref.id;
+        const bool started = built && emu::StartCommand() && emu::Type("Delete");
+        state.ResumeTiming();
+        const bool picked = started && TimedDeletePick(side, deleteCalls);
+        state.PauseTiming();
+        emu::EndCommand();
+        // Delete gives the plate back as it was laid out.
+        const bool restored =
+            emu::SegmentClosed(laid.plate) && emu::Chain(laid.plate).size() == static_cast<size_t>(elements);
+        state.ResumeTiming();
+        if (!picked || !restored) {
+            state.SkipWithError("the build or Delete failed");
+            break;
+        }
+    }
+    state.counters["calls_build"] = buildCalls;
+    state.counters["calls_delete"] = deleteCalls;
+    state.SetComplexityN(elements);
+}
+
 // The outline sizes measured: plates imported from other programs often carry
 // thousands of short pieces.
 void OutlineSizes(benchmark::internal::Benchmark* benchmark) {
     for (const int elements : {10, 100, 1000, 10000}) {
         benchmark->Arg(elements);
     }
+    benchmark->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
 }
 
-// Widths typed one after the other: in place, over the whole edge, back.
-constexpr double kWidths[10] = {10.0, 30.0, 15.0, 1000.0, 40.0, 25.0, 12.0, 60.0, 8.0, 20.0};
-
-void BM_BuildAndTenWidthChanges(benchmark::State& state) {
-    const int elements = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        state.PauseTiming();
-        FreshDrawing();
-        const ZedId plate = Plate(elements);
-        const ZedId bottom = emu::Chain(plate).front();
-        state.ResumeTiming();
-
-        bool done = BuildPlaneA(bottom, plate, 0);
-        Picks().editMode = kEditSecond;
-        for (double width : kWidths) {
-            done = RebuildPlaneA(width) && done;
-        }
-        if (!done) {
-            state.SkipWithError("a build or rebuild failed");
-            break;
-        }
-    }
-    state.SetComplexityN(elements);
-}
-BENCHMARK(BM_BuildAndTenWidthChanges)->Apply(OutlineSizes)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
-
-void BM_Build(benchmark::State& state) {
-    const int elements = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        state.PauseTiming();
-        FreshDrawing();
-        const ZedId plate = Plate(elements);
-        const ZedId bottom = emu::Chain(plate).front();
-        state.ResumeTiming();
-        if (!BuildPlaneA(bottom, plate, 0)) {
-            state.SkipWithError("the build failed");
-            break;
-        }
-    }
-    state.SetComplexityN(elements);
-}
-BENCHMARK(BM_Build)->Apply(OutlineSizes)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
-
-// Pattern B picked 120 from the bottom edge's start, then ten changes of
-// width and distance in turn (the hole moves with every one).
-constexpr double kPlaneBValues[10] = {10.0, 300.0, 30.0, 40.0, 15.0, 600.0, 8.0, 120.0, 20.0, 200.0};
-
-void BM_PlaneBBuildAndTenChanges(benchmark::State& state) {
-    const int elements = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        state.PauseTiming();
-        FreshDrawing();
-        const ZedId plate = Plate(elements);
-        const ZedId bottom = emu::Chain(plate).front();
-        const ZedPoint picked{120.4, 0.0};
-        Picks().linePick = LinePick{picked, bottom, plate, 0, 0};
-        state.ResumeTiming();
-
-        bool done = BuildPlaneB(picked, bottom, plate, 0);
-        for (int i = 0; i < 10; ++i) {
-            Picks().editMode = i % 2 == 0 ? kEditSecond : kEditThird;
-            done = RebuildPlaneB(kPlaneBValues[i]) && done;
-        }
-        if (!done) {
-            state.SkipWithError("a build or rebuild failed");
-            break;
-        }
-    }
-    state.SetComplexityN(elements);
-}
-BENCHMARK(BM_PlaneBBuildAndTenChanges)->Arg(10)->Arg(100)->Arg(1000)->Complexity(benchmark::oN)
-    ->Unit(benchmark::kMicrosecond);
-
-void BM_PlaneBBuild(benchmark::State& state) {
-    const int elements = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        state.PauseTiming();
-        FreshDrawing();
-        const ZedId plate = Plate(elements);
-        const ZedId bottom = emu::Chain(plate).front();
-        state.ResumeTiming();
-        if (!BuildPlaneB(ZedPoint{120.4, 0.0}, bottom, plate, 0)) {
-            state.SkipWithError("the build failed");
-            break;
-        }
-    }
-    state.SetComplexityN(elements);
-}
-BENCHMARK(BM_PlaneBBuild)->Arg(10)->Arg(100)->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
-
-// Plan pattern C (or D, with its slot): a build and ten changes, depths for C,
-// depths and slot radii in turn for D.
-template <bool PlaneD>
-void BM_RaisedChainBuildAndTenChanges(benchmark::State& state) {
-    const int elements = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        state.PauseTiming();
-        FreshDrawing();
-        const ZedId plate = Plate(elements);
-        const ZedId bottom = emu::Chain(plate).front();
-        state.ResumeTiming();
-
-        bool done = PlaneD ? BuildPlaneD(bottom, plate, 0) : BuildPlaneC(bottom, plate, 0);
-        for (int i = 0; i < 10; ++i) {
-            const bool radius = PlaneD && i % 2 == 1;
-            Picks().editMode = radius ? kEditSecond : kEditFirst;
-            const double value = radius ? 2.0 + i : 3.0 + i;
-            done = (PlaneD ? RebuildPlaneD(value) : RebuildPlaneC(value)) && done;
-        }
-        if (!done) {
-            state.SkipWithError("a build or rebuild failed");
-            break;
-        }
-    }
-    state.SetComplexityN(elements);
-}
-BENCHMARK(BM_RaisedChainBuildAndTenChanges<false>)->Name("BM_PlaneCBuildAndTenChanges")->Arg(10)->Arg(100)
-    ->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_RaisedChainBuildAndTenChanges<true>)->Name("BM_PlaneDBuildAndTenChanges")->Arg(10)->Arg(100)
-    ->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
-
-// Side pattern A (or B, with its display part): the step at the bottom edge's
-// start, then ten changes, offsets and lengths in turn (B's every third a
-// display length).
-template <bool SideB>
-void BM_SideStepBuildAndTenChanges(benchmark::State& state) {
-    const int elements = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        state.PauseTiming();
-        FreshDrawing();
-        const ZedId plate = Plate(elements);
-        const ZedId bottom = emu::Chain(plate).front();
-        const ZedPoint picked{3.0, 0.0};
-        Picks().linePick = LinePick{picked, bottom, plate, 0, 0};
-        state.ResumeTiming();
-
-        bool done = SideB ? BuildSideB(picked, bottom, plate, 0) : BuildSideA(picked, bottom, plate, 0);
-        for (int i = 0; i < 10; ++i) {
-            const bool display = SideB && i % 3 == 2;
-            Picks().editMode = display ? kEditThird : i % 2 == 0 ? kEditFirst : kEditSecond;
-            const double value = display ? 1.0 + i : i % 2 == 0 ? 3.0 + i : 20.0 + 10.0 * i;
-            done = (SideB ? RebuildSideB(value) : RebuildSideA(value)) && done;
-        }
-        if (!done) {
-            state.SkipWithError("a build or rebuild failed");
-            break;
-        }
-    }
-    state.SetComplexityN(elements);
-}
-BENCHMARK(BM_SideStepBuildAndTenChanges<false>)->Name("BM_SideABuildAndTenChanges")->Arg(10)->Arg(100)
-    ->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SideStepBuildAndTenChanges<true>)->Name("BM_SideBBuildAndTenChanges")->Arg(10)->Arg(100)
-    ->Arg(1000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
-
-// Side pattern C picked 120.4 from the bottom edge's start (the recess 121
-// from it), then ten changes of width, distance and depth in turn.
-constexpr double kSideCValues[10] = {10.0, 300.0, 4.0, 40.0, 15.0, 8.0, 20.0, 600.0, 3.0, 25.0};
-
-void BM_SideCBuildAndTenChanges(benchmark::State& state) {
-    const int elements = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        state.PauseTiming();
-        FreshDrawing();
-        const ZedId plate = Plate(elements);
-        const ZedId bottom = emu::Chain(plate).front();
-        state.ResumeTiming();
-
-        bool done = BuildSideC(ZedPoint{120.4, 0.0}, bottom, plate, 0);
-        constexpr int kModes[3] = {kEditSecond, kEditThird, kEditFirst};
-        for (int i = 0; i < 10; ++i) {
-            Picks().editMode = kModes[i % 3];
-            done = RebuildSideC(kSideCValues[i]) && done;
-        }
-        if (!done) {
-            state.SkipWithError("a build or rebuild failed");
-            break;
-        }
-    }
-    state.SetComplexityN(elements);
-}
-BENCHMARK(BM_SideCBuildAndTenChanges)->Arg(10)->Arg(100)->Arg(1000)->Complexity(benchmark::oN)
-    ->Unit(benchmark::kMicrosecond);
+struct Named {
+    const char* name;
+    const Pattern* pattern;
+};
+const Named kPatterns[] = {{"PlaneA", &kPlaneA}, {"PlaneB", &kPlaneB}, {"PlaneC", &kPlaneC}, {"PlaneD", &kPlaneD},
+                           {"SideA", &kSideA},   {"SideB", &kSideB},   {"SideC", &kSideC}};
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    // Delete mode starts the command, which reads and writes the settings:
+    // a store of the benchmark's own, never the user's.
+    const std::filesystem::path store = std::filesystem::temp_directory_path() / "ledgewright-benchmark.reg";
+    setenv("ZED_REGISTRY_FILE", store.c_str(), 1);
+    for (const Named& named : kPatterns) {
+        const std::string name = named.name;
+        const Pattern& pattern = *named.pattern;
+        benchmark::RegisterBenchmark(("BM_Build/" + name).c_str(), BM_Build, pattern)->Apply(OutlineSizes);
+        benchmark::RegisterBenchmark(("BM_BuildAndTenChanges/" + name).c_str(), BM_BuildAndTenChanges, pattern)
+            ->Apply(OutlineSizes);
+        benchmark::RegisterBenchmark(("BM_BuildAndDelete/" + name).c_str(), BM_BuildAndDelete, pattern)
+            ->Apply(OutlineSizes);
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::filesystem::remove(store);
+    return 0;
+}

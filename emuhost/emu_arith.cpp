@@ -49,6 +49,38 @@ double Turning(const ZedFigure& f, const ZedPoint& p) {
     return turning;
 }
 
+// The same count in whole turns, without an angle: the element's chord crosses
+// the ray from p towards +x upwards with p on its left (+1) or downwards with p
+// on its right (-1), and an arc adds the whole turn Turning adds. False, and
+// nothing counted, when p lies so near the chord's line that the side could be
+// misjudged (on an arc's chord among them): the angles decide then.
+bool AddCrossing(const ZedFigure& f, const ZedPoint& p, long& turns) {
+    const ZedPoint s = StartOf(f);
+    const ZedPoint e = EndOf(f);
+    const double side = Cross(s.x - p.x, s.y - p.y, e.x - p.x, e.y - p.y);
+    // |side| against 1e-9 of the product of the distances, compared squared.
+    const double toStart = (s.x - p.x) * (s.x - p.x) + (s.y - p.y) * (s.y - p.y);
+    const double toEnd = (e.x - p.x) * (e.x - p.x) + (e.y - p.y) * (e.y - p.y);
+    if (!(side * side > 1e-18 * toStart * toEnd)) {
+        return false;
+    }
+    if (s.y <= p.y) {
+        turns += e.y > p.y && side > 0 ? 1 : 0;
+    } else {
+        turns -= e.y <= p.y && side < 0 ? 1 : 0;
+    }
+    if (!IsLineKind(f.kind)) {
+        const bool ccw = ArcFlag(f) == ZED_ARC_CCW;
+        const bool inDisk = Distance(CentreOf(f), p) < f.v[6];
+        if (inDisk && ccw && side < 0) {
+            ++turns;
+        } else if (inDisk && !ccw && side > 0) {
+            --turns;
+        }
+    }
+    return true;
+}
+
 // Lines and arcs that a drawing may hold, or one circle.
 bool OutlineRecordsValid(const ZedFigure* outline, int count) {
     if (count == 1 && outline[0].kind == ZED_FIG_CIRCLE) {
@@ -65,13 +97,14 @@ bool OutlineRecordsValid(const ZedFigure* outline, int count) {
 
 // Walks the outline list as a closed chain whose records join end to end,
 // each taken the way the walk runs through it (a record stored the other way
-// round is turned), and adds up how far the direction from p turns. The first
-// record is taken as stored or turned (turnFirst); every later one is entered
-// where the one before is left. False when the records do not close up so.
-bool WalkTurning(const ZedFigure* outline, int count, bool turnFirst, const ZedPoint& p, double& turning) {
+// round is turned), and hands each to `visit`. The first record is taken as
+// stored or turned (turnFirst); every later one is entered where the one
+// before is left. False when the records do not close up so.
+template <class Visit>
+bool WalkOutline(const ZedFigure* outline, int count, bool turnFirst, Visit&& visit) {
     ZedFigure current = turnFirst ? TurnedRound(outline[0]) : outline[0];
     const ZedPoint first = StartOf(current);
-    turning = Turning(current, p);
+    visit(current);
     for (int i = 1; i < count; ++i) {
         const ZedPoint at = EndOf(current);
         if (Near(StartOf(outline[i]), at)) {
@@ -81,9 +114,33 @@ bool WalkTurning(const ZedFigure* outline, int count, bool turnFirst, const ZedP
         } else {
             return false;
         }
-        turning += Turning(current, p);
+        visit(current);
     }
     return Near(EndOf(current), first);
+}
+
+// How many whole turns the direction from p to the outline makes along the
+// walk: counted by crossings, or where p lies too near a chord for that, by
+// adding up how far the direction turns. False when the records do not close
+// up either way round.
+bool WindingAround(const ZedFigure* outline, int count, const ZedPoint& p, long& turns) {
+    for (const bool turnFirst : {false, true}) {
+        long crossings = 0;
+        bool counted = true;
+        if (!WalkOutline(outline, count, turnFirst,
+                         [&](const ZedFigure& f) { counted = counted && AddCrossing(f, p, crossings); })) {
+            continue;
+        }
+        if (counted) {
+            turns = crossings;
+            return true;
+        }
+        double turning = 0;
+        WalkOutline(outline, count, turnFirst, [&](const ZedFigure& f) { turning += Turning(f, p); });
+        turns = std::lround(turning / (2 * kPi));
+        return true;
+    }
+    return false;
 }
 
 #if !ZED_LEGACY  // the intersection calls' helpers; the older host has no such calls
@@ -119,9 +176,8 @@ int ZedAriIochkPnt(const ZedFigure* outline, int count, const ZedPoint* point) {
         return -1;
     }
     const bool circle = outline[0].kind == ZED_FIG_CIRCLE;
-    double turning = 0;
-    if (!circle && !WalkTurning(outline, count, false, *point, turning) &&
-        !WalkTurning(outline, count, true, *point, turning)) {
+    long turns = 0;
+    if (!circle && !WindingAround(outline, count, *point, turns)) {
         return -1;
     }
     for (int i = 0; i < count; ++i) {
@@ -134,7 +190,6 @@ int ZedAriIochkPnt(const ZedFigure* outline, int count, const ZedPoint* point) {
     }
     // Winding number: whole turns of the direction from the point to the
     // outline; not zero inside, whichever way the outline runs.
-    const long turns = std::lround(turning / (2 * kPi));
     return turns != 0 ? 0 : 1;
 }
 

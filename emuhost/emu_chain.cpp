@@ -24,35 +24,59 @@ Element* FigureElement(const ZedFigRef* ref) {
     return FigureElement(ref->id);
 }
 
-size_t IndexInChain(const Segment& segment, ZedId element) {
-    const Element* found = FindElement(element);
-    if (found != nullptr && found->position < segment.chain.size() && segment.chain[found->position] == element) {
-        return found->position;
+void ElementChain::Renumber(size_t from) {
+    for (size_t i = from; i < items_.size(); ++i) {
+        items_[i]->position = i;
     }
-    // The chain has changed since: number all its elements again.
-    size_t at = segment.chain.size();
-    for (size_t i = 0; i < segment.chain.size(); ++i) {
-        if (Element* member = FindElement(segment.chain[i])) {
-            member->position = i;
-        }
-        if (segment.chain[i] == element) {
-            at = i;
-        }
-    }
-    return at;
 }
 
-const ZedFigure& FigureAt(const Segment& segment, size_t index) {
-    return FindElement(segment.chain.at(index))->figure;
+void ElementChain::Insert(size_t index, Element& element) {
+    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(index), &element);
+    Renumber(index);
 }
+
+void ElementChain::Erase(size_t index) {
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
+    Renumber(index);
+}
+
+void ElementChain::Rotate(size_t index) {
+    std::rotate(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(index), items_.end());
+    Renumber(0);
+}
+
+void ElementChain::Append(ElementChain& other) {
+    const size_t from = items_.size();
+    items_.insert(items_.end(), other.items_.begin(), other.items_.end());
+    other.items_.clear();
+    Renumber(from);
+}
+
+void ElementChain::Prepend(ElementChain& other) {
+    items_.insert(items_.begin(), other.items_.begin(), other.items_.end());
+    other.items_.clear();
+    Renumber(0);
+}
+
+void ElementChain::MoveTail(size_t index, ElementChain& rest) {
+    const size_t from = rest.items_.size();
+    rest.items_.insert(rest.items_.end(), items_.begin() + static_cast<std::ptrdiff_t>(index), items_.end());
+    items_.resize(index);
+    rest.Renumber(from);
+}
+
+size_t IndexInChain(const Segment& segment, ZedId element) {
+    const Element* found = FindElement(element);
+    return found != nullptr && found->segment == segment.id ? segment.chain.IndexOf(*found) : segment.chain.size();
+}
+
+const ZedFigure& FigureAt(const Segment& segment, size_t index) { return segment.chain.ElementAt(index).figure; }
 
 ZedFigure ChainFigure(const Element& element) {
     return element.reversed ? TurnedRound(element.figure) : element.figure;
 }
 
-ZedFigure ChainFigureAt(const Segment& segment, size_t index) {
-    return ChainFigure(*FindElement(segment.chain.at(index)));
-}
+ZedFigure ChainFigureAt(const Segment& segment, size_t index) { return ChainFigure(segment.chain.ElementAt(index)); }
 
 ZedPoint EntryOf(const Element& element) {
     return element.reversed ? EndOf(element.figure) : StartOf(element.figure);
@@ -66,9 +90,9 @@ void SetChainFigure(Element& element, const ZedFigure& chainWise) {
     element.figure = element.reversed ? TurnedRound(chainWise) : chainWise;
 }
 
-ZedPoint ChainStart(const Segment& segment) { return EntryOf(*FindElement(segment.chain.front())); }
+ZedPoint ChainStart(const Segment& segment) { return EntryOf(segment.chain.ElementAt(0)); }
 
-ZedPoint ChainEnd(const Segment& segment) { return ExitOf(*FindElement(segment.chain.back())); }
+ZedPoint ChainEnd(const Segment& segment) { return ExitOf(segment.chain.ElementAt(segment.chain.size() - 1)); }
 
 bool IsCircleSegment(const Segment& segment) {
     return segment.chain.size() == 1 && FigureAt(segment, 0).kind == ZED_FIG_CIRCLE;
@@ -115,8 +139,7 @@ ZedId PlaceElement(Segment& segment, size_t index, const ZedFigure& figure, cons
     element.figure = figure;
     element.attrs = attributes;
     element.reversed = reversed;
-    element.position = index;
-    segment.chain.insert(segment.chain.begin() + static_cast<std::ptrdiff_t>(index), element.id);
+    segment.chain.Insert(index, element);
     if (figure.kind == ZED_FIG_CIRCLE) {
         segment.closed = true;
     }

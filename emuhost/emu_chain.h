@@ -18,9 +18,12 @@ Element* FigureElement(ZedId id);
 // The element named by a figure reference of instance 0, or null.
 Element* FigureElement(const ZedFigRef* ref);
 
-// Position of the element in its segment's chain; the chain's size when it is
-// not in it. Found without a search while the chain has not moved it.
+// Position of the element in the segment's chain; the chain's size when it is
+// not in it. Read from the element, without a search.
 size_t IndexInChain(const Segment& segment, ZedId element);
+inline size_t IndexInChain(const Segment& segment, const Element& element) {
+    return element.segment == segment.id ? segment.chain.IndexOf(element) : segment.chain.size();
+}
 
 // The figure as stored at a chain position.
 const ZedFigure& FigureAt(const Segment& segment, size_t index);

@@ -155,15 +155,18 @@ ZedId FindPicked(double x, double y, ZedId preferred, bool screenByCompare) {
     };
     std::vector<Candidate> candidates;
     d.elements.ForEach([&](const Element& element) {
+        // The shape first: it rules out nearly every element of a large
+        // drawing at once.
+        double distance = 0.0;
+        if (!PickDistance(element, x, y, d.session.aperture, &distance)) {
+            return;
+        }
         const Segment* segment = FindSegment(element.segment);
         const Layer* layer = segment != nullptr ? FindLayer(segment->layer) : nullptr;
         if (layer == nullptr || !layer->detect || !FilterAdmits(d.session.filter, *segment, element)) {
             return;
         }
-        double distance = 0.0;
-        if (PickDistance(element, x, y, d.session.aperture, &distance)) {
-            candidates.push_back(Candidate{distance, element.id});
-        }
+        candidates.push_back(Candidate{distance, element.id});
     });
     std::sort(candidates.begin(), candidates.end(), [preferred](const Candidate& a, const Candidate& b) {
         if (std::fabs(a.distance - b.distance) > 1e-9) {
@@ -191,8 +194,8 @@ int OrderInChain(const Element& element) {
     if (segment == nullptr) {
         return -1;
     }
-    const auto it = std::find(segment->chain.begin(), segment->chain.end(), element.id);
-    return it == segment->chain.end() ? -1 : static_cast<int>(it - segment->chain.begin()) + 1;
+    const size_t at = segment->chain.IndexOf(element);
+    return at == segment->chain.size() ? -1 : static_cast<int>(at) + 1;
 }
 
 bool Click(double x, double y, ZedId preferred) {

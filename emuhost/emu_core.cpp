@@ -8,6 +8,36 @@
 
 namespace emu {
 
+Element& ElementTable::Make(ZedId id) {
+    Erase(id);
+    std::unique_ptr<Element>& slot = elements_[id];
+    slot = std::make_unique<Element>();
+    Element* element = slot.get();
+    element->id = id;
+    // Behind the last element with a lower id: the last one, but for an id
+    // given out of order.
+    Element* before = last_;
+    while (before != nullptr && before->id > id) {
+        before = before->previousLive;
+    }
+    element->previousLive = before;
+    element->nextLive = before != nullptr ? before->nextLive : first_;
+    (element->nextLive != nullptr ? element->nextLive->previousLive : last_) = element;
+    (before != nullptr ? before->nextLive : first_) = element;
+    return *element;
+}
+
+void ElementTable::Erase(ZedId id) {
+    const auto it = elements_.find(id);
+    if (it == elements_.end()) {
+        return;
+    }
+    Element* element = it->second.get();
+    (element->previousLive != nullptr ? element->previousLive->nextLive : first_) = element->nextLive;
+    (element->nextLive != nullptr ? element->nextLive->previousLive : last_) = element->previousLive;
+    elements_.erase(it);
+}
+
 Drawing& State() {
     static Drawing drawing;
     return drawing;

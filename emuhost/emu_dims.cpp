@@ -89,7 +89,7 @@ Element& AddElement(Segment& segment, ElementClass cls) {
     Element& element = State().elements.Make(id);
     element.segment = segment.id;
     element.cls = cls;
-    segment.chain.push_back(id);
+    segment.chain.Append(element);
     return element;
 }
 

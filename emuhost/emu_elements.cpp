@@ -8,39 +8,36 @@ namespace {
 
 std::string Id(ZedId id) { return std::to_string(id); }
 
-// Takes the element out of its chain. Returns what happened to the segment.
+// Takes the element out of its chain and out of the drawing. Returns what
+// happened to the segment.
 std::string Unchain(Segment& segment, size_t at) {
     const ZedId id = segment.chain[at];
-    State().elements.Erase(id);
     if (segment.chain.size() == 1) {
         const ZedId gone = segment.id;
         EraseSegment(gone);
         return "; segment " + Id(gone) + " deleted";
     }
-    std::vector<ZedId>& chain = segment.chain;
+    ElementChain& chain = segment.chain;
+    chain.Erase(at);
+    State().elements.Erase(id);
     if (segment.type != ZED_SGM_FIGURE) {
-        chain.erase(chain.begin() + static_cast<std::ptrdiff_t>(at));
         return "";
     }
     if (segment.closed) {
         // The open chain starts at the element after the deleted one.
-        std::vector<ZedId> opened(chain.begin() + static_cast<std::ptrdiff_t>(at) + 1, chain.end());
-        opened.insert(opened.end(), chain.begin(), chain.begin() + static_cast<std::ptrdiff_t>(at));
-        chain = opened;
+        chain.Rotate(at % chain.size());
         segment.closed = false;
         return "; segment opened, starting at element " + Id(chain.front());
     }
-    if (at == 0 || at + 1 == chain.size()) {
-        chain.erase(chain.begin() + static_cast<std::ptrdiff_t>(at));
+    if (at == 0 || at == chain.size()) {
         return "";
     }
     // Inside an open chain: the elements after it form a new segment on the
     // same layer; attributes and hole membership stay with the first part.
     Segment& rest = MakeSegment(segment.type, segment.layer);
-    rest.chain.assign(chain.begin() + static_cast<std::ptrdiff_t>(at) + 1, chain.end());
-    chain.resize(at);
-    for (ZedId moved : rest.chain) {
-        FindElement(moved)->segment = rest.id;
+    chain.MoveTail(at, rest.chain);
+    for (size_t i = 0; i < rest.chain.size(); ++i) {
+        rest.chain.ElementAt(i).segment = rest.id;
     }
     return "; elements after it moved to new segment " + Id(rest.id);
 }
@@ -69,7 +66,7 @@ int ZedElmGetElementOrder(ZedId element) {
     if (found == nullptr) {
         return -1;
     }
-    return static_cast<int>(IndexInChain(*FindSegment(found->segment), element)) + 1;
+    return static_cast<int>(IndexInChain(*FindSegment(found->segment), *found)) + 1;
 }
 
 ZedId ZedElmGetNextElementId(ZedId element) {
@@ -79,7 +76,7 @@ ZedId ZedElmGetNextElementId(ZedId element) {
         return -1;
     }
     const Segment& segment = *FindSegment(found->segment);
-    const size_t at = IndexInChain(segment, element);
+    const size_t at = IndexInChain(segment, *found);
     return at + 1 < segment.chain.size() ? segment.chain[at + 1] : -1;
 }
 
@@ -90,7 +87,7 @@ ZedId ZedElmGetPrevElementId(ZedId element) {
         return -1;
     }
     const Segment& segment = *FindSegment(found->segment);
-    const size_t at = IndexInChain(segment, element);
+    const size_t at = IndexInChain(segment, *found);
     return at > 0 ? segment.chain[at - 1] : -1;
 }
 
@@ -102,7 +99,7 @@ int ZedElmDeleteElement(ZedId element) {
     }
     Segment& segment = *FindSegment(found->segment);
     const ZedId segmentId = segment.id;
-    std::string what = Unchain(segment, IndexInChain(segment, element));
+    std::string what = Unchain(segment, IndexInChain(segment, *found));
     RecordChange([element, segmentId, what = std::move(what)] {
         return "element " + Id(element) + " deleted from segment " + Id(segmentId) + what;
     });

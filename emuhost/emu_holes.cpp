@@ -276,7 +276,7 @@ ZedId ZedHolCreateFigHole(const ZedSgmRef* outline, const ZedHoleData* data) {
         return -1;
     }
     // The hole draws its own copy of the outline on its layer; the outline stays as it is.
-    const std::vector<ZedId> chain = source->chain;
+    const std::vector<ZedId> chain = source->chain.Ids();
     emu::Segment& segment = emu::MakeSegment(ZED_SGM_FIGURE, shape->layer);
     for (ZedId id : chain) {
         const emu::Element* element = emu::FindElement(id);

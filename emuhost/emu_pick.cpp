@@ -241,9 +241,55 @@ bool ArcMeetsBox(const Piece& arc, const Box& box) {
     return false;
 }
 
+// Whether a figure lies so far from the pick box that its shape cannot meet
+// it: the rectangle it lies in (an arc's or circle's whole circle) misses the
+// box by more than any rounding. A click looks at every element of the
+// drawing, most of them far off; this spares working out their shapes.
+bool ClearlyMissesBox(const Element& element, const Box& box) {
+    if (element.cls != ElementClass::Figure) {
+        return false;
+    }
+    const ZedFigure& f = element.figure;
+    double x0 = 0.0;
+    double y0 = 0.0;
+    double x1 = 0.0;
+    double y1 = 0.0;
+    switch (f.kind) {
+        case ZED_FIG_LINE:
+        case ZED_FIG_CHAMFER:
+            x0 = std::min(f.v[0], f.v[2]);
+            x1 = std::max(f.v[0], f.v[2]);
+            y0 = std::min(f.v[1], f.v[3]);
+            y1 = std::max(f.v[1], f.v[3]);
+            break;
+        case ZED_FIG_ARC:
+        case ZED_FIG_FILLET:
+        case ZED_FIG_CIRCLE: {
+            // The radius as the drawn shape takes it (ArcPiece, CirclePiece).
+            const double r = std::fabs(f.kind != ZED_FIG_CIRCLE && !(f.v[6] > 0.0)
+                                           ? Distance(ZedPoint{f.v[0], f.v[1]}, ZedPoint{f.v[2], f.v[3]})
+                                           : f.v[6]);
+            x0 = f.v[0] - r;
+            x1 = f.v[0] + r;
+            y0 = f.v[1] - r;
+            y1 = f.v[1] + r;
+            break;
+        }
+        default:
+            return false;
+    }
+    const double margin = 1e-6 + 1e-9 * (std::fabs(x0) + std::fabs(x1) + std::fabs(y0) + std::fabs(y1) +
+                                         std::fabs(box.x0) + std::fabs(box.y0));
+    // Written so that a coordinate that is not a number never counts as a miss.
+    return x1 < box.x0 - margin || x0 > box.x1 + margin || y1 < box.y0 - margin || y0 > box.y1 + margin;
+}
+
 }  // namespace
 
 bool PickDistance(const Element& element, double x, double y, double aperture, double* distance) {
+    if (ClearlyMissesBox(element, Box{x - aperture, y - aperture, x + aperture, y + aperture})) {
+        return false;
+    }
     const std::vector<Piece> pieces = PiecesOf(element);
     const ZedPoint click{x, y};
     const Box box{x - aperture, y - aperture, x + aperture, y + aperture};

@@ -25,13 +25,19 @@ ElementClass ClassOf(int segmentType) {
 }
 
 // The elements of the chain exist, belong to the segment, once each, and are
-// of the segment's class; the hole the segment names lists it.
+// of the segment's class, each knowing its place in the chain; the hole the
+// segment names lists it.
 std::string MembershipProblem(const Segment& segment) {
     std::set<ZedId> seen;
-    for (ZedId id : segment.chain) {
+    for (size_t i = 0; i < segment.chain.size(); ++i) {
+        const ZedId id = segment.chain[i];
         const Element* element = FindElement(id);
-        if (element == nullptr) {
+        if (element != &segment.chain.ElementAt(i)) {
             return "element " + Id(id) + " of the chain does not exist";
+        }
+        if (element->position != i) {
+            return "element " + Id(id) + " at " + std::to_string(i) + " of the chain takes itself to be at " +
+                   std::to_string(element->position);
         }
         if (element->segment != segment.id) {
             return "element " + Id(id) + " names segment " + Id(element->segment);
@@ -127,7 +133,7 @@ bool SegmentClosed(ZedId segment) {
 
 std::vector<ZedId> Chain(ZedId segment) {
     const Segment* found = FindSegment(segment);
-    return found != nullptr ? found->chain : std::vector<ZedId>{};
+    return found != nullptr ? found->chain.Ids() : std::vector<ZedId>{};
 }
 
 ZedFigure FigureOf(ZedId element) {

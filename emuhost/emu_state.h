@@ -3,12 +3,15 @@
 #ifndef LEDGEWRIGHT_EMUHOST_EMU_STATE_H
 #define LEDGEWRIGHT_EMUHOST_EMU_STATE_H
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "emuhost/emu_api.h"
@@ -31,47 +34,127 @@ struct Element {
     ZedId id = -1;
     ZedId segment = -1;
     ElementClass cls = ElementClass::Figure;
-    ZedFigure figure{};     // Figure: as stored, corners with kinds 7 and 8
     // Figure: stored the other way round, its stored start being where it
     // leaves the chain (its stored end where it joins it).
     bool reversed = false;
-    // Where the element stood in its segment's chain when last looked up; a
-    // hint that IndexInChain checks before it trusts it.
+    // Where the element stands in its segment's chain, kept up to date by
+    // every change of the chain (ElementChain), so that its order and its
+    // neighbours are read without a search.
     size_t position = 0;
+    ZedFigure figure{};     // Figure: as stored, corners with kinds 7 and 8
     ZedLineType2 attrs{};   // Figure: full line attributes
     ZedDimRecord dim{};     // Dimension: the record as stored, kind set
     ZedLeader leader{};     // Note: the record, text pointer cleared
     ZedString text;         // Note: the host's own copy of the text
+
+    // The live elements in id order (ElementTable).
+    Element* previousLive = nullptr;
+    Element* nextLive = nullptr;
 };
 
-// The elements of the drawing by id. Only the live elements are held, so
-// that a long session, whose ids keep counting up, neither grows the table
-// nor slows the walks over it; an element stays where it is while others come
-// and go.
+// The elements of the drawing by id, found in constant time. Only the live
+// elements are held, so that a long session, whose ids keep counting up,
+// neither grows the table nor slows the walks over it; an element stays where
+// it is in memory while others come and go.
 class ElementTable {
 public:
-    Element* Find(ZedId id) {
+    Element* Find(ZedId id) const {
         const auto it = elements_.find(id);
         return it != elements_.end() ? it->second.get() : nullptr;
     }
-    // A new element with this id (replacing any with the same id).
-    Element& Make(ZedId id) {
-        std::unique_ptr<Element>& slot = elements_[id];
-        slot = std::make_unique<Element>();
-        slot->id = id;
-        return *slot;
-    }
-    void Erase(ZedId id) { elements_.erase(id); }
+    // A new element with an id not in the table.
+    Element& Make(ZedId id);
+    void Erase(ZedId id);
     // Calls f for every element in id order.
     template <class F>
     void ForEach(F&& f) const {
-        for (const auto& [id, element] : elements_) {
+        for (const Element* element = first_; element != nullptr; element = element->nextLive) {
             f(*element);
         }
     }
 
 private:
-    std::map<ZedId, std::unique_ptr<Element>> elements_;
+    std::unordered_map<ZedId, std::unique_ptr<Element>> elements_;
+    // The walk in id order: ids come from one counter, so a new element
+    // nearly always goes last.
+    Element* first_ = nullptr;
+    Element* last_ = nullptr;
+};
+
+// A segment's elements in chain order. Each element knows its position
+// (Element::position), and every change made here keeps the positions of the
+// elements it moves, so that a lookup by element costs no search. Read as a
+// sequence it gives the element ids.
+class ElementChain {
+public:
+    class Iterator {
+    public:
+        using iterator_category = std::random_access_iterator_tag;
+        using value_type = ZedId;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const ZedId*;
+        using reference = ZedId;
+        Iterator() = default;
+        explicit Iterator(Element* const* at) : at_(at) {}
+        ZedId operator*() const { return (*at_)->id; }
+        Iterator& operator++() {
+            ++at_;
+            return *this;
+        }
+        Iterator operator++(int) {
+            Iterator was = *this;
+            ++at_;
+            return was;
+        }
+        Iterator& operator--() {
+            --at_;
+            return *this;
+        }
+        Iterator& operator+=(difference_type n) {
+            at_ += n;
+            return *this;
+        }
+        friend Iterator operator+(Iterator it, difference_type n) { return it += n; }
+        friend difference_type operator-(Iterator a, Iterator b) { return a.at_ - b.at_; }
+        friend bool operator==(Iterator a, Iterator b) { return a.at_ == b.at_; }
+        friend bool operator!=(Iterator a, Iterator b) { return a.at_ != b.at_; }
+
+    private:
+        Element* const* at_ = nullptr;
+    };
+
+    size_t size() const { return items_.size(); }
+    bool empty() const { return items_.empty(); }
+    ZedId operator[](size_t index) const { return items_[index]->id; }
+    ZedId front() const { return items_.front()->id; }
+    ZedId back() const { return items_.back()->id; }
+    Iterator begin() const { return Iterator(items_.data()); }
+    Iterator end() const { return Iterator(items_.data() + items_.size()); }
+    std::vector<ZedId> Ids() const { return std::vector<ZedId>(begin(), end()); }
+
+    Element& ElementAt(size_t index) const { return *items_.at(index); }
+    // The element's position when it stands in this chain, else the size.
+    size_t IndexOf(const Element& element) const {
+        return element.position < items_.size() && items_[element.position] == &element ? element.position
+                                                                                        : items_.size();
+    }
+
+    // Changes of the chain; the elements keep their segment, which the caller
+    // sets when they move to another one.
+    void Insert(size_t index, Element& element);
+    void Append(Element& element) { Insert(items_.size(), element); }
+    void Erase(size_t index);
+    // The element at `index` becomes the first; the order round is kept.
+    void Rotate(size_t index);
+    // Takes every element of `other` (left empty) to the end or the front.
+    void Append(ElementChain& other);
+    void Prepend(ElementChain& other);
+    // Moves the elements from `index` on to the end of `rest`.
+    void MoveTail(size_t index, ElementChain& rest);
+
+private:
+    void Renumber(size_t from);
+    std::vector<Element*> items_;
 };
 
 struct Attribute {
@@ -85,7 +168,7 @@ struct Segment {
     int type = ZED_SGM_FIGURE;
     int layer = 0;
     bool closed = false;
-    std::vector<ZedId> chain;  // element ids in chain order
+    ElementChain chain;
     std::map<int32_t, Attribute> attributes;
     ZedId hole = -1;  // the hole this segment belongs to, -1 for none
 };

@@ -9,7 +9,9 @@
 
 bool PlannedChangeFits(const ZedChar* refusal, const std::vector<ZedFigure>& pieces, const ZedChar* listFailure) {
     const UnfinishedChange& change = Unfinished();
-    OutlineList outline;
+    // Kept from one change to the next, so that the host writes even a long
+    // outline straight into it (ReadOutlineList).
+    static OutlineList outline;
     if (!ReadOutlineList(change.before.firstSide.ref.instance, change.outline, outline)) {
         return ReportError(listFailure);
     }

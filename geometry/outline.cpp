@@ -62,18 +62,22 @@ bool CopyOut(const LocatedElement& at, int index, ZedFigure& record) {
 
 bool ReadOutlineList(ZedId instance, ZedId segment, OutlineList& list, int capacity) {
     const ZedFigRef ref{instance, segment};
-    // The host is offered a buffer kept from one read to the next, with room
-    // for one more record than the last outline read had: an outline read
-    // again after a change is then read once, not first cut short, and a
-    // thousand records of room are not cleared for every read.
+    // The host is offered room for one more record than the last outline read
+    // had: an outline read again after a change is then read once, not first
+    // cut short. It writes straight into a list that already has the room (a
+    // list kept from one read to the next); a new list is filled from a buffer
+    // kept from one read to the next, so that a thousand records of room are
+    // not cleared for every read.
     static OutlineList buffer;
     static int lastCount = 0;
     int size = std::max({capacity, kOutlineCapacity, lastCount + 1});
     for (;;) {
-        if (buffer.size() < static_cast<size_t>(size)) {
-            buffer.resize(static_cast<size_t>(size));
+        const bool direct = list.capacity() >= static_cast<size_t>(size);
+        OutlineList& target = direct ? list : buffer;
+        if (target.size() < static_cast<size_t>(size)) {
+            target.resize(static_cast<size_t>(size));
         }
-        const int count = ZedFigGetFigure2(&ref, buffer.data(), size);
+        const int count = ZedFigGetFigure2(&ref, target.data(), size);
         if (count < 0) {
             list.clear();
             return false;
@@ -83,7 +87,13 @@ bool ReadOutlineList(ZedId instance, ZedId segment, OutlineList& list, int capac
         // larger count.
         if (count < size || size > std::numeric_limits<int>::max() / 2) {
             lastCount = count < size ? count : size;
-            list.assign(buffer.begin(), buffer.begin() + lastCount);
+            if (direct) {
+                list.resize(static_cast<size_t>(lastCount));
+            } else {
+                // With room for the outline to grow, should the list be kept.
+                list.reserve(static_cast<size_t>(size) + static_cast<size_t>(size) / 4);
+                list.assign(buffer.begin(), buffer.begin() + lastCount);
+            }
             return true;
         }
         size *= 2;
@@ -146,17 +156,32 @@ bool NextRecord(const LocatedElement& at, ZedFigure& record) {
     return CopyOut(at, index, record);
 }
 
+namespace {
+
+// A location for the single lookups, its list kept from one to the next so
+// that the host writes even a long outline straight into it.
+LocatedElement& FreshLocation() {
+    static LocatedElement at;
+    at.elements = 0;
+    at.order = 0;
+    at.matched = -1;
+    at.byOrder = false;
+    return at;
+}
+
+}  // namespace
+
 bool GetOutlineRecord(const ZedFigRef& element, ZedFigure& record) {
-    LocatedElement at;
+    LocatedElement& at = FreshLocation();
     return LocateInOutline(element, at) && OwnRecord(at, record);
 }
 
 bool GetPreviousOutlineRecord(const ZedFigRef& element, ZedFigure& record) {
-    LocatedElement at;
+    LocatedElement& at = FreshLocation();
     return LocateInOutline(element, at) && PreviousRecord(at, record);
 }
 
 bool GetNextOutlineRecord(const ZedFigRef& element, ZedFigure& record) {
-    LocatedElement at;
+    LocatedElement& at = FreshLocation();
     return LocateInOutline(element, at) && NextRecord(at, record);
 }

@@ -16,7 +16,8 @@ using OutlineList = std::vector<ZedFigure>;
 
 // Reads the outline list of (instance, segment), starting with the given
 // capacity (never below kOutlineCapacity) and reading again with a larger one
-// while the host fills the buffer; false when the host refuses.
+// while the host fills the buffer; false when the host refuses. A list kept
+// from one read to the next is written by the host in place, without a copy.
 bool ReadOutlineList(ZedId instance, ZedId segment, OutlineList& list, int capacity = kOutlineCapacity);
 
 // The first index of the list whose record matches the figure, -1 if none:

@@ -40,6 +40,16 @@ Piece Reversed(Piece p) {
     return p;
 }
 
+// At most two points: where two pieces cross, or the joints of two
+// neighbours; kept off the heap, as the checks compare many pairs.
+struct Points {
+    ZedPoint at[2]{};
+    int count = 0;
+    void Add(ZedPoint p) { at[count++] = p; }
+    const ZedPoint* begin() const { return at; }
+    const ZedPoint* end() const { return at + count; }
+};
+
 // Compared squared: the checks run over every piece of large outlines.
 bool Near(ZedPoint p, ZedPoint q) {
     const double dx = p.x - q.x;
@@ -86,41 +96,47 @@ bool Finite(ZedPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 bool Finite(const Piece& p) { return Finite(p.a) && Finite(p.b) && (!p.arc || (Finite(p.c) && std::isfinite(p.r))); }
 
 // Where a line meets a circle (also where it passes within the tolerance).
-std::vector<ZedPoint> LineCircle(const Piece& line, ZedPoint c, double r) {
+Points LineCircle(const Piece& line, ZedPoint c, double r) {
     const ZedPoint u = UnitFrom(line.a, line.b);
     const ZedPoint foot = line.a + Dot(c - line.a, u) * u;
     const double h = Distance(c, foot);
+    Points points;
     if (h > r + kTol) {
-        return {};
+        return points;
     }
     const double half = std::sqrt(std::max(0.0, r * r - h * h));
-    return {foot + half * u, foot - half * u};
+    points.Add(foot + half * u);
+    points.Add(foot - half * u);
+    return points;
 }
 
-std::vector<ZedPoint> CircleCircle(const Piece& p, const Piece& q) {
+Points CircleCircle(const Piece& p, const Piece& q) {
     const double d = Distance(p.c, q.c);
+    Points points;
     if (d <= kTol || d > p.r + q.r + kTol || d < std::fabs(p.r - q.r) - kTol) {
-        return {};  // concentric circles meet only where an end lies on the other
+        return points;  // concentric circles meet only where an end lies on the other
     }
     const double along = (p.r * p.r - q.r * q.r + d * d) / (2.0 * d);
     const double half = std::sqrt(std::max(0.0, p.r * p.r - along * along));
     const ZedPoint u = UnitFrom(p.c, q.c);
     const ZedPoint base = p.c + along * u;
     const ZedPoint normal{-u.y, u.x};
-    return {base + half * normal, base - half * normal};
+    points.Add(base + half * normal);
+    points.Add(base - half * normal);
+    return points;
 }
 
 // Points where the two pieces cross, apart from their ends lying on each
 // other (which the caller tests on its own).
-std::vector<ZedPoint> Crossings(const Piece& p, const Piece& q) {
-    std::vector<ZedPoint> candidates;
+Points Crossings(const Piece& p, const Piece& q) {
+    Points candidates;
     if (!p.arc && !q.arc) {
         const ZedPoint d1 = p.b - p.a;
         const ZedPoint d2 = q.b - q.a;
         const double denominator = Cross(d1, d2);
         if (std::fabs(denominator) > 1e-12 * Length(d1) * Length(d2)) {
             const double t = Cross(q.a - p.a, d2) / denominator;
-            candidates.push_back(p.a + t * d1);
+            candidates.Add(p.a + t * d1);
         }
     } else if (p.arc && q.arc) {
         candidates = CircleCircle(p, q);
@@ -129,21 +145,21 @@ std::vector<ZedPoint> Crossings(const Piece& p, const Piece& q) {
         const Piece& arc = p.arc ? p : q;
         candidates = LineCircle(line, arc.c, arc.r);
     }
-    std::vector<ZedPoint> crossings;
+    Points crossings;
     for (ZedPoint x : candidates) {
         if (DistanceToPiece(p, x) <= kTol && DistanceToPiece(q, x) <= kTol) {
-            crossings.push_back(x);
+            crossings.Add(x);
         }
     }
     return crossings;
 }
 
-bool IsJoint(ZedPoint x, const std::vector<ZedPoint>& joints) {
+bool IsJoint(ZedPoint x, const Points& joints) {
     return std::any_of(joints.begin(), joints.end(), [x](ZedPoint j) { return Near(x, j); });
 }
 
 // Whether the pieces have a point in common other than the given joints.
-bool Touch(const Piece& p, const Piece& q, const std::vector<ZedPoint>& joints) {
+bool Touch(const Piece& p, const Piece& q, const Points& joints) {
     for (ZedPoint end : {p.a, p.b}) {
         if (DistanceToPiece(q, end) <= kTol && !IsJoint(end, joints)) {
             return true;
@@ -190,6 +206,17 @@ bool Overlap(const Box& u, const Box& v) {
     return u.left <= v.right && v.left <= u.right && u.bottom <= v.top && v.bottom <= u.top;
 }
 
+// Whether a line record's box (as BoxOf gives it) surely misses `b`, read
+// straight from the record: the first look at every record of a long outline.
+// Never true where Overlap(BoxOf(f), b) holds.
+bool LineClearlyMisses(const ZedFigure& f, const Box& b) {
+    if (IsArcKind(f.kind)) {
+        return false;
+    }
+    return std::max(f.v[1], f.v[3]) + kTol < b.bottom || std::min(f.v[1], f.v[3]) - kTol > b.top ||
+           std::max(f.v[0], f.v[2]) + kTol < b.left || std::min(f.v[0], f.v[2]) - kTol > b.right;
+}
+
 // The outline's record as a piece that runs the loop's way: turned round when
 // its end does not meet the next record but its start does.
 Piece OrientedPiece(const OutlineList& outline, size_t i) {
@@ -205,20 +232,11 @@ Piece OrientedPiece(const OutlineList& outline, size_t i) {
     return p;
 }
 
-// The record that the point lies on, other than at the piece's end (start)
-// when `notAtEnd` (`!notAtEnd`); -1 when there is none.
-int PieceHolding(const OutlineList& outline, ZedPoint point, bool notAtEnd) {
-    const Box at{point.x, point.y, point.x, point.y};
-    for (size_t i = 0; i < outline.size(); ++i) {
-        if (!Overlap(BoxOf(outline[i]), at)) {
-            continue;
-        }
-        const Piece p = OrientedPiece(outline, i);
-        if (DistanceToPiece(p, point) <= kTol && !Near(point, notAtEnd ? p.b : p.a)) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+// Whether the point lies on the record at i, other than at the piece's end
+// (start) when `notAtEnd` (`!notAtEnd`).
+bool HoldsPoint(const OutlineList& outline, size_t i, ZedPoint point, bool notAtEnd) {
+    const Piece p = OrientedPiece(outline, i);
+    return DistanceToPiece(p, point) <= kTol && !Near(point, notAtEnd ? p.b : p.a);
 }
 
 double Along(const Piece& p, ZedPoint x) { return p.arc ? TurnTo(p, x) : Dot(x - p.a, p.b - p.a); }
@@ -235,10 +253,37 @@ Piece WithEnd(Piece p, ZedPoint b) {
 // What stays of the loop outside the stretch from `from` to `to`: a chain
 // from `to` round to `from`, of which only the pieces whose boxes meet `near`
 // are kept besides its first and last (the others cannot touch anything new).
-// Empty when either point is not on the loop.
+// The first is the first record that holds `to` other than at its end, the
+// last the first that holds `from` other than at its start. Empty when either
+// point is not on the loop. One pass over the outline finds all three kinds,
+// as the outline may be long.
 std::vector<Piece> KeptPart(const OutlineList& outline, ZedPoint from, ZedPoint to, const Box& near) {
-    const int j = PieceHolding(outline, to, true);
-    const int k = PieceHolding(outline, from, false);
+    const Box atTo{to.x, to.y, to.x, to.y};
+    const Box atFrom{from.x, from.y, from.x, from.y};
+    // What a record must meet to matter at all: the new pieces or either point.
+    const Box any{std::min({near.left, to.x, from.x}), std::min({near.bottom, to.y, from.y}),
+                  std::max({near.right, to.x, from.x}), std::max({near.top, to.y, from.y})};
+    int j = -1;
+    int k = -1;
+    std::vector<int> nearby;
+    for (size_t i = 0; i < outline.size(); ++i) {
+        if (LineClearlyMisses(outline[i], any)) {
+            continue;
+        }
+        const Box box = BoxOf(outline[i]);
+        if (!Overlap(box, any)) {
+            continue;
+        }
+        if (j < 0 && Overlap(box, atTo) && HoldsPoint(outline, i, to, true)) {
+            j = static_cast<int>(i);
+        }
+        if (k < 0 && Overlap(box, atFrom) && HoldsPoint(outline, i, from, false)) {
+            k = static_cast<int>(i);
+        }
+        if (Overlap(box, near)) {
+            nearby.push_back(static_cast<int>(i));
+        }
+    }
     if (j < 0 || k < 0) {
         return {};
     }
@@ -246,12 +291,19 @@ std::vector<Piece> KeptPart(const OutlineList& outline, ZedPoint from, ZedPoint 
     if (j == k && Along(first, to) <= Along(first, from)) {
         return {WithEnd(WithStart(first, to), from)};
     }
+    // The pieces between, going round from j to k: after j (up to k when k
+    // lies further on), then from the start up to k when the way wraps.
     std::vector<Piece> kept{WithStart(first, to)};
-    const int n = static_cast<int>(outline.size());
-    for (int i = (j + 1) % n; i != k; i = (i + 1) % n) {
-        const ZedFigure& record = outline[static_cast<size_t>(i)];
-        if (Overlap(BoxOf(record), near)) {
-            kept.push_back(FromRecord(record));
+    for (const int i : nearby) {
+        if (i > j && (j >= k || i < k)) {
+            kept.push_back(FromRecord(outline[static_cast<size_t>(i)]));
+        }
+    }
+    if (j >= k) {
+        for (const int i : nearby) {
+            if (i < k) {
+                kept.push_back(FromRecord(outline[static_cast<size_t>(i)]));
+            }
         }
     }
     kept.push_back(WithEnd(OrientedPiece(outline, static_cast<size_t>(k)), from));
@@ -384,12 +436,12 @@ OutlineSoundness CheckOutlineReplacement(const OutlineList& outline, ZedPoint fr
             }
             // Neighbours in the loop meet at their common end and nowhere else;
             // without the rest of the loop the new chain's ends meet nothing.
-            std::vector<ZedPoint> joints;
+            Points joints;
             if (q == previous && (closed || t > first)) {
-                joints.push_back(loop[t].a);
+                joints.Add(loop[t].a);
             }
             if (q == next && (closed || t + 1 < m)) {
-                joints.push_back(loop[t].b);
+                joints.Add(loop[t].b);
             }
             if (Touch(loop[t], loop[q], joints)) {
                 return OutlineSoundness::Crossing;

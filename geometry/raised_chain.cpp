@@ -142,7 +142,9 @@ bool BeginRaisedDepthChange(int editMode, double value) {
     UnfinishedChange& change = Unfinished();
     // The picked line's neighbour lies in the outline the chain stands beside.
     change.outline = ZedElmGetSegment(change.before.tail.ref.id);
-    OutlineList outline;
+    // Kept from one change to the next, so that the host writes even a long
+    // outline straight into it (ReadOutlineList).
+    static OutlineList outline;
     if (change.outline == -1 || !ReadOutlineList(change.before.tail.ref.instance, change.outline, outline)) {
         return ReportError(kMsgElementInfoNotRead11);
     }

@@ -304,7 +304,9 @@ bool CheckSideStepPlan(const SideStepPlan& plan) {
     }
     UnfinishedChange& change = Unfinished();
     change.outline = ZedElmGetSegment(change.before.firstSide.ref.id);
-    OutlineList outline;
+    // Kept from one change to the next, so that the host writes even a long
+    // outline straight into it (ReadOutlineList).
+    static OutlineList outline;
     if (change.outline == -1 || !ReadOutlineList(change.before.firstSide.ref.instance, change.outline, outline)) {
         return ReportError(kMsgElementInfoNotRead11);
     }

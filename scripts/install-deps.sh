@@ -3,7 +3,10 @@
 # missing. Safe to run again.
 set -euo pipefail
 
-want=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev librapidcheck-dev python3-ezdxf)
+# ninja-build and ccache make the test command's builds quicker (scripts/test.sh
+# and the build use them when they are there).
+want=(cmake g++ make ninja-build ccache libgtest-dev libgmock-dev googletest libbenchmark-dev librapidcheck-dev
+      python3-ezdxf)
 if [ "${1:-}" = "--fuzz" ]; then
   # clang with its libFuzzer runtime, for scripts/fuzz.sh.
   want+=(clang libclang-rt-14-dev)

@@ -9,16 +9,22 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
+# shellcheck source=scripts/cmake-generator.sh
+. scripts/cmake-generator.sh
 
 start=$SECONDS
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DLEDGEWRIGHT_SANITIZE=ON >/dev/null
+# shellcheck disable=SC2046  # the generator's options are words of their own
+cmake -S . -B build/asan $(cmake_generator_for build/asan) -DCMAKE_BUILD_TYPE=Debug -DLEDGEWRIGHT_SANITIZE=ON \
+    >/dev/null
 cmake --build build/asan -j"$jobs"
 (cd build/asan && ctest --output-on-failure -j"$jobs")
 echo "Native suite: $((SECONDS - start)) s"
 
 start=$SECONDS
-cmake -S . -B build/legacy -DCMAKE_BUILD_TYPE=Debug -DLEDGEWRIGHT_SANITIZE=ON -DLEDGEWRIGHT_LEGACY=ON >/dev/null
+# shellcheck disable=SC2046
+cmake -S . -B build/legacy $(cmake_generator_for build/legacy) -DCMAKE_BUILD_TYPE=Debug -DLEDGEWRIGHT_SANITIZE=ON \
+    -DLEDGEWRIGHT_LEGACY=ON >/dev/null
 cmake --build build/legacy -j"$jobs"
 (cd build/legacy && ctest --output-on-failure -j"$jobs")
 echo "Native legacy suite: $((SECONDS - start)) s"

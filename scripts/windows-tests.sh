@@ -14,14 +14,17 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh --windows
+# shellcheck source=scripts/cmake-generator.sh
+. scripts/cmake-generator.sh
 
 build=${LEDGEWRIGHT_WIN_BUILD_DIR:-build/win}
 # The native build whose runner the Windows runner's demo runs are compared with:
 # the one scripts/test.sh has just built and tested.
 native=${LEDGEWRIGHT_NATIVE_BUILD_DIR:-$PWD/build/asan}
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake -DCMAKE_BUILD_TYPE=Release \
-    -DLEDGEWRIGHT_NATIVE_BUILD_DIR="$native" >/dev/null
+# shellcheck disable=SC2046  # the generator's options are words of their own
+cmake -S . -B "$build" $(cmake_generator_for "$build") -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
+    -DCMAKE_BUILD_TYPE=Release -DLEDGEWRIGHT_NATIVE_BUILD_DIR="$native" >/dev/null
 cmake --build "$build" -j"$jobs"
 
 # A test that hangs (a window waiting for input, a lost pipe) fails after five
@@ -30,8 +33,10 @@ scripts/wine-session.sh ctest --test-dir "$build" --output-on-failure -j"$jobs" 
 
 [ "${LEDGEWRIGHT_SKIP_LEGACY:-0}" = 1 ] && exit 0
 legacy=${LEDGEWRIGHT_WIN_LEGACY_BUILD_DIR:-build/win-legacy}
-cmake -S . -B "$legacy" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake -DCMAKE_BUILD_TYPE=Release \
-    -DLEDGEWRIGHT_LEGACY=ON -DLEDGEWRIGHT_NATIVE_BUILD_DIR="${LEDGEWRIGHT_NATIVE_LEGACY_BUILD_DIR:-$PWD/build/legacy}" >/dev/null
+# shellcheck disable=SC2046
+cmake -S . -B "$legacy" $(cmake_generator_for "$legacy") -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
+    -DCMAKE_BUILD_TYPE=Release -DLEDGEWRIGHT_LEGACY=ON \
+    -DLEDGEWRIGHT_NATIVE_BUILD_DIR="${LEDGEWRIGHT_NATIVE_LEGACY_BUILD_DIR:-$PWD/build/legacy}" >/dev/null
 cmake --build "$legacy" -j"$jobs"
 LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8 \
     scripts/wine-session.sh ctest --test-dir "$legacy" --output-on-failure -j"$jobs" --timeout 300 "$@"

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/text.h"
@@ -251,8 +252,8 @@ bool ContinuesOnNextLine(const std::string& line) {
     return pos < line.size() && line[pos] == '=' && StartsWithNoCase(line, SkipBlanks(line, pos + 1), "hex");
 }
 
-StoredKey* FindKey(RegistryDocument& document, const std::string& path) {
-    for (StoredKey& key : document) {
+const StoredKey* FindKey(const RegistryDocument& document, const std::string& path) {
+    for (const StoredKey& key : document) {
         if (SameName(key.path, path)) {
             return &key;
         }
@@ -260,13 +261,21 @@ StoredKey* FindKey(RegistryDocument& document, const std::string& path) {
     return nullptr;
 }
 
-StoredValue* FindValue(StoredKey& key, const std::string& name) {
-    for (StoredValue& value : key.values) {
+StoredKey* FindKey(RegistryDocument& document, const std::string& path) {
+    return const_cast<StoredKey*>(FindKey(std::as_const(document), path));
+}
+
+const StoredValue* FindValue(const StoredKey& key, const std::string& name) {
+    for (const StoredValue& value : key.values) {
         if (SameName(value.name, name)) {
             return &value;
         }
     }
     return nullptr;
+}
+
+StoredValue* FindValue(StoredKey& key, const std::string& name) {
+    return const_cast<StoredValue*>(FindValue(std::as_const(key), name));
 }
 
 void PutValue(StoredKey& key, StoredValue value) {
@@ -331,8 +340,25 @@ RegistryDocument ParseDocument(const std::string& content) {
 
 enum class LoadResult { Loaded, NoFile, Failed };
 
-LoadResult LoadDocument(const std::string& path, RegistryDocument& document) {
-    document.clear();
+// The file last read or written, its bytes and what they say: a file read
+// again unchanged, byte for byte, is not parsed again. The settings are read
+// one value at a time, and the file holds them all.
+struct ParsedFile {
+    std::string path;
+    std::string content;
+    RegistryDocument document;
+};
+
+ParsedFile& LastFile() {
+    static ParsedFile file;
+    return file;
+}
+
+// The document of the file; `document` points into LastFile() and stays valid
+// until the next load or write.
+LoadResult LoadDocument(const std::string& path, const RegistryDocument*& document) {
+    static const RegistryDocument kEmpty;
+    document = &kEmpty;
     if (path.empty()) {
         return LoadResult::Failed;
     }
@@ -351,7 +377,13 @@ LoadResult LoadDocument(const std::string& path, RegistryDocument& document) {
     if (failed) {
         return LoadResult::Failed;
     }
-    document = ParseDocument(content);
+    ParsedFile& last = LastFile();
+    if (last.path != path || last.content != content) {
+        last.document = ParseDocument(content);
+        last.path = path;
+        last.content = std::move(content);
+    }
+    document = &last.document;
     return LoadResult::Loaded;
 }
 
@@ -476,11 +508,11 @@ std::string RegistryFilePath() {
 void SetRegistryFilePath(const std::string& path) { PathOverride() = path; }
 
 bool RegistryReadString(const ZedString& keyPath, const ZedString& valueName, ZedString& text) {
-    RegistryDocument document;
+    const RegistryDocument* document = nullptr;
     if (LoadDocument(RegistryFilePath(), document) != LoadResult::Loaded) {
         return false;
     }
-    StoredKey* key = FindKey(document, UserKeyPath(ZedToUtf8(keyPath)));
+    const StoredKey* key = FindKey(*document, UserKeyPath(ZedToUtf8(keyPath)));
     if (key == nullptr) {
         return false;
     }
@@ -500,11 +532,18 @@ bool RegistryWriteString(const ZedString& keyPath, const ZedString& valueName, c
     if (HasControlCharacter(keyName) || HasControlCharacter(name) || keyName == kUserHive) {
         return false;
     }
-    RegistryDocument document;
-    if (LoadDocument(path, document) == LoadResult::Failed) {
+    const RegistryDocument* loaded = nullptr;
+    if (LoadDocument(path, loaded) == LoadResult::Failed) {
         // An existing file that cannot be read is not overwritten.
         return false;
     }
+    RegistryDocument document = *loaded;
     PutValue(KeyFor(document, keyName), StoredValue{name, true, ZedToUtf8(text)});
-    return ReplaceFile(path, SerializeDocument(document));
+    std::string content = SerializeDocument(document);
+    if (!ReplaceFile(path, content)) {
+        return false;
+    }
+    // The file now holds exactly this: the next read need not parse it.
+    LastFile() = ParsedFile{path, std::move(content), std::move(document)};
+    return true;
 }

@@ -257,6 +257,38 @@ TEST_F(PortableRegistry, AFailedWriteKeepsTheOldFile) {
     EXPECT_EQ(entries, 1);
 }
 
+// The store reads the file as it is now, whoever changed it last: a hand
+// edit of the same length straight after the store's own write, a return to
+// the very bytes read before, and a value added by hand that the store's next
+// write keeps.
+TEST_F(PortableRegistry, ReadsWhatEveryoneElseWroteSinceItsOwnWrite) {
+    const std::string header =
+        "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\SOFTWARE\\Quorvane\\ZED\\Ledgewright]\n";
+    std::string text;
+    ASSERT_TRUE(Write("mMainWidth", "20"));
+    ASSERT_TRUE(Read("mMainWidth", text));
+    EXPECT_EQ(text, "20");
+
+    const std::string thirty = header + "\"mMainWidth\"=\"30\"\n";
+    ASSERT_EQ(thirty.size(), registry_.ReadFile().size());
+    registry_.WriteFile(thirty);
+    ASSERT_TRUE(Read("mMainWidth", text));
+    EXPECT_EQ(text, "30");
+
+    registry_.WriteFile(header + "\"mMainWidth\"=\"20\"\n");
+    ASSERT_TRUE(Read("mMainWidth", text));
+    EXPECT_EQ(text, "20");
+    registry_.WriteFile(thirty);
+    ASSERT_TRUE(Read("mMainWidth", text));
+    EXPECT_EQ(text, "30");
+
+    registry_.WriteFile(thirty + "\"mMainHeight\"=\"5\"\n");
+    ASSERT_TRUE(Write("mMainWidth", "40"));
+    EXPECT_EQ(registry_.ReadFile(), header + "\"mMainWidth\"=\"40\"\n\"mMainHeight\"=\"5\"\n");
+    ASSERT_TRUE(Read("mMainHeight", text));
+    EXPECT_EQ(text, "5");
+}
+
 TEST(PortableRegistryPath, FollowsTheSetterThenTheEnvironmentThenTheHome) {
     ScopedEnvironment file("ZED_REGISTRY_FILE", "/tmp/from-environment.reg");
     ScopedEnvironment config("XDG_CONFIG_HOME", nullptr);
