@@ -7,8 +7,8 @@
 // The text type follows the same switch: ZedChar (host/zedtext.h) is narrow
 // code-page-949 text in the legacy build and wide text in the current one, and
 // the platform calls that take text are chosen by overloads on ZedChar.
-#ifndef LEDGEWRIGHT_COMMAND_BUILD_PROFILE_H
-#define LEDGEWRIGHT_COMMAND_BUILD_PROFILE_H
+#ifndef LEDGEWRIGHT_BASE_BUILD_PROFILE_H
+#define LEDGEWRIGHT_BASE_BUILD_PROFILE_H
 
 #include "host/zedlib.h"
 
@@ -37,4 +37,4 @@ inline constexpr ChooserVariant kChooser = kLegacy ? ChooserVariant::Legacy : Ch
 
 }  // namespace build_profile
 
-#endif  // LEDGEWRIGHT_COMMAND_BUILD_PROFILE_H
+#endif  // LEDGEWRIGHT_BASE_BUILD_PROFILE_H

@@ -1,4 +1,4 @@
-#include "command/line_pick.h"
+#include "base/line_pick.h"
 
 PickState& Picks() {
     static PickState state;

@@ -1,7 +1,7 @@
 // The last line pick of any pattern, and which temporary element the user
 // picked for editing.
-#ifndef LEDGEWRIGHT_COMMAND_LINE_PICK_H
-#define LEDGEWRIGHT_COMMAND_LINE_PICK_H
+#ifndef LEDGEWRIGHT_BASE_LINE_PICK_H
+#define LEDGEWRIGHT_BASE_LINE_PICK_H
 
 #include "host/zedlib.h"
 
@@ -27,4 +27,4 @@ struct PickState {
 PickState& Picks();
 void ResetPicks();
 
-#endif  // LEDGEWRIGHT_COMMAND_LINE_PICK_H
+#endif  // LEDGEWRIGHT_BASE_LINE_PICK_H

@@ -1,4 +1,4 @@
-#include "command/pattern.h"
+#include "base/pattern.h"
 
 std::optional<Pattern> PatternOfKeyword(const ZedString& keyword) {
     for (Pattern pattern : kAllPatterns) {

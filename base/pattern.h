@@ -1,8 +1,8 @@
 // The shoulder patterns, each keyed once: the dialogue's rows, the hole rows
 // and the keyword table all name a pattern by this value, and its keyword text
 // is derived from it.
-#ifndef LEDGEWRIGHT_COMMAND_PATTERN_H
-#define LEDGEWRIGHT_COMMAND_PATTERN_H
+#ifndef LEDGEWRIGHT_BASE_PATTERN_H
+#define LEDGEWRIGHT_BASE_PATTERN_H
 
 #include <array>
 #include <optional>
@@ -33,4 +33,4 @@ constexpr const ZedChar* PatternKeyword(Pattern pattern) {
 // The pattern whose keyword this is (compared exactly), or none.
 std::optional<Pattern> PatternOfKeyword(const ZedString& keyword);
 
-#endif  // LEDGEWRIGHT_COMMAND_PATTERN_H
+#endif  // LEDGEWRIGHT_BASE_PATTERN_H

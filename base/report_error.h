@@ -1,7 +1,7 @@
 // Reporting a failure on the host's error line. The steps that fail return
 // its result directly: `return ReportError(kMsgSomething);`.
-#ifndef LEDGEWRIGHT_COMMAND_REPORT_ERROR_H
-#define LEDGEWRIGHT_COMMAND_REPORT_ERROR_H
+#ifndef LEDGEWRIGHT_BASE_REPORT_ERROR_H
+#define LEDGEWRIGHT_BASE_REPORT_ERROR_H
 
 #include "host/zedlib.h"
 
@@ -11,4 +11,4 @@ inline bool ReportError(const ZedChar* message) {
     return false;
 }
 
-#endif  // LEDGEWRIGHT_COMMAND_REPORT_ERROR_H
+#endif  // LEDGEWRIGHT_BASE_REPORT_ERROR_H

@@ -1,4 +1,4 @@
-#include "command/split_text.h"
+#include "base/split_text.h"
 
 int SplitText(ZedChar separator, const ZedString& text, std::vector<ZedString>& list) {
     list.clear();

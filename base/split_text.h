@@ -1,5 +1,5 @@
-#ifndef LEDGEWRIGHT_COMMAND_SPLIT_TEXT_H
-#define LEDGEWRIGHT_COMMAND_SPLIT_TEXT_H
+#ifndef LEDGEWRIGHT_BASE_SPLIT_TEXT_H
+#define LEDGEWRIGHT_BASE_SPLIT_TEXT_H
 
 #include <vector>
 
@@ -9,4 +9,4 @@
 // from left to right, leaving out empty pieces. Returns how many it appended.
 int SplitText(ZedChar separator, const ZedString& text, std::vector<ZedString>& list);
 
-#endif  // LEDGEWRIGHT_COMMAND_SPLIT_TEXT_H
+#endif  // LEDGEWRIGHT_BASE_SPLIT_TEXT_H

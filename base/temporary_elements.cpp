@@ -1,4 +1,4 @@
-#include "command/temporary_elements.h"
+#include "base/temporary_elements.h"
 
 TemporaryElementTable& TemporaryElements() {
     static TemporaryElementTable table;

@@ -1,8 +1,8 @@
 // The temporary element table: the dimensions and notes that the current
 // shoulder put on the drawing for the user to pick. The command's end deletes
 // them.
-#ifndef LEDGEWRIGHT_COMMAND_TEMPORARY_ELEMENTS_H
-#define LEDGEWRIGHT_COMMAND_TEMPORARY_ELEMENTS_H
+#ifndef LEDGEWRIGHT_BASE_TEMPORARY_ELEMENTS_H
+#define LEDGEWRIGHT_BASE_TEMPORARY_ELEMENTS_H
 
 #include <array>
 
@@ -34,4 +34,4 @@ TemporaryElementTable& TemporaryElements();
 // and empties every slot.
 void DeleteTemporaryElements();
 
-#endif  // LEDGEWRIGHT_COMMAND_TEMPORARY_ELEMENTS_H
+#endif  // LEDGEWRIGHT_BASE_TEMPORARY_ELEMENTS_H

@@ -17,18 +17,18 @@
 #include <string>
 #include <vector>
 
+#include "base/line_pick.h"
 #include "command/command_flow.h"
 #include "command/command_state.h"
-#include "command/line_pick.h"
 #include "emuhost/emu_api.h"
-#include "geometry/plane_a.h"
-#include "geometry/plane_b.h"
-#include "geometry/plane_c.h"
-#include "geometry/plane_d.h"
 #include "geometry/shoulder_memory.h"
-#include "geometry/side_a.h"
-#include "geometry/side_b.h"
-#include "geometry/side_c.h"
+#include "patterns/plane_a.h"
+#include "patterns/plane_b.h"
+#include "patterns/plane_c.h"
+#include "patterns/plane_d.h"
+#include "patterns/side_a.h"
+#include "patterns/side_b.h"
+#include "patterns/side_c.h"
 #include "settings/shoulder_settings.h"
 
 namespace {
@@ -100,7 +100,7 @@ struct Pattern {
     ZedPoint picked;   // where the bottom edge is picked
     bool recordsPick;  // whose rebuilds read the line pick record
     bool (*build)(ZedPoint picked, ZedId element, ZedId segment);
-    bool (*rebuild)(double value);
+    bool (*rebuild)(int editMode, double value);
     Change changes[10];
 };
 
@@ -253,7 +253,7 @@ Laid LayOut(const Pattern& pattern, int elements) {
     for (const Change& change : pattern.changes) {
         emu::ResetCallLog();
         Picks().editMode = change.editMode;
-        done = pattern.rebuild(change.value) && done;
+        done = pattern.rebuild(Picks().editMode, change.value) && done;
         calls += emu::CallCount();
     }
     return done;

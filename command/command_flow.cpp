@@ -1,11 +1,11 @@
 #include "command/command_flow.h"
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
+#include "base/messages.h"
+#include "base/temporary_elements.h"
 #include "command/command_state.h"
 #include "command/dispatcher.h"
 #include "command/layer_states.h"
-#include "command/messages.h"
-#include "command/temporary_elements.h"
 #include "platform/path.h"
 #include "ui/chooser.h"
 

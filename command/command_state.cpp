@@ -1,17 +1,13 @@
 #include "command/command_state.h"
 
+#include "base/line_pick.h"
+#include "base/temporary_elements.h"
 #include "command/layer_states.h"
-#include "command/line_pick.h"
-#include "command/temporary_elements.h"
-#include "geometry/shoulder_memory.h"
+#include "geometry/unfinished_change.h"
 #include "holes/hole_state.h"
 #include "holes/slot.h"
+#include "platform/path.h"
 #include "settings/shoulder_settings.h"
-
-ZedString& InstallationFolder() {
-    static ZedString folder;
-    return folder;
-}
 
 void ResetCommandState() {
     InstallationFolder().clear();

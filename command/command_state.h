@@ -1,16 +1,14 @@
-// The command's process-wide records that are not the settings, the layer
-// snapshot or the temporary element table.
+// Putting the process-wide records back to their state at load. The records
+// live beside what they record: the installation folder (platform/path.h), the
+// temporary element table and the line pick record (base/), the layer snapshot
+// (command/layer_states.h), ShoulderSettings (settings/), the shoulder memory
+// (geometry/), the hole records and the slot memory (holes/), the chooser
+// instance (ui/).
 #ifndef LEDGEWRIGHT_COMMAND_COMMAND_STATE_H
 #define LEDGEWRIGHT_COMMAND_COMMAND_STATE_H
 
-#include "host/zedtext.h"
-
-// The parent of the folder that holds the host's executable, without a
-// trailing separator; empty until Startup succeeds.
-ZedString& InstallationFolder();
-
 // Puts every record of the command (installation folder, temporary element
-// table, layer snapshot) back to its state at load. For tests.
+// table, layer snapshot, line pick record) back to its state at load. For tests.
 void ResetCommandState();
 
 // Puts every process-wide record of the plug-in back to its state at load: the

@@ -29,4 +29,11 @@ int EntryReady(ZedExecuteFunc execute);
 int ValueEntryExecute(const PatternRow& row, const DialogueCallbacks& callbacks, int type, ZedEvent* event);
 int DepthEntryExecute(const PatternRow& row, const DialogueCallbacks& callbacks, int type, ZedEvent* event);
 
+// Delete mode (current build only): the ready function offers only marked
+// shoulders for picking, puts up the prompt and installs DeleteModeExecute; a
+// pick deletes that shoulder and waits for the next one, a typed text goes to
+// the keyword dispatcher and the end of the command ends it.
+int DeleteModeReady();
+int DeleteModeExecute(int type, ZedEvent* event);
+
 #endif  // LEDGEWRIGHT_COMMAND_DIALOGUE_STATES_H

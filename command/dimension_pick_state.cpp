@@ -2,10 +2,10 @@
 // dimensions (then types its new value) or one of its hole notes (the
 // drilling-side note turns the hole over at once, the depth note asks for a
 // depth). Typed text is not taken here.
+#include "base/line_pick.h"
+#include "base/messages.h"
+#include "base/temporary_elements.h"
 #include "command/dialogue_states.h"
-#include "command/line_pick.h"
-#include "command/messages.h"
-#include "command/temporary_elements.h"
 #include "holes/hole_edits.h"
 
 namespace {

@@ -55,7 +55,12 @@ int SwitchTo(const KeywordRow& row) {
 }  // namespace
 
 int DispatchKeyword(const ZedString& text) {
-    LoadMainSettings();
+    // The chooser holds what the user last typed, which may not be stored yet.
+    if (ChooserExists()) {
+        LoadMainSettings(ChooserValues());
+    } else {
+        LoadMainSettings();
+    }
     for (const KeywordRow& row : KeywordTable()) {
         if (SameKeyword(text, row.keyword)) {
             return SwitchTo(row);

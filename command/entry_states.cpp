@@ -1,9 +1,9 @@
 // The value entry and the depth entry: the picked dimension or depth note
 // blinks until the user types; a text that is not a number is refused and
 // asked for again, a number changes the shoulder or the hole.
+#include "base/line_pick.h"
+#include "base/messages.h"
 #include "command/dialogue_states.h"
-#include "command/line_pick.h"
-#include "command/messages.h"
 #include "command/typed_number.h"
 #include "holes/hole_edits.h"
 
@@ -65,7 +65,7 @@ int ValueEntryExecute(const PatternRow& row, const DialogueCallbacks& callbacks,
         return BackToDimensionPick(callbacks);
     }
     // A failed rebuild has reported itself; the user may type another value.
-    if (!row.rebuild(entry.value)) {
+    if (!row.rebuild(Picks().editMode, entry.value)) {
         return ZED_EXEC_WAIT;
     }
     return BackToDimensionPick(callbacks);

@@ -1,9 +1,9 @@
 #include "command/keyword_table.h"
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
+#include "command/dialogue_states.h"
 #include "command/pick_dialogue.h"
 #include "settings/loaders.h"
-#include "tagging/delete_mode.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <span>
 
-#include "command/pattern.h"
+#include "base/pattern.h"
 #include "host/zedlib.h"
 
 struct KeywordRow {

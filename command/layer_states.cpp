@@ -1,8 +1,8 @@
 #include "command/layer_states.h"
 
-#include "settings/conversions.h"
-#include "command/split_text.h"
+#include "base/split_text.h"
 #include "host/zedlib.h"
+#include "settings/conversions.h"
 
 LayerSnapshot& LayerSnapshotState() {
     static LayerSnapshot snapshot;

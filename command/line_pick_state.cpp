@@ -1,12 +1,12 @@
 // The line pick: the user picks a straight line of a closed outline and the
 // pattern's builder draws the shoulder on it. Typed text here goes to the
 // keyword dispatcher, so that another pattern or a layer can be chosen.
+#include "base/line_pick.h"
+#include "base/messages.h"
+#include "base/temporary_elements.h"
 #include "command/dialogue_states.h"
 #include "command/dispatcher.h"
 #include "command/layer_states.h"
-#include "command/line_pick.h"
-#include "command/messages.h"
-#include "command/temporary_elements.h"
 
 int LinePickReady(const PatternRow& row, const DialogueCallbacks& callbacks) {
     ZedEvtSetEventMask(ZED_MASK_KEYIN | ZED_MASK_ELEMENT_PICK);

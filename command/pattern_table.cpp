@@ -1,15 +1,15 @@
 #include "command/pattern_table.h"
 
-#include "command/messages.h"
+#include "base/messages.h"
+#include "base/temporary_elements.h"
 #include "command/side_d_pick.h"
-#include "command/temporary_elements.h"
-#include "geometry/plane_a.h"
-#include "geometry/plane_b.h"
-#include "geometry/plane_c.h"
-#include "geometry/plane_d.h"
-#include "geometry/side_a.h"
-#include "geometry/side_b.h"
-#include "geometry/side_c.h"
+#include "patterns/plane_a.h"
+#include "patterns/plane_b.h"
+#include "patterns/plane_c.h"
+#include "patterns/plane_d.h"
+#include "patterns/side_a.h"
+#include "patterns/side_b.h"
+#include "patterns/side_c.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <span>
 
-#include "command/line_pick.h"
-#include "command/pattern.h"
+#include "base/line_pick.h"
+#include "base/pattern.h"
 #include "holes/hole_pattern.h"
 #include "host/zedlib.h"
 
@@ -30,8 +30,8 @@ struct PatternRow {
     // elements of an earlier shoulder then stay filed for the command's end,
     // and the builder's false ends the command.
     bool drawsShoulder = true;
-    // The rebuild, given the typed value (the edit mode says what changes).
-    bool (*rebuild)(double value);
+    // The rebuild, given the edit mode (what changes) and the typed value.
+    bool (*rebuild)(int editMode, double value);
     std::array<int32_t, ZED_FILTER_SIZE> dimensionPickFilter;
     // The slots compared at the dimension pick, in order.
     std::array<SlotEdit, 5> slotStorage;

@@ -1,7 +1,7 @@
 #include "command/side_d_pick.h"
 
+#include "base/messages.h"
 #include "command/layer_states.h"
-#include "command/messages.h"
 
 bool SideDLinePicked(const LinePick&) {
     ZedDlgMessageBox(kMsgSideDFigure);

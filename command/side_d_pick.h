@@ -3,7 +3,7 @@
 #ifndef LEDGEWRIGHT_COMMAND_SIDE_D_PICK_H
 #define LEDGEWRIGHT_COMMAND_SIDE_D_PICK_H
 
-#include "command/line_pick.h"
+#include "base/line_pick.h"
 
 // Shows the pattern's message box and puts the layers back when the command
 // had changed them; always false, which ends the command.

@@ -1,7 +1,7 @@
 #include "geometry/centred_tab.h"
 
-#include "command/messages.h"
-#include "command/report_error.h"
+#include "base/messages.h"
+#include "base/report_error.h"
 #include "geometry/figure_record.h"
 #include "geometry/length_dimension.h"
 #include "geometry/line_ends.h"

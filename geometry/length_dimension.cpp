@@ -1,7 +1,7 @@
 #include "geometry/length_dimension.h"
 
-#include "command/messages.h"
-#include "command/temporary_elements.h"
+#include "base/messages.h"
+#include "base/temporary_elements.h"
 
 bool CreateLengthDimension(const DimensionAnchor& first, const DimensionAnchor& second, double offset, int slot,
                            ZedId segment) {

@@ -1,7 +1,7 @@
 #include "geometry/picked_line.h"
 
-#include "command/messages.h"
-#include "command/report_error.h"
+#include "base/messages.h"
+#include "base/report_error.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
 

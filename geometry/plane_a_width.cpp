@@ -10,8 +10,8 @@
 // so that a retry after a refused step carries on where it stopped.
 #include <vector>
 
-#include "command/messages.h"
-#include "command/report_error.h"
+#include "base/messages.h"
+#include "base/report_error.h"
 #include "geometry/figure_record.h"
 #include "geometry/line_ends.h"
 #include "geometry/plane_a_parts.h"

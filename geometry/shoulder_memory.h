@@ -54,11 +54,17 @@ struct ShoulderMemory {
 
 ShoulderMemory& Shoulder();
 
-// What a builder does before it draws a new shoulder: the three sides are
-// forgotten (element -1) and so are the five part segments.
-void ForgetShoulder();
+// A raised chain's shoulder (plan patterns C and D): the picked line's ends
+// S, E and the raised corners S', E' of the remembered sides.
+struct RaisedCorners {
+    ZedPoint s{};
+    ZedPoint sRaised{};
+    ZedPoint eRaised{};
+    ZedPoint e{};
+};
+RaisedCorners RaisedCornersOf(const ShoulderMemory& memory);
 
-// Back to the state at load (tests).
-void ResetShoulderMemory();
+// Forgetting the shoulder, which also drops a change left unfinished on it, is
+// geometry/unfinished_change.h's ForgetShoulder.
 
 #endif  // LEDGEWRIGHT_GEOMETRY_SHOULDER_MEMORY_H

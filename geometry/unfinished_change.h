@@ -68,4 +68,13 @@ using ChangeOpener = std::function<bool(int editMode, double value)>;
 using ChangePlanner = std::function<std::vector<ChangeStep>(int editMode)>;
 bool RunResumableChange(int editMode, double value, const ChangeOpener& begin, const ChangePlanner& plan);
 
+// What a builder does before it draws a new shoulder: the three sides are
+// forgotten (element -1) and so are the five part segments; a change left
+// unfinished on the last shoulder is no longer the user's to retry.
+void ForgetShoulder();
+
+// The shoulder memory and the unfinished change back to their state at load
+// (tests).
+void ResetShoulderMemory();
+
 #endif  // LEDGEWRIGHT_GEOMETRY_UNFINISHED_CHANGE_H

@@ -1,6 +1,6 @@
 #include "holes/cut_line.h"
 
-#include "command/messages.h"
+#include "base/messages.h"
 #include "geometry/figure_record.h"
 #include "geometry/shoulder_memory.h"
 #include "geometry/splice.h"

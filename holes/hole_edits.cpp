@@ -1,6 +1,6 @@
 #include "holes/hole_edits.h"
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
 #include "holes/hole_notes.h"
 #include "holes/hole_state.h"
 #include "holes/mc_hole.h"

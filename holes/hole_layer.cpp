@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "command/messages.h"
-#include "command/split_text.h"
+#include "base/messages.h"
+#include "base/split_text.h"
 #include "settings/conversions.h"
 
 bool ResolvePartLayer(ZedId outlineLayer, const ZedString& layerText, ZedId& holeLayer) {

@@ -3,9 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "command/build_profile.h"
-#include "command/command_state.h"
-#include "command/messages.h"
+#include "base/build_profile.h"
+#include "base/messages.h"
 #include "platform/path.h"
 #include "platform/text.h"
 

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "command/messages.h"
+#include "base/messages.h"
 #include "holes/hole_pattern.h"
 #include "settings/shoulder_settings.h"
 

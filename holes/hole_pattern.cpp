@@ -1,6 +1,6 @@
 #include "holes/hole_pattern.h"
 
-#include "command/messages.h"
+#include "base/messages.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #ifndef LEDGEWRIGHT_HOLES_HOLE_PATTERN_H
 #define LEDGEWRIGHT_HOLES_HOLE_PATTERN_H
 
-#include "command/pattern.h"
+#include "base/pattern.h"
 #include "host/zedtext.h"
 #include "settings/shoulder_settings.h"
 

@@ -1,8 +1,7 @@
 #include "holes/hole_state.h"
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
 #include "geometry/shoulder_memory.h"
-#include "holes/shaped_hole.h"
 #include "tagging/shoulder_tag.h"
 
 namespace {
@@ -15,6 +14,11 @@ constexpr int kHoleSegmentCapacity = 20;
 HoleState& Holes() {
     static HoleState state;
     return state;
+}
+
+ShapedHoleMemory& LastShapedHole() {
+    static ShapedHoleMemory memory;
+    return memory;
 }
 
 void ResetHoleState() {

@@ -1,5 +1,5 @@
-// What the plug-in remembers of the hole it made last: the host's hole id (a
-// shaped hole's outline and centres are kept in holes/shaped_hole.h).
+// What the plug-in remembers of the hole it made last: the host's hole id and
+// the shaped-hole memory.
 // The hole's segment lives in the shoulder memory (Shoulder().holeSegment),
 // since the shoulder's tag records it.
 #ifndef LEDGEWRIGHT_HOLES_HOLE_STATE_H
@@ -20,6 +20,26 @@ struct HoleState {
 };
 
 HoleState& Holes();
+
+// Written when a shaped hole is made and read when it is made again. The
+// builders overwrite the centres and the half-width when the shoulder changes
+// size; the drilling-side toggle and the depth entry overwrite the flag and the
+// depth.
+struct ShapedHoleMemory {
+    ZedSgmRef outline{1, -1};  // the outline the hole was made over
+    ZedId layer = 0;
+    ZedPoint centreB{0.0, 0.0};
+    ZedPoint centreA{0.0, 0.0};
+    double halfWidth = 0.0;
+    int fromBelow = 0;
+    double depth = 0.0;
+    // A shoulder asked for this hole (CreateShapedHole ran), whether or not
+    // the host made it: the memory then has a hole to make again.
+    bool askedFor = false;
+};
+
+// The shaped-hole memory (holes/shaped_hole.h); unused in the legacy build.
+ShapedHoleMemory& LastShapedHole();
 
 // Back to the state at load (tests).
 void ResetHoleState();

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "command/line_pick.h"
-#include "command/messages.h"
+#include "base/line_pick.h"
+#include "base/messages.h"
 #include "holes/hole_layer.h"
 #include "holes/hole_master.h"
 #include "holes/hole_pattern.h"

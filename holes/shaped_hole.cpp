@@ -1,6 +1,6 @@
 #include "holes/shaped_hole.h"
 
-#include "command/messages.h"
+#include "base/messages.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
 #include "geometry/vec2.h"
@@ -47,11 +47,6 @@ void ReportOutlineNotDrawn() {
 }
 
 }  // namespace
-
-ShapedHoleMemory& LastShapedHole() {
-    static ShapedHoleMemory memory;
-    return memory;
-}
 
 bool ShapedHoleOutline(ZedPoint centreB, ZedPoint centreA, double halfWidth, ZedId& segment) {
     const double t = DirectionAngle(centreB, centreA);

@@ -5,29 +5,9 @@
 #ifndef LEDGEWRIGHT_HOLES_SHAPED_HOLE_H
 #define LEDGEWRIGHT_HOLES_SHAPED_HOLE_H
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
+#include "holes/hole_state.h"
 #include "host/zedlib.h"
-
-// Written when a shaped hole is made and read when it is made again. The
-// builders overwrite the centres and the half-width when the shoulder changes
-// size; the drilling-side toggle and the depth entry overwrite the flag and the
-// depth.
-struct ShapedHoleMemory {
-    ZedSgmRef outline{1, -1};  // the outline the hole was made over
-    ZedId layer = 0;
-    ZedPoint centreB{0.0, 0.0};
-    ZedPoint centreA{0.0, 0.0};
-    double halfWidth = 0.0;
-    int fromBelow = 0;
-    double depth = 0.0;
-    // A shoulder asked for this hole (CreateShapedHole ran), whether or not
-    // the host made it: the memory then has a hole to make again.
-    bool askedFor = false;
-};
-
-// The shaped-hole memory (defined with the shaped hole, so the legacy build
-// has none).
-ShapedHoleMemory& LastShapedHole();
 
 // Draws in a new figure segment the closed clockwise loop round the centres B
 // and A at the half-width r: the line beside B to beside A on the left of B→A,

@@ -3,12 +3,11 @@
 #include <cmath>
 #include <vector>
 
-#include "command/messages.h"
-#include "command/report_error.h"
-#include "command/temporary_elements.h"
+#include "base/messages.h"
+#include "base/report_error.h"
+#include "base/temporary_elements.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
-#include "geometry/raised_chain.h"
 #include "geometry/splice.h"
 #include "geometry/vec2.h"
 #include "holes/hole_layer.h"

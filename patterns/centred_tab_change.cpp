@@ -1,11 +1,11 @@
-#include "geometry/centred_tab_change.h"
+#include "patterns/centred_tab_change.h"
 
 #include <cmath>
 
-#include "command/line_pick.h"
-#include "command/messages.h"
-#include "command/report_error.h"
-#include "command/temporary_elements.h"
+#include "base/line_pick.h"
+#include "base/messages.h"
+#include "base/report_error.h"
+#include "base/temporary_elements.h"
 #include "geometry/change_fit.h"
 #include "geometry/figure_record.h"
 #include "geometry/length_dimension.h"

@@ -3,8 +3,8 @@
 // found it (Unfinished().before): where the corners go, the line's pieces from
 // S to E that the change leaves (for the soundness rule), and the amends that
 // make it, in order. The patterns add their own follow-up steps.
-#ifndef LEDGEWRIGHT_GEOMETRY_CENTRED_TAB_CHANGE_H
-#define LEDGEWRIGHT_GEOMETRY_CENTRED_TAB_CHANGE_H
+#ifndef LEDGEWRIGHT_PATTERNS_CENTRED_TAB_CHANGE_H
+#define LEDGEWRIGHT_PATTERNS_CENTRED_TAB_CHANGE_H
 
 #include <vector>
 
@@ -54,4 +54,4 @@ bool MoveTabDimensions(const ShoulderCorners& corners, bool baseMoved);
 // Tags the shoulder again on its first side's segment; always true.
 bool RetagShoulder();
 
-#endif  // LEDGEWRIGHT_GEOMETRY_CENTRED_TAB_CHANGE_H
+#endif  // LEDGEWRIGHT_PATTERNS_CENTRED_TAB_CHANGE_H

@@ -4,9 +4,9 @@
 // step that fails reports its own numbered message and ends the build.
 #include <vector>
 
-#include "command/messages.h"
-#include "command/report_error.h"
-#include "command/temporary_elements.h"
+#include "base/messages.h"
+#include "base/report_error.h"
+#include "base/temporary_elements.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
 #include "geometry/length_dimension.h"
@@ -14,15 +14,15 @@
 #include "geometry/outline.h"
 #include "geometry/outline_soundness.h"
 #include "geometry/picked_line.h"
-#include "geometry/plane_a.h"
 #include "geometry/plane_a_parts.h"
 #include "geometry/splice.h"
-#include "geometry/tab_extras.h"
 #include "geometry/vec2.h"
 #include "holes/cut_line.h"
 #include "holes/hole_notes.h"
 #include "holes/mc_hole.h"
 #include "holes/shaped_hole.h"
+#include "patterns/plane_a.h"
+#include "patterns/tab_extras.h"
 #include "settings/shoulder_settings.h"
 #include "tagging/shoulder_tag.h"
 

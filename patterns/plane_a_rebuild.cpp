@@ -5,25 +5,25 @@
 // (geometry/unfinished_change.h); plane_a_width.cpp the width change.
 #include <cmath>
 
-#include "command/build_profile.h"
-#include "command/line_pick.h"
-#include "command/messages.h"
-#include "command/report_error.h"
-#include "command/temporary_elements.h"
+#include "base/build_profile.h"
+#include "base/line_pick.h"
+#include "base/messages.h"
+#include "base/report_error.h"
+#include "base/temporary_elements.h"
 #include "geometry/change_fit.h"
 #include "geometry/figure_record.h"
 #include "geometry/length_dimension.h"
 #include "geometry/outline.h"
 #include "geometry/outline_soundness.h"
-#include "geometry/plane_a.h"
 #include "geometry/plane_a_parts.h"
 #include "geometry/splice.h"
-#include "geometry/tab_extras.h"
 #include "geometry/unfinished_change.h"
 #include "geometry/vec2.h"
 #include "holes/cut_line.h"
 #include "holes/mc_hole.h"
 #include "holes/shaped_hole.h"
+#include "patterns/plane_a.h"
+#include "patterns/tab_extras.h"
 #include "settings/shoulder_settings.h"
 #include "tagging/shoulder_tag.h"
 
@@ -152,8 +152,7 @@ bool BeginPlaneAChange(int editMode, double value) {
 
 }  // namespace
 
-bool RebuildPlaneA(double value) {
-    const int editMode = Picks().editMode;
+bool RebuildPlaneA(int editMode, double value) {
     if (editMode != kEditFirst && editMode != kEditSecond) {
         return false;
     }

@@ -2,8 +2,8 @@
 // centred where the user picked the line (at a whole-number distance from the
 // nearer end), with a third temporary dimension (slot 5) from that end to the
 // shoulder.
-#ifndef LEDGEWRIGHT_GEOMETRY_PLANE_B_H
-#define LEDGEWRIGHT_GEOMETRY_PLANE_B_H
+#ifndef LEDGEWRIGHT_PATTERNS_PLANE_B_H
+#define LEDGEWRIGHT_PATTERNS_PLANE_B_H
 
 #include "host/zedlib.h"
 
@@ -18,6 +18,6 @@ bool BuildPlaneB(ZedPoint picked, ZedId element, ZedId segment, ZedId instance);
 // (2) or distance from the measured end (3); any other edit mode only tags the
 // shoulder again. A refused value changes nothing; a change the host refused
 // part-way is carried on by a retry.
-bool RebuildPlaneB(double value);
+bool RebuildPlaneB(int editMode, double value);
 
-#endif  // LEDGEWRIGHT_GEOMETRY_PLANE_B_H
+#endif  // LEDGEWRIGHT_PATTERNS_PLANE_B_H

@@ -5,22 +5,22 @@
 // line, hole, memory, the three dimensions and the notes.
 #include <vector>
 
-#include "command/messages.h"
-#include "command/report_error.h"
-#include "command/temporary_elements.h"
+#include "base/messages.h"
+#include "base/report_error.h"
+#include "base/temporary_elements.h"
 #include "geometry/centred_tab.h"
 #include "geometry/outline_soundness.h"
 #include "geometry/picked_line.h"
 #include "geometry/plane_a_parts.h"
-#include "geometry/plane_b.h"
 #include "geometry/plane_b_parts.h"
 #include "geometry/plane_b_placement.h"
-#include "geometry/tab_extras.h"
 #include "geometry/vec2.h"
 #include "holes/cut_line.h"
 #include "holes/hole_notes.h"
 #include "holes/mc_hole.h"
 #include "holes/shaped_hole.h"
+#include "patterns/plane_b.h"
+#include "patterns/tab_extras.h"
 #include "settings/shoulder_settings.h"
 #include "tagging/shoulder_tag.h"
 

@@ -6,19 +6,19 @@
 // overlap, is refused before any step.
 #include <vector>
 
-#include "command/build_profile.h"
-#include "command/line_pick.h"
-#include "command/messages.h"
-#include "geometry/centred_tab_change.h"
+#include "base/build_profile.h"
+#include "base/line_pick.h"
+#include "base/messages.h"
 #include "geometry/plane_a_parts.h"
-#include "geometry/plane_b.h"
 #include "geometry/plane_b_parts.h"
-#include "geometry/tab_extras.h"
 #include "geometry/unfinished_change.h"
 #include "geometry/vec2.h"
 #include "holes/cut_line.h"
 #include "holes/mc_hole.h"
 #include "holes/shaped_hole.h"
+#include "patterns/centred_tab_change.h"
+#include "patterns/plane_b.h"
+#include "patterns/tab_extras.h"
 #include "settings/shoulder_settings.h"
 
 namespace {
@@ -58,8 +58,7 @@ bool Open(int editMode, double value) { return OpenTabChange(editMode, value, kR
 
 }  // namespace
 
-bool RebuildPlaneB(double value) {
-    const int editMode = Picks().editMode;
+bool RebuildPlaneB(int editMode, double value) {
     if (editMode != kEditFirst && editMode != kEditSecond && editMode != kEditThird) {
         return RetagShoulder();
     }

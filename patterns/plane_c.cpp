@@ -1,18 +1,18 @@
-// BuildPlaneC and RebuildPlaneC: the raised chain (geometry/raised_chain.h)
+// BuildPlaneC and RebuildPlaneC: the raised chain (patterns/raised_chain.h)
 // with pattern C's settings, its hole and notes.
-#include "geometry/plane_c.h"
+#include "patterns/plane_c.h"
 
-#include "command/build_profile.h"
-#include "command/line_pick.h"
-#include "command/messages.h"
-#include "command/temporary_elements.h"
+#include "base/build_profile.h"
+#include "base/line_pick.h"
+#include "base/messages.h"
+#include "base/temporary_elements.h"
 #include "geometry/plane_a_placement.h"
-#include "geometry/raised_chain.h"
 #include "geometry/unfinished_change.h"
 #include "geometry/vec2.h"
 #include "holes/hole_notes.h"
 #include "holes/mc_hole.h"
 #include "holes/shaped_hole.h"
+#include "patterns/raised_chain.h"
 #include "settings/conversions.h"
 #include "settings/shoulder_settings.h"
 
@@ -80,8 +80,7 @@ bool BuildPlaneC(ZedId element, ZedId segment, ZedId instance) {
     return true;
 }
 
-bool RebuildPlaneC(double value) {
-    const int editMode = Picks().editMode;
+bool RebuildPlaneC(int editMode, double value) {
     if (editMode != kEditFirst) {
         TagRaisedChain();
         return true;

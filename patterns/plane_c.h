@@ -2,8 +2,8 @@
 // shoulder depth, as an open chain of three lines beside the line, which the
 // outline keeps unchanged; a hole with its two notes when asked, and the
 // depth dimension (slot 7) that the user picks to change the depth.
-#ifndef LEDGEWRIGHT_GEOMETRY_PLANE_C_H
-#define LEDGEWRIGHT_GEOMETRY_PLANE_C_H
+#ifndef LEDGEWRIGHT_PATTERNS_PLANE_C_H
+#define LEDGEWRIGHT_PATTERNS_PLANE_C_H
 
 #include "host/zedlib.h"
 
@@ -15,6 +15,6 @@ bool BuildPlaneC(ZedId element, ZedId segment, ZedId instance);
 // Moves the chain to the typed depth (edit mode 1); a negative depth puts it
 // on the other side of the line. Any other edit mode only tags the shoulder
 // again and succeeds.
-bool RebuildPlaneC(double value);
+bool RebuildPlaneC(int editMode, double value);
 
-#endif  // LEDGEWRIGHT_GEOMETRY_PLANE_C_H
+#endif  // LEDGEWRIGHT_PATTERNS_PLANE_C_H

@@ -1,15 +1,15 @@
-// BuildPlaneD and RebuildPlaneD: the raised chain (geometry/raised_chain.h)
+// BuildPlaneD and RebuildPlaneD: the raised chain (patterns/raised_chain.h)
 // with pattern D's settings, and the slot (holes/slot.h).
-#include "geometry/plane_d.h"
+#include "patterns/plane_d.h"
 
-#include "command/line_pick.h"
-#include "command/messages.h"
-#include "command/report_error.h"
-#include "command/temporary_elements.h"
+#include "base/line_pick.h"
+#include "base/messages.h"
+#include "base/report_error.h"
+#include "base/temporary_elements.h"
 #include "geometry/outline_soundness.h"
-#include "geometry/raised_chain.h"
 #include "holes/hole_layer.h"
 #include "holes/slot.h"
+#include "patterns/raised_chain.h"
 #include "settings/shoulder_settings.h"
 
 namespace {
@@ -99,8 +99,7 @@ bool BuildPlaneD(ZedId element, ZedId segment, ZedId instance) {
     return true;
 }
 
-bool RebuildPlaneD(double value) {
-    const int editMode = Picks().editMode;
+bool RebuildPlaneD(int editMode, double value) {
     if (editMode != kEditFirst && (editMode != kEditSecond || !SlotWanted())) {
         TagRaisedChain();
         return true;

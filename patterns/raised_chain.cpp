@@ -1,10 +1,10 @@
-#include "geometry/raised_chain.h"
+#include "patterns/raised_chain.h"
 
 #include <cmath>
 
-#include "command/messages.h"
-#include "command/report_error.h"
-#include "command/temporary_elements.h"
+#include "base/messages.h"
+#include "base/report_error.h"
+#include "base/temporary_elements.h"
 #include "geometry/figure_record.h"
 #include "geometry/length_dimension.h"
 #include "geometry/outline_soundness.h"
@@ -119,11 +119,6 @@ void TagRaisedChain() {
     if (segment != -1) {
         ShoulderTag(segment);
     }
-}
-
-RaisedCorners RaisedCornersOf(const ShoulderMemory& m) {
-    return RaisedCorners{LineStart(m.firstSide.record), LineEnd(m.firstSide.record), LineEnd(m.innerSide.record),
-                         LineEnd(m.secondSide.record)};
 }
 
 namespace {

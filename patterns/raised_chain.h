@@ -2,8 +2,8 @@
 // beside the picked line, which itself stays in the outline unchanged: out
 // from the line's start S to S', along the moved line to E', and back to the
 // line's end E. The chain is a segment of its own on the outline's layer.
-#ifndef LEDGEWRIGHT_GEOMETRY_RAISED_CHAIN_H
-#define LEDGEWRIGHT_GEOMETRY_RAISED_CHAIN_H
+#ifndef LEDGEWRIGHT_PATTERNS_RAISED_CHAIN_H
+#define LEDGEWRIGHT_PATTERNS_RAISED_CHAIN_H
 
 #include <vector>
 
@@ -52,14 +52,6 @@ bool MakeRaisedDepthDimension(const RaisedChain& chain);
 // Tags the chain's segment as the shoulder.
 void TagRaisedChain();
 
-// The line's ends and the raised corners of the remembered chain.
-struct RaisedCorners {
-    ZedPoint s{};
-    ZedPoint sRaised{};
-    ZedPoint eRaised{};
-    ZedPoint e{};
-};
-RaisedCorners RaisedCornersOf(const ShoulderMemory& memory);
 
 // Opens a depth change of the remembered chain (edit mode 1) to the value:
 // refused before any change when the moved chain would have a piece of no
@@ -73,4 +65,4 @@ bool BeginRaisedDepthChange(int editMode, double value);
 // with the new corners (the hole) and the tag.
 std::vector<ChangeStep> PlanRaisedDepth(const ZedChar* dimensionNotRead, bool (*follow)(const RaisedCorners&));
 
-#endif  // LEDGEWRIGHT_GEOMETRY_RAISED_CHAIN_H
+#endif  // LEDGEWRIGHT_PATTERNS_RAISED_CHAIN_H

@@ -1,12 +1,12 @@
 // BuildSideA and RebuildSideA: the end step with side pattern A's cut line.
-#include "geometry/side_a.h"
+#include "patterns/side_a.h"
 
 #include <cmath>
 
-#include "command/line_pick.h"
-#include "command/messages.h"
-#include "geometry/side_step.h"
+#include "base/line_pick.h"
+#include "base/messages.h"
 #include "holes/cut_line.h"
+#include "patterns/side_step.h"
 #include "settings/shoulder_settings.h"
 
 namespace {
@@ -46,8 +46,7 @@ bool BuildSideA(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) {
     return true;
 }
 
-bool RebuildSideA(double value) {
-    const int editMode = Picks().editMode;
+bool RebuildSideA(int editMode, double value) {
     if (editMode != kEditFirst && editMode != kEditSecond) {
         return false;
     }

@@ -1,8 +1,8 @@
-// Side pattern A ("[패턴A] 끝단돌출배치"): the end step of geometry/side_step.h
+// Side pattern A ("[패턴A] 끝단돌출배치"): the end step of patterns/side_step.h
 // with a cut line along its root and two temporary dimensions, its offset
 // (slot 7) and its length (slot 6).
-#ifndef LEDGEWRIGHT_GEOMETRY_SIDE_A_H
-#define LEDGEWRIGHT_GEOMETRY_SIDE_A_H
+#ifndef LEDGEWRIGHT_PATTERNS_SIDE_A_H
+#define LEDGEWRIGHT_PATTERNS_SIDE_A_H
 
 #include "host/zedlib.h"
 
@@ -17,6 +17,6 @@ bool BuildSideA(ZedPoint picked, ZedId element, ZedId segment, ZedId instance);
 // other edit mode fails. A value that would break the outline is refused
 // before any change; a change the host refused part-way is carried on by a
 // retry.
-bool RebuildSideA(double value);
+bool RebuildSideA(int editMode, double value);
 
-#endif  // LEDGEWRIGHT_GEOMETRY_SIDE_A_H
+#endif  // LEDGEWRIGHT_PATTERNS_SIDE_A_H

@@ -1,18 +1,18 @@
-// BuildSideB and RebuildSideB: the end step of geometry/side_step.h with side
+// BuildSideB and RebuildSideB: the end step of patterns/side_step.h with side
 // pattern B's display part, root line, cut line and third dimension.
-#include "geometry/side_b.h"
+#include "patterns/side_b.h"
 
 #include <cmath>
 
-#include "command/line_pick.h"
-#include "command/messages.h"
-#include "command/report_error.h"
-#include "command/temporary_elements.h"
+#include "base/line_pick.h"
+#include "base/messages.h"
+#include "base/report_error.h"
+#include "base/temporary_elements.h"
 #include "geometry/figure_record.h"
 #include "geometry/outline_soundness.h"
-#include "geometry/side_step.h"
 #include "geometry/vec2.h"
 #include "holes/cut_line.h"
+#include "patterns/side_step.h"
 #include "settings/shoulder_settings.h"
 
 namespace {
@@ -143,8 +143,7 @@ bool BuildSideB(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) {
     return true;
 }
 
-bool RebuildSideB(double value) {
-    const int editMode = Picks().editMode;
+bool RebuildSideB(int editMode, double value) {
     if (editMode != kEditFirst && editMode != kEditSecond && editMode != kEditThird) {
         return false;
     }

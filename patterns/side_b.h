@@ -3,8 +3,8 @@
 // step, the picked line's former course redrawn across the step's root and a
 // cut line there, and a third temporary dimension, the display part's length
 // (slot 5).
-#ifndef LEDGEWRIGHT_GEOMETRY_SIDE_B_H
-#define LEDGEWRIGHT_GEOMETRY_SIDE_B_H
+#ifndef LEDGEWRIGHT_PATTERNS_SIDE_B_H
+#define LEDGEWRIGHT_PATTERNS_SIDE_B_H
 
 #include "host/zedlib.h"
 
@@ -18,6 +18,6 @@ bool BuildSideB(ZedPoint picked, ZedId element, ZedId segment, ZedId instance);
 // display part follows the step's inner end), or gives the display part the
 // typed length (3), which also becomes the display length of the settings
 // record (not of the registry). Any other edit mode fails.
-bool RebuildSideB(double value);
+bool RebuildSideB(int editMode, double value);
 
-#endif  // LEDGEWRIGHT_GEOMETRY_SIDE_B_H
+#endif  // LEDGEWRIGHT_PATTERNS_SIDE_B_H

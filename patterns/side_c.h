@@ -3,8 +3,8 @@
 // outline near the end the user picked closer to, with three temporary
 // dimensions: depth (slot 7), width (slot 6) and distance from that end
 // (slot 5).
-#ifndef LEDGEWRIGHT_GEOMETRY_SIDE_C_H
-#define LEDGEWRIGHT_GEOMETRY_SIDE_C_H
+#ifndef LEDGEWRIGHT_PATTERNS_SIDE_C_H
+#define LEDGEWRIGHT_PATTERNS_SIDE_C_H
 
 #include "host/zedlib.h"
 
@@ -19,6 +19,6 @@ bool BuildSideC(ZedPoint picked, ZedId element, ZedId segment, ZedId instance);
 // or distance from the measured end (3); any other edit mode only tags the
 // shoulder again. A refused value changes nothing; a change the host refused
 // part-way is carried on by a retry.
-bool RebuildSideC(double value);
+bool RebuildSideC(int editMode, double value);
 
-#endif  // LEDGEWRIGHT_GEOMETRY_SIDE_C_H
+#endif  // LEDGEWRIGHT_PATTERNS_SIDE_C_H

@@ -5,18 +5,18 @@
 // again and adds the memory and the three dimensions.
 #include <vector>
 
-#include "command/messages.h"
-#include "command/report_error.h"
-#include "command/temporary_elements.h"
+#include "base/messages.h"
+#include "base/report_error.h"
+#include "base/temporary_elements.h"
 #include "geometry/centred_tab.h"
 #include "geometry/length_dimension.h"
 #include "geometry/outline_soundness.h"
 #include "geometry/picked_line.h"
 #include "geometry/plane_a_parts.h"
 #include "geometry/plane_b_parts.h"
-#include "geometry/side_c.h"
 #include "geometry/side_c_placement.h"
 #include "geometry/vec2.h"
+#include "patterns/side_c.h"
 #include "settings/shoulder_settings.h"
 #include "tagging/shoulder_tag.h"
 

@@ -6,11 +6,11 @@
 // a depth that would break the outline with the soundness rule's message.
 #include <vector>
 
-#include "command/line_pick.h"
-#include "command/messages.h"
-#include "geometry/centred_tab_change.h"
-#include "geometry/side_c.h"
+#include "base/line_pick.h"
+#include "base/messages.h"
 #include "geometry/unfinished_change.h"
+#include "patterns/centred_tab_change.h"
+#include "patterns/side_c.h"
 
 namespace {
 
@@ -28,8 +28,7 @@ bool Open(int editMode, double value) { return OpenTabChange(editMode, value, kR
 
 }  // namespace
 
-bool RebuildSideC(double value) {
-    const int editMode = Picks().editMode;
+bool RebuildSideC(int editMode, double value) {
     if (editMode != kEditFirst && editMode != kEditSecond && editMode != kEditThird) {
         return RetagShoulder();
     }

@@ -1,11 +1,11 @@
-#include "geometry/side_step.h"
+#include "patterns/side_step.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "command/messages.h"
-#include "command/report_error.h"
-#include "command/temporary_elements.h"
+#include "base/messages.h"
+#include "base/report_error.h"
+#include "base/temporary_elements.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
 #include "geometry/line_ends.h"

@@ -8,8 +8,8 @@
 // What the two patterns share: the build up to the joined, closed outline,
 // the step's two dimensions, its memory, and the changes of its offset and
 // length as resumable steps (geometry/unfinished_change.h).
-#ifndef LEDGEWRIGHT_GEOMETRY_SIDE_STEP_H
-#define LEDGEWRIGHT_GEOMETRY_SIDE_STEP_H
+#ifndef LEDGEWRIGHT_PATTERNS_SIDE_STEP_H
+#define LEDGEWRIGHT_PATTERNS_SIDE_STEP_H
 
 #include <functional>
 #include <vector>
@@ -107,4 +107,4 @@ bool CheckSideStepPlan(const SideStepPlan& plan);
 // dimensions, the cut line (when drawn), then the tag.
 std::vector<ChangeStep> SideStepSteps(const SideStepPlan& plan, int lineDraw);
 
-#endif  // LEDGEWRIGHT_GEOMETRY_SIDE_STEP_H
+#endif  // LEDGEWRIGHT_PATTERNS_SIDE_STEP_H

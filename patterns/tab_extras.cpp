@@ -1,7 +1,7 @@
-#include "geometry/tab_extras.h"
+#include "patterns/tab_extras.h"
 
-#include "command/build_profile.h"
-#include "command/temporary_elements.h"
+#include "base/build_profile.h"
+#include "base/temporary_elements.h"
 #include "geometry/vec2.h"
 #include "holes/cut_line.h"
 #include "holes/hole_notes.h"

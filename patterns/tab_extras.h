@@ -1,8 +1,8 @@
 // What a rectangular tab (plan patterns A and B) draws beside its sides: the
 // cut line across its base, the hole and the hole's two notes. The patterns
 // differ only in which settings they read, one row each.
-#ifndef LEDGEWRIGHT_GEOMETRY_TAB_EXTRAS_H
-#define LEDGEWRIGHT_GEOMETRY_TAB_EXTRAS_H
+#ifndef LEDGEWRIGHT_PATTERNS_TAB_EXTRAS_H
+#define LEDGEWRIGHT_PATTERNS_TAB_EXTRAS_H
 
 #include "geometry/plane_a_placement.h"
 #include "host/zedlib.h"
@@ -38,4 +38,4 @@ bool MakeTabHole(const TabExtrasRow& row, ZedId outline, ZedPoint centre, const 
 // centre, when the row makes a hole.
 bool MakeTabNotes(const TabExtrasRow& row, ZedPoint centre, const ShoulderCorners& c);
 
-#endif  // LEDGEWRIGHT_GEOMETRY_TAB_EXTRAS_H
+#endif  // LEDGEWRIGHT_PATTERNS_TAB_EXTRAS_H

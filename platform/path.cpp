@@ -15,3 +15,8 @@ ZedString InstallationFolderOf(const ZedString& executablePath, ZedChar separato
 }
 
 ZedString FindInstallationFolder() { return InstallationFolderOf(ExecutablePath()); }
+
+ZedString& InstallationFolder() {
+    static ZedString folder;
+    return folder;
+}

@@ -23,4 +23,8 @@ ZedString InstallationFolderOf(const ZedString& executablePath, ZedChar separato
 // The installation folder of the running host program.
 ZedString FindInstallationFolder();
 
+// The plug-in's record of its installation folder (FindInstallationFolder at
+// Startup), without a trailing separator; empty until Startup succeeds.
+ZedString& InstallationFolder();
+
 #endif  // LEDGEWRIGHT_PLATFORM_PATH_H

@@ -1,10 +1,9 @@
 #include "settings/loaders.h"
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
 #include "settings/conversions.h"
 #include "settings/registry_store.h"
 #include "settings/shoulder_settings.h"
-#include "ui/chooser.h"
 
 namespace {
 
@@ -144,13 +143,9 @@ const ValueSpec kSideBValues[] = {
 
 }  // namespace
 
-void LoadMainSettings() {
-    if (!ChooserExists()) {
-        LoadValues(kMainValues);
-        return;
-    }
-    // The chooser holds what the user last typed, which may not be stored yet.
-    const ChooserSharedValues values = ChooserValues();
+void LoadMainSettings() { LoadValues(kMainValues); }
+
+void LoadMainSettings(const ChooserSharedValues& values) {
     ShoulderSettings.mMainProtrude = SettingNumber(values.protrude);
     ShoulderSettings.mMainWidth = SettingNumber(values.width);
     ShoulderSettings.mMainHeight = SettingNumber(values.height);

@@ -4,9 +4,24 @@
 #ifndef LEDGEWRIGHT_SETTINGS_LOADERS_H
 #define LEDGEWRIGHT_SETTINGS_LOADERS_H
 
-// The shared sizes and layer filter: from the chooser when it exists, else from
-// the registry.
+#include "host/zedtext.h"
+
+// The shared sizes and layer filter from the registry (no chooser exists).
 void LoadMainSettings();
+
+// The shared values that the chooser shows, as the user last left them
+// (ui/chooser.h).
+struct ChooserSharedValues {
+    ZedString protrude;  // texts, read as numbers by the settings loader
+    ZedString width;
+    ZedString height;
+    int isLayer = 0;     // the layer-filter check box
+    ZedString layers;    // the layer list
+};
+
+// The shared sizes and layer filter from the chooser's values, which may not
+// be stored yet.
+void LoadMainSettings(const ChooserSharedValues& values);
 
 void LoadPlaneASettings();
 void LoadPlaneBSettings();

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "command/messages.h"
-#include "command/report_error.h"
+#include "base/messages.h"
+#include "base/report_error.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
 #include "geometry/line_ends.h"

@@ -3,7 +3,7 @@
 #ifndef LEDGEWRIGHT_TAGGING_SHOULDER_TAG_H
 #define LEDGEWRIGHT_TAGGING_SHOULDER_TAG_H
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
 #include "geometry/shoulder_memory.h"
 #include "host/zedlib.h"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
 #include "settings/conversions.h"
 #include "ui/chooser_dialog.h"
 #include "ui/chooser_instance.h"

@@ -7,15 +7,7 @@
 #define LEDGEWRIGHT_UI_CHOOSER_H
 
 #include "host/zedtext.h"
-
-// The shared values that the chooser shows, as the user last left them.
-struct ChooserSharedValues {
-    ZedString protrude;  // texts, read as numbers by the settings loader
-    ZedString width;
-    ZedString height;
-    int isLayer = 0;     // the layer-filter check box
-    ZedString layers;    // the layer list
-};
+#include "settings/loaders.h"
 
 bool ChooserExists();
 // The chooser's shared values; only meaningful while ChooserExists().

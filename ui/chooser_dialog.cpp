@@ -1,7 +1,7 @@
 #include "ui/chooser_dialog.h"
 
-#include "command/build_profile.h"
-#include "command/messages.h"
+#include "base/build_profile.h"
+#include "base/messages.h"
 #include "settings/conversions.h"
 #include "settings/registry_store.h"
 #include "ui/bitmaps.h"

@@ -5,8 +5,8 @@
 #include <array>
 #include <cstddef>
 
-#include "command/build_profile.h"
-#include "command/messages.h"
+#include "base/build_profile.h"
+#include "base/messages.h"
 #include "ui/layout.h"
 
 enum ChooserControlId : int {

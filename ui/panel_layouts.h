@@ -6,8 +6,8 @@
 #include <array>
 #include <cstddef>
 
-#include "command/build_profile.h"
-#include "command/messages.h"
+#include "base/build_profile.h"
+#include "base/messages.h"
 #include "ui/layout.h"
 
 enum PanelControlId : int {

@@ -2,7 +2,7 @@
 #include <array>
 #include <cstddef>
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
 #include "ui/panel_layouts.h"
 #include "ui/pattern_panel.h"
 

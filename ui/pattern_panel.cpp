@@ -1,6 +1,6 @@
 #include "ui/pattern_panel.h"
 
-#include "command/messages.h"
+#include "base/messages.h"
 #include "settings/conversions.h"
 #include "ui/bitmaps.h"
 #include "ui/dialog_settings.h"

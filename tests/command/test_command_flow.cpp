@@ -4,10 +4,11 @@
 
 #include <algorithm>
 
+#include "base/temporary_elements.h"
 #include "command/command_flow.h"
 #include "command/command_state.h"
-#include "command/temporary_elements.h"
 #include "emuhost/emu_api.h"
+#include "platform/path.h"
 #include "tests/support/plugin_test.h"
 
 namespace {

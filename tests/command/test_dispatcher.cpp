@@ -3,7 +3,7 @@
 // numbers, and which end the command.
 #include <gtest/gtest.h>
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
 #include "emuhost/emu_api.h"
 #include "settings/shoulder_settings.h"
 #include "tests/support/plugin_test.h"

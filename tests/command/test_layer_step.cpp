@@ -7,8 +7,8 @@
 #include <ostream>
 #include <string>
 
+#include "base/split_text.h"
 #include "command/layer_states.h"
-#include "command/split_text.h"
 #include "emuhost/emu_api.h"
 #include "tests/support/plugin_test.h"
 

@@ -5,8 +5,8 @@
 // end of the command takes away.
 #include <gtest/gtest.h>
 
-#include "command/line_pick.h"
-#include "command/temporary_elements.h"
+#include "base/line_pick.h"
+#include "base/temporary_elements.h"
 #include "holes/hole_state.h"
 #include "tests/planea/planea_fixture.h"
 #include "tests/support/build_profile_test.h"

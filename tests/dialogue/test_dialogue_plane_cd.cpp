@@ -5,8 +5,8 @@
 // which only pattern D's rebuild takes.
 #include <gtest/gtest.h>
 
-#include "command/line_pick.h"
-#include "command/temporary_elements.h"
+#include "base/line_pick.h"
+#include "base/temporary_elements.h"
 #include "geometry/figure_record.h"
 #include "holes/slot.h"
 #include "tests/planea/planea_fixture.h"

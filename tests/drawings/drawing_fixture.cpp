@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <sstream>
 
-#include "command/line_pick.h"
-#include "geometry/plane_a.h"
-#include "geometry/plane_b.h"
-#include "geometry/plane_c.h"
-#include "geometry/plane_d.h"
-#include "geometry/side_a.h"
-#include "geometry/side_b.h"
-#include "geometry/side_c.h"
+#include "base/line_pick.h"
+#include "patterns/plane_a.h"
+#include "patterns/plane_b.h"
+#include "patterns/plane_c.h"
+#include "patterns/plane_d.h"
+#include "patterns/side_a.h"
+#include "patterns/side_b.h"
+#include "patterns/side_c.h"
 
 namespace {
 
@@ -92,13 +92,13 @@ bool DrawingTest::Build(Pattern pattern, ZedId element, ZedId outline, ZedPoint 
 bool DrawingTest::Change(Pattern pattern, int editMode, double value) {
     Picks().editMode = editMode;
     switch (pattern) {
-        case Pattern::PlaneA: return RebuildPlaneA(value);
-        case Pattern::PlaneB: return RebuildPlaneB(value);
-        case Pattern::PlaneC: return RebuildPlaneC(value);
-        case Pattern::PlaneD: return RebuildPlaneD(value);
-        case Pattern::SideA: return RebuildSideA(value);
-        case Pattern::SideB: return RebuildSideB(value);
-        case Pattern::SideC: return RebuildSideC(value);
+        case Pattern::PlaneA: return RebuildPlaneA(Picks().editMode, value);
+        case Pattern::PlaneB: return RebuildPlaneB(Picks().editMode, value);
+        case Pattern::PlaneC: return RebuildPlaneC(Picks().editMode, value);
+        case Pattern::PlaneD: return RebuildPlaneD(Picks().editMode, value);
+        case Pattern::SideA: return RebuildSideA(Picks().editMode, value);
+        case Pattern::SideB: return RebuildSideB(Picks().editMode, value);
+        case Pattern::SideC: return RebuildSideC(Picks().editMode, value);
         case Pattern::SideD: break;
     }
     return false;

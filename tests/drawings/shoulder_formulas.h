@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "command/pattern.h"
+#include "base/pattern.h"
 #include "tests/support/expected_drawing.h"
 
 // The settings a case sets; the fixture writes them into the fields of the

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "command/temporary_elements.h"
+#include "base/temporary_elements.h"
 #include "holes/hole_edits.h"
 #include "tests/drawings/drawing_fixture.h"
 #include "tests/support/hole_row.h"

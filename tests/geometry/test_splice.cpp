@@ -4,8 +4,8 @@
 // reports its own message once and leaves exactly the changes made before it.
 #include <gtest/gtest.h>
 
-#include "command/messages.h"
-#include "command/temporary_elements.h"
+#include "base/messages.h"
+#include "base/temporary_elements.h"
 #include "emuhost/emu_api.h"
 #include "geometry/figure_record.h"
 #include "geometry/length_dimension.h"

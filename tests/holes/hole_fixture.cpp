@@ -4,11 +4,13 @@
 #include <chrono>
 #include <fstream>
 
+#include "base/line_pick.h"
+#include "base/messages.h"
 #include "command/command_state.h"
-#include "command/line_pick.h"
-#include "command/messages.h"
 #include "geometry/shoulder_memory.h"
+#include "geometry/unfinished_change.h"
 #include "holes/hole_state.h"
+#include "platform/path.h"
 #include "settings/shoulder_settings.h"
 
 namespace fs = std::filesystem;

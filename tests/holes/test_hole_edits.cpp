@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "command/messages.h"
+#include "base/messages.h"
 #include "geometry/shoulder_memory.h"
 #include "holes/hole_edits.h"
 #include "holes/hole_notes.h"

@@ -3,7 +3,7 @@
 // plug-in, and the drawing changed exactly as far as the operation got.
 #include <gtest/gtest.h>
 
-#include "command/messages.h"
+#include "base/messages.h"
 #include "holes/hole_edits.h"
 #include "holes/hole_notes.h"
 #include "holes/hole_state.h"

@@ -1,7 +1,7 @@
 // The hole layer from a pattern's layer text and the outline's layer.
 #include <gtest/gtest.h>
 
-#include "command/messages.h"
+#include "base/messages.h"
 #include "geometry/shoulder_memory.h"
 #include "holes/hole_layer.h"
 #include "holes/mc_hole.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "command/messages.h"
+#include "base/messages.h"
 #include "holes/hole_notes.h"
 #include "settings/shoulder_settings.h"
 #include "tests/holes/hole_fixture.h"

@@ -9,10 +9,11 @@
 #include <ostream>
 #include <string>
 
+#include "base/messages.h"
 #include "command/command_state.h"
-#include "command/messages.h"
 #include "holes/hole_master.h"
 #include "holes/mc_hole.h"
+#include "platform/path.h"
 #include "tests/holes/hole_fixture.h"
 
 namespace fs = std::filesystem;

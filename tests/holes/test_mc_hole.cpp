@@ -3,13 +3,14 @@
 
 #include <cstdlib>
 
+#include "base/line_pick.h"
+#include "base/messages.h"
 #include "command/command_state.h"
-#include "command/line_pick.h"
-#include "command/messages.h"
 #include "geometry/shoulder_memory.h"
 #include "holes/hole_master.h"
 #include "holes/hole_state.h"
 #include "holes/mc_hole.h"
+#include "platform/path.h"
 #include "settings/shoulder_settings.h"
 #include "tagging/shoulder_tag.h"
 #include "tests/holes/hole_fixture.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "command/messages.h"
+#include "base/messages.h"
 #include "geometry/figure_record.h"
 #include "geometry/shoulder_memory.h"
 #include "holes/hole_state.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "command/build_profile.h"
-#include "command/messages.h"
+#include "base/build_profile.h"
+#include "base/messages.h"
 #include "geometry/shoulder_memory.h"
 #include "tagging/shoulder_tag.h"
 #include "tests/planea/planea_fixture.h"

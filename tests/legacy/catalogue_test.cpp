@@ -1,5 +1,5 @@
 // The text catalogue as the host receives it: every entry of
-// command/message_texts.inc, in the build's text type. The legacy build's
+// base/message_texts.inc, in the build's text type. The legacy build's
 // constants come from the copy encoded at build time, so each must be the code
 // page 949 form of the UTF-8 entry and read back to it.
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "command/messages.h"
+#include "base/messages.h"
 #include "platform/code_page_949.h"
 #include "platform/text.h"
 
@@ -21,7 +21,7 @@ struct CatalogueEntry {
 
 #define LEDGEWRIGHT_TEXT(name, literal) {#name, literal, ::name},
 const CatalogueEntry kCatalogue[] = {
-#include "command/message_texts.inc"
+#include "base/message_texts.inc"
 };
 #undef LEDGEWRIGHT_TEXT
 

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "command/build_profile.h"
-#include "command/messages.h"
+#include "base/build_profile.h"
+#include "base/messages.h"
 #include "settings/registry_backend.h"
 #include "settings/registry_store.h"
 #include "tests/support/scratch_registry.h"

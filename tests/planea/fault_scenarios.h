@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "geometry/plane_c.h"
-#include "geometry/plane_d.h"
-#include "geometry/side_a.h"
-#include "geometry/side_b.h"
-#include "geometry/side_c.h"
+#include "patterns/plane_c.h"
+#include "patterns/plane_d.h"
+#include "patterns/side_a.h"
+#include "patterns/side_b.h"
+#include "patterns/side_c.h"
 #include "tests/planea/planea_fixture.h"
 
 enum class FaultOp {
@@ -215,42 +215,42 @@ protected:
                 return BuildPlaneC(picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
             case FaultOp::RebuildPlaneCDepth:
                 Picks().editMode = kEditFirst;
-                return RebuildPlaneC(8.0);
+                return RebuildPlaneC(Picks().editMode, 8.0);
             case FaultOp::BuildPlaneD:
                 return BuildPlaneD(picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
             case FaultOp::RebuildPlaneDDepth:
                 Picks().editMode = kEditFirst;
-                return RebuildPlaneD(8.0);
+                return RebuildPlaneD(Picks().editMode, 8.0);
             case FaultOp::RebuildPlaneDRadius:
                 Picks().editMode = kEditSecond;
-                return RebuildPlaneD(4.5);
+                return RebuildPlaneD(Picks().editMode, 4.5);
             case FaultOp::BuildSideA:
             case FaultOp::BuildSideABesideFillet:
                 return BuildSideA(kSidePick, picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
             case FaultOp::RebuildSideAOffset:
             case FaultOp::RebuildSideBOffset:
                 Picks().editMode = kEditFirst;
-                return op == FaultOp::RebuildSideAOffset ? RebuildSideA(8.0) : RebuildSideB(8.0);
+                return op == FaultOp::RebuildSideAOffset ? RebuildSideA(Picks().editMode, 8.0) : RebuildSideB(Picks().editMode, 8.0);
             case FaultOp::RebuildSideALength:
             case FaultOp::RebuildSideBLength:
                 Picks().editMode = kEditSecond;
-                return op == FaultOp::RebuildSideALength ? RebuildSideA(30.0) : RebuildSideB(30.0);
+                return op == FaultOp::RebuildSideALength ? RebuildSideA(Picks().editMode, 30.0) : RebuildSideB(Picks().editMode, 30.0);
             case FaultOp::BuildSideB:
                 return BuildSideB(kSidePickAtEnd, picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
             case FaultOp::RebuildSideBDisplay:
                 Picks().editMode = kEditThird;
-                return RebuildSideB(4.0);
+                return RebuildSideB(Picks().editMode, 4.0);
             case FaultOp::BuildSideC:
                 return BuildSideC(kBPick, picked_ = plate::LineBetween(outline_, from_, to_), outline_, 0);
             case FaultOp::RebuildSideCDepth:
                 Picks().editMode = kEditFirst;
-                return RebuildSideC(8.0);
+                return RebuildSideC(Picks().editMode, 8.0);
             case FaultOp::RebuildSideCWidth:
                 Picks().editMode = kEditSecond;
-                return RebuildSideC(12.0);
+                return RebuildSideC(Picks().editMode, 12.0);
             case FaultOp::RebuildSideCDistance:
                 Picks().editMode = kEditThird;
-                return RebuildSideC(30.0);
+                return RebuildSideC(Picks().editMode, 30.0);
         }
         return false;
     }

@@ -10,13 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "command/line_pick.h"
-#include "command/temporary_elements.h"
+#include "base/line_pick.h"
+#include "base/temporary_elements.h"
 #include "emuhost/emu_api.h"
-#include "geometry/plane_a.h"
-#include "geometry/plane_b.h"
 #include "geometry/shoulder_memory.h"
+#include "geometry/unfinished_change.h"
 #include "holes/hole_state.h"
+#include "patterns/plane_a.h"
+#include "patterns/plane_b.h"
 #include "settings/shoulder_settings.h"
 #include "tests/planea/plate_drawing.h"
 #include "tests/support/plugin_test.h"
@@ -126,7 +127,7 @@ protected:
 
     static bool Rebuild(int editMode, double value) {
         Picks().editMode = editMode;
-        return RebuildPlaneA(value);
+        return RebuildPlaneA(Picks().editMode, value);
     }
 
     // Pattern B on the plate's line between a and b, picked at the point, as
@@ -140,7 +141,7 @@ protected:
 
     static bool RebuildB(int editMode, double value) {
         Picks().editMode = editMode;
-        return RebuildPlaneB(value);
+        return RebuildPlaneB(Picks().editMode, value);
     }
 
     static ZedLengthDim Dimension(int slot) {

@@ -13,7 +13,7 @@
 #include <limits>
 #include <string>
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
 #include "tagging/shoulder_tag.h"
 #include "tests/planea/planea_fixture.h"
 

@@ -4,7 +4,7 @@
 // end distance that leaves no room is refused before anything changes.
 #include <gtest/gtest.h>
 
-#include "command/messages.h"
+#include "base/messages.h"
 #include "tests/planea/planea_fixture.h"
 
 namespace {

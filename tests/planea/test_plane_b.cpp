@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "command/messages.h"
+#include "base/messages.h"
 #include "geometry/figure_record.h"
 #include "geometry/plane_a_parts.h"
 #include "geometry/vec2.h"

@@ -10,13 +10,13 @@
 #include <tuple>
 #include <vector>
 
+#include "base/line_pick.h"
+#include "base/temporary_elements.h"
 #include "command/command_state.h"
-#include "command/line_pick.h"
-#include "command/temporary_elements.h"
 #include "geometry/figure_record.h"
-#include "geometry/plane_c.h"
-#include "geometry/plane_d.h"
 #include "holes/slot.h"
+#include "patterns/plane_c.h"
+#include "patterns/plane_d.h"
 #include "tests/planea/planea_fixture.h"
 #include "tests/support/build_profile_test.h"
 
@@ -57,7 +57,7 @@ protected:
 
     static bool Change(Kind kind, int editMode, double value) {
         Picks().editMode = editMode;
-        return kind == Kind::C ? RebuildPlaneC(value) : RebuildPlaneD(value);
+        return kind == Kind::C ? RebuildPlaneC(Picks().editMode, value) : RebuildPlaneD(Picks().editMode, value);
     }
 
     // The chain's figures in chain order.

@@ -16,13 +16,13 @@
 #include <random>
 #include <tuple>
 
-#include "command/line_pick.h"
+#include "base/line_pick.h"
 #include "geometry/figure_record.h"
-#include "geometry/plane_c.h"
-#include "geometry/plane_d.h"
-#include "geometry/side_a.h"
-#include "geometry/side_b.h"
-#include "geometry/side_c.h"
+#include "patterns/plane_c.h"
+#include "patterns/plane_d.h"
+#include "patterns/side_a.h"
+#include "patterns/side_b.h"
+#include "patterns/side_c.h"
 #include "tests/planea/planea_fixture.h"
 #include "tests/support/build_profile_test.h"
 
@@ -512,7 +512,7 @@ TEST_F(PlaneARandomTest, TheRaisedChainLeavesTheOutlineAsItWas) {
         const std::string before = emu::Dump();
         emu::ClearMessages();
         Picks().editMode = kEditFirst;
-        EXPECT_EQ(planeD ? RebuildPlaneD(value) : RebuildPlaneC(value), !overlaps) << where << " depth " << value;
+        EXPECT_EQ(planeD ? RebuildPlaneD(Picks().editMode, value) : RebuildPlaneC(Picks().editMode, value), !overlaps) << where << " depth " << value;
         if (overlaps) {
             ++overlapping;
             EXPECT_EQ(emu::Dump(), before) << where;
@@ -605,7 +605,7 @@ TEST_F(PlaneARandomTest, SideStepsKeepTheOutlineClosedAndSound) {
         const std::string before = emu::Dump();
         emu::ClearMessages();
         Picks().editMode = byLength ? kEditSecond : kEditFirst;
-        EXPECT_EQ(sideB ? RebuildSideB(value) : RebuildSideA(value), !refused) << where << " value " << value;
+        EXPECT_EQ(sideB ? RebuildSideB(Picks().editMode, value) : RebuildSideA(Picks().editMode, value), !refused) << where << " value " << value;
         if (refused) {
             ++refusedChanges;
             EXPECT_EQ(Errors().size(), 1u) << where;
@@ -730,7 +730,7 @@ TEST_F(PlaneARandomTest, SidePatternCCutsInAndDeleteGivesTheOutlineBack) {
         const std::string dumpBefore = emu::Dump();
         emu::ClearMessages();
         Picks().editMode = mode;
-        if (RebuildSideC(value)) {
+        if (RebuildSideC(Picks().editMode, value)) {
             ++reshaped;
             EXPECT_TRUE(Errors().empty()) << where;
             expectInside();

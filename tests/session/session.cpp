@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "base/messages.h"
 #include "command/command_flow.h"
 #include "command/command_state.h"
-#include "command/messages.h"
 #include "emuhost/emu_api.h"
 #include "geometry/shoulder_memory.h"
 #include "holes/hole_state.h"
@@ -106,7 +106,7 @@ const std::set<std::string>& Catalogue() {
     static const std::set<std::string> catalogue = [] {
         std::set<std::string> texts;
 #define LEDGEWRIGHT_TEXT(name, literal) texts.insert(literal);
-#include "command/message_texts.inc"
+#include "base/message_texts.inc"
 #undef LEDGEWRIGHT_TEXT
         return texts;
     }();

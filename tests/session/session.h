@@ -1,7 +1,7 @@
 // One command session over a drawing, driven action by action as a user
 // drives the host, with the checks that must hold after every step:
 //  - no protocol error, no live hole data and no unfreed host memory;
-//  - every message shown is one of the catalogue's (command/messages.h);
+//  - every message shown is one of the catalogue's (base/messages.h);
 //  - the drawing sound (emu::CheckAllIntegrity: every closed outline simple);
 //  - every outline that was closed stays closed, unless the step showed an
 //    error (a refused call may leave an outline open);
@@ -34,8 +34,7 @@ namespace session {
 // variable LEDGEWRIGHT_SESSION_SEED gives another (scripts/soak.sh).
 uint32_t SessionSeed(uint32_t fixed);
 
-// Every text of command/messages.h, read from the source tree
-// (LEDGEWRIGHT_SOURCE_DIR); empty when it cannot be read.
+// Every text of the message catalogue (base/message_texts.inc), in UTF-8.
 const std::set<std::string>& Catalogue();
 
 struct FaultPlan {

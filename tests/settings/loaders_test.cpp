@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
 #include "settings/loaders.h"
 #include "settings/registry_store.h"
 #include "settings/shoulder_settings.h"

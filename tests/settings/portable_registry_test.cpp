@@ -15,12 +15,12 @@
 #include <map>
 #include <string>
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
 #include "platform/text.h"
 #include "settings/registry_backend.h"
 #include "settings/registry_store.h"
-#include "tests/support/scratch_registry.h"
 #include "tests/support/scoped_environment.h"
+#include "tests/support/scratch_registry.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 
 #include <vector>
 
-#include "command/line_pick.h"
-#include "geometry/side_a.h"
-#include "geometry/side_b.h"
+#include "base/line_pick.h"
+#include "patterns/side_a.h"
+#include "patterns/side_b.h"
 #include "tests/planea/planea_fixture.h"
 
 enum class SideKind { A, B };
@@ -46,7 +46,7 @@ protected:
 
     static bool ChangeSide(SideKind kind, int editMode, double value) {
         Picks().editMode = editMode;
-        return kind == SideKind::A ? RebuildSideA(value) : RebuildSideB(value);
+        return kind == SideKind::A ? RebuildSideA(Picks().editMode, value) : RebuildSideB(Picks().editMode, value);
     }
 
     // Where the step should stand on the plate's line from the near end n to

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "command/temporary_elements.h"
+#include "base/temporary_elements.h"
 #include "geometry/figure_record.h"
 #include "tests/side/side_fixture.h"
 #include "tests/support/build_profile_test.h"

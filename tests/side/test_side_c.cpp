@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "command/messages.h"
+#include "base/messages.h"
 #include "geometry/plane_a_parts.h"
-#include "geometry/side_c.h"
+#include "patterns/side_c.h"
 #include "tests/planea/planea_fixture.h"
 #include "tests/support/build_profile_test.h"
 
@@ -56,7 +56,7 @@ protected:
 
     static bool Rebuild(int editMode, double value) {
         Picks().editMode = editMode;
-        return RebuildSideC(value);
+        return RebuildSideC(Picks().editMode, value);
     }
 
     // The outline with a recess `depth` deep whose mouth spans [lo, hi] from S

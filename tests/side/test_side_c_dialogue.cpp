@@ -4,8 +4,8 @@
 // the rebuild for that dimension.
 #include <gtest/gtest.h>
 
-#include "command/line_pick.h"
-#include "command/temporary_elements.h"
+#include "base/line_pick.h"
+#include "base/temporary_elements.h"
 #include "geometry/figure_record.h"
 #include "geometry/plane_a_parts.h"
 #include "tests/planea/planea_fixture.h"

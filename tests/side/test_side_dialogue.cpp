@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "command/line_pick.h"
-#include "command/temporary_elements.h"
+#include "base/line_pick.h"
+#include "base/temporary_elements.h"
 #include "geometry/figure_record.h"
 #include "tests/side/side_fixture.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "command/temporary_elements.h"
+#include "base/temporary_elements.h"
 #include "geometry/figure_record.h"
 #include "tests/side/side_fixture.h"
 

@@ -2,7 +2,7 @@
 #ifndef LEDGEWRIGHT_TESTS_SUPPORT_BUILD_PROFILE_TEST_H
 #define LEDGEWRIGHT_TESTS_SUPPORT_BUILD_PROFILE_TEST_H
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
 
 // Ends a test whose remaining checks are of Delete mode, which the legacy
 // build does not have; what came before ran in both builds.

@@ -9,8 +9,8 @@
 #include <set>
 #include <sstream>
 
-#include "command/build_profile.h"
-#include "command/temporary_elements.h"
+#include "base/build_profile.h"
+#include "base/temporary_elements.h"
 #include "emuhost/emu_api.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
 #include "holes/shaped_hole.h"
 
 #define SKIP_WITHOUT_SHAPED_HOLES()                                   \

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "geometry/shoulder_memory.h"
+#include "geometry/unfinished_change.h"
 #include "tagging/id_list.h"
 #include "tagging/shoulder_tag.h"
 #include "tests/tagging/tagging_test_support.h"

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "geometry/shoulder_memory.h"
+#include "geometry/unfinished_change.h"
 #include "tagging/shoulder_check.h"
 #include "tagging/shoulder_tag.h"
 #include "tests/tagging/tagging_test_support.h"

@@ -8,6 +8,7 @@
 #include "geometry/figure_record.h"
 #include "geometry/shoulder_memory.h"
 #include "geometry/splice.h"
+#include "geometry/unfinished_change.h"
 #include "tagging/shoulder_tag.h"
 
 namespace tagging_test {

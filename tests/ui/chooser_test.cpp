@@ -4,8 +4,8 @@
 #include <ostream>
 #include <vector>
 
-#include "command/build_profile.h"
-#include "command/messages.h"
+#include "base/build_profile.h"
+#include "base/messages.h"
 #include "settings/shoulder_settings.h"
 #include "tests/ui/ui_test.h"
 #include "ui/bitmaps.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
 #include "emuhost/emu_api.h"
 #include "ui/chooser_layout.h"
 #include "ui/panel_layouts.h"

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <vector>
 
-#include "command/build_profile.h"
+#include "base/build_profile.h"
 #include "tests/ui/ui_test.h"
 #include "ui/bitmaps.h"
 #include "ui/chooser_layout.h"

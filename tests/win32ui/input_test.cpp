@@ -2,8 +2,8 @@
 // types a keyword into the host window, the pickers run modally and give back
 // the chosen name, and the chooser's own keys; and the backend's own user
 // actions, which play window messages instead.
+#include "base/build_profile.h"
 #include "tests/win32ui/real_dialogs.h"
-#include "command/build_profile.h"
 #include "ui/chooser.h"
 #include "ui/chooser_layout.h"
 #include "ui/panel_layouts.h"

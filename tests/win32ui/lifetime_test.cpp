@@ -7,7 +7,7 @@
 #include <cwchar>
 #include <ostream>
 
-#include "command/messages.h"
+#include "base/messages.h"
 #include "settings/shoulder_settings.h"
 #include "ui/chooser.h"
 #include "ui/dialog_template_win32.h"
