@@ -2,6 +2,7 @@
 
 #include "base/build_profile.h"
 #include "base/messages.h"
+#include "base/report.h"
 #include "base/temporary_elements.h"
 #include "command/command_state.h"
 #include "command/dispatcher.h"
@@ -20,7 +21,7 @@ int RegisterLedgewright() {
 int CommandStart() {
     ShowChooser();
     ZedEvtSetEventMask(build_profile::kPatternPromptMask);
-    ZedMsgPutMessage(kPromptPattern);
+    ShowPrompt(kPromptPattern);
     ZedCtlSetExecuteFunc(PatternPromptExecute, ZED_TEXT(""));
     return 0;
 }

@@ -1,5 +1,6 @@
 // Delete mode's prompt states.
 #include "base/messages.h"
+#include "base/report.h"
 #include "command/dialogue_states.h"
 #include "command/dispatcher.h"
 #include "tagging/delete_mode.h"
@@ -11,7 +12,7 @@ int DeleteModeReady() {
     // accepts text (the host delivers typed text only with its mask bit).
     ZedEvtSetEventMask(ZED_MASK_COMPARE_PICK | ZED_MASK_KEYIN);
     ZedEvtSetCompareFunction(IsShoulderSegment);
-    ZedMsgPutMessage(kPromptDeleteShoulder);
+    ShowPrompt(kPromptDeleteShoulder);
     ZedCtlSetExecuteFunc(DeleteModeExecute, ZED_TEXT(""));
     return 0;
 }

@@ -4,6 +4,7 @@
 // depth). Typed text is not taken here.
 #include "base/line_pick.h"
 #include "base/messages.h"
+#include "base/report.h"
 #include "base/temporary_elements.h"
 #include "command/dialogue_states.h"
 #include "holes/hole_edits.h"
@@ -33,7 +34,7 @@ int AskAgain(const DialogueCallbacks& callbacks) {
 int DimensionPickReady(const PatternRow& row, const DialogueCallbacks& callbacks) {
     ZedEvtSetEventMask(ZED_MASK_ELEMENT_PICK);
     ZedEvtSetObject(row.dimensionPickFilter.data());
-    ZedMsgPutMessage(kPromptDimensionPick);
+    ShowPrompt(kPromptDimensionPick);
     ZedCtlSetExecuteFunc(callbacks.dimensionPickExecute, ZED_TEXT(""));
     return 0;
 }
@@ -48,7 +49,7 @@ int DimensionPickExecute(const PatternRow& row, const DialogueCallbacks& callbac
     const ZedId instance = ZedEvtGetInstanceId(type, event);
     const SlotEdit* match = MatchingSlot(row, element);
     if (match == nullptr) {
-        ZedDlgMessageBox(kMsgPickTemporaryDimension);
+        ReportInBox(kMsgPickTemporaryDimension);
         return AskAgain(callbacks);
     }
     PickState& picks = Picks();

@@ -3,6 +3,7 @@
 // asked for again, a number changes the shoulder or the hole.
 #include "base/line_pick.h"
 #include "base/messages.h"
+#include "base/report.h"
 #include "command/dialogue_states.h"
 #include "command/typed_number.h"
 #include "holes/hole_edits.h"
@@ -27,7 +28,7 @@ EntryValue TakeTypedValue(int type, ZedEvent* event) {
     EntryValue entry;
     const ZedChar* typed = ZedEvtGetKeyinString(type, event);
     if (typed == nullptr || !ReadTypedNumber(ZedString(typed), entry.value)) {
-        ZedMsgPutErrorMessage(kMsgNumberExpected);
+        ReportError(kMsgNumberExpected);
         return EntryValue{false, ZED_EXEC_WAIT};
     }
     entry.present = true;
@@ -45,7 +46,7 @@ int EntryReady(ZedExecuteFunc execute) {
     ZedEvtSetEventMask(ZED_MASK_KEYIN);
     const ZedFigRef picked = Picks().pickedTemporary;
     ZedIdSetBlinkElementId(&picked);
-    ZedMsgPutMessage(kPromptValueEntry);
+    ShowPrompt(kPromptValueEntry);
     ZedCtlSetExecuteFunc(execute, ZED_TEXT(""));
     return 0;
 }
@@ -57,7 +58,7 @@ int ValueEntryExecute(const PatternRow& row, const DialogueCallbacks& callbacks,
     }
     ZedDimRecord dimension{};
     if (ZedDimGetDimension(Picks().pickedTemporary.id, &dimension) == -1) {
-        ZedMsgPutErrorMessage(kMsgDimensionInfoNotRead);
+        ReportError(kMsgDimensionInfoNotRead);
         return ZED_EXEC_END;
     }
     // A dimension of a kind the rebuild does not take changes nothing.

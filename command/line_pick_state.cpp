@@ -3,6 +3,7 @@
 // keyword dispatcher, so that another pattern or a layer can be chosen.
 #include "base/line_pick.h"
 #include "base/messages.h"
+#include "base/report.h"
 #include "base/temporary_elements.h"
 #include "command/dialogue_states.h"
 #include "command/dispatcher.h"
@@ -11,7 +12,7 @@
 int LinePickReady(const PatternRow& row, const DialogueCallbacks& callbacks) {
     ZedEvtSetEventMask(ZED_MASK_KEYIN | ZED_MASK_ELEMENT_PICK);
     ZedEvtSetObject(kLinePickFilter.data());
-    ZedMsgPutMessage(row.linePickPrompt);
+    ShowPrompt(row.linePickPrompt);
     ZedCtlSetExecuteFunc(callbacks.linePickExecute, ZED_TEXT(""));
     return 0;
 }
@@ -30,7 +31,7 @@ int LinePickExecute(const PatternRow& row, const DialogueCallbacks& callbacks, i
     pick.detail = ZedEvtGetDetailId(type, event);
 
     if (!ZedFigIsClosed(pick.segment)) {
-        ZedMsgPutErrorMessage(kMsgOutlineNotClosedPicked);
+        ReportError(kMsgOutlineNotClosedPicked);
         return ZED_EXEC_END;
     }
     if (row.drawsShoulder) {

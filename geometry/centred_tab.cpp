@@ -1,7 +1,7 @@
 #include "geometry/centred_tab.h"
 
 #include "base/messages.h"
-#include "base/report_error.h"
+#include "base/report.h"
 #include "geometry/figure_record.h"
 #include "geometry/length_dimension.h"
 #include "geometry/line_ends.h"
@@ -89,8 +89,7 @@ bool SpliceCentredSides(const PickedLine& line, const ShoulderCorners& c, ZedPoi
     }
     // The new sides take the outline's layer before the halves are shortened.
     if (ZedSgmChangeLayer(chain, line.layer) == -1) {
-        ZedMsgPutErrorMessage(kMsgLayerNotChanged);
-        return false;
+        return ReportError(kMsgLayerNotChanged);
     }
     return ShortenHalves(centre, c, opened) &&
            JoinAndClose(line.segment, chain, line.layer,

@@ -1,7 +1,7 @@
 #include "geometry/change_fit.h"
 
 #include "base/messages.h"
-#include "base/report_error.h"
+#include "base/report.h"
 #include "geometry/outline.h"
 #include "geometry/outline_soundness.h"
 #include "geometry/plane_a_parts.h"

@@ -1,6 +1,7 @@
 #include "geometry/length_dimension.h"
 
 #include "base/messages.h"
+#include "base/report.h"
 #include "base/temporary_elements.h"
 
 bool CreateLengthDimension(const DimensionAnchor& first, const DimensionAnchor& second, double offset, int slot,
@@ -17,8 +18,7 @@ bool CreateLengthDimension(const DimensionAnchor& first, const DimensionAnchor& 
     const ZedId id = ZedDimCreateLineLength(segment, &record);
     TemporaryElements()[slot] = ZedFigRef{0, id};
     if (id == -1) {
-        ZedMsgPutErrorMessage(kMsgDimensionNotCreated);
-        return false;
+        return ReportError(kMsgDimensionNotCreated);
     }
     return true;
 }
@@ -27,14 +27,12 @@ bool MoveLengthDimension(ZedId element, ZedPoint first, ZedPoint second, const Z
                          const ZedChar* amendMessage) {
     ZedDimRecord record{};
     if (ZedDimGetDimension(element, &record) == -1) {
-        ZedMsgPutErrorMessage(readMessage);
-        return false;
+        return ReportError(readMessage);
     }
     record.length.first = first;
     record.length.second = second;
     if (ZedDimAmendDimension(element, &record) == -1) {
-        ZedMsgPutErrorMessage(amendMessage);
-        return false;
+        return ReportError(amendMessage);
     }
     return true;
 }

@@ -1,7 +1,7 @@
 #include "geometry/picked_line.h"
 
 #include "base/messages.h"
-#include "base/report_error.h"
+#include "base/report.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
 
@@ -126,6 +126,6 @@ void FreeCorner(const PickedLine& line, Neighbour which, int kind) {
     }
     const ZedId corner = WrappedNeighbour(line.ref.id, line.segment, which);
     if (corner == -1 || ZedFigChangeCorner(corner) == -1) {
-        ZedMsgPutMessage(notice);
+        ShowPrompt(notice);
     }
 }

@@ -1,5 +1,6 @@
 #include "geometry/plane_a_parts.h"
 
+#include "base/report.h"
 #include "geometry/figure_record.h"
 #include "geometry/line_ends.h"
 #include "geometry/splice.h"
@@ -43,16 +44,14 @@ bool IsFullLine(const ShoulderMemory& m) { return m.tail.ref.id == 0 || m.head.r
 
 bool DeleteFoundElement(ZedId element, const ZedChar* failure) {
     if (element == -1) {
-        ZedMsgPutErrorMessage(failure);
-        return false;
+        return ReportError(failure);
     }
     return DeleteElement(element, failure);
 }
 
 bool ReadFoundFigure(const ZedFigRef& element, ZedFigure& figure, const ZedChar* failure) {
     if (element.id == -1) {
-        ZedMsgPutErrorMessage(failure);
-        return false;
+        return ReportError(failure);
     }
     return ReadFigure(element, figure, failure);
 }

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "base/messages.h"
-#include "base/report_error.h"
+#include "base/report.h"
 #include "geometry/figure_record.h"
 #include "geometry/line_ends.h"
 #include "geometry/plane_a_parts.h"

@@ -1,10 +1,11 @@
+#include "base/report.h"
 #include "geometry/splice.h"
 
 namespace {
 
 bool Report(const ZedChar* failure) {
     if (failure != nullptr) {
-        ZedMsgPutErrorMessage(failure);
+        ReportError(failure);
     }
     return false;
 }

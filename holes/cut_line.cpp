@@ -1,6 +1,7 @@
 #include "holes/cut_line.h"
 
 #include "base/messages.h"
+#include "base/report.h"
 #include "geometry/figure_record.h"
 #include "geometry/shoulder_memory.h"
 #include "geometry/splice.h"
@@ -11,15 +12,13 @@ bool CreateCutLine(ZedPoint start, ZedPoint end, ZedId layer, int colour, int li
     const ZedFigure line = MakeLine(start, end);
     const ZedId element = ZedFigCreateFigure(segment, &line);
     if (element == -1) {
-        ZedMsgPutErrorMessage(kMsgCutLineNotCreated);
-        return false;
+        return ReportError(kMsgCutLineNotCreated);
     }
     const ZedFigRef ref{0, element};
     const ZedLineType attributes{colour, lineType, 0};
     ZedFigSetLineType(&ref, &attributes);
     if (ZedSgmChangeLayer(segment, layer) == -1) {
-        ZedMsgPutErrorMessage(kMsgCutLineLayerNotChanged);
-        return false;
+        return ReportError(kMsgCutLineLayerNotChanged);
     }
     Shoulder().cutLine = ref;
     Shoulder().cutLineSegment = segment;

@@ -1,6 +1,7 @@
 #include "holes/hole_edits.h"
 
 #include "base/build_profile.h"
+#include "base/report.h"
 #include "holes/hole_notes.h"
 #include "holes/hole_state.h"
 #include "holes/mc_hole.h"
@@ -39,12 +40,10 @@ bool EnterHoleDepth(const HolePattern& pattern, ZedId depthNote, double depth) {
         }
     }
     if (!IsShapedHole(pattern) && !SetMcHoleDepth(depth)) {
-        ZedDlgMessageBox(pattern.depthNotSet);
-        return false;
+        return ReportInBox(pattern.depthNotSet);
     }
     if (!SetDepthNote(depthNote, depth)) {
-        ZedDlgMessageBox(pattern.depthNoteNotSet);
-        return false;
+        return ReportInBox(pattern.depthNoteNotSet);
     }
     return true;
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/messages.h"
+#include "base/report.h"
 #include "base/split_text.h"
 #include "settings/conversions.h"
 
@@ -22,7 +23,7 @@ bool ResolvePartLayer(ZedId outlineLayer, const ZedString& layerText, ZedId& hol
         }
     }
     if (!matched) {
-        ZedDlgMessageBox(kMsgHoleLayerNotResolved);
+        ReportInBox(kMsgHoleLayerNotResolved);
     }
     return matched;
 }
@@ -30,8 +31,7 @@ bool ResolvePartLayer(ZedId outlineLayer, const ZedString& layerText, ZedId& hol
 bool ResolveHoleLayer(ZedId outlineSegment, const ZedString& layerText, ZedId& holeLayer) {
     const ZedId outlineLayer = ZedSgmGetLayer(outlineSegment);
     if (outlineLayer == -1) {
-        ZedMsgPutErrorMessage(kMsgHoleOutlineLayerNotRead);
-        return false;
+        return ReportError(kMsgHoleOutlineLayerNotRead);
     }
     return ResolvePartLayer(outlineLayer, layerText, holeLayer);
 }

@@ -5,6 +5,7 @@
 
 #include "base/build_profile.h"
 #include "base/messages.h"
+#include "base/report.h"
 #include "platform/path.h"
 #include "platform/text.h"
 
@@ -56,8 +57,7 @@ bool ReadHoleMaster(HoleMaster master, ZedHoleData& data) {
         FreeHoleData(data);  // a record without its shape is of no use
     }
     const ZedString message = kMsgHoleMasterMissing + path;
-    ZedDlgMessageBox(message.c_str());
-    return false;
+    return ReportInBox(message.c_str());
 }
 
 void FreeHoleData(ZedHoleData& data, HoleFreeCall first) {

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "base/messages.h"
+#include "base/report.h"
 #include "holes/hole_pattern.h"
 #include "settings/shoulder_settings.h"
 
@@ -31,8 +32,7 @@ bool CreateNote(ZedPoint anchor, ZedPoint textPoint, ZedFigRef& slot, const ZedS
         slot.id = ZedCmtCreateLeader(segment, &leader);
     }
     if (slot.id == -1) {
-        ZedMsgPutErrorMessage(kMsgDimensionNotCreated);
-        return false;
+        return ReportError(kMsgDimensionNotCreated);
     }
     return true;
 }
@@ -69,14 +69,12 @@ bool CreateDepthNote(ZedPoint anchor, ZedPoint textPoint, ZedFigRef& slot) {
 bool SetNoteText(ZedId note, const ZedString& text) {
     ZedLeader leader{};
     if (ZedCmtGetComment(note, &leader) == -1) {
-        ZedMsgPutErrorMessage(kMsgHoleNoteNotRead);
-        return false;
+        return ReportError(kMsgHoleNoteNotRead);
     }
     // The host's own text is not kept: the new text replaces it.
     leader.text = text.c_str();
     if (ZedCmtAmendComment(note, &leader) == -1) {
-        ZedMsgPutErrorMessage(kMsgNoteNotAmended);
-        return false;
+        return ReportError(kMsgNoteNotAmended);
     }
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include "base/line_pick.h"
 #include "base/messages.h"
+#include "base/report.h"
 #include "holes/hole_layer.h"
 #include "holes/hole_master.h"
 #include "holes/hole_pattern.h"
@@ -19,13 +20,11 @@ constexpr int kHoleFigureCapacity = 100;
 bool ReadCurrentHoleData(ZedHoleData& data) {
     data = ZedHoleData{};
     if (ZedHolGetHoleData(Holes().currentHole, &data) == -1) {
-        ZedDlgMessageBox(kMsgHoleDataNotRead);
-        return false;
+        return ReportInBox(kMsgHoleDataNotRead);
     }
     if (data.shape == nullptr) {
         FreeHoleData(data);
-        ZedDlgMessageBox(kMsgHoleDataNotRead);
-        return false;
+        return ReportInBox(kMsgHoleDataNotRead);
     }
     return true;
 }
@@ -41,7 +40,7 @@ bool AmendCurrentHole(Change change) {
     const bool amended = ZedHolAmendHoleData(Holes().currentHole, &data) != -1;
     FreeHoleData(data);
     if (!amended) {
-        ZedDlgMessageBox(kMsgHoleDataNotAmended);
+        ReportInBox(kMsgHoleDataNotAmended);
     }
     return amended;
 }
@@ -69,7 +68,7 @@ bool MakeMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedS
     shape.depth = depth;
     const ZedId hole = ZedHolCreateHole(0, &centre, &data);
     if (hole == -1) {
-        ZedMsgPutErrorMessage(kMsgMcHoleNotCreated01);
+        ReportError(kMsgMcHoleNotCreated01);
     }
     FreeHoleData(data);
     AdoptHole(hole);
@@ -167,8 +166,7 @@ bool RebuildMcHole(int drillingSide) {
     FreeHoleData(old);
     FreeHoleData(made);
     if (hole == -1) {
-        ZedDlgMessageBox(kMsgMcHoleNotRemade);
-        return false;
+        return ReportInBox(kMsgMcHoleNotRemade);
     }
     if (AdoptHole(hole)) {
         TagShoulderWithHole();
@@ -182,17 +180,14 @@ bool MoveMcHole(ZedPoint centre, double radius, const ZedString& keyword) {
     }
     ZedSgmRef first{};
     if (!FirstHoleSegment(Holes().currentHole, first)) {
-        ZedDlgMessageBox(kMsgHoleSegmentsNotRead);
-        return false;
+        return ReportInBox(kMsgHoleSegmentsNotRead);
     }
     if (ZedSgmDeleteSegment(first.segment) == -1) {
-        ZedDlgMessageBox(kMsgHoleNotDeleted);
-        return false;
+        return ReportInBox(kMsgHoleNotDeleted);
     }
     ForgetDeletedHole(first.segment);
     if (!RemakeMcHole(Picks().linePick.segment, centre, radius, keyword)) {
-        ZedDlgMessageBox(kMsgHoleNotCreated);
-        return false;
+        return ReportInBox(kMsgHoleNotCreated);
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "holes/shaped_hole.h"
 
 #include "base/messages.h"
+#include "base/report.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
 #include "geometry/vec2.h"
@@ -25,7 +26,7 @@ void MakeHoleOverOutline(ZedHoleData& data, ZedId outline) {
     const ZedSgmRef reference{1, outline};
     const ZedId hole = ZedHolCreateFigHole(&reference, &data);
     if (hole == -1) {
-        ZedMsgPutErrorMessage(kMsgShapedHoleNotCreated01);
+        ReportError(kMsgShapedHoleNotCreated01);
     } else if (ZedHolGetHoleId(&reference) == -1) {
         // A host that draws the hole as a copy of the outline leaves the
         // outline beside it, and nothing would ever delete it with the
@@ -42,7 +43,7 @@ void MakeHoleOverOutline(ZedHoleData& data, ZedId outline) {
 // An outline that cannot be drawn gives no hole: the same report as a hole the
 // host refuses, and no current hole.
 void ReportOutlineNotDrawn() {
-    ZedMsgPutErrorMessage(kMsgShapedHoleNotCreated01);
+    ReportError(kMsgShapedHoleNotCreated01);
     Holes().currentHole = -1;
 }
 

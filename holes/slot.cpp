@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "base/messages.h"
-#include "base/report_error.h"
+#include "base/report.h"
 #include "base/temporary_elements.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
@@ -145,7 +145,7 @@ bool CreateSlotRadiusDimension(ZedFigRef& slot) {
     record.textPoint = ArcCentre(arc) + (ArcRadius(arc) + 10.0) * AtAngle(angle);
     slot = ZedFigRef{0, ZedDimCreateRadius(segment, &record)};
     if (slot.id == -1) {
-        ZedMsgPutErrorMessage(kMsgRadiusDimensionNotCreated);
+        ReportError(kMsgRadiusDimensionNotCreated);
     }
     return true;
 }

@@ -4,7 +4,7 @@
 
 #include "base/line_pick.h"
 #include "base/messages.h"
-#include "base/report_error.h"
+#include "base/report.h"
 #include "base/temporary_elements.h"
 #include "geometry/change_fit.h"
 #include "geometry/figure_record.h"

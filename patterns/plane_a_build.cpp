@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/messages.h"
-#include "base/report_error.h"
+#include "base/report.h"
 #include "base/temporary_elements.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "base/messages.h"
-#include "base/report_error.h"
+#include "base/report.h"
 #include "base/temporary_elements.h"
 #include "geometry/figure_record.h"
 #include "geometry/length_dimension.h"

@@ -5,6 +5,7 @@
 
 #include "base/line_pick.h"
 #include "base/messages.h"
+#include "base/report.h"
 #include "holes/cut_line.h"
 #include "patterns/side_step.h"
 #include "settings/shoulder_settings.h"
@@ -18,8 +19,7 @@ SideStepPlan Plan(int editMode, double value) {
 
 bool Begin(int editMode, double value) {
     if (!std::isfinite(value)) {
-        ZedMsgPutErrorMessage(kMsgWidthTooLarge);
-        return false;
+        return ReportError(kMsgWidthTooLarge);
     }
     BeginChange(editMode, value);
     return CheckSideStepPlan(Plan(editMode, value));

@@ -6,7 +6,7 @@
 
 #include "base/line_pick.h"
 #include "base/messages.h"
-#include "base/report_error.h"
+#include "base/report.h"
 #include "base/temporary_elements.h"
 #include "geometry/figure_record.h"
 #include "geometry/outline_soundness.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/messages.h"
-#include "base/report_error.h"
+#include "base/report.h"
 #include "base/temporary_elements.h"
 #include "geometry/centred_tab.h"
 #include "geometry/length_dimension.h"

@@ -1,7 +1,7 @@
 #include "tagging/deletable_shoulder.h"
 
 #include "base/messages.h"
-#include "base/report_error.h"
+#include "base/report.h"
 #include "geometry/figure_record.h"
 #include "geometry/outline.h"
 #include "geometry/outline_soundness.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/messages.h"
+#include "base/report.h"
 #include "tagging/deletable_shoulder.h"
 #include "tagging/id_list.h"
 #include "tagging/part_check.h"
@@ -51,7 +52,7 @@ ShoulderElementIds ReadElementList(ZedId shoulder) {
 void DeleteShoulder(ZedId instance, ZedId shoulder, ZedId picked) {
     const ShoulderElementIds ids = ReadElementList(shoulder);
     if (std::find(ids.begin(), ids.end(), picked) == ids.end()) {
-        ZedMsgPutErrorMessage(kMsgPickShoulderElement);
+        ReportError(kMsgPickShoulderElement);
         return;
     }
     DeletableShoulder deletable;
@@ -62,6 +63,6 @@ void DeleteShoulder(ZedId instance, ZedId shoulder, ZedId picked) {
     if (RestoreOutline(instance, shoulder, deletable)) {
         ZedSgmDeleteAllAttribute(shoulder);
     } else {
-        ZedMsgPutErrorMessage(kMsgShoulderNotDeleted);
+        ReportError(kMsgShoulderNotDeleted);
     }
 }
