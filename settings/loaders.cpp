@@ -1,5 +1,7 @@
 #include "settings/loaders.h"
 
+#include <span>
+
 #include "base/build_profile.h"
 #include "settings/conversions.h"
 #include "settings/registry_store.h"
@@ -44,9 +46,13 @@ void LineType(const ZedString& text) {
     ShoulderSettings.*Field = SettingLineType(text);
 }
 
+// One registry value: its name, the default that the command's loader writes
+// when it finds the value missing, the default that the dialogs (the chooser
+// and the pattern panels) write, and how the loader stores it.
 struct ValueSpec {
     const ZedChar* name;
     const ZedChar* commandDefault;
+    const ZedChar* dialogDefault;
     Store store;
     // The hole kind of plan patterns A to C, a value the legacy build does not
     // have: it neither reads nor writes it, so its holes stay MC holes.
@@ -64,81 +70,82 @@ void LoadValues(const ValueSpec (&values)[N]) {
     }
 }
 
-// Each table lists its values in loading order with the command defaults.
+// Each table lists its values in loading order (the panels show theirs in the
+// same order), with both defaults.
 
 const ValueSpec kMainValues[] = {
-    {ZED_TEXT("mMainProtrude"), ZED_TEXT("1.0"), Number<&R::mMainProtrude>},
-    {ZED_TEXT("mMainWidth"), ZED_TEXT("3.0"), Number<&R::mMainWidth>},
-    {ZED_TEXT("mMainHeight"), ZED_TEXT("2.0"), Number<&R::mMainHeight>},
-    {ZED_TEXT("mMainIsLayer"), ZED_TEXT("0"), Flag<&R::mMainIsLayer>},
-    {ZED_TEXT("mMainLayer"), ZED_TEXT("30|50|60"), Text<&R::mMainLayer>},
+    {ZED_TEXT("mMainProtrude"), ZED_TEXT("1.0"), ZED_TEXT("1.0"), Number<&R::mMainProtrude>},
+    {ZED_TEXT("mMainWidth"), ZED_TEXT("3.0"), ZED_TEXT("3.0"), Number<&R::mMainWidth>},
+    {ZED_TEXT("mMainHeight"), ZED_TEXT("2.0"), ZED_TEXT("2.0"), Number<&R::mMainHeight>},
+    {ZED_TEXT("mMainIsLayer"), ZED_TEXT("0"), ZED_TEXT("0"), Flag<&R::mMainIsLayer>},
+    {ZED_TEXT("mMainLayer"), ZED_TEXT("30|50|60"), ZED_TEXT("30|50|60"), Text<&R::mMainLayer>},
 };
 
 const ValueSpec kPlaneAValues[] = {
-    {ZED_TEXT("PA_IsWidthValue"), ZED_TEXT("1"), Flag<&R::PA_IsWidthValue>},
-    {ZED_TEXT("PA_WidthValue"), ZED_TEXT("10.0"), Number<&R::PA_WidthValue>},
-    {ZED_TEXT("PA_WidthValueDistance"), ZED_TEXT("0.5"), Number<&R::PA_WidthValueDistance>},
-    {ZED_TEXT("PA_IsHoleDraw"), ZED_TEXT("1"), Flag<&R::PA_IsHoleDraw>},
-    {ZED_TEXT("PA_Hole"), ZED_TEXT("0"), Integer<&R::PA_Hole>, kShapedHoleKind},
-    {ZED_TEXT("PA_HoleLayer"), ZED_TEXT("3"), Text<&R::PA_HoleLayer>},
-    {ZED_TEXT("PA_HoleDir"), ZED_TEXT("0"), Integer<&R::PA_HoleDir>},
-    {ZED_TEXT("PA_HoleWidth"), ZED_TEXT("0.5"), Text<&R::PA_HoleWidth>},
-    {ZED_TEXT("PA_IsLineDraw"), ZED_TEXT("0"), Flag<&R::PA_IsLineDraw>},
-    {ZED_TEXT("PA_LineValue"), ZED_TEXT("0"), Integer<&R::PA_LineValue>},
-    {ZED_TEXT("PA_Color"), ZED_TEXT("MAINCOLOR12"), Color<&R::PA_Color>},
-    {ZED_TEXT("PA_LType"), ZED_TEXT("LINETYPE05"), LineType<&R::PA_LType>},
+    {ZED_TEXT("PA_IsWidthValue"), ZED_TEXT("1"), ZED_TEXT("1"), Flag<&R::PA_IsWidthValue>},
+    {ZED_TEXT("PA_WidthValue"), ZED_TEXT("10.0"), ZED_TEXT("10.0"), Number<&R::PA_WidthValue>},
+    {ZED_TEXT("PA_WidthValueDistance"), ZED_TEXT("0.5"), ZED_TEXT("0.5"), Number<&R::PA_WidthValueDistance>},
+    {ZED_TEXT("PA_IsHoleDraw"), ZED_TEXT("1"), ZED_TEXT("1"), Flag<&R::PA_IsHoleDraw>},
+    {ZED_TEXT("PA_Hole"), ZED_TEXT("0"), ZED_TEXT("0"), Integer<&R::PA_Hole>, kShapedHoleKind},
+    {ZED_TEXT("PA_HoleLayer"), ZED_TEXT("3"), ZED_TEXT("3"), Text<&R::PA_HoleLayer>},
+    {ZED_TEXT("PA_HoleDir"), ZED_TEXT("0"), ZED_TEXT("0"), Integer<&R::PA_HoleDir>},
+    {ZED_TEXT("PA_HoleWidth"), ZED_TEXT("0.5"), ZED_TEXT("0.5"), Text<&R::PA_HoleWidth>},
+    {ZED_TEXT("PA_IsLineDraw"), ZED_TEXT("0"), ZED_TEXT("0"), Flag<&R::PA_IsLineDraw>},
+    {ZED_TEXT("PA_LineValue"), ZED_TEXT("0"), ZED_TEXT("0"), Integer<&R::PA_LineValue>},
+    {ZED_TEXT("PA_Color"), ZED_TEXT("MAINCOLOR12"), ZED_TEXT("MAINCOLOR06"), Color<&R::PA_Color>},
+    {ZED_TEXT("PA_LType"), ZED_TEXT("LINETYPE05"), ZED_TEXT("LINETYPE01"), LineType<&R::PA_LType>},
 };
 
 const ValueSpec kPlaneBValues[] = {
-    {ZED_TEXT("PB_IsHoleDraw"), ZED_TEXT("1"), Flag<&R::PB_IsHoleDraw>},
-    {ZED_TEXT("PB_Hole"), ZED_TEXT("0"), Integer<&R::PB_Hole>, kShapedHoleKind},
-    {ZED_TEXT("PB_HoleLayer"), ZED_TEXT("3"), Text<&R::PB_HoleLayer>},
-    {ZED_TEXT("PB_HoleDir"), ZED_TEXT("0"), Integer<&R::PB_HoleDir>},
-    {ZED_TEXT("PB_HoleWidth"), ZED_TEXT("0.5"), Text<&R::PB_HoleWidth>},
-    {ZED_TEXT("PB_IsLineDraw"), ZED_TEXT("0"), Flag<&R::PB_IsLineDraw>},
-    {ZED_TEXT("PB_LineValue"), ZED_TEXT("0"), Integer<&R::PB_LineValue>},
-    {ZED_TEXT("PB_Color"), ZED_TEXT("MAINCOLOR12"), Color<&R::PB_Color>},
-    {ZED_TEXT("PB_LType"), ZED_TEXT("LINETYPE05"), LineType<&R::PB_LType>},
+    {ZED_TEXT("PB_IsHoleDraw"), ZED_TEXT("1"), ZED_TEXT("1"), Flag<&R::PB_IsHoleDraw>},
+    {ZED_TEXT("PB_Hole"), ZED_TEXT("0"), ZED_TEXT("0"), Integer<&R::PB_Hole>, kShapedHoleKind},
+    {ZED_TEXT("PB_HoleLayer"), ZED_TEXT("3"), ZED_TEXT("3"), Text<&R::PB_HoleLayer>},
+    {ZED_TEXT("PB_HoleDir"), ZED_TEXT("0"), ZED_TEXT("0"), Integer<&R::PB_HoleDir>},
+    {ZED_TEXT("PB_HoleWidth"), ZED_TEXT("0.5"), ZED_TEXT("0.5"), Text<&R::PB_HoleWidth>},
+    {ZED_TEXT("PB_IsLineDraw"), ZED_TEXT("0"), ZED_TEXT("0"), Flag<&R::PB_IsLineDraw>},
+    {ZED_TEXT("PB_LineValue"), ZED_TEXT("0"), ZED_TEXT("0"), Integer<&R::PB_LineValue>},
+    {ZED_TEXT("PB_Color"), ZED_TEXT("MAINCOLOR12"), ZED_TEXT("MAINCOLOR06"), Color<&R::PB_Color>},
+    {ZED_TEXT("PB_LType"), ZED_TEXT("LINETYPE05"), ZED_TEXT("LINETYPE01"), LineType<&R::PB_LType>},
 };
 
 const ValueSpec kPlaneCValues[] = {
-    {ZED_TEXT("PC_IsHoleDraw"), ZED_TEXT("1"), Flag<&R::PC_IsHoleDraw>},
-    {ZED_TEXT("PC_Hole"), ZED_TEXT("0"), Integer<&R::PC_Hole>, kShapedHoleKind},
-    {ZED_TEXT("PC_HoleLayer"), ZED_TEXT("3"), Text<&R::PC_HoleLayer>},
-    {ZED_TEXT("PC_HoleDir"), ZED_TEXT("0"), Integer<&R::PC_HoleDir>},
-    {ZED_TEXT("PC_HoleWidth"), ZED_TEXT("0.5"), Text<&R::PC_HoleWidth>},
-    {ZED_TEXT("PC_LineValue"), ZED_TEXT("1"), Integer<&R::PC_LineValue>},
-    {ZED_TEXT("PC_Color"), ZED_TEXT("MAINCOLOR12"), Color<&R::PC_Color>},
-    {ZED_TEXT("PC_LType"), ZED_TEXT("LINETYPE05"), LineType<&R::PC_LType>},
+    {ZED_TEXT("PC_IsHoleDraw"), ZED_TEXT("1"), ZED_TEXT("1"), Flag<&R::PC_IsHoleDraw>},
+    {ZED_TEXT("PC_Hole"), ZED_TEXT("0"), ZED_TEXT("0"), Integer<&R::PC_Hole>, kShapedHoleKind},
+    {ZED_TEXT("PC_HoleLayer"), ZED_TEXT("3"), ZED_TEXT("3"), Text<&R::PC_HoleLayer>},
+    {ZED_TEXT("PC_HoleDir"), ZED_TEXT("0"), ZED_TEXT("0"), Integer<&R::PC_HoleDir>},
+    {ZED_TEXT("PC_HoleWidth"), ZED_TEXT("0.5"), ZED_TEXT("0.5"), Text<&R::PC_HoleWidth>},
+    {ZED_TEXT("PC_LineValue"), ZED_TEXT("1"), ZED_TEXT("1"), Integer<&R::PC_LineValue>},
+    {ZED_TEXT("PC_Color"), ZED_TEXT("MAINCOLOR12"), ZED_TEXT("MAINCOLOR06"), Color<&R::PC_Color>},
+    {ZED_TEXT("PC_LType"), ZED_TEXT("LINETYPE05"), ZED_TEXT("LINETYPE01"), LineType<&R::PC_LType>},
 };
 
 const ValueSpec kPlaneDValues[] = {
-    {ZED_TEXT("PD_IsSlotDraw"), ZED_TEXT("1"), Flag<&R::PD_IsSlotDraw>},
-    {ZED_TEXT("PD_SlotLayer"), ZED_TEXT("3"), Text<&R::PD_SlotLayer>},
-    {ZED_TEXT("PD_SlotR"), ZED_TEXT("3.0"), Text<&R::PD_SlotR>},
-    {ZED_TEXT("PD_SlotColor"), ZED_TEXT("MAINCOLOR12"), Color<&R::PD_SlotColor>},
-    {ZED_TEXT("PD_SlotLType"), ZED_TEXT("LINETYPE05"), LineType<&R::PD_SlotLType>},
-    {ZED_TEXT("PD_LineValue"), ZED_TEXT("1"), Integer<&R::PD_LineValue>},
-    {ZED_TEXT("PD_Color"), ZED_TEXT("MAINCOLOR12"), Color<&R::PD_Color>},
-    {ZED_TEXT("PD_LType"), ZED_TEXT("LINETYPE05"), LineType<&R::PD_LType>},
+    {ZED_TEXT("PD_IsSlotDraw"), ZED_TEXT("1"), ZED_TEXT("1"), Flag<&R::PD_IsSlotDraw>},
+    {ZED_TEXT("PD_SlotLayer"), ZED_TEXT("3"), ZED_TEXT("3"), Text<&R::PD_SlotLayer>},
+    {ZED_TEXT("PD_SlotR"), ZED_TEXT("3.0"), ZED_TEXT("3.0"), Text<&R::PD_SlotR>},
+    {ZED_TEXT("PD_SlotColor"), ZED_TEXT("MAINCOLOR12"), ZED_TEXT("MAINCOLOR06"), Color<&R::PD_SlotColor>},
+    {ZED_TEXT("PD_SlotLType"), ZED_TEXT("LINETYPE05"), ZED_TEXT("LINETYPE01"), LineType<&R::PD_SlotLType>},
+    {ZED_TEXT("PD_LineValue"), ZED_TEXT("1"), ZED_TEXT("1"), Integer<&R::PD_LineValue>},
+    {ZED_TEXT("PD_Color"), ZED_TEXT("MAINCOLOR12"), ZED_TEXT("MAINCOLOR09"), Color<&R::PD_Color>},
+    {ZED_TEXT("PD_LType"), ZED_TEXT("LINETYPE05"), ZED_TEXT("LINETYPE05"), LineType<&R::PD_LType>},
 };
 
 const ValueSpec kSideAValues[] = {
-    {ZED_TEXT("SA_IsLineDraw"), ZED_TEXT("0"), Flag<&R::SA_IsLineDraw>},
-    {ZED_TEXT("SA_LineValue"), ZED_TEXT("0"), Integer<&R::SA_LineValue>},
-    {ZED_TEXT("SA_Color"), ZED_TEXT("MAINCOLOR12"), Color<&R::SA_Color>},
-    {ZED_TEXT("SA_LType"), ZED_TEXT("LINETYPE05"), LineType<&R::SA_LType>},
+    {ZED_TEXT("SA_IsLineDraw"), ZED_TEXT("0"), ZED_TEXT("0"), Flag<&R::SA_IsLineDraw>},
+    {ZED_TEXT("SA_LineValue"), ZED_TEXT("0"), ZED_TEXT("0"), Integer<&R::SA_LineValue>},
+    {ZED_TEXT("SA_Color"), ZED_TEXT("MAINCOLOR12"), ZED_TEXT("MAINCOLOR06"), Color<&R::SA_Color>},
+    {ZED_TEXT("SA_LType"), ZED_TEXT("LINETYPE05"), ZED_TEXT("LINETYPE01"), LineType<&R::SA_LType>},
 };
 
 const ValueSpec kSideBValues[] = {
-    {ZED_TEXT("SB_IsLineDraw"), ZED_TEXT("0"), Flag<&R::SB_IsLineDraw>},
-    {ZED_TEXT("SB_LineValue"), ZED_TEXT("0"), Integer<&R::SB_LineValue>},
-    {ZED_TEXT("SB_Color"), ZED_TEXT("MAINCOLOR12"), Color<&R::SB_Color>},
-    {ZED_TEXT("SB_LType"), ZED_TEXT("LINETYPE05"), LineType<&R::SB_LType>},
-    {ZED_TEXT("SB_DisplayWidth"), ZED_TEXT("1.5"), Number<&R::SB_DisplayWidth>},
-    {ZED_TEXT("SB_DisplayProtrude"), ZED_TEXT("0.3"), Number<&R::SB_DisplayProtrude>},
-    {ZED_TEXT("SB_DisplayColor"), ZED_TEXT("MAINCOLOR12"), Color<&R::SB_DisplayColor>},
-    {ZED_TEXT("SB_DisplayLType"), ZED_TEXT("LINETYPE05"), LineType<&R::SB_DisplayLType>},
+    {ZED_TEXT("SB_IsLineDraw"), ZED_TEXT("0"), ZED_TEXT("0"), Flag<&R::SB_IsLineDraw>},
+    {ZED_TEXT("SB_LineValue"), ZED_TEXT("0"), ZED_TEXT("0"), Integer<&R::SB_LineValue>},
+    {ZED_TEXT("SB_Color"), ZED_TEXT("MAINCOLOR12"), ZED_TEXT("MAINCOLOR06"), Color<&R::SB_Color>},
+    {ZED_TEXT("SB_LType"), ZED_TEXT("LINETYPE05"), ZED_TEXT("LINETYPE01"), LineType<&R::SB_LType>},
+    {ZED_TEXT("SB_DisplayWidth"), ZED_TEXT("1.5"), ZED_TEXT("1.5"), Number<&R::SB_DisplayWidth>},
+    {ZED_TEXT("SB_DisplayProtrude"), ZED_TEXT("0.3"), ZED_TEXT("0.3"), Number<&R::SB_DisplayProtrude>},
+    {ZED_TEXT("SB_DisplayColor"), ZED_TEXT("MAINCOLOR12"), ZED_TEXT("MAINCOLOR06"), Color<&R::SB_DisplayColor>},
+    {ZED_TEXT("SB_DisplayLType"), ZED_TEXT("LINETYPE05"), ZED_TEXT("LINETYPE01"), LineType<&R::SB_DisplayLType>},
 };
 
 }  // namespace
@@ -159,3 +166,17 @@ void LoadPlaneCSettings() { LoadValues(kPlaneCValues); }
 void LoadPlaneDSettings() { LoadValues(kPlaneDValues); }
 void LoadSideASettings() { LoadValues(kSideAValues); }
 void LoadSideBSettings() { LoadValues(kSideBValues); }
+
+const ZedChar* DialogDefault(const ZedChar* name) {
+    for (const auto& table : {std::span<const ValueSpec>(kMainValues), std::span<const ValueSpec>(kPlaneAValues),
+                              std::span<const ValueSpec>(kPlaneBValues), std::span<const ValueSpec>(kPlaneCValues),
+                              std::span<const ValueSpec>(kPlaneDValues), std::span<const ValueSpec>(kSideAValues),
+                              std::span<const ValueSpec>(kSideBValues)}) {
+        for (const ValueSpec& value : table) {
+            if (ZedString(value.name) == name) {
+                return value.dialogDefault;
+            }
+        }
+    }
+    return ZED_TEXT("");
+}

@@ -30,4 +30,9 @@ void LoadPlaneDSettings();
 void LoadSideASettings();
 void LoadSideBSettings();
 
+// The default that the dialogs write for the registry value of this name when
+// they find it missing (the loaders write their own column of the same table);
+// empty text for a name the table does not hold.
+const ZedChar* DialogDefault(const ZedChar* name);
+
 #endif  // LEDGEWRIGHT_SETTINGS_LOADERS_H

@@ -89,11 +89,11 @@ void LedgewrightDlg::SetUpList() {
 
 void LedgewrightDlg::LoadValues() {
     DialogWindow& window = *initWindow_;
-    protrudeText = LoadDialogSetting(ZED_TEXT("mMainProtrude"), ZED_TEXT("1.0"));
-    widthText = LoadDialogSetting(ZED_TEXT("mMainWidth"), ZED_TEXT("3.0"));
-    heightText = LoadDialogSetting(ZED_TEXT("mMainHeight"), ZED_TEXT("2.0"));
-    isLayer = LoadDialogSetting(ZED_TEXT("mMainIsLayer"), ZED_TEXT("0")) == ZED_TEXT("1") ? 1 : 0;
-    layers = LoadDialogSetting(ZED_TEXT("mMainLayer"), ZED_TEXT("30|50|60"));
+    protrudeText = LoadDialogSetting(ZED_TEXT("mMainProtrude"));
+    widthText = LoadDialogSetting(ZED_TEXT("mMainWidth"));
+    heightText = LoadDialogSetting(ZED_TEXT("mMainHeight"));
+    isLayer = LoadDialogSetting(ZED_TEXT("mMainIsLayer")) == ZED_TEXT("1") ? 1 : 0;
+    layers = LoadDialogSetting(ZED_TEXT("mMainLayer"));
     itemNo = SettingInteger(LoadDialogSetting(ZED_TEXT("mMainItemNo"), ZED_TEXT("1")));
     window.Item(kIdcProtrude).SetText(AsSettingNumber(protrudeText));
     window.Item(kIdcWidth).SetText(AsSettingNumber(widthText));

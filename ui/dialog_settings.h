@@ -8,6 +8,8 @@
 // The stored text, whatever its length, or the default, which is then written
 // at once.
 ZedString LoadDialogSetting(const ZedString& name, const ZedString& defaultText);
+// The same with the dialog default of the settings table (settings/loaders.h).
+ZedString LoadDialogSetting(const ZedChar* name);
 // A failed write is not reported.
 void StoreDialogSetting(const ZedString& name, const ZedString& text);
 // The text as a number (leading number, 0 when none) in the settings number format.

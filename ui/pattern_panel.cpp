@@ -47,7 +47,7 @@ void PatternPanel::Load() {
     DialogWindow& window = *initWindow_;
     for (size_t i = 0; i < values_.size(); ++i) {
         const PanelValue& value = values_[i];
-        const ZedString text = LoadDialogSetting(value.name, value.defaultText);
+        const ZedString text = LoadDialogSetting(value.name);
         Member& member = members_[i];
         Control& control = window.Item(value.controlId);
         switch (value.kind) {

@@ -26,8 +26,7 @@ struct PanelValue {
     };
     Kind kind;
     int controlId;
-    const ZedChar* name;
-    const ZedChar* defaultText;
+    const ZedChar* name;  // the registry value, whose dialog default settings/loaders.h gives
     bool showAsNumber = false;   // edit: shown at load in the settings number format
     bool storeAsNumber = false;  // edit: stored in the settings number format
 };
