@@ -3,6 +3,7 @@
 #ifndef LEDGEWRIGHT_UI_BITMAPS_H
 #define LEDGEWRIGHT_UI_BITMAPS_H
 
+#include "base/pattern.h"
 #include "host/zedtext.h"
 
 enum BitmapId : int {
@@ -19,6 +20,10 @@ enum BitmapId : int {
 };
 
 inline constexpr int kLineTypeCount = 10;
+
+// The picture of the pattern: the ids follow the patterns' order.
+constexpr int PatternBitmap(Pattern pattern) { return kBitmapPlaneA + static_cast<int>(pattern); }
+static_assert(PatternBitmap(Pattern::SideD) == kBitmapSideD);
 
 struct BitmapSize {
     int width;

@@ -12,11 +12,8 @@
 namespace {
 
 constexpr ChooserItem kItems[] = {
-    {0, ZED_TEXT("PlaneA"), kBitmapPlaneA, 0}, {1, ZED_TEXT("PlaneB"), kBitmapPlaneB, 1},
-    {2, ZED_TEXT("PlaneC"), kBitmapPlaneC, 2}, {3, ZED_TEXT("PlaneD"), kBitmapPlaneD, 3},
-    {4, nullptr, kNoBitmap, -1},               {5, ZED_TEXT("SideA"), kBitmapSideA, 4},
-    {6, ZED_TEXT("SideB"), kBitmapSideB, 5},   {7, ZED_TEXT("SideC"), kBitmapSideC, -1},
-    {-1, ZED_TEXT("SideD"), kBitmapSideD, -1},
+    {0, Pattern::PlaneA}, {1, Pattern::PlaneB}, {2, Pattern::PlaneC}, {3, Pattern::PlaneD}, {4, std::nullopt},
+    {5, Pattern::SideA},  {6, Pattern::SideB},  {7, Pattern::SideC},  {-1, Pattern::SideD},
 };
 
 struct ListRow {
@@ -38,7 +35,7 @@ constexpr ListRow kRows[] = {
 
 ChooserItem ChooserItemOf(int itemNo) {
     if (itemNo < 1 || itemNo > static_cast<int>(std::size(kItems))) {
-        return {-1, nullptr, kNoBitmap, -1};
+        return {-1, std::nullopt};
     }
     return kItems[itemNo - 1];
 }
@@ -52,6 +49,7 @@ bool LedgewrightDlg::Create() {
 
 void LedgewrightDlg::OnInit(DialogWindow& window) {
     initWindow_ = &window;
+    // In the patterns' order, so that PanelIndexOf names a pattern's panel.
     panels_ = {std::make_unique<LedgewrightPlaneADlg>(), std::make_unique<LedgewrightPlaneBDlg>(),
                std::make_unique<LedgewrightPlaneCDlg>(), std::make_unique<LedgewrightPlaneDDlg>(),
                std::make_unique<LedgewrightSideADlg>(),  std::make_unique<LedgewrightSideBDlg>()};
@@ -127,9 +125,9 @@ void LedgewrightDlg::StoreAllValues() {
 }
 
 void LedgewrightDlg::ShowPicture() {
-    const int bitmap = ChooserItemOf(itemNo).bitmap;
-    if (bitmap != kNoBitmap) {
-        initWindow_->Item(kIdcPicture).ShowBitmap(bitmap);
+    const std::optional<Pattern> pattern = ChooserItemOf(itemNo).pattern;
+    if (pattern) {
+        initWindow_->Item(kIdcPicture).ShowBitmap(PatternBitmap(*pattern));
     }
 }
 
@@ -137,7 +135,8 @@ void LedgewrightDlg::ShowPanel() {
     for (auto& panel : panels_) {
         panel->Window().Show(false);
     }
-    const int panel = ChooserItemOf(itemNo).panel;
+    const std::optional<Pattern> pattern = ChooserItemOf(itemNo).pattern;
+    const int panel = pattern ? PanelIndexOf(*pattern) : -1;
     if (panel >= 0) {
         panels_[static_cast<size_t>(panel)]->Window().Show(true);
     }
@@ -146,8 +145,8 @@ void LedgewrightDlg::ShowPanel() {
 void LedgewrightDlg::TypeCurrentKeyword() {
     Backend().ActivateHostWindow();
     const ChooserItem item = ChooserItemOf(itemNo);
-    if (item.keyword != nullptr) {
-        TypeKeyword(item.keyword);
+    if (item.pattern) {
+        TypeKeyword(PatternKeyword(*item.pattern));
     }
 }
 

@@ -4,7 +4,9 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
+#include "base/pattern.h"
 #include "host/zedtext.h"
 #include "ui/pattern_panel.h"
 #include "ui/window.h"
@@ -51,13 +53,17 @@ private:
     std::array<std::unique_ptr<PatternPanel>, kPanelCount> panels_;
 };
 
-// What one item number of the chooser stands for.
+// What one item number of the chooser stands for: its row and its pattern,
+// whose keyword, picture and panel (PanelIndexOf) the chooser shows.
 struct ChooserItem {
-    int row;                // -1: no row
-    const ZedChar* keyword; // nullptr: none
-    int bitmap;             // kNoBitmap: none
-    int panel;              // index in creation order, -1: none
+    int row;                         // -1: no row
+    std::optional<Pattern> pattern;  // none: the separator row
 };
+// The index of the pattern's panel in creation order (the patterns' order),
+// -1 for a pattern without a panel (side patterns C and D).
+constexpr int PanelIndexOf(Pattern pattern) {
+    return static_cast<int>(pattern) < LedgewrightDlg::kPanelCount ? static_cast<int>(pattern) : -1;
+}
 // The item of a number; an item with nothing for any number outside 1 to 9.
 ChooserItem ChooserItemOf(int itemNo);
 
