@@ -11,8 +11,8 @@
 
 #include "geometry/length_dimension.h"
 #include "geometry/picked_line.h"
-#include "geometry/plane_a_placement.h"
 #include "geometry/shoulder_memory.h"
+#include "geometry/tab_placement.h"
 #include "host/zedlib.h"
 
 // The two halves of the picked line and their neighbours beyond, as the

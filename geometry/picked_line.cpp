@@ -102,10 +102,10 @@ bool ReadPickedLine(ZedFigRef picked, ZedId segment, PickedLine& line, LocatedEl
            ReadAttributes(line, messages);
 }
 
-bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, PlaneASide& side,
-              const PickedLineMessages& messages, PlaneASide (*fromAnswer)(double theta, int inOutAnswer)) {
+bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, OutwardSide& side,
+              const PickedLineMessages& messages, OutwardSide (*fromAnswer)(double theta, int inOutAnswer)) {
     const double theta = DirectionAngle(line.s, line.e);
-    const ZedPoint test = PlaneASideTestPoint(m, theta);
+    const ZedPoint test = OutwardSideTestPoint(m, theta);
     const int answer = ZedAriIochkPnt(outline.data(), static_cast<int>(outline.size()), &test);
     if (answer == -1) {
         return ReportError(messages.records);

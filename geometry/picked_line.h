@@ -6,7 +6,7 @@
 #define LEDGEWRIGHT_GEOMETRY_PICKED_LINE_H
 
 #include "geometry/outline.h"
-#include "geometry/plane_a_placement.h"
+#include "geometry/tab_placement.h"
 #include "host/zedlib.h"
 
 // The picked line and what the build learns about it before it changes the
@@ -66,9 +66,9 @@ bool ReadPickedLine(ZedFigRef picked, ZedId segment, PickedLine& line, LocatedEl
 // Which way the shoulder stands out: the host's in/out test of a point just
 // left of the line beside m, its answer turned into a side by fromAnswer (a
 // recess turns it the other way).
-bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, PlaneASide& side,
+bool FindSide(const PickedLine& line, const OutlineList& outline, ZedPoint m, OutwardSide& side,
               const PickedLineMessages& messages = kPlanLineMessages,
-              PlaneASide (*fromAnswer)(double theta, int inOutAnswer) = PlaneASideFromAnswer);
+              OutwardSide (*fromAnswer)(double theta, int inOutAnswer) = OutwardSideFromAnswer);
 
 // A filleted or chamfered corner beside the picked line (kind as the
 // neighbour's figure gives it) becomes a plain arc or line before the line

@@ -116,7 +116,7 @@ std::vector<ChangeStep> TakeWholeLine(const ShoulderCorners& was, const Shoulder
 std::vector<ChangeStep> GiveLineBack(const ShoulderCorners& was, const ShoulderCorners& c) {
     std::vector<ChangeStep> steps = CutShoulderOut(
         was, {kMsgElementNotDeleted51, kMsgElementNotDeleted52, kMsgElementNotDeleted53, kMsgElementNotDeleted54});
-    const std::vector<ZedFigure> figures = PlaneAPieces(LineStartPoint(), LineEndPoint(), c, false);
+    const std::vector<ZedFigure> figures = ShoulderLinePieces(LineStartPoint(), LineEndPoint(), c, false);
     AppendChain(steps, figures,
                 ChainMessages{kMsgElementNotCreated51,
                               {kMsgElementNotInserted51, kMsgElementNotInserted52, kMsgElementNotInserted53,
@@ -171,7 +171,7 @@ PlaneAChange PlanPlaneAWidth() {
         change.target = PlaneAWidthChanged(was, width / 2.0);
         change.steps = GiveLineBack(was, change.target);
     }
-    change.pieces = PlaneAPieces(LineStartPoint(), LineEndPoint(), change.target, fullLine);
+    change.pieces = ShoulderLinePieces(LineStartPoint(), LineEndPoint(), change.target, fullLine);
     change.steps.push_back([c = change.target] { return FollowPlaneACorners(c); });
     return change;
 }

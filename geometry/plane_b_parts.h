@@ -2,8 +2,8 @@
 #ifndef LEDGEWRIGHT_GEOMETRY_PLANE_B_PARTS_H
 #define LEDGEWRIGHT_GEOMETRY_PLANE_B_PARTS_H
 
-#include "geometry/plane_a_placement.h"
 #include "geometry/shoulder_memory.h"
+#include "geometry/tab_placement.h"
 #include "host/zedlib.h"
 
 // The keyword that selects pattern B's hole settings and note texts.

@@ -8,7 +8,7 @@
 
 bool PlaneBLineFits(double lineLength, double width) { return lineLength - (width + 1.0) > kOutlineTouchTolerance; }
 
-PlaneBCentre PlaneBCentreOf(ZedPoint s, ZedPoint e, ZedPoint picked, double width, double lift) {
+MeasuredCentre MeasuredCentreOf(ZedPoint s, ZedPoint e, ZedPoint picked, double width, double lift) {
     const double dS = Distance(s, picked);
     const double dE = Distance(e, picked);
     const ZedPoint u = UnitFrom(s, e);

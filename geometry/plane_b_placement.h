@@ -4,7 +4,7 @@
 #ifndef LEDGEWRIGHT_GEOMETRY_PLANE_B_PLACEMENT_H
 #define LEDGEWRIGHT_GEOMETRY_PLANE_B_PLACEMENT_H
 
-#include "geometry/plane_a_placement.h"
+#include "geometry/tab_placement.h"
 #include "host/zedlib.h"
 
 // Whether a line of length L takes a shoulder of width W. The centre lies at
@@ -16,11 +16,11 @@ bool PlaneBLineFits(double lineLength, double width);
 // from S when the pick is nearer S (|EK| > |SK|), otherwise nearest(|EK| +
 // lift) from E, and never nearer that end than W/2 + 1. The end measured from
 // is the end whose distance the third dimension shows.
-struct PlaneBCentre {
+struct MeasuredCentre {
     ZedPoint c{};
     bool fromStart = false;
 };
-PlaneBCentre PlaneBCentreOf(ZedPoint s, ZedPoint e, ZedPoint picked, double width, double lift = 0.0);
+MeasuredCentre MeasuredCentreOf(ZedPoint s, ZedPoint e, ZedPoint picked, double width, double lift = 0.0);
 
 // A new width v: the edge nearer the measured end stays, the other edge moves
 // to v from it along the inner side's direction.

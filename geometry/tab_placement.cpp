@@ -1,4 +1,4 @@
-#include "geometry/plane_a_placement.h"
+#include "geometry/tab_placement.h"
 
 #include "geometry/figure_record.h"
 #include "geometry/vec2.h"
@@ -37,9 +37,9 @@ PlacementChoice ChoosePlaneAPlacement(double lineLength, const PlaneASizes& size
     return PlacementChoice{false, PlaneAPlacement::Inset};
 }
 
-PlaneABase PlaneABasePoints(PlaneAPlacement placement, ZedPoint s, ZedPoint e, const PlaneASizes& sizes) {
+ShoulderBase ShoulderBasePoints(PlaneAPlacement placement, ZedPoint s, ZedPoint e, const PlaneASizes& sizes) {
     const ZedPoint u = UnitFrom(s, e);
-    PlaneABase base;
+    ShoulderBase base;
     switch (placement) {
         case PlaneAPlacement::Centre: {
             const ZedPoint middle = Midpoint(s, e);
@@ -60,36 +60,36 @@ PlaneABase PlaneABasePoints(PlaneAPlacement placement, ZedPoint s, ZedPoint e, c
     return base;
 }
 
-ZedPoint PlaneASideTestPoint(ZedPoint m, double theta) {
+ZedPoint OutwardSideTestPoint(ZedPoint m, double theta) {
     return m + kSideTestDistance * AtAngle(theta + Pi() / 2.0);
 }
 
-PlaneASide PlaneASideFromAnswer(double theta, int inOutAnswer) {
+OutwardSide OutwardSideFromAnswer(double theta, int inOutAnswer) {
     if (inOutAnswer == 1) {
-        return PlaneASide{AtAngle(theta + Pi() / 2.0), false};
+        return OutwardSide{AtAngle(theta + Pi() / 2.0), false};
     }
-    return PlaneASide{AtAngle(theta - Pi() / 2.0), true};
+    return OutwardSide{AtAngle(theta - Pi() / 2.0), true};
 }
 
-ShoulderCorners PlaneACorners(const PlaneABase& base, ZedPoint normal, double protrusion) {
+ShoulderCorners ShoulderCornersOf(const ShoulderBase& base, ZedPoint normal, double protrusion) {
     return ShoulderCorners{base.p1, base.p1 + protrusion * normal, base.p2 + protrusion * normal, base.p2};
 }
 
-double PlaneADimensionOffset(bool flipped) { return flipped ? -kDimensionOffset : kDimensionOffset; }
+double LengthDimensionOffset(bool flipped) { return flipped ? -kDimensionOffset : kDimensionOffset; }
 
-double PlaneAHoleRadius(ZedPoint centre, ZedPoint farCorner, double clearance) {
+double TabHoleRadius(ZedPoint centre, ZedPoint farCorner, double clearance) {
     return RoundHalfAway(Distance(centre, farCorner) + clearance + 0.5);
 }
 
-NotePoints PlaneASideNotePoints(ZedPoint m, ZedPoint farCorner, double clearance) {
+NotePoints SideNotePoints(ZedPoint m, ZedPoint farCorner, double clearance) {
     return NoteOnRay(m, farCorner, clearance, Pi() / 4.0);
 }
 
-NotePoints PlaneADepthNotePoints(ZedPoint m, ZedPoint farCorner, double clearance) {
+NotePoints DepthNotePoints(ZedPoint m, ZedPoint farCorner, double clearance) {
     return NoteOnRay(m, farCorner, clearance, 3.0 * Pi() / 4.0 + Pi());
 }
 
-std::vector<ZedFigure> PlaneAPieces(ZedPoint s, ZedPoint e, const ShoulderCorners& c, bool fullLine) {
+std::vector<ZedFigure> ShoulderLinePieces(ZedPoint s, ZedPoint e, const ShoulderCorners& c, bool fullLine) {
     std::vector<ZedFigure> pieces{MakeLine(c.p1, c.q1), MakeLine(c.q1, c.q2), MakeLine(c.q2, c.p2)};
     if (!fullLine) {
         pieces.insert(pieces.begin(), MakeLine(s, c.p1));

@@ -1,4 +1,5 @@
-// Plan pattern A's geometry without the drawing: where the shoulder sits on the
+// A tab's geometry without the drawing, as plan pattern A places it and the
+// other tabs (plan B and C, side C) share it: where the shoulder sits on the
 // picked line, which way it stands out, where its far corners, hole and notes
 // go, and where its corners move when the user types a new depth or width.
 //
@@ -6,8 +7,8 @@
 //   tail piece S→P1, first side P1→Q1, inner side Q1→Q2, second side Q2→P2,
 //   head piece P2→E,
 // with Q1 = P1 + T·n and Q2 = P2 + T·n for the outward normal n.
-#ifndef LEDGEWRIGHT_GEOMETRY_PLANE_A_PLACEMENT_H
-#define LEDGEWRIGHT_GEOMETRY_PLANE_A_PLACEMENT_H
+#ifndef LEDGEWRIGHT_GEOMETRY_TAB_PLACEMENT_H
+#define LEDGEWRIGHT_GEOMETRY_TAB_PLACEMENT_H
 
 #include <vector>
 
@@ -42,25 +43,25 @@ PlacementChoice ChoosePlaneAPlacement(double lineLength, const PlaneASizes& size
 
 // The shoulder's base on the line: P1 nearer S, P2 nearer E, M their midpoint
 // (which is also the midpoint of S and E).
-struct PlaneABase {
+struct ShoulderBase {
     ZedPoint p1{};
     ZedPoint p2{};
     ZedPoint m{};
 };
-PlaneABase PlaneABasePoints(PlaneAPlacement placement, ZedPoint s, ZedPoint e, const PlaneASizes& sizes);
+ShoulderBase ShoulderBasePoints(PlaneAPlacement placement, ZedPoint s, ZedPoint e, const PlaneASizes& sizes);
 
 // The point just left of the line (θ = direction S→E) beside M, which the
 // host's in/out test is asked about.
-ZedPoint PlaneASideTestPoint(ZedPoint m, double theta);
+ZedPoint OutwardSideTestPoint(ZedPoint m, double theta);
 
 // The outward normal: to the left of the line when the test point lies
 // outside the outline (the host answered 1), otherwise to the right, and the
 // shoulder is then flipped.
-struct PlaneASide {
+struct OutwardSide {
     ZedPoint normal{};
     bool flipped = false;
 };
-PlaneASide PlaneASideFromAnswer(double theta, int inOutAnswer);
+OutwardSide OutwardSideFromAnswer(double theta, int inOutAnswer);
 
 // The four corners of the shoulder, in outline order.
 struct ShoulderCorners {
@@ -69,17 +70,17 @@ struct ShoulderCorners {
     ZedPoint q2{};
     ZedPoint p2{};
 };
-ShoulderCorners PlaneACorners(const PlaneABase& base, ZedPoint normal, double protrusion);
+ShoulderCorners ShoulderCornersOf(const ShoulderBase& base, ZedPoint normal, double protrusion);
 
 // The length dimensions' offset: 10 to the left of the measured direction,
 // -10 for a flipped shoulder.
-double PlaneADimensionOffset(bool flipped);
+double LengthDimensionOffset(bool flipped);
 
 // The MC hole's radius: the circle about the centre through the far corner,
 // widened by the clearance h, plus 0.5, rounded to the nearest whole number
 // with halves away from zero: nearest(|CQ1| + h + 0.5). So 2.4 gives 3 and
 // 2.6 gives 3, but a whole number n gives n + 1 (n + 0.5 rounds up), not n.
-double PlaneAHoleRadius(ZedPoint centre, ZedPoint farCorner, double clearance);
+double TabHoleRadius(ZedPoint centre, ZedPoint farCorner, double clearance);
 
 // Where the two hole notes go: arrow and text on a ray from M, the drilling
 // side note at 45°, the depth note at 315°.
@@ -87,13 +88,13 @@ struct NotePoints {
     ZedPoint anchor{};
     ZedPoint text{};
 };
-NotePoints PlaneASideNotePoints(ZedPoint m, ZedPoint farCorner, double clearance);
-NotePoints PlaneADepthNotePoints(ZedPoint m, ZedPoint farCorner, double clearance);
+NotePoints SideNotePoints(ZedPoint m, ZedPoint farCorner, double clearance);
+NotePoints DepthNotePoints(ZedPoint m, ZedPoint farCorner, double clearance);
 
 // The line from S to E as the outline holds it with the shoulder at the
 // corners: the tail piece S→P1, the three sides and the head piece P2→E, or
 // the three sides alone when the shoulder takes the whole line.
-std::vector<ZedFigure> PlaneAPieces(ZedPoint s, ZedPoint e, const ShoulderCorners& corners, bool fullLine);
+std::vector<ZedFigure> ShoulderLinePieces(ZedPoint s, ZedPoint e, const ShoulderCorners& corners, bool fullLine);
 
 // The middle of the inner side, where a width change opens the outline.
 ZedPoint PlaneAInnerMiddle(const ShoulderCorners& corners);
@@ -106,4 +107,4 @@ ShoulderCorners PlaneADepthChanged(const ShoulderCorners& corners, double depth)
 // the shoulder (base or inner side), away from the middle towards where it was.
 ShoulderCorners PlaneAWidthChanged(const ShoulderCorners& corners, double halfWidth);
 
-#endif  // LEDGEWRIGHT_GEOMETRY_PLANE_A_PLACEMENT_H
+#endif  // LEDGEWRIGHT_GEOMETRY_TAB_PLACEMENT_H

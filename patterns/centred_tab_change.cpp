@@ -25,7 +25,7 @@ TabChange Refused(const ZedChar* message) { return TabChange{message, {}, false,
 
 TabChange Planned(const ShoulderCorners& c, std::vector<TabAmend> amends, bool baseMoved) {
     const ShoulderMemory& before = Unfinished().before;
-    return TabChange{nullptr, c, baseMoved, PlaneAPieces(BaseLineStart(before), BaseLineEnd(before), c, false),
+    return TabChange{nullptr, c, baseMoved, ShoulderLinePieces(BaseLineStart(before), BaseLineEnd(before), c, false),
                      std::move(amends)};
 }
 

@@ -8,8 +8,8 @@
 
 #include <vector>
 
-#include "geometry/plane_a_placement.h"
 #include "geometry/shoulder_memory.h"
+#include "geometry/tab_placement.h"
 #include "geometry/unfinished_change.h"
 #include "host/zedlib.h"
 

@@ -112,7 +112,7 @@ bool SpliceSides(const PickedLine& line, const ShoulderCorners& c, bool fullLine
 // without a message of its own.
 bool MakeDimensions(ZedId instance, const ShoulderCorners& c, const EndPieces& ends, const ShoulderSides& sides,
                     bool flipped) {
-    const double offset = PlaneADimensionOffset(flipped);
+    const double offset = LengthDimensionOffset(flipped);
     ZedId segment = ZedSgmCreateSegment(ZED_SGM_DIMENSION, 0);
     if (segment == -1 || !CreateLengthDimension(DimensionAnchor{c.p1, {instance, ends.tail}},
                                                 DimensionAnchor{c.q1, {instance, sides.inner}}, offset,
@@ -157,16 +157,16 @@ bool BuildPlaneA(ZedId element, ZedId segment, ZedId instance) {
     if (choice.refused) {
         return ReportError(sizes.useWidthValue ? kMsgSpacingTooLarge21 : kMsgSpacingTooLarge22);
     }
-    const PlaneABase base = PlaneABasePoints(choice.placement, line.s, line.e, sizes);
-    PlaneASide side;
+    const ShoulderBase base = ShoulderBasePoints(choice.placement, line.s, line.e, sizes);
+    OutwardSide side;
     if (!FindSide(line, outline, base.m, side)) {
         return false;
     }
-    const ShoulderCorners corners = PlaneACorners(base, side.normal, sizes.protrusion);
+    const ShoulderCorners corners = ShoulderCornersOf(base, side.normal, sizes.protrusion);
     const bool fullLine = choice.placement == PlaneAPlacement::FullLine;
     // No room: the shoulder would reach, touch or cross another part of the
     // outline, or fold back over a neighbour of the line.
-    if (CheckOutlineReplacement(outline, line.s, line.e, PlaneAPieces(line.s, line.e, corners, fullLine)) !=
+    if (CheckOutlineReplacement(outline, line.s, line.e, ShoulderLinePieces(line.s, line.e, corners, fullLine)) !=
         OutlineSoundness::Sound) {
         return ReportError(kMsgShoulderOverlaps);
     }

@@ -67,7 +67,7 @@ bool FollowHole(const ShoulderCorners& c) {
         }
     }
     const ZedPoint centre = Midpoint(c.p1, c.p2);
-    return FitMcHole(Unfinished().outline, centre, PlaneAHoleRadius(centre, c.q1, clearance),
+    return FitMcHole(Unfinished().outline, centre, TabHoleRadius(centre, c.q1, clearance),
                      kPlaneATabExtras.keyword, false);
 }
 
@@ -95,7 +95,7 @@ PlaneAChange PlanPlaneADepth() {
     PlaneAChange change;
     const ShoulderCorners c = PlaneADepthChanged(CornersOf(before), Unfinished().value);
     change.target = c;
-    change.pieces = PlaneAPieces(BaseLineStart(before), BaseLineEnd(before), c, IsFullLine(before));
+    change.pieces = ShoulderLinePieces(BaseLineStart(before), BaseLineEnd(before), c, IsFullLine(before));
     ZedFigure first = before.firstSide.record;
     SetLineEnd(first, c.q1);
     ZedFigure inner = before.innerSide.record;

@@ -32,7 +32,7 @@ namespace {
 // on, which is where a typed distance is measured from.
 bool MakeDimensions(const ShoulderCorners& c, bool flipped) {
     const ShoulderMemory& m = Shoulder();
-    const double offset = PlaneADimensionOffset(flipped);
+    const double offset = LengthDimensionOffset(flipped);
     const bool fromStart = MeasuredFromStart(m);
     return MakeDimensionInOwnSegment({c.p1, m.firstSide.ref}, {c.q1, m.firstSide.ref}, offset, kSlotFirstDimension) &&
            MakeDimensionInOwnSegment({c.q1, m.innerSide.ref}, {c.q2, m.innerSide.ref}, offset,
@@ -61,15 +61,15 @@ bool BuildPlaneB(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) 
     if (!PlaneBLineFits(Distance(line.s, line.e), s.mMainWidth)) {
         return ReportError(kMsgShoulderTooWide);
     }
-    PlaneASide side;
+    OutwardSide side;
     if (!FindSide(line, outline, Midpoint(line.s, line.e), side)) {
         return false;
     }
-    const PlaneBCentre centre = PlaneBCentreOf(line.s, line.e, picked, s.mMainWidth);
+    const MeasuredCentre centre = MeasuredCentreOf(line.s, line.e, picked, s.mMainWidth);
     const ZedPoint u = UnitFrom(line.s, line.e);
-    const PlaneABase base{centre.c - (s.mMainWidth / 2.0) * u, centre.c + (s.mMainWidth / 2.0) * u, centre.c};
-    const ShoulderCorners corners = PlaneACorners(base, side.normal, s.mMainProtrude);
-    if (CheckOutlineReplacement(outline, line.s, line.e, PlaneAPieces(line.s, line.e, corners, false)) !=
+    const ShoulderBase base{centre.c - (s.mMainWidth / 2.0) * u, centre.c + (s.mMainWidth / 2.0) * u, centre.c};
+    const ShoulderCorners corners = ShoulderCornersOf(base, side.normal, s.mMainProtrude);
+    if (CheckOutlineReplacement(outline, line.s, line.e, ShoulderLinePieces(line.s, line.e, corners, false)) !=
         OutlineSoundness::Sound) {
         return ReportError(kMsgShoulderOverlaps);
     }

@@ -6,7 +6,7 @@
 #include "base/line_pick.h"
 #include "base/messages.h"
 #include "base/temporary_elements.h"
-#include "geometry/plane_a_placement.h"
+#include "geometry/tab_placement.h"
 #include "geometry/unfinished_change.h"
 #include "geometry/vec2.h"
 #include "holes/hole_notes.h"
@@ -33,7 +33,7 @@ bool MakeHole(const RaisedChain& chain) {
             return CreateShapedHole(line.segment, line.s, line.e, Distance(line.s, chain.sRaised) + h, kPlaneCKeyword);
         }
     }
-    return CreateMcHole(line.segment, chain.m, PlaneAHoleRadius(chain.m, chain.sRaised, h), kPlaneCKeyword);
+    return CreateMcHole(line.segment, chain.m, TabHoleRadius(chain.m, chain.sRaised, h), kPlaneCKeyword);
 }
 
 bool MakeNotes(const RaisedChain& chain) {
@@ -41,8 +41,8 @@ bool MakeNotes(const RaisedChain& chain) {
         return true;
     }
     const double h = HoleClearance();
-    const NotePoints side = PlaneASideNotePoints(chain.m, chain.sRaised, h);
-    const NotePoints depth = PlaneADepthNotePoints(chain.m, chain.sRaised, h);
+    const NotePoints side = SideNotePoints(chain.m, chain.sRaised, h);
+    const NotePoints depth = DepthNotePoints(chain.m, chain.sRaised, h);
     return CreateSideNote(side.anchor, side.text, TemporaryElements()[kSlotSideNote], kPlaneCKeyword) &&
            CreateDepthNote(depth.anchor, depth.text, TemporaryElements()[kSlotDepthNote]);
 }
@@ -60,7 +60,7 @@ bool FollowHole(const RaisedCorners& c) {
         }
     }
     const ZedPoint centre = Midpoint(c.s, c.e);
-    return FitMcHole(Unfinished().outline, centre, PlaneAHoleRadius(centre, c.sRaised, h), kPlaneCKeyword, false);
+    return FitMcHole(Unfinished().outline, centre, TabHoleRadius(centre, c.sRaised, h), kPlaneCKeyword, false);
 }
 
 }  // namespace

@@ -110,7 +110,7 @@ bool MakeRaisedDepthDimension(const RaisedChain& chain) {
     const ZedId segment = ZedSgmCreateSegment(ZED_SGM_DIMENSION, 0);
     return segment != -1 && CreateLengthDimension(DimensionAnchor{chain.line.s, first},
                                                   DimensionAnchor{chain.sRaised, first},
-                                                  PlaneADimensionOffset(chain.side.flipped), kSlotFirstDimension,
+                                                  LengthDimensionOffset(chain.side.flipped), kSlotFirstDimension,
                                                   segment);
 }
 

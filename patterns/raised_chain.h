@@ -23,7 +23,7 @@ struct RaisedChainStyle {
 struct RaisedChain {
     PickedLine line;
     LocatedElement located;
-    PlaneASide side;
+    OutwardSide side;
     ZedPoint m{};        // the midpoint of S and E
     ZedPoint sRaised{};  // S' = S + T·n
     ZedPoint eRaised{};  // E' = E + T·n

@@ -57,18 +57,18 @@ bool BuildSideC(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) {
     if (!IsUsableSize(s.mMainWidth) || !IsUsableSize(s.mMainProtrude)) {
         return ReportError(kMsgShoulderSizeInvalid);
     }
-    const PlaneBCentre centre = SideCCentreOf(line.s, line.e, picked, s.mMainWidth);
+    const MeasuredCentre centre = SideCCentreOf(line.s, line.e, picked, s.mMainWidth);
     if (!SideCMouthFits(line.s, line.e, centre, s.mMainWidth)) {
         return ReportError(kMsgShoulderTooWide);
     }
-    PlaneASide inward;
+    OutwardSide inward;
     if (!FindSide(line, outline, Midpoint(line.s, line.e), inward, kPlanLineMessages, SideCInward)) {
         return false;
     }
     const ZedPoint u = UnitFrom(line.s, line.e);
-    const PlaneABase mouth{centre.c - (s.mMainWidth / 2.0) * u, centre.c + (s.mMainWidth / 2.0) * u, centre.c};
-    const ShoulderCorners corners = PlaneACorners(mouth, inward.normal, s.mMainProtrude);
-    if (CheckOutlineReplacement(outline, line.s, line.e, PlaneAPieces(line.s, line.e, corners, false)) !=
+    const ShoulderBase mouth{centre.c - (s.mMainWidth / 2.0) * u, centre.c + (s.mMainWidth / 2.0) * u, centre.c};
+    const ShoulderCorners corners = ShoulderCornersOf(mouth, inward.normal, s.mMainProtrude);
+    if (CheckOutlineReplacement(outline, line.s, line.e, ShoulderLinePieces(line.s, line.e, corners, false)) !=
         OutlineSoundness::Sound) {
         return ReportError(kMsgShoulderOverlaps);
     }

@@ -130,7 +130,7 @@ SideStepPlan Refused(const ZedChar* message) {
 
 }  // namespace
 
-SideStep PlaceSideStep(ZedPoint s, ZedPoint e, ZedPoint picked, const PlaneASide& side, double height,
+SideStep PlaceSideStep(ZedPoint s, ZedPoint e, ZedPoint picked, const OutwardSide& side, double height,
                        double protrusion) {
     SideStep step;
     step.side = side;
@@ -173,7 +173,7 @@ bool BuildSideStep(ZedPoint picked, ZedId element, ZedId segment, ZedId instance
     if (Distance(line.s, line.e) - height <= kOutlineTouchTolerance) {
         return ReportError(kMsgStepTooHigh);
     }
-    PlaneASide side;
+    OutwardSide side;
     if (!FindSide(line, located.list, Midpoint(line.s, line.e), side, kSideLineMessages)) {
         return false;
     }
@@ -197,7 +197,7 @@ bool MakeSideStepDimensions(const SideStep& step, ZedId firstElement, ZedId seco
     const ZedId instance = step.line.ref.instance;
     const ZedFigRef first{instance, firstElement};
     const ZedFigRef second{instance, secondElement};
-    const double offset = PlaneADimensionOffset(step.side.flipped);
+    const double offset = LengthDimensionOffset(step.side.flipped);
     const ShoulderCorners& c = step.c;
     return MakeDimensionInOwnSegment({c.p1, first}, {c.q1, second}, offset, kSlotFirstDimension) &&
            MakeDimensionInOwnSegment({c.q1, first}, {c.q2, second}, offset, kSlotSecondDimension);

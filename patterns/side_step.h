@@ -16,8 +16,8 @@
 
 #include "geometry/length_dimension.h"
 #include "geometry/picked_line.h"
-#include "geometry/plane_a_placement.h"
 #include "geometry/shoulder_memory.h"
+#include "geometry/tab_placement.h"
 #include "geometry/unfinished_change.h"
 #include "holes/cut_line.h"
 #include "host/zedlib.h"
@@ -25,7 +25,7 @@
 struct SideStep {
     PickedLine line;
     bool atStart = false;  // the near end is S
-    PlaneASide side;       // n, and whether it points right of S→E
+    OutwardSide side;       // n, and whether it points right of S→E
     ShoulderCorners c;     // p1 = F1, q1 = A1, q2 = A2, p2 = F2
     ShoulderPiece tail;    // the element that ends at F1
     ShoulderPiece head;    // the element that starts at F2
@@ -34,7 +34,7 @@ struct SideStep {
 
 // Where the step goes on the line S→E for a pick at p (a pick exactly in the
 // middle takes E), with the offset direction n and the sizes H and C.
-SideStep PlaceSideStep(ZedPoint s, ZedPoint e, ZedPoint picked, const PlaneASide& side, double height,
+SideStep PlaceSideStep(ZedPoint s, ZedPoint e, ZedPoint picked, const OutwardSide& side, double height,
                        double protrusion);
 
 // The line S→E as the outline holds it with the step at the corners.

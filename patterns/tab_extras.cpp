@@ -40,7 +40,7 @@ bool MakeTabHole(const TabExtrasRow& row, ZedId outline, ZedPoint centre, const 
             return CreateShapedHole(outline, c.p1, c.p2, Distance(c.p1, c.q1) + clearance, row.keyword);
         }
     }
-    return CreateMcHole(outline, centre, PlaneAHoleRadius(centre, c.q1, clearance), row.keyword);
+    return CreateMcHole(outline, centre, TabHoleRadius(centre, c.q1, clearance), row.keyword);
 }
 
 bool MakeTabNotes(const TabExtrasRow& row, ZedPoint centre, const ShoulderCorners& c) {
@@ -48,8 +48,8 @@ bool MakeTabNotes(const TabExtrasRow& row, ZedPoint centre, const ShoulderCorner
         return true;
     }
     const double clearance = TabHoleClearance(row);
-    const NotePoints side = PlaneASideNotePoints(centre, c.q1, clearance);
-    const NotePoints depth = PlaneADepthNotePoints(centre, c.q1, clearance);
+    const NotePoints side = SideNotePoints(centre, c.q1, clearance);
+    const NotePoints depth = DepthNotePoints(centre, c.q1, clearance);
     return CreateSideNote(side.anchor, side.text, TemporaryElements()[kSlotSideNote], row.keyword) &&
            CreateDepthNote(depth.anchor, depth.text, TemporaryElements()[kSlotDepthNote]);
 }

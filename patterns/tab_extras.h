@@ -4,7 +4,7 @@
 #ifndef LEDGEWRIGHT_PATTERNS_TAB_EXTRAS_H
 #define LEDGEWRIGHT_PATTERNS_TAB_EXTRAS_H
 
-#include "geometry/plane_a_placement.h"
+#include "geometry/tab_placement.h"
 #include "host/zedlib.h"
 #include "settings/shoulder_settings.h"
 

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "geometry/plane_a_placement.h"
+#include "geometry/tab_placement.h"
 #include "tests/planea/plate_drawing.h"
 
 namespace {
@@ -48,57 +48,57 @@ TEST(PlaneAPlacementChoice, AnEndDistanceOfAThirdOfTheLineIsRefused) {
     EXPECT_FALSE(ChoosePlaneAPlacement(90.0, Sizes(20.0, true, 10.0, 40.0)).refused);
 }
 
-TEST(PlaneABasePoints, EachPlacementKeepsTheMiddleOfTheLine) {
+TEST(ShoulderBasePoints, EachPlacementKeepsTheMiddleOfTheLine) {
     const ZedPoint s = Pt(10, 4), e = Pt(-30, 34);  // length 50, direction (-0.8, 0.6)
     const PlaneASizes sizes = Sizes(20.0, true, 10.0, 5.0);
 
-    const PlaneABase centre = PlaneABasePoints(PlaneAPlacement::Centre, s, e, sizes);
+    const ShoulderBase centre = ShoulderBasePoints(PlaneAPlacement::Centre, s, e, sizes);
     EXPECT_TRUE(Near(centre.p1, Pt(-2, 13)));
     EXPECT_TRUE(Near(centre.p2, Pt(-18, 25)));
 
-    const PlaneABase inset = PlaneABasePoints(PlaneAPlacement::Inset, s, e, sizes);
+    const ShoulderBase inset = ShoulderBasePoints(PlaneAPlacement::Inset, s, e, sizes);
     EXPECT_TRUE(Near(inset.p1, Pt(6, 7)));
     EXPECT_TRUE(Near(inset.p2, Pt(-26, 31)));
 
-    const PlaneABase full = PlaneABasePoints(PlaneAPlacement::FullLine, s, e, sizes);
+    const ShoulderBase full = ShoulderBasePoints(PlaneAPlacement::FullLine, s, e, sizes);
     EXPECT_TRUE(Near(full.p1, s));
     EXPECT_TRUE(Near(full.p2, e));
 
-    for (const PlaneABase& base : {centre, inset, full}) {
+    for (const ShoulderBase& base : {centre, inset, full}) {
         EXPECT_TRUE(Near(base.m, Pt(-10, 19)));
     }
 }
 
-TEST(PlaneASide, OnlyAnOutsideAnswerKeepsTheLeftSide) {
+TEST(OutwardSide, OnlyAnOutsideAnswerKeepsTheLeftSide) {
     const double east = 0.0;
-    const PlaneASide outside = PlaneASideFromAnswer(east, 1);
+    const OutwardSide outside = OutwardSideFromAnswer(east, 1);
     EXPECT_FALSE(outside.flipped);
     EXPECT_TRUE(Near(outside.normal, Pt(0, 1), 1e-12));
     for (int answer : {0, 2, -1}) {
-        const PlaneASide other = PlaneASideFromAnswer(east, answer);
+        const OutwardSide other = OutwardSideFromAnswer(east, answer);
         EXPECT_TRUE(other.flipped) << answer;
         EXPECT_TRUE(Near(other.normal, Pt(0, -1), 1e-12)) << answer;
     }
-    EXPECT_TRUE(Near(PlaneASideTestPoint(Pt(3, 4), east), Pt(3, 4.001), 1e-12));
-    EXPECT_DOUBLE_EQ(PlaneADimensionOffset(false), 10.0);
-    EXPECT_DOUBLE_EQ(PlaneADimensionOffset(true), -10.0);
+    EXPECT_TRUE(Near(OutwardSideTestPoint(Pt(3, 4), east), Pt(3, 4.001), 1e-12));
+    EXPECT_DOUBLE_EQ(LengthDimensionOffset(false), 10.0);
+    EXPECT_DOUBLE_EQ(LengthDimensionOffset(true), -10.0);
 }
 
 TEST(PlaneAHole, TheRadiusIsRoundedUpFromTheCircleThroughTheFarCorner) {
     const ZedPoint m = Pt(0, 0), q1 = Pt(-3, 4);  // |MQ1| = 5
-    EXPECT_DOUBLE_EQ(PlaneAHoleRadius(m, q1, -2.6), 3.0);  // 2.4 + 0.5 = 2.9
-    EXPECT_DOUBLE_EQ(PlaneAHoleRadius(m, q1, -3.0), 3.0);  // 2.0 + 0.5 = 2.5, half away from zero
-    EXPECT_DOUBLE_EQ(PlaneAHoleRadius(m, q1, -3.1), 2.0);  // 2.4
-    EXPECT_DOUBLE_EQ(PlaneAHoleRadius(m, q1, 0.5), 6.0);   // 6.0
+    EXPECT_DOUBLE_EQ(TabHoleRadius(m, q1, -2.6), 3.0);  // 2.4 + 0.5 = 2.9
+    EXPECT_DOUBLE_EQ(TabHoleRadius(m, q1, -3.0), 3.0);  // 2.0 + 0.5 = 2.5, half away from zero
+    EXPECT_DOUBLE_EQ(TabHoleRadius(m, q1, -3.1), 2.0);  // 2.4
+    EXPECT_DOUBLE_EQ(TabHoleRadius(m, q1, 0.5), 6.0);   // 6.0
 }
 
 TEST(PlaneAHole, TheNotesLieOnRaysAt45And315Degrees) {
     const ZedPoint m = Pt(10, 20), q1 = Pt(7, 24);  // |MQ1| = 5
     const double diagonal = std::sqrt(0.5);
-    const NotePoints side = PlaneASideNotePoints(m, q1, 0.5);  // radii 6 and 11
+    const NotePoints side = SideNotePoints(m, q1, 0.5);  // radii 6 and 11
     EXPECT_TRUE(Near(side.anchor, Pt(10 + 6 * diagonal, 20 + 6 * diagonal), 1e-12));
     EXPECT_TRUE(Near(side.text, Pt(10 + 11 * diagonal, 20 + 11 * diagonal), 1e-12));
-    const NotePoints depth = PlaneADepthNotePoints(m, q1, 0.5);
+    const NotePoints depth = DepthNotePoints(m, q1, 0.5);
     EXPECT_TRUE(Near(depth.anchor, Pt(10 + 6 * diagonal, 20 - 6 * diagonal), 1e-12));
     EXPECT_TRUE(Near(depth.text, Pt(10 + 11 * diagonal, 20 - 11 * diagonal), 1e-12));
 }
