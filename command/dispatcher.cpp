@@ -38,9 +38,7 @@ void RunLayerStep() {
 int SwitchTo(const KeywordRow& row) {
     if (row.pattern) {
         RunLayerStep();
-        if (row.loadSettings != nullptr) {
-            row.loadSettings();
-        }
+        LoadPatternSettings(*row.pattern);
     }
     if (ChooserExists()) {
         HideChooserPlain();

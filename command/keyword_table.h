@@ -10,13 +10,10 @@
 
 struct KeywordRow {
     const ZedChar* keyword;
-    // The pattern the keyword chooses: it runs the layer step and hides the
-    // chooser; Delete has none and does neither.
+    // The pattern the keyword chooses: it runs the layer step and loads the
+    // pattern's settings; Delete has none and does neither.
     std::optional<Pattern> pattern;
-    // The pattern's settings loader, or null when the pattern has none.
-    void (*loadSettings)();
-    // The ready function of the state the keyword leads to, or null while that
-    // state is not part of the build.
+    // The ready function of the state the keyword leads to.
     ZedReadyFunc ready;
 };
 

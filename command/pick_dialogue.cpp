@@ -3,6 +3,9 @@
 // row of the pattern table, and each merely hands its row to the states.
 #include "command/pick_dialogue.h"
 
+#include <array>
+#include <utility>
+
 #include "command/dialogue_states.h"
 
 namespace {
@@ -33,13 +36,15 @@ struct Dialogue {
                                                   DepthEntryExecuteFn};
 };
 
+template <size_t... I>
+constexpr std::array<ZedReadyFunc, sizeof...(I)> LinePickReadies(std::index_sequence<I...>) {
+    return {Dialogue<kAllPatterns[I]>::LinePickReadyFn...};
+}
+
 }  // namespace
 
-int PlaneALinePickReady() { return Dialogue<Pattern::PlaneA>::LinePickReadyFn(); }
-int PlaneBLinePickReady() { return Dialogue<Pattern::PlaneB>::LinePickReadyFn(); }
-int PlaneCLinePickReady() { return Dialogue<Pattern::PlaneC>::LinePickReadyFn(); }
-int PlaneDLinePickReady() { return Dialogue<Pattern::PlaneD>::LinePickReadyFn(); }
-int SideALinePickReady() { return Dialogue<Pattern::SideA>::LinePickReadyFn(); }
-int SideBLinePickReady() { return Dialogue<Pattern::SideB>::LinePickReadyFn(); }
-int SideCLinePickReady() { return Dialogue<Pattern::SideC>::LinePickReadyFn(); }
-int SideDLinePickReady() { return Dialogue<Pattern::SideD>::LinePickReadyFn(); }
+ZedReadyFunc LinePickReadyOf(Pattern pattern) {
+    // kAllPatterns lists the patterns in their order, so a pattern's value is its index.
+    static constexpr auto readies = LinePickReadies(std::make_index_sequence<kAllPatterns.size()>{});
+    return readies[static_cast<size_t>(pattern)];
+}

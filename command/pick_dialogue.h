@@ -5,15 +5,11 @@
 #ifndef LEDGEWRIGHT_COMMAND_PICK_DIALOGUE_H
 #define LEDGEWRIGHT_COMMAND_PICK_DIALOGUE_H
 
-// The line-pick ready function of each pattern, which the keyword dispatcher
+#include "base/pattern.h"
+#include "host/zedlib.h"
+
+// The line-pick ready function of the pattern, which the keyword dispatcher
 // installs when the pattern's keyword is typed.
-int PlaneALinePickReady();
-int PlaneBLinePickReady();
-int PlaneCLinePickReady();
-int PlaneDLinePickReady();
-int SideALinePickReady();
-int SideBLinePickReady();
-int SideCLinePickReady();
-int SideDLinePickReady();
+ZedReadyFunc LinePickReadyOf(Pattern pattern);
 
 #endif  // LEDGEWRIGHT_COMMAND_PICK_DIALOGUE_H

@@ -160,12 +160,18 @@ void LoadMainSettings(const ChooserSharedValues& values) {
     ShoulderSettings.mMainLayer = values.layers;
 }
 
-void LoadPlaneASettings() { LoadValues(kPlaneAValues); }
-void LoadPlaneBSettings() { LoadValues(kPlaneBValues); }
-void LoadPlaneCSettings() { LoadValues(kPlaneCValues); }
-void LoadPlaneDSettings() { LoadValues(kPlaneDValues); }
-void LoadSideASettings() { LoadValues(kSideAValues); }
-void LoadSideBSettings() { LoadValues(kSideBValues); }
+void LoadPatternSettings(Pattern pattern) {
+    switch (pattern) {
+        case Pattern::PlaneA: LoadValues(kPlaneAValues); break;
+        case Pattern::PlaneB: LoadValues(kPlaneBValues); break;
+        case Pattern::PlaneC: LoadValues(kPlaneCValues); break;
+        case Pattern::PlaneD: LoadValues(kPlaneDValues); break;
+        case Pattern::SideA: LoadValues(kSideAValues); break;
+        case Pattern::SideB: LoadValues(kSideBValues); break;
+        case Pattern::SideC:
+        case Pattern::SideD: break;
+    }
+}
 
 const ZedChar* DialogDefault(const ZedChar* name) {
     for (const auto& table : {std::span<const ValueSpec>(kMainValues), std::span<const ValueSpec>(kPlaneAValues),

@@ -4,6 +4,7 @@
 #ifndef LEDGEWRIGHT_SETTINGS_LOADERS_H
 #define LEDGEWRIGHT_SETTINGS_LOADERS_H
 
+#include "base/pattern.h"
 #include "host/zedtext.h"
 
 // The shared sizes and layer filter from the registry (no chooser exists).
@@ -23,12 +24,9 @@ struct ChooserSharedValues {
 // be stored yet.
 void LoadMainSettings(const ChooserSharedValues& values);
 
-void LoadPlaneASettings();
-void LoadPlaneBSettings();
-void LoadPlaneCSettings();
-void LoadPlaneDSettings();
-void LoadSideASettings();
-void LoadSideBSettings();
+// The pattern's own values (the PA_ to SB_ prefixes); side patterns C and D
+// have none.
+void LoadPatternSettings(Pattern pattern);
 
 // The default that the dialogs write for the registry value of this name when
 // they find it missing (the loaders write their own column of the same table);

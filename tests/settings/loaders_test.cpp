@@ -52,7 +52,7 @@ protected:
 };
 
 TEST_F(Loaders, PlaneAWritesItsCommandDefaultsOnAnEmptyKey) {
-    LoadPlaneASettings();
+    LoadPatternSettings(Pattern::PlaneA);
     ExpectStored({{ZED_TEXT("PA_IsWidthValue"), ZED_TEXT("1")},
                   {ZED_TEXT("PA_WidthValue"), ZED_TEXT("10.0")},
                   {ZED_TEXT("PA_WidthValueDistance"), ZED_TEXT("0.5")},
@@ -91,7 +91,7 @@ TEST_F(Loaders, StoredValuesAreConvertedAndKept) {
     Store(ZED_TEXT("PA_HoleLayer"), ZED_TEXT("30:3|50:5"));
     Store(ZED_TEXT("PA_Color"), ZED_TEXT("maincolor03"));
     Store(ZED_TEXT("PA_LType"), ZED_TEXT("LINETYPE99"));
-    LoadPlaneASettings();
+    LoadPatternSettings(Pattern::PlaneA);
     const ShoulderSettingsRecord& s = ShoulderSettings;
     EXPECT_DOUBLE_EQ(s.PA_WidthValue, 12.0);
     EXPECT_DOUBLE_EQ(s.PA_WidthValueDistance, 0.0);
@@ -155,7 +155,7 @@ TEST_F(Loaders, PlaneDKeepsSlotAndShapeLinesApart) {
     Store(ZED_TEXT("PD_LType"), ZED_TEXT("LINETYPE07"));
     Store(ZED_TEXT("PD_SlotColor"), ZED_TEXT("MAINCOLOR04"));
     Store(ZED_TEXT("PD_Color"), ZED_TEXT("MAINCOLOR09"));
-    LoadPlaneDSettings();
+    LoadPatternSettings(Pattern::PlaneD);
     EXPECT_EQ(ShoulderSettings.PD_SlotLType, 4);
     EXPECT_EQ(ShoulderSettings.PD_LType, 3);
     EXPECT_EQ(ShoulderSettings.PD_SlotColor, 3);
@@ -163,7 +163,7 @@ TEST_F(Loaders, PlaneDKeepsSlotAndShapeLinesApart) {
 }
 
 TEST_F(Loaders, EveryPatternWritesItsOwnDefaults) {
-    LoadPlaneBSettings();
+    LoadPatternSettings(Pattern::PlaneB);
     ExpectStored({{ZED_TEXT("PB_IsHoleDraw"), ZED_TEXT("1")},
                   {ZED_TEXT("PB_Hole"), ZED_TEXT("0")},
                   {ZED_TEXT("PB_HoleLayer"), ZED_TEXT("3")},
@@ -177,7 +177,7 @@ TEST_F(Loaders, EveryPatternWritesItsOwnDefaults) {
     EXPECT_EQ(ShoulderSettings.PB_Color, 11);
     EXPECT_EQ(ShoulderSettings.PB_LType, 1);
 
-    LoadPlaneCSettings();
+    LoadPatternSettings(Pattern::PlaneC);
     ExpectStored({{ZED_TEXT("PC_IsHoleDraw"), ZED_TEXT("1")},
                   {ZED_TEXT("PC_Hole"), ZED_TEXT("0")},
                   {ZED_TEXT("PC_HoleLayer"), ZED_TEXT("3")},
@@ -189,7 +189,7 @@ TEST_F(Loaders, EveryPatternWritesItsOwnDefaults) {
     EXPECT_EQ(Stored(ZED_TEXT("PC_IsLineDraw")), ZED_TEXT("<missing>"));
     EXPECT_EQ(ShoulderSettings.PC_LineValue, 1);
 
-    LoadPlaneDSettings();
+    LoadPatternSettings(Pattern::PlaneD);
     ExpectStored({{ZED_TEXT("PD_IsSlotDraw"), ZED_TEXT("1")},
                   {ZED_TEXT("PD_SlotLayer"), ZED_TEXT("3")},
                   {ZED_TEXT("PD_SlotR"), ZED_TEXT("3.0")},
@@ -201,14 +201,14 @@ TEST_F(Loaders, EveryPatternWritesItsOwnDefaults) {
     EXPECT_EQ(ShoulderSettings.PD_SlotR, ZED_TEXT("3.0"));
     EXPECT_EQ(ShoulderSettings.PD_IsSlotDraw, 1);
 
-    LoadSideASettings();
+    LoadPatternSettings(Pattern::SideA);
     ExpectStored({{ZED_TEXT("SA_IsLineDraw"), ZED_TEXT("0")},
                   {ZED_TEXT("SA_LineValue"), ZED_TEXT("0")},
                   {ZED_TEXT("SA_Color"), ZED_TEXT("MAINCOLOR12")},
                   {ZED_TEXT("SA_LType"), ZED_TEXT("LINETYPE05")}});
     EXPECT_EQ(ShoulderSettings.SA_Color, 11);
 
-    LoadSideBSettings();
+    LoadPatternSettings(Pattern::SideB);
     ExpectStored({{ZED_TEXT("SB_IsLineDraw"), ZED_TEXT("0")},
                   {ZED_TEXT("SB_LineValue"), ZED_TEXT("0")},
                   {ZED_TEXT("SB_Color"), ZED_TEXT("MAINCOLOR12")},
@@ -228,7 +228,7 @@ TEST_F(Loaders, SideBDisplayValuesAreIndependentOfTheLineValues) {
     Store(ZED_TEXT("SB_LType"), ZED_TEXT("LINETYPE03"));
     Store(ZED_TEXT("SB_DisplayColor"), ZED_TEXT("MAINCOLOR15"));
     Store(ZED_TEXT("SB_DisplayLType"), ZED_TEXT("LINETYPE08"));
-    LoadSideBSettings();
+    LoadPatternSettings(Pattern::SideB);
     EXPECT_EQ(ShoulderSettings.SB_Color, 1);
     EXPECT_EQ(ShoulderSettings.SB_LType, 5);
     EXPECT_EQ(ShoulderSettings.SB_DisplayColor, 14);
@@ -236,10 +236,10 @@ TEST_F(Loaders, SideBDisplayValuesAreIndependentOfTheLineValues) {
 }
 
 TEST_F(Loaders, ReloadingFollowsTheRegistry) {
-    LoadPlaneASettings();
+    LoadPatternSettings(Pattern::PlaneA);
     ShoulderSettings.PA_HoleDir = 1;  // the drilling-side toggle changes it in memory only
     Store(ZED_TEXT("PA_Color"), ZED_TEXT("MAINCOLOR16"));
-    LoadPlaneASettings();
+    LoadPatternSettings(Pattern::PlaneA);
     EXPECT_EQ(ShoulderSettings.PA_Color, 15);
     EXPECT_EQ(ShoulderSettings.PA_HoleDir, 0);
 }
@@ -253,7 +253,7 @@ TEST_F(Loaders, AFailedWriteBackStillGivesTheDefaults) {
     ASSERT_NE(file, nullptr);
     std::fclose(file);
     SetRegistryFilePath(blocker + "/registry.reg");
-    LoadPlaneASettings();
+    LoadPatternSettings(Pattern::PlaneA);
     EXPECT_EQ(ShoulderSettings.PA_Color, 11);
     EXPECT_EQ(ShoulderSettings.PA_LType, 1);
     EXPECT_DOUBLE_EQ(ShoulderSettings.PA_WidthValue, 10.0);
@@ -266,7 +266,7 @@ TEST_F(Loaders, AFailedWriteBackStillGivesTheDefaults) {
 TEST_F(Loaders, AValueOfAnotherTypeIsReplacedByTheDefault) {
     const DWORD zero = 0;
     ASSERT_TRUE(registry_.SetRawValue(L"PA_IsHoleDraw", REG_DWORD, &zero, sizeof zero));
-    LoadPlaneASettings();
+    LoadPatternSettings(Pattern::PlaneA);
     EXPECT_EQ(ShoulderSettings.PA_IsHoleDraw, 1);
     EXPECT_EQ(Stored(ZED_TEXT("PA_IsHoleDraw")), ZED_TEXT("1"));
 }
