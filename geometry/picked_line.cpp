@@ -4,6 +4,9 @@
 #include "base/report.h"
 #include "geometry/direction_angle.h"
 #include "geometry/figure_record.h"
+#include "geometry/outline_soundness.h"
+#include "geometry/unfinished_change.h"
+#include "settings/shoulder_settings.h"
 
 const PickedLineMessages kPlanLineMessages{kMsgElementInfoNotRead21,    kMsgElementInfoNotRead22,
                                            kMsgElementInfoNotRead22,    nullptr,
@@ -128,4 +131,16 @@ void FreeCorner(const PickedLine& line, Neighbour which, int kind) {
     if (corner == -1 || ZedFigChangeCorner(corner) == -1) {
         ShowPrompt(notice);
     }
+}
+
+bool BeginTabBuild(ZedFigRef picked, ZedId segment, PickedLine& line, LocatedElement& located) {
+    ForgetShoulder();
+    if (!ReadPickedLine(picked, segment, line, located)) {
+        return false;
+    }
+    // A shoulder needs a width and a depth to stand out.
+    if (!IsUsableSize(ShoulderSettings.mMainWidth) || !IsUsableSize(ShoulderSettings.mMainProtrude)) {
+        return ReportError(kMsgShoulderSizeInvalid);
+    }
+    return true;
 }

@@ -53,6 +53,12 @@ bool ReadPickedElement(PickedLine& line, const PickedLineMessages& messages = kP
 bool ReadOutlineRecords(PickedLine& line, LocatedElement& at,
                         const PickedLineMessages& messages = kPlanLineMessages);
 
+// The opening of the tab builders (plan patterns A and B, side pattern C): the
+// last shoulder is forgotten, the picked line read, and the shared width and
+// depth checked, which are stored as typed and never range-checked. False
+// after the failure has been reported.
+bool BeginTabBuild(ZedFigRef picked, ZedId segment, PickedLine& line, LocatedElement& located);
+
 // The line's short and full attributes and the outline's layer.
 bool ReadAttributes(PickedLine& line, const PickedLineMessages& messages = kPlanLineMessages);
 

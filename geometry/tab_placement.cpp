@@ -112,3 +112,8 @@ ShoulderCorners PlaneAWidthChanged(const ShoulderCorners& corners, double halfWi
     return ShoulderCorners{mo + halfWidth * UnitFrom(mo, corners.p1), mq + halfWidth * UnitFrom(mq, corners.q1),
                            mq + halfWidth * UnitFrom(mq, corners.q2), mo + halfWidth * UnitFrom(mo, corners.p2)};
 }
+
+ShoulderBase CentredBase(ZedPoint s, ZedPoint e, ZedPoint c, double width) {
+    const ZedPoint u = UnitFrom(s, e);
+    return ShoulderBase{c - (width / 2.0) * u, c + (width / 2.0) * u, c};
+}

@@ -49,6 +49,9 @@ struct ShoulderBase {
     ZedPoint m{};
 };
 ShoulderBase ShoulderBasePoints(PlaneAPlacement placement, ZedPoint s, ZedPoint e, const PlaneASizes& sizes);
+// The base of the given width centred at c on the line S→E (plan pattern B,
+// side pattern C).
+ShoulderBase CentredBase(ZedPoint s, ZedPoint e, ZedPoint c, double width);
 
 // The point just left of the line (θ = direction S→E) beside M, which the
 // host's in/out test is asked about.

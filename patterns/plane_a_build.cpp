@@ -138,21 +138,14 @@ void RememberShoulder(ZedId instance, const ShoulderCorners& c, const EndPieces&
 }  // namespace
 
 bool BuildPlaneA(ZedId element, ZedId segment, ZedId instance) {
-    ForgetShoulder();
-
     PickedLine line;
     LocatedElement located;
-    if (!ReadPickedLine(ZedFigRef{instance, element}, segment, line, located)) {
+    if (!BeginTabBuild(ZedFigRef{instance, element}, segment, line, located)) {
         return false;
     }
     const OutlineList& outline = located.list;
 
     const PlaneASizes sizes = PlaneASizesFromSettings();
-    // The settings are stored as typed and never range-checked: a shoulder
-    // needs a width and a depth to stand out.
-    if (!IsUsableSize(sizes.width) || !IsUsableSize(sizes.protrusion)) {
-        return ReportError(kMsgShoulderSizeInvalid);
-    }
     const PlacementChoice choice = ChoosePlaneAPlacement(Distance(line.s, line.e), sizes);
     if (choice.refused) {
         return ReportError(sizes.useWidthValue ? kMsgSpacingTooLarge21 : kMsgSpacingTooLarge22);

@@ -45,19 +45,14 @@ bool MakeDimensions(const ShoulderCorners& c, bool flipped) {
 }  // namespace
 
 bool BuildPlaneB(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) {
-    ForgetShoulder();
-
     PickedLine line;
     LocatedElement located;
-    if (!ReadPickedLine(ZedFigRef{instance, element}, segment, line, located)) {
+    if (!BeginTabBuild(ZedFigRef{instance, element}, segment, line, located)) {
         return false;
     }
     const OutlineList& outline = located.list;
 
     const ShoulderSettingsRecord& s = ShoulderSettings;
-    if (!IsUsableSize(s.mMainWidth) || !IsUsableSize(s.mMainProtrude)) {
-        return ReportError(kMsgShoulderSizeInvalid);
-    }
     if (!PlaneBLineFits(Distance(line.s, line.e), s.mMainWidth)) {
         return ReportError(kMsgShoulderTooWide);
     }
@@ -66,8 +61,7 @@ bool BuildPlaneB(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) 
         return false;
     }
     const MeasuredCentre centre = MeasuredCentreOf(line.s, line.e, picked, s.mMainWidth);
-    const ZedPoint u = UnitFrom(line.s, line.e);
-    const ShoulderBase base{centre.c - (s.mMainWidth / 2.0) * u, centre.c + (s.mMainWidth / 2.0) * u, centre.c};
+    const ShoulderBase base = CentredBase(line.s, line.e, centre.c, s.mMainWidth);
     const ShoulderCorners corners = ShoulderCornersOf(base, side.normal, s.mMainProtrude);
     if (CheckOutlineReplacement(outline, line.s, line.e, ShoulderLinePieces(line.s, line.e, corners, false)) !=
         OutlineSoundness::Sound) {

@@ -42,21 +42,16 @@ bool MakeDimensions(const PickedLine& line, const ShoulderCorners& c, bool flipp
 }  // namespace
 
 bool BuildSideC(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) {
-    ForgetShoulder();
-
     PickedLine line;
     LocatedElement located;
     // The outline records must show a straight line: an arc has no S and E
     // for the recess to be placed between.
-    if (!ReadPickedLine(ZedFigRef{instance, element}, segment, line, located)) {
+    if (!BeginTabBuild(ZedFigRef{instance, element}, segment, line, located)) {
         return false;
     }
     const OutlineList& outline = located.list;
 
     const ShoulderSettingsRecord& s = ShoulderSettings;
-    if (!IsUsableSize(s.mMainWidth) || !IsUsableSize(s.mMainProtrude)) {
-        return ReportError(kMsgShoulderSizeInvalid);
-    }
     const MeasuredCentre centre = SideCCentreOf(line.s, line.e, picked, s.mMainWidth);
     if (!SideCMouthFits(line.s, line.e, centre, s.mMainWidth)) {
         return ReportError(kMsgShoulderTooWide);
@@ -65,8 +60,7 @@ bool BuildSideC(ZedPoint picked, ZedId element, ZedId segment, ZedId instance) {
     if (!FindSide(line, outline, Midpoint(line.s, line.e), inward, kPlanLineMessages, SideCInward)) {
         return false;
     }
-    const ZedPoint u = UnitFrom(line.s, line.e);
-    const ShoulderBase mouth{centre.c - (s.mMainWidth / 2.0) * u, centre.c + (s.mMainWidth / 2.0) * u, centre.c};
+    const ShoulderBase mouth = CentredBase(line.s, line.e, centre.c, s.mMainWidth);
     const ShoulderCorners corners = ShoulderCornersOf(mouth, inward.normal, s.mMainProtrude);
     if (CheckOutlineReplacement(outline, line.s, line.e, ShoulderLinePieces(line.s, line.e, corners, false)) !=
         OutlineSoundness::Sound) {
