@@ -60,8 +60,7 @@ struct ValueSpec {
 };
 constexpr bool kShapedHoleKind = true;
 
-template <size_t N>
-void LoadValues(const ValueSpec (&values)[N]) {
+void LoadValues(std::span<const ValueSpec> values) {
     for (const ValueSpec& value : values) {
         if (value.holeKind && !build_profile::kShapedHoles) {
             continue;
@@ -148,6 +147,21 @@ const ValueSpec kSideBValues[] = {
     {ZED_TEXT("SB_DisplayLType"), ZED_TEXT("LINETYPE05"), ZED_TEXT("LINETYPE01"), LineType<&R::SB_DisplayLType>},
 };
 
+// The pattern's own values; none for side patterns C and D.
+std::span<const ValueSpec> PatternValues(Pattern pattern) {
+    switch (pattern) {
+        case Pattern::PlaneA: return kPlaneAValues;
+        case Pattern::PlaneB: return kPlaneBValues;
+        case Pattern::PlaneC: return kPlaneCValues;
+        case Pattern::PlaneD: return kPlaneDValues;
+        case Pattern::SideA: return kSideAValues;
+        case Pattern::SideB: return kSideBValues;
+        case Pattern::SideC:
+        case Pattern::SideD: break;
+    }
+    return {};
+}
+
 }  // namespace
 
 void LoadMainSettings() { LoadValues(kMainValues); }
@@ -160,25 +174,16 @@ void LoadMainSettings(const ChooserSharedValues& values) {
     ShoulderSettings.mMainLayer = values.layers;
 }
 
-void LoadPatternSettings(Pattern pattern) {
-    switch (pattern) {
-        case Pattern::PlaneA: LoadValues(kPlaneAValues); break;
-        case Pattern::PlaneB: LoadValues(kPlaneBValues); break;
-        case Pattern::PlaneC: LoadValues(kPlaneCValues); break;
-        case Pattern::PlaneD: LoadValues(kPlaneDValues); break;
-        case Pattern::SideA: LoadValues(kSideAValues); break;
-        case Pattern::SideB: LoadValues(kSideBValues); break;
-        case Pattern::SideC:
-        case Pattern::SideD: break;
-    }
-}
+void LoadPatternSettings(Pattern pattern) { LoadValues(PatternValues(pattern)); }
 
 const ZedChar* DialogDefault(const ZedChar* name) {
-    for (const auto& table : {std::span<const ValueSpec>(kMainValues), std::span<const ValueSpec>(kPlaneAValues),
-                              std::span<const ValueSpec>(kPlaneBValues), std::span<const ValueSpec>(kPlaneCValues),
-                              std::span<const ValueSpec>(kPlaneDValues), std::span<const ValueSpec>(kSideAValues),
-                              std::span<const ValueSpec>(kSideBValues)}) {
-        for (const ValueSpec& value : table) {
+    for (const ValueSpec& value : kMainValues) {
+        if (ZedString(value.name) == name) {
+            return value.dialogDefault;
+        }
+    }
+    for (Pattern pattern : kAllPatterns) {
+        for (const ValueSpec& value : PatternValues(pattern)) {
             if (ZedString(value.name) == name) {
                 return value.dialogDefault;
             }
