@@ -16,13 +16,19 @@ namespace {
 // UTF-8, which the file system library reads as such everywhere, and not
 // through the C runtime's locale, which a narrow path would otherwise take on
 // Windows and which knows nothing of the host's code page.
-std::filesystem::path FileSystemPath(const ZedString& path) {
-#if defined(_WIN32) && !ZED_LEGACY
-    return std::filesystem::path(path);
+#ifdef _WIN32
+constexpr bool kWidePathsAreNative = !build_profile::kLegacy;
 #else
-    const std::string utf8 = ZedToUtf8(path);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+constexpr bool kWidePathsAreNative = false;
 #endif
+
+std::filesystem::path FileSystemPath(const ZedString& path) {
+    if constexpr (kWidePathsAreNative) {
+        return std::filesystem::path(path);
+    } else {
+        const std::string utf8 = ZedToUtf8(path);
+        return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    }
 }
 
 bool FileExists(const ZedString& path) {
