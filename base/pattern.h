@@ -14,14 +14,7 @@ enum class Pattern { PlaneA, PlaneB, PlaneC, PlaneD, SideA, SideB, SideC, SideD 
 inline constexpr std::array kAllPatterns{Pattern::PlaneA, Pattern::PlaneB, Pattern::PlaneC, Pattern::PlaneD,
                                          Pattern::SideA,  Pattern::SideB,  Pattern::SideC,  Pattern::SideD};
 // Tables indexed by pattern rely on a pattern's value being its place here.
-static_assert([] {
-    for (size_t i = 0; i < kAllPatterns.size(); ++i) {
-        if (static_cast<size_t>(kAllPatterns[i]) != i) {
-            return false;
-        }
-    }
-    return true;
-}());
+static_assert(static_cast<size_t>(kAllPatterns.back()) + 1 == kAllPatterns.size());
 
 // The keyword typed at the host's prompt for the pattern (also the text that
 // the hole and note makers carry for it).
