@@ -2,7 +2,7 @@
 // typed depth or width. This file holds the depth change, what follows any
 // change (dimensions, cut line, hole, tag), the checks made before a change
 // and the resumption of a change the host refused part-way
-// (geometry/unfinished_change.h); plane_a_width.cpp the width change.
+// (geometry/unfinished_change.h); geometry/plane_a_width.cpp the width change.
 #include <cmath>
 
 #include "base/build_profile.h"
