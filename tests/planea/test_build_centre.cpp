@@ -14,6 +14,8 @@
 #include <string>
 
 #include "base/build_profile.h"
+#include "patterns/plane_c.h"
+#include "patterns/plane_d.h"
 #include "tagging/shoulder_tag.h"
 #include "tests/planea/planea_fixture.h"
 
@@ -238,6 +240,29 @@ TEST_F(PlaneATest, ACutLineInThePatternsOwnColourAndLineType) {
     const ZedLineType2 attributes = emu::AttributesOf(Shoulder().cutLine.id);
     EXPECT_EQ(attributes.colour, 4);
     EXPECT_EQ(attributes.lineType, 2);
+}
+
+// A plan shoulder stands on a straight line of the outline: a picked fillet
+// is refused with the outline-record message, the drawing as it was.
+TEST_F(PlaneATest, APickedFilletIsNoLineForEveryPlanPattern) {
+    const auto buildA = [](ZedPoint, ZedId e, ZedId s) { return BuildPlaneA(e, s, 0); };
+    const auto buildB = [](ZedPoint p, ZedId e, ZedId s) { return BuildPlaneB(p, e, s, 0); };
+    const auto buildC = [](ZedPoint, ZedId e, ZedId s) { return BuildPlaneC(e, s, 0); };
+    const auto buildD = [](ZedPoint, ZedId e, ZedId s) { return BuildPlaneD(e, s, 0); };
+    const std::vector<bool (*)(ZedPoint, ZedId, ZedId)> builders{buildA, buildB, buildC, buildD};
+    for (size_t pattern = 0; pattern < builders.size(); ++pattern) {
+        SetUp();
+        const ZedId outline = AddPlate(plate::Rectangle(), false);
+        const ZedId fillet = emu::AddFillet(plate::LineBetween(outline, Pt(0, 0), Pt(100, 0)), 3.0);
+        ASSERT_GT(fillet, 0);
+        const std::string drawing = emu::Dump();
+        const ZedPoint picked = Pt(99.1, 0.9);
+        Picks().linePick = LinePick{picked, fillet, outline, 0, 0};
+        EXPECT_FALSE(builders[pattern](picked, fillet, outline)) << pattern;
+        EXPECT_EQ(Errors(), std::vector<std::string>{"형상의 요소정보를 확인할 수 없습니다.(22)"}) << pattern;
+        EXPECT_EQ(emu::Dump(), drawing) << pattern;
+        TearDown();
+    }
 }
 
 }  // namespace
