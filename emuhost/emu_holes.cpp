@@ -235,10 +235,23 @@ int ZedHolGetHoleMaster(const ZedChar* path, ZedHoleData* data) {
     if (path == nullptr || path[0] == 0 || data == nullptr) {
         return -1;
     }
-    std::ifstream file(emu::MasterPath(path));
+    const std::filesystem::path file = emu::MasterPath(path);
+    std::error_code error;
+    const std::filesystem::file_time_type time = std::filesystem::last_write_time(file, error);
+    const std::uintmax_t size = error ? 0 : std::filesystem::file_size(file, error);
+    auto& parsed = State().parsedMasters;
+    const auto known = parsed.find(file);
+    if (!error && known != parsed.end() && known->second.time == time && known->second.size == size) {
+        emu::FillHoleData(data, known->second.shape);
+        return 0;
+    }
+    std::ifstream in(file);
     ZedHoleShape shape{};
-    if (!file || !emu::ParseMaster(file, &shape)) {
+    if (!in || !emu::ParseMaster(in, &shape)) {
         return -1;
+    }
+    if (!error) {
+        parsed[file] = {time, size, shape};
     }
     emu::FillHoleData(data, shape);
     return 0;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <iterator>
 #include <map>
@@ -233,6 +234,15 @@ struct Drawing {
     // Memory handed to the plug-in and not yet given back.
     std::set<const void*> liveMemory;     // ZedLyrGetAllLayer arrays
     std::set<const void*> liveHoleShapes; // hole-shape records
+    // The hole-master files parsed so far, each with the size and time the
+    // file had then: a plug-in reads its master for every hole it makes, and
+    // a file not changed since need not be read and parsed again.
+    struct ParsedMaster {
+        std::filesystem::file_time_type time;
+        std::uintmax_t size = 0;
+        ZedHoleShape shape{};
+    };
+    std::map<std::filesystem::path, ParsedMaster> parsedMasters;
     // Text handed back to the plug-in, valid until the next ZedLib call.
     ZedString returnedText;
     // Texts handed back by HandOutText, each in a heap block of its own so that

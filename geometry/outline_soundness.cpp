@@ -310,25 +310,63 @@ std::vector<Piece> KeptPart(const OutlineList& outline, ZedPoint from, ZedPoint 
     return kept;
 }
 
-// The turns the loop makes round p: 0 for a point outside a simple loop, ±1
-// for one inside. Each piece adds the angle it subtends at p; an arc adds its
-// chord's angle, and a whole turn in its own sense when p lies between the
-// chord and the arc.
-int WindingNumber(const OutlineList& outline, ZedPoint p) {
-    const double full = 2.0 * Pi();
-    double total = 0.0;
-    for (size_t i = 0; i < outline.size(); ++i) {
-        const Piece q = OrientedPiece(outline, i);
-        total += std::atan2(Cross(q.a - p, q.b - p), Dot(q.a - p, q.b - p));
-        if (q.arc && Distance(q.c, p) < q.r) {
-            const double side = Cross(q.b - q.a, p - q.a);
-            if (q.ccw ? side < 0.0 : side > 0.0) {
-                total += q.ccw ? full : -full;
-            }
+// An arc adds a whole turn in its own sense round a point between its chord
+// and the arc, which the chord leaves out.
+int ArcTurn(const Piece& q, ZedPoint p) {
+    if (q.arc && Distance(q.c, p) < q.r) {
+        const double side = Cross(q.b - q.a, p - q.a);
+        if (q.ccw ? side < 0.0 : side > 0.0) {
+            return q.ccw ? 1 : -1;
         }
     }
-    return static_cast<int>(std::lround(total / full));
+    return 0;
 }
+
+// The turns round p (WindingNumber) of the records at the given places only,
+// or of all when there are none given: the records whose box reaches p are
+// enough. Each chord counts where it crosses the ray from p towards +x:
+// upwards with p on its left +1, downwards with p on its right -1; the arcs
+// add their turns by ArcTurn. One comparison or two per piece, where adding
+// up the angles the chords subtend took an arc tangent each: every change of
+// a long outline asks this for several points.
+int WindingAmong(const OutlineList& outline, const std::vector<size_t>* among, ZedPoint p) {
+    const size_t count = among != nullptr ? among->size() : outline.size();
+    int turns = 0;
+    for (size_t k = 0; k < count; ++k) {
+        const size_t i = among != nullptr ? (*among)[k] : k;
+        // A piece wholly above, below or to the left of p neither crosses
+        // the ray nor holds p in its arc's segment.
+        const Box box = BoxOf(outline[i]);
+        if (box.top < p.y || box.bottom > p.y || box.right < p.x) {
+            continue;
+        }
+        const Piece q = OrientedPiece(outline, i);
+        const ZedPoint d = q.b - q.a;
+        const double left = Cross(d, p - q.a);
+        if (left == 0.0 && q.arc) {
+            // On the line of an arc's chord, which is no edge of the outline,
+            // the count does not change across it: it is the count of a point
+            // just beside it (unless the coordinates are too large to move by
+            // so little).
+            const double step = 1e-7 / std::sqrt(Dot(d, d));
+            const ZedPoint beside{p.x + step * d.y, p.y - step * d.x};
+            if (beside.x != p.x || beside.y != p.y) {
+                return WindingAmong(outline, among, beside);
+            }
+        }
+        const bool upward = q.a.y <= p.y && q.b.y > p.y;
+        const bool downward = q.a.y > p.y && q.b.y <= p.y;
+        turns += upward && left > 0.0 ? 1 : downward && left < 0.0 ? -1 : 0;
+        turns += ArcTurn(q, p);
+    }
+    return turns;
+}
+
+}  // namespace
+
+int WindingNumber(const OutlineList& outline, ZedPoint p) { return WindingAmong(outline, nullptr, p); }
+
+namespace {
 
 bool OnOutline(const OutlineList& outline, ZedPoint p) {
     const Box at{p.x, p.y, p.x, p.y};
@@ -371,18 +409,41 @@ OutlineSoundness CheckChainBeside(const OutlineList& outline, const std::vector<
             return OutlineSoundness::ZeroLength;
         }
     }
+    if (pieces.empty()) {
+        return OutlineSoundness::Sound;
+    }
     // Cut at every point where it meets the outline, the chain is stretches
     // that each lie wholly inside, outside or on the outline: one stretch
     // inside and one outside mean that it crosses the outline somewhere.
+    // Only the records whose box overlaps the chain's can meet it, and only
+    // those that reach its height, not wholly left of it, can count in the
+    // turns round a point of it: on a long outline, a few of each.
+    Box reach = BoxOf(pieces.front());
+    for (const Piece& p : pieces) {
+        const Box b = BoxOf(p);
+        reach = Box{std::min(reach.left, b.left), std::min(reach.bottom, b.bottom), std::max(reach.right, b.right),
+                    std::max(reach.top, b.top)};
+    }
+    OutlineList near;
+    std::vector<size_t> level;
+    for (size_t i = 0; i < outline.size(); ++i) {
+        const Box b = BoxOf(outline[i]);
+        if (Overlap(b, reach)) {
+            near.push_back(outline[i]);
+        }
+        if (b.top >= reach.bottom && b.bottom <= reach.top && b.right >= reach.left) {
+            level.push_back(i);
+        }
+    }
     bool inside = false;
     bool outside = false;
     for (const Piece& p : pieces) {
-        const std::vector<double> along = MeetingsAlong(outline, p);
+        const std::vector<double> along = MeetingsAlong(near, p);
         for (size_t i = 0; i + 1 < along.size(); ++i) {
             // A stretch of no length has its middle on the outline.
             const ZedPoint middle = p.a + (0.5 * (along[i] + along[i + 1])) * (p.b - p.a);
-            if (!OnOutline(outline, middle)) {
-                (WindingNumber(outline, middle) != 0 ? inside : outside) = true;
+            if (!OnOutline(near, middle)) {
+                (WindingAmong(outline, &level, middle) != 0 ? inside : outside) = true;
             }
         }
     }

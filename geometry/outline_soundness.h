@@ -42,6 +42,11 @@ OutlineSoundness CheckOutlineReplacement(const OutlineList& outline, ZedPoint fr
 // the outline itself does not change.
 OutlineSoundness CheckChainBeside(const OutlineList& outline, const std::vector<ZedFigure>& chain);
 
+// The turns the closed outline makes round a point that does not lie on it:
+// 0 outside, +1 inside an outline that runs anticlockwise, -1 inside a
+// clockwise one. The records may be stored either way round.
+int WindingNumber(const OutlineList& outline, ZedPoint p);
+
 // A size from the settings or from the user that a shoulder can be made with:
 // a finite number above the touch tolerance.
 bool IsUsableSize(double size);

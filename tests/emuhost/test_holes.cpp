@@ -2,6 +2,8 @@
 // shaped holes over an outline, the hole data handed out, amended and freed.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -119,6 +121,33 @@ TEST_F(HolesTest, MissingOrMalformedMastersAreRefused) {
     EXPECT_EQ(ZedHolGetHoleMaster(Write("ok.hol", "# c\r\n\r\n" + good).c_str(), &data), 0);
     EXPECT_DOUBLE_EQ(data.shape->diameter, 6.0);
     EXPECT_EQ(ZedHolFreeHoleData(&data), 0);
+}
+
+// A master read again after its file changed gives the new shape, whether the
+// change kept the file's size (a later time) or its time (another size); a
+// file removed is missing at once.
+TEST_F(HolesTest, AMasterChangedSinceItWasReadIsReadAgain) {
+    const auto diameterOf = [](const ZedString& path) {
+        ZedHoleData data{};
+        if (ZedHolGetHoleMaster(path.c_str(), &data) != 0) {
+            return -1.0;
+        }
+        const double diameter = data.shape->diameter;
+        ZedHolFreeHoleData(&data);
+        return diameter;
+    };
+    const ZedString path = Write("m.hol", "zedhole 1\nkind mc\nlayer 3\ndiameter 6\ndepth 2\n");
+    const fs::path file = scratch_ / "m.hol";
+    const fs::file_time_type time = fs::last_write_time(file);
+    EXPECT_EQ(diameterOf(path), 6.0);
+    Write("m.hol", "zedhole 1\nkind mc\nlayer 3\ndiameter 8\ndepth 2\n");
+    fs::last_write_time(file, time + std::chrono::seconds(1));
+    EXPECT_EQ(diameterOf(path), 8.0);
+    Write("m.hol", "zedhole 1\nkind mc\nlayer 3\ndiameter 12\ndepth 2\n");
+    fs::last_write_time(file, time + std::chrono::seconds(1));
+    EXPECT_EQ(diameterOf(path), 12.0);
+    fs::remove(file);
+    EXPECT_EQ(diameterOf(path), -1.0);
 }
 
 TEST_F(HolesTest, FreeingHoleDataTheHostDidNotHandOutIsRefused) {

@@ -186,6 +186,39 @@ TEST(OutlineSoundness, AStretchNotOnTheOutlineIsJudgedByItsOwnPieces) {
         OutlineSoundness::Crossing);
 }
 
+// The in/out count the chain rule stands on, by the turns each outline makes
+// round the point: inside an anticlockwise outline +1, a clockwise one -1,
+// outside 0; a point level with corners, in an arc's segment, in a bite, and
+// exactly on an arc's chord.
+struct WindingRow {
+    const char* name;
+    OutlineList outline;
+    ZedPoint p;
+    int expected;
+};
+
+TEST(OutlineSoundness, TheWindingNumberCountsTheTurnsRoundThePoint) {
+    const WindingRow rows[] = {
+        {"Inside", Lines(Rectangle(), false, false), Pt(50, 25), 1},
+        {"InsideClockwise", Lines(Rectangle(), true, true), Pt(50, 25), -1},
+        {"RightOfThePlate", Lines(Rectangle(), false, false), Pt(150, 25), 0},
+        {"LeftOfThePlate", Lines(Rectangle(), true, false), Pt(-10, 25), 0},
+        {"LevelWithTheTopCorners", Lines(Rectangle(), false, false), Pt(-10, 50), 0},
+        {"LevelWithTheBottomCorners", Lines(Rectangle(), true, true), Pt(-10, 0), 0},
+        {"InsideLevelWithTheNotchFloor", Lines(Notched(), false, false), Pt(10, 30), 1},
+        {"InTheNotch", Lines(Notched(), true, false), Pt(50, 45), 0},
+        {"InTheArcsSegment", Rounded(), Pt(97, 47), 1},
+        {"BeyondTheArc", Rounded(), Pt(99, 49), 0},
+        {"OnTheArcsChord", Rounded(), Pt(95, 45), 1},
+        {"InTheBite", Bitten(), Pt(50, 95), 0},
+        {"BelowTheBite", Bitten(), Pt(50, 85), 1},
+        {"OnTheBitesChord", Bitten(), Pt(50, 100), 0},
+    };
+    for (const WindingRow& row : rows) {
+        EXPECT_EQ(WindingNumber(row.outline, row.p), row.expected) << row.name;
+    }
+}
+
 TEST(OutlineSoundness, UsableSizesArePositiveAndFinite) {
     EXPECT_TRUE(IsUsableSize(0.001));
     EXPECT_TRUE(IsUsableSize(1e300));
