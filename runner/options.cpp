@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ledgewright_version.h"
 #include "runner/tokens.h"
 
 namespace runner {
@@ -33,6 +34,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
         const std::string& argument = arguments[k];
         if (argument == "--help" || argument == "-h") {
             options.help = true;
+            continue;
+        }
+        if (argument == "--version") {
+            options.version = true;
             continue;
         }
         const size_t equals = argument.find('=');
@@ -102,6 +107,7 @@ std::string UsageText() {
         "  --install-dir DIR   the host's installation folder, which holds zed_ap/\n"
         "                      (sets ZED_HOST_EXE to DIR/bin/zed; not on Windows, where\n"
         "                      the runner's own folder decides)\n"
+        "  --version           the version of the runner and the plug-in it was built with\n"
         "  --help              this text\n"
         "\n"
         "actions (one a line, # starts a comment):\n"
@@ -110,6 +116,10 @@ std::string UsageText() {
         "\n"
         "exit status: 0 done, 1 the plug-in or an output file failed, 2 bad options or input.\n";
     return head + plugin + rest;
+}
+
+std::string VersionText() {
+    return "zedrunner " LEDGEWRIGHT_VERSION " (Ledgewright, " LEDGEWRIGHT_BUILD_NAME " build)\n";
 }
 
 }  // namespace runner

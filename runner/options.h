@@ -26,6 +26,7 @@ struct Options {
     std::string registry;    // "" to leave ZED_REGISTRY_FILE as it is
     std::string installDir;  // "" to leave ZED_HOST_EXE as it is
     bool help = false;
+    bool version = false;
 };
 
 // Reads the arguments after the program's name ("--name value" or
@@ -34,6 +35,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
 
 // The text of --help.
 std::string UsageText();
+
+// The text of --version: the product's version and which build the runner
+// belongs to.
+std::string VersionText();
 
 }  // namespace runner
 
