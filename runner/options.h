@@ -33,6 +33,10 @@ struct Options {
 // "--name=value"); nothing, with the reason in `problem`, for a bad line.
 std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, std::string& problem);
 
+// Every option the parser takes, as written on the command line ("--plugin",
+// ..., "--version", "--help").
+std::vector<std::string> OptionNames();
+
 // The text of --help.
 std::string UsageText();
 
