@@ -7,3 +7,8 @@ if(TARGET zedrunner)
   set_tests_properties(release.runner_version PROPERTIES
     PASS_REGULAR_EXPRESSION "^zedrunner ${version_pattern} \\(Ledgewright, ${LEDGEWRIGHT_BUILD_NAME} build\\)\r?\n$")
 endif()
+
+# The settings file of the package, read back by the loaders (release/).
+if(TARGET release_tests AND TARGET settings_defaults_reg)
+  add_dependencies(release_tests settings_defaults_reg)
+endif()
