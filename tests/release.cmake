@@ -12,3 +12,15 @@ endif()
 if(TARGET release_tests AND TARGET settings_defaults_reg)
   add_dependencies(release_tests settings_defaults_reg)
 endif()
+
+# The release package (scripts/package.sh) unpacked and checked; skipped until
+# the package exists. The test command runs it again after making the package.
+find_program(LEDGEWRIGHT_PE_OBJDUMP x86_64-w64-mingw32-objdump)
+if(TARGET release_tests AND LEDGEWRIGHT_PE_OBJDUMP)
+  include(${PROJECT_SOURCE_DIR}/cmake/older_host_calls.cmake)
+  add_test(NAME release.package
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/release/check-package.sh
+            ${PROJECT_SOURCE_DIR}/build/package/ledgewright-${PROJECT_VERSION}-win64.zip ${PROJECT_VERSION}
+            ${LEDGEWRIGHT_PE_OBJDUMP} $<TARGET_FILE:release_tests> ${OLDER_HOST_LACKS})
+  set_tests_properties(release.package PROPERTIES SKIP_RETURN_CODE 77)
+endif()
