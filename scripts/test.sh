@@ -42,5 +42,5 @@ echo "Windows suite: $((SECONDS - start)) s"
 # The release package from the builds just tested, unpacked and checked.
 start=$SECONDS
 scripts/package.sh
-(cd build/asan && ctest --output-on-failure -R '^release\.package$')
+(cd build/asan && ctest --output-on-failure -R '^release\.package')
 echo "Package: $((SECONDS - start)) s"
