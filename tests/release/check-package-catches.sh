@@ -37,6 +37,12 @@ with zipfile.ZipFile(sys.argv[2], "w") as z:
         echo "caught: $name"
     fi
 }
+# The package itself passes, so that each fault below is what the check finds.
+if ! "$check" "$zip" "$@" >"$work/whole.out" 2>&1; then
+    echo "the package itself fails the check:"
+    cat "$work/whole.out"
+    exit 1
+fi
 resum='sha256sum Ledgewright.dll Ledgewright-defaults.reg legacy/Ledgewright.dll legacy/Ledgewright-defaults.reg INSTALL.md >SHA256SUMS'
 
 expect_caught changed_file "FAIL: a checksum does not match" 'echo changed >>INSTALL.md' "$@"
