@@ -124,6 +124,10 @@ int main(int argc, char** argv) {
         std::cout << runner::UsageText();
         return kDone;
     }
+    if (options->version) {
+        std::cout << runner::VersionText();
+        return kDone;
+    }
 
     // Both inputs are read before anything runs, so that a mistake in either
     // is found first.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ledgewright_version.h"
 #include "runner/tokens.h"
 
 namespace runner {
@@ -25,14 +26,21 @@ constexpr ValueOption kValueOptions[] = {
     {"--install-dir", &Options::installDir},
 };
 
+constexpr const char* kVersionOption = "--version";
+constexpr const char* kHelpOption = "--help";
+
 }  // namespace
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, std::string& problem) {
     Options options;
     for (size_t k = 0; k < arguments.size(); ++k) {
         const std::string& argument = arguments[k];
-        if (argument == "--help" || argument == "-h") {
+        if (argument == kHelpOption || argument == "-h") {
             options.help = true;
+            continue;
+        }
+        if (argument == kVersionOption) {
+            options.version = true;
             continue;
         }
         const size_t equals = argument.find('=');
@@ -77,6 +85,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, s
     return options;
 }
 
+std::vector<std::string> OptionNames() {
+    std::vector<std::string> names;
+    for (const ValueOption& option : kValueOptions) {
+        names.push_back(option.name);
+    }
+    names.push_back(kVersionOption);
+    names.push_back(kHelpOption);
+    return names;
+}
+
 std::string UsageText() {
     const std::string head =
         "usage: zedrunner [options]\n"
@@ -102,14 +120,35 @@ std::string UsageText() {
         "  --install-dir DIR   the host's installation folder, which holds zed_ap/\n"
         "                      (sets ZED_HOST_EXE to DIR/bin/zed; not on Windows, where\n"
         "                      the runner's own folder decides)\n"
+        "  --version           the version of the runner and the plug-in it was built with\n"
         "  --help              this text\n"
         "\n"
         "actions (one a line, # starts a comment):\n"
         "  start | type <text> | pick <x> <y> | pick-element <shape>:<n> |\n"
-        "  pick-dimension <n> | pick-note <n> | end | quit\n"
+        "  pick-dimension <n> | pick-note <n> | picture <file> | end | quit\n"
+        "\n"
+        "dialog actions (a user's mouse and keyboard on the plug-in's dialogs):\n"
+        "  chooser-row <n>               click row n of the pattern list (from 0)\n"
+        "  chooser-double-row <n>        double-click it: the row's keyword is typed\n"
+        "  chooser-click <control>       click a check box, button or the picture\n"
+        "  chooser-enter <control> <text>  type into an edit and leave it\n"
+        "  chooser-key <key>             press up, down, left, right, enter, escape or space\n"
+        "  panel-click <control>         click a check box, radio or swatch of the panel shown\n"
+        "  panel-double-click <control>  double-click it\n"
+        "  panel-enter <control> <text>  type into an edit of the panel and leave it\n"
+        "  panel-choose <control> <n>    choose item n (from 0) of a drop-down list\n"
+        "  panel-key <key>               press a key in the panel\n"
+        "  picker-cell <row> <column>    click a cell of the open picker (from 1)\n"
+        "  picker-double-cell <row> <column>  double-click it: chosen, the picker closes\n"
+        "  picker-key <key>              press a key in the picker\n"
+        "  picker-ok, picker-cancel      the picker's OK and CANCEL buttons\n"
         "\n"
         "exit status: 0 done, 1 the plug-in or an output file failed, 2 bad options or input.\n";
     return head + plugin + rest;
+}
+
+std::string VersionText() {
+    return "zedrunner " LEDGEWRIGHT_VERSION " (Ledgewright, " LEDGEWRIGHT_BUILD_NAME " build)\n";
 }
 
 }  // namespace runner

@@ -26,14 +26,23 @@ struct Options {
     std::string registry;    // "" to leave ZED_REGISTRY_FILE as it is
     std::string installDir;  // "" to leave ZED_HOST_EXE as it is
     bool help = false;
+    bool version = false;
 };
 
 // Reads the arguments after the program's name ("--name value" or
 // "--name=value"); nothing, with the reason in `problem`, for a bad line.
 std::optional<Options> ParseOptions(const std::vector<std::string>& arguments, std::string& problem);
 
+// Every option the parser takes, as written on the command line ("--plugin",
+// ..., "--version", "--help").
+std::vector<std::string> OptionNames();
+
 // The text of --help.
 std::string UsageText();
+
+// The text of --version: the product's version and which build the runner
+// belongs to.
+std::string VersionText();
 
 }  // namespace runner
 

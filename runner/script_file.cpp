@@ -1,5 +1,7 @@
 #include "runner/script_file.h"
 
+#include <iterator>
+
 #include "runner/tokens.h"
 
 namespace runner {
@@ -76,6 +78,8 @@ constexpr VerbSyntax kVerbs[] = {
     {"cancel", DialogVerb::Cancel, "nothing"},
 };
 
+constexpr std::string_view kDialogWords[] = {"chooser", "panel", "picker"};
+
 struct KeyName {
     std::string_view name;
     int virtualKey;
@@ -145,11 +149,11 @@ bool ParseDialogAction(const std::vector<Token>& tokens, Action& action, std::st
     }
     const std::string_view target = std::string_view(keyword).substr(0, dash);
     const std::string_view verb = std::string_view(keyword).substr(dash + 1);
-    if (target == "chooser") {
+    if (target == kDialogWords[0]) {
         action.dialog = DialogTarget::Chooser;
-    } else if (target == "panel") {
+    } else if (target == kDialogWords[1]) {
         action.dialog = DialogTarget::Panel;
-    } else if (target == "picker") {
+    } else if (target == kDialogWords[2]) {
         action.dialog = DialogTarget::Picker;
     } else {
         return false;
@@ -169,6 +173,16 @@ bool ParseDialogAction(const std::vector<Token>& tokens, Action& action, std::st
 }
 
 }  // namespace
+
+std::vector<std::string_view> DialogWords() { return {std::begin(kDialogWords), std::end(kDialogWords)}; }
+
+std::vector<std::string_view> DialogVerbWords() {
+    std::vector<std::string_view> words;
+    for (const VerbSyntax& syntax : kVerbs) {
+        words.push_back(syntax.word);
+    }
+    return words;
+}
 
 LineResult ParseActionLine(std::string_view line, Action& action, std::string& problem) {
     size_t first = 0;

@@ -55,6 +55,11 @@ enum class LineResult { Blank, Action, Invalid };
 // Invalid with a description in `problem`.
 LineResult ParseActionLine(std::string_view line, Action& action, std::string& problem);
 
+// The words of the dialog actions as the parser takes them: a dialog action is
+// "<dialog>-<verb>" with a dialog word and a verb word of these tables.
+std::vector<std::string_view> DialogWords();
+std::vector<std::string_view> DialogVerbWords();
+
 // Reads a whole script; a malformed line stops the reading with its line in `error`.
 std::optional<std::vector<Action>> ParseScript(std::string_view text, const std::string& fileName, SourceError& error);
 

@@ -18,7 +18,8 @@ const char kHelp[] =
     "  pick-note <n>          click on note n, counted the same way\n"
     "  end                    end the command\n"
     "  chooser-row <n>, chooser-double-row <n>, chooser-click <control>, chooser-enter <control> <text>,\n"
-    "  chooser-key <key>, panel-click <control>, panel-enter <control> <text>, panel-choose <control> <n>,\n"
+    "  chooser-key <key>, panel-click <control>, panel-double-click <control>, panel-enter <control> <text>,\n"
+    "  panel-choose <control> <n>, panel-key <key>,\n"
     "  picker-cell <row> <column>, picker-double-cell <row> <column>, picker-key <key>, picker-ok,\n"
     "  picker-cancel          act on the plug-in's dialogs (runner/README.md)\n"
     "  quit                   leave\n";

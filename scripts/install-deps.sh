@@ -21,6 +21,8 @@ if [ "${1:-}" = "--windows" ]; then
   # locales: the Korean locale under which the legacy build's tests run in Wine,
   # whose ANSI code page then is 949.
   want+=(g++-mingw-w64-x86-64-posix wine64 wine64-preloader xvfb locales)
+  # Debian's pefile reads the DLLs' version resources in the release checks.
+  want+=(python3-pefile)
   # The dialogs' Korean captions under Wine (NanumGothic stands in for "MS Shell
   # Dlg"), Wine's own fonts (Marlett draws the title bars' close boxes), and
   # ImageMagick's import for the screenshots of the real windows.

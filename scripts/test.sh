@@ -4,7 +4,9 @@
 # (build/legacy, the test programs it shares and those of its differences);
 # then cross-builds both for Windows and runs their tests under Wine
 # (scripts/windows-tests.sh). LEDGEWRIGHT_SKIP_WINDOWS=1 leaves out the
-# Windows part, for a quicker run at one's desk; CI always runs it.
+# Windows part and the package, for a quicker run at one's desk; CI always
+# runs them. Last, scripts/package.sh makes the release package, which the
+# native test release.package unpacks and checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -36,3 +38,9 @@ fi
 start=$SECONDS
 scripts/windows-tests.sh
 echo "Windows suite: $((SECONDS - start)) s"
+
+# The release package from the builds just tested, unpacked and checked.
+start=$SECONDS
+scripts/package.sh
+(cd build/asan && ctest --output-on-failure -R '^release\.package')
+echo "Package: $((SECONDS - start)) s"
