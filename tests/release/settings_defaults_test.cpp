@@ -17,6 +17,7 @@
 #include <string>
 #include <variant>
 
+#include "base/pattern.h"
 #include "settings/loaders.h"
 #include "settings/shoulder_settings.h"
 #include "tests/support/scratch_registry.h"
@@ -93,12 +94,9 @@ const Expected kDefaults[] = {
 
 void LoadAll() {
     LoadMainSettings();
-    LoadPlaneASettings();
-    LoadPlaneBSettings();
-    LoadPlaneCSettings();
-    LoadPlaneDSettings();
-    LoadSideASettings();
-    LoadSideBSettings();
+    for (const Pattern pattern : kAllPatterns) {
+        LoadPatternSettings(pattern);
+    }
 }
 
 class PackagedDefaults : public ::testing::Test {
