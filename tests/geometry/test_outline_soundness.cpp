@@ -102,6 +102,11 @@ const Row kRows[] = {
     {"OneRecordStoredReversed", Lines(Rectangle(), false, true), Pt(0, 0), Pt(100, 0), 40, 60, 5, S::Sound},
     {"NotchUpToTheFarEdge", Lines(Rectangle(), false, false), Pt(0, 0), Pt(100, 0), 40, 60, 50, S::Crossing},
     {"NotchThroughTheFarEdge", Lines(Rectangle(), false, false), Pt(0, 0), Pt(100, 0), 40, 60, 70, S::Crossing},
+    // A stretch inside the edge: what is kept runs all the way round from its
+    // end back to its start.
+    {"InsideTheEdgeOut", Lines(Rectangle(), false, false), Pt(20, 0), Pt(80, 0), 20, 40, -5, S::Sound},
+    {"InsideTheEdgeThroughTheFarEdge", Lines(Rectangle(), false, false), Pt(20, 0), Pt(80, 0), 20, 40, 70,
+     S::Crossing},
     {"EndPieceJustLongEnough", Lines(Rectangle(), false, false), Pt(0, 0), Pt(100, 0), 1e-3, 60, -5, S::Sound},
     {"WholeEdgeOut", Lines(Rectangle(), false, false), Pt(0, 0), Pt(100, 0), 0, 100, -5, S::Sound},
     // Turned back over the neighbour at a right-angled corner.
