@@ -206,6 +206,17 @@ bool Overlap(const Box& u, const Box& v) {
     return u.left <= v.right && v.left <= u.right && u.bottom <= v.top && v.bottom <= u.top;
 }
 
+// The box of all the pieces (at least one).
+Box BoxAround(const std::vector<Piece>& pieces) {
+    Box around = BoxOf(pieces.front());
+    for (const Piece& p : pieces) {
+        const Box b = BoxOf(p);
+        around = Box{std::min(around.left, b.left), std::min(around.bottom, b.bottom),
+                     std::max(around.right, b.right), std::max(around.top, b.top)};
+    }
+    return around;
+}
+
 // Whether a line record's box (as BoxOf gives it) surely misses `b`, read
 // straight from the record: the first look at every record of a long outline.
 // Never true where Overlap(BoxOf(f), b) holds.
@@ -418,12 +429,7 @@ OutlineSoundness CheckChainBeside(const OutlineList& outline, const std::vector<
     // Only the records whose box overlaps the chain's can meet it, and only
     // those that reach its height, not wholly left of it, can count in the
     // turns round a point of it: on a long outline, a few of each.
-    Box reach = BoxOf(pieces.front());
-    for (const Piece& p : pieces) {
-        const Box b = BoxOf(p);
-        reach = Box{std::min(reach.left, b.left), std::min(reach.bottom, b.bottom), std::max(reach.right, b.right),
-                    std::max(reach.top, b.top)};
-    }
+    const Box reach = BoxAround(pieces);
     OutlineList near;
     std::vector<size_t> level;
     for (size_t i = 0; i < outline.size(); ++i) {
@@ -470,12 +476,7 @@ OutlineSoundness CheckOutlineReplacement(const OutlineList& outline, ZedPoint fr
     }
 
     // The new pieces' box: kept pieces outside it cannot touch them.
-    Box near = BoxOf(added.front());
-    for (const Piece& p : added) {
-        const Box b = BoxOf(p);
-        near = Box{std::min(near.left, b.left), std::min(near.bottom, b.bottom), std::max(near.right, b.right),
-                   std::max(near.top, b.top)};
-    }
+    const Box near = BoxAround(added);
     std::vector<Piece> loop = KeptPart(outline, from, to, near);
     const bool closed = !loop.empty();
     const size_t first = loop.size();
