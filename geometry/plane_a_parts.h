@@ -13,10 +13,6 @@
 // The shared sizes and pattern A's thresholds from ShoulderSettings.
 PlaneASizes PlaneASizesFromSettings();
 
-
-// The keyword that selects pattern A's hole settings and note texts.
-inline constexpr const ZedChar kPlaneAKeyword[] = ZED_TEXT("PlaneA");
-
 // The corners of a remembered shoulder, from the records of its three sides.
 ShoulderCorners CornersOf(const ShoulderMemory& memory);
 

@@ -6,10 +6,6 @@
 #include "geometry/tab_placement.h"
 #include "host/zedlib.h"
 
-// The keyword that selects pattern B's hole settings and note texts.
-inline constexpr const ZedChar kPlaneBKeyword[] = ZED_TEXT("PlaneB");
-
-
 // The distance dimension's offset: 15 to the left of the measured direction,
 // -15 for a flipped shoulder.
 double PlaneBDistanceOffset(bool flipped);

@@ -53,12 +53,12 @@ ZedString DepthNoteText(double depth) {
     return text;
 }
 
-bool CreateSideNote(ZedPoint anchor, ZedPoint textPoint, ZedFigRef& slot, const ZedString& keyword) {
-    const HolePattern* pattern = HolePatternOf(keyword);
-    if (pattern == nullptr) {
+bool CreateSideNote(ZedPoint anchor, ZedPoint textPoint, ZedFigRef& slot, Pattern pattern) {
+    const HolePattern* row = HolePatternOf(pattern);
+    if (row == nullptr) {
         return false;
     }
-    const ZedString text = DrillingSideText(DrillingSide(*pattern));
+    const ZedString text = DrillingSideText(DrillingSide(*row));
     return CreateNote(anchor, textPoint, slot, text);
 }
 

@@ -5,6 +5,7 @@
 #ifndef LEDGEWRIGHT_HOLES_HOLE_NOTES_H
 #define LEDGEWRIGHT_HOLES_HOLE_NOTES_H
 
+#include "base/pattern.h"
 #include "host/zedlib.h"
 
 // "하면" for a hole drilled from the bottom face (any side but 0), else "상면".
@@ -16,9 +17,9 @@ ZedString DepthNoteText(double depth);
 
 // Make a note with the arrow at the anchor and the text at the text point and
 // put its id into the slot (instance 0), -1 when the host refuses it.
-// The drilling-side note's text follows the pattern's (keyword) drilling side;
+// The drilling-side note's text follows the pattern's drilling side;
 // the depth note shows the shoulder height.
-bool CreateSideNote(ZedPoint anchor, ZedPoint textPoint, ZedFigRef& slot, const ZedString& keyword);
+bool CreateSideNote(ZedPoint anchor, ZedPoint textPoint, ZedFigRef& slot, Pattern pattern);
 bool CreateDepthNote(ZedPoint anchor, ZedPoint textPoint, ZedFigRef& slot);
 
 // Replace the text of a note; the depth note's text is made from the depth.

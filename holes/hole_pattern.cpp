@@ -38,7 +38,3 @@ const HolePattern* HolePatternOf(Pattern pattern) {
     return nullptr;
 }
 
-const HolePattern* HolePatternOf(const ZedString& keyword) {
-    const std::optional<Pattern> pattern = PatternOfKeyword(keyword);
-    return pattern ? HolePatternOf(*pattern) : nullptr;
-}

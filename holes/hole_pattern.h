@@ -24,10 +24,9 @@ struct HolePattern {
 };
 
 // The row of a pattern with a hole (PlaneA, PlaneB, PlaneC); null for every
-// other pattern and for a text that is no pattern's keyword, so that a missing
-// row is a failure, never another pattern's hole.
+// other pattern, so that a missing row is a failure, never another pattern's
+// hole.
 const HolePattern* HolePatternOf(Pattern pattern);
-const HolePattern* HolePatternOf(const ZedString& keyword);
 
 // The settings values of a row.
 inline int HoleKind(const HolePattern& pattern) { return ShoulderSettings.*pattern.holeKind; }

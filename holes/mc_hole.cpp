@@ -48,12 +48,12 @@ bool AmendCurrentHole(Change change) {
 // Makes an MC hole at the centre with the given depth and drilling side on
 // the pattern's hole layer for the outline's layer, and makes it the current
 // hole. A hole the host refuses is reported and still counts as success.
-bool MakeMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedString& keyword, double depth,
+bool MakeMcHole(ZedId outlineSegment, ZedPoint centre, double radius, Pattern pattern, double depth,
                 int fromBelow) {
-    // A keyword without a hole row draws nothing rather than another pattern's hole.
-    const HolePattern* pattern = HolePatternOf(keyword);
+    // A pattern without a hole row draws nothing rather than another pattern's hole.
+    const HolePattern* row = HolePatternOf(pattern);
     ZedId layer = 0;
-    if (pattern == nullptr || !ResolveHoleLayer(outlineSegment, HoleLayerText(*pattern), layer)) {
+    if (row == nullptr || !ResolveHoleLayer(outlineSegment, HoleLayerText(*row), layer)) {
         return false;
     }
     ZedHoleData data{};
@@ -77,25 +77,25 @@ bool MakeMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedS
 
 }  // namespace
 
-bool CreateMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedString& keyword) {
-    const HolePattern* pattern = HolePatternOf(keyword);
-    if (pattern != nullptr) {
+bool CreateMcHole(ZedId outlineSegment, ZedPoint centre, double radius, Pattern pattern) {
+    const HolePattern* row = HolePatternOf(pattern);
+    if (row != nullptr) {
         // A new shoulder's hole: as deep as the shoulder is high, from the pattern's side.
         Holes().depth = ShoulderSettings.mMainHeight;
-        Holes().fromBelow = DrillingSide(*pattern) != 0 ? 1 : 0;
+        Holes().fromBelow = DrillingSide(*row) != 0 ? 1 : 0;
     }
-    return MakeMcHole(outlineSegment, centre, radius, keyword, Holes().depth, Holes().fromBelow);
+    return MakeMcHole(outlineSegment, centre, radius, pattern, Holes().depth, Holes().fromBelow);
 }
 
-bool RemakeMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedString& keyword) {
-    return MakeMcHole(outlineSegment, centre, radius, keyword, Holes().depth, Holes().fromBelow);
+bool RemakeMcHole(ZedId outlineSegment, ZedPoint centre, double radius, Pattern pattern) {
+    return MakeMcHole(outlineSegment, centre, radius, pattern, Holes().depth, Holes().fromBelow);
 }
 
-bool FitMcHole(ZedId outlineSegment, ZedPoint centre, double radius, const ZedString& keyword, bool centreMoved) {
+bool FitMcHole(ZedId outlineSegment, ZedPoint centre, double radius, Pattern pattern, bool centreMoved) {
     if (Holes().currentHole == -1) {
-        return RemakeMcHole(outlineSegment, centre, radius, keyword);
+        return RemakeMcHole(outlineSegment, centre, radius, pattern);
     }
-    return centreMoved ? MoveMcHole(centre, radius, keyword) : SetMcHoleDiameter(radius);
+    return centreMoved ? MoveMcHole(centre, radius, pattern) : SetMcHoleDiameter(radius);
 }
 
 bool SetMcHoleDiameter(double radius) {
@@ -174,7 +174,7 @@ bool RebuildMcHole(int drillingSide) {
     return true;
 }
 
-bool MoveMcHole(ZedPoint centre, double radius, const ZedString& keyword) {
+bool MoveMcHole(ZedPoint centre, double radius, Pattern pattern) {
     if (!SetMcHoleDiameter(radius)) {
         return false;
     }
@@ -186,7 +186,7 @@ bool MoveMcHole(ZedPoint centre, double radius, const ZedString& keyword) {
         return ReportInBox(kMsgHoleNotDeleted);
     }
     ForgetDeletedHole(first.segment);
-    if (!RemakeMcHole(Picks().linePick.segment, centre, radius, keyword)) {
+    if (!RemakeMcHole(Picks().linePick.segment, centre, radius, pattern)) {
         return ReportInBox(kMsgHoleNotCreated);
     }
     return true;

@@ -78,10 +78,10 @@ bool ShapedHoleOutline(ZedPoint centreB, ZedPoint centreA, double halfWidth, Zed
 }
 
 bool CreateShapedHole(ZedId outlineSegment, ZedPoint centreB, ZedPoint centreA, double halfWidth,
-                      const ZedString& keyword) {
-    const HolePattern* pattern = HolePatternOf(keyword);
+                      Pattern pattern) {
+    const HolePattern* row = HolePatternOf(pattern);
     ZedId layer = 0;
-    if (pattern == nullptr || !ResolveHoleLayer(outlineSegment, HoleLayerText(*pattern), layer)) {
+    if (row == nullptr || !ResolveHoleLayer(outlineSegment, HoleLayerText(*row), layer)) {
         return false;
     }
     ZedId outline = -1;
@@ -96,7 +96,7 @@ bool CreateShapedHole(ZedId outlineSegment, ZedPoint centreB, ZedPoint centreA, 
     memory.centreB = centreB;
     memory.centreA = centreA;
     memory.halfWidth = halfWidth;
-    memory.fromBelow = DrillingSide(*pattern) != 0 ? 1 : 0;
+    memory.fromBelow = DrillingSide(*row) != 0 ? 1 : 0;
     memory.depth = ShoulderSettings.mMainHeight;
     memory.askedFor = true;
     if (drawn) {

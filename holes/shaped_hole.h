@@ -6,6 +6,7 @@
 #define LEDGEWRIGHT_HOLES_SHAPED_HOLE_H
 
 #include "base/build_profile.h"
+#include "base/pattern.h"
 #include "holes/hole_state.h"
 #include "host/zedlib.h"
 
@@ -22,7 +23,7 @@ bool ShapedHoleOutline(ZedPoint centreB, ZedPoint centreA, double halfWidth, Zed
 // shaped-hole memory. A hole the host refuses is reported and still counts as
 // success; a layer or master-file problem fails.
 bool CreateShapedHole(ZedId outlineSegment, ZedPoint centreB, ZedPoint centreA, double halfWidth,
-                      const ZedString& keyword);
+                      Pattern pattern);
 
 // Deletes the current hole and its outline and makes both again from the
 // shaped-hole memory; when there is no current hole (the host refused it), the

@@ -68,7 +68,7 @@ bool FollowHole(const ShoulderCorners& c) {
     }
     const ZedPoint centre = Midpoint(c.p1, c.p2);
     return FitMcHole(Unfinished().outline, centre, TabHoleRadius(centre, c.q1, clearance),
-                     kPlaneATabExtras.keyword, false);
+                     kPlaneATabExtras.pattern, false);
 }
 
 }  // namespace

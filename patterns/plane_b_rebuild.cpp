@@ -36,7 +36,7 @@ bool FollowHole(const ShoulderCorners& c, bool baseMoved) {
         }
     }
     const ZedPoint centre = Midpoint(c.p1, c.p2);
-    return FitMcHole(Picks().linePick.segment, centre, TabHoleRadius(centre, c.q1, clearance), kPlaneBKeyword,
+    return FitMcHole(Picks().linePick.segment, centre, TabHoleRadius(centre, c.q1, clearance), Pattern::PlaneB,
                      baseMoved);
 }
 

@@ -18,8 +18,6 @@
 
 namespace {
 
-inline constexpr const ZedChar kPlaneCKeyword[] = ZED_TEXT("PlaneC");
-
 double HoleClearance() { return SettingNumber(ShoulderSettings.PC_HoleWidth); }
 
 bool MakeHole(const RaisedChain& chain) {
@@ -30,10 +28,10 @@ bool MakeHole(const RaisedChain& chain) {
     const PickedLine& line = chain.line;
     if constexpr (build_profile::kShapedHoles) {
         if (ShoulderSettings.PC_Hole != 0) {
-            return CreateShapedHole(line.segment, line.s, line.e, Distance(line.s, chain.sRaised) + h, kPlaneCKeyword);
+            return CreateShapedHole(line.segment, line.s, line.e, Distance(line.s, chain.sRaised) + h, Pattern::PlaneC);
         }
     }
-    return CreateMcHole(line.segment, chain.m, TabHoleRadius(chain.m, chain.sRaised, h), kPlaneCKeyword);
+    return CreateMcHole(line.segment, chain.m, TabHoleRadius(chain.m, chain.sRaised, h), Pattern::PlaneC);
 }
 
 bool MakeNotes(const RaisedChain& chain) {
@@ -43,7 +41,7 @@ bool MakeNotes(const RaisedChain& chain) {
     const double h = HoleClearance();
     const NotePoints side = SideNotePoints(chain.m, chain.sRaised, h);
     const NotePoints depth = DepthNotePoints(chain.m, chain.sRaised, h);
-    return CreateSideNote(side.anchor, side.text, TemporaryElements()[kSlotSideNote], kPlaneCKeyword) &&
+    return CreateSideNote(side.anchor, side.text, TemporaryElements()[kSlotSideNote], Pattern::PlaneC) &&
            CreateDepthNote(depth.anchor, depth.text, TemporaryElements()[kSlotDepthNote]);
 }
 
@@ -60,7 +58,7 @@ bool FollowHole(const RaisedCorners& c) {
         }
     }
     const ZedPoint centre = Midpoint(c.s, c.e);
-    return FitMcHole(Unfinished().outline, centre, TabHoleRadius(centre, c.sRaised, h), kPlaneCKeyword, false);
+    return FitMcHole(Unfinished().outline, centre, TabHoleRadius(centre, c.sRaised, h), Pattern::PlaneC, false);
 }
 
 }  // namespace

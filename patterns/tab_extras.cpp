@@ -15,9 +15,9 @@ using S = ShoulderSettingsRecord;
 
 }  // namespace
 
-const TabExtrasRow kPlaneATabExtras{ZED_TEXT("PlaneA"), &S::PA_IsLineDraw, &S::PA_LineValue, &S::PA_Color,
+const TabExtrasRow kPlaneATabExtras{Pattern::PlaneA, &S::PA_IsLineDraw, &S::PA_LineValue, &S::PA_Color,
                                     &S::PA_LType,       &S::PA_IsHoleDraw,  &S::PA_Hole,      &S::PA_HoleWidth};
-const TabExtrasRow kPlaneBTabExtras{ZED_TEXT("PlaneB"), &S::PB_IsLineDraw, &S::PB_LineValue, &S::PB_Color,
+const TabExtrasRow kPlaneBTabExtras{Pattern::PlaneB, &S::PB_IsLineDraw, &S::PB_LineValue, &S::PB_Color,
                                     &S::PB_LType,       &S::PB_IsHoleDraw,  &S::PB_Hole,      &S::PB_HoleWidth};
 
 double TabHoleClearance(const TabExtrasRow& row) { return SettingNumber(ShoulderSettings.*row.holeWidth); }
@@ -37,10 +37,10 @@ bool MakeTabHole(const TabExtrasRow& row, ZedId outline, ZedPoint centre, const 
     const double clearance = TabHoleClearance(row);
     if constexpr (build_profile::kShapedHoles) {
         if (ShoulderSettings.*row.holeKind != 0) {
-            return CreateShapedHole(outline, c.p1, c.p2, Distance(c.p1, c.q1) + clearance, row.keyword);
+            return CreateShapedHole(outline, c.p1, c.p2, Distance(c.p1, c.q1) + clearance, row.pattern);
         }
     }
-    return CreateMcHole(outline, centre, TabHoleRadius(centre, c.q1, clearance), row.keyword);
+    return CreateMcHole(outline, centre, TabHoleRadius(centre, c.q1, clearance), row.pattern);
 }
 
 bool MakeTabNotes(const TabExtrasRow& row, ZedPoint centre, const ShoulderCorners& c) {
@@ -50,6 +50,6 @@ bool MakeTabNotes(const TabExtrasRow& row, ZedPoint centre, const ShoulderCorner
     const double clearance = TabHoleClearance(row);
     const NotePoints side = SideNotePoints(centre, c.q1, clearance);
     const NotePoints depth = DepthNotePoints(centre, c.q1, clearance);
-    return CreateSideNote(side.anchor, side.text, TemporaryElements()[kSlotSideNote], row.keyword) &&
+    return CreateSideNote(side.anchor, side.text, TemporaryElements()[kSlotSideNote], row.pattern) &&
            CreateDepthNote(depth.anchor, depth.text, TemporaryElements()[kSlotDepthNote]);
 }

@@ -4,13 +4,14 @@
 #ifndef LEDGEWRIGHT_PATTERNS_TAB_EXTRAS_H
 #define LEDGEWRIGHT_PATTERNS_TAB_EXTRAS_H
 
+#include "base/pattern.h"
 #include "geometry/tab_placement.h"
 #include "host/zedlib.h"
 #include "settings/shoulder_settings.h"
 
 struct TabExtrasRow {
-    // The keyword that names the pattern's hole row and note texts.
-    const ZedChar* keyword;
+    // The pattern whose hole row and note texts the extras take.
+    Pattern pattern;
     int ShoulderSettingsRecord::*lineDraw;   // draw the cut line when not 0
     int ShoulderSettingsRecord::*lineValue;  // 0: the picked line's colour, solid
     int ShoulderSettingsRecord::*colour;

@@ -148,7 +148,7 @@ TEST_P(StepMessageTest, EachFailingStepShowsItsOwnMessage) {
         emu::ClearMessages();
         emu::FailCall(failure.call, failure.rank);
         const bool done = c.change.editMode == kDepthEntry
-                              ? EnterHoleDepth(HoleRow(PatternKeyword(c.pattern)),
+                              ? EnterHoleDepth(HoleRow(c.pattern),
                                                TemporaryElements()[kSlotDepthNote].id, c.change.value)
                               : Change(c.pattern, c.change.editMode, c.change.value);
         EXPECT_EQ(emu::InjectedFailures(), 1) << "the call is not made";

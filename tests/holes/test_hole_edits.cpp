@@ -27,14 +27,14 @@ struct HoleLook {
 class HoleEdit : public HoleTest {
 protected:
     // A shoulder of the pattern with its hole and both notes, as a builder leaves it.
-    void BuildHole(const ZedChar* keyword, bool shaped = false) {
-        keyword_ = keyword;
+    void BuildHole(Pattern pattern, bool shaped = false) {
+        pattern_ = pattern;
         if (shaped) {
-            ASSERT_TRUE(TestCreateShapedHole(plate_, {10, 10}, {30, 10}, 2, keyword));
+            ASSERT_TRUE(TestCreateShapedHole(plate_, {10, 10}, {30, 10}, 2, pattern));
         } else {
-            ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, keyword));
+            ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, pattern));
         }
-        ASSERT_TRUE(CreateSideNote({23, 13}, {28, 18}, side_, keyword));
+        ASSERT_TRUE(CreateSideNote({23, 13}, {28, 18}, side_, pattern));
         ASSERT_TRUE(CreateDepthNote({23, 7}, {28, 2}, depth_));
     }
     HoleLook Look() const {
@@ -44,9 +44,9 @@ protected:
         }
         return look;
     }
-    bool Shaped() const { return HoleKind(HoleRow(keyword_)) != 0; }
-    int Toggle() { return ToggleDrillingSide(HoleRow(keyword_), side_.id); }
-    bool EnterDepth(double depth) { return EnterHoleDepth(HoleRow(keyword_), depth_.id, depth); }
+    bool Shaped() const { return HoleKind(HoleRow(pattern_)) != 0; }
+    int Toggle() { return ToggleDrillingSide(HoleRow(pattern_), side_.id); }
+    bool EnterDepth(double depth) { return EnterHoleDepth(HoleRow(pattern_), depth_.id, depth); }
 
     static void ExpectSame(const HoleLook& a, const HoleLook& b) {
         EXPECT_EQ(std::memcmp(&a.shape, &b.shape, sizeof a.shape), 0) << "hole shape";
@@ -56,13 +56,13 @@ protected:
         EXPECT_EQ(a.depthNote, b.depthNote);
     }
 
-    ZedString keyword_;
+    Pattern pattern_ = Pattern::PlaneA;
     ZedFigRef side_{0, 0};
     ZedFigRef depth_{0, 0};
 };
 
 TEST_F(HoleEdit, TurningAnMcHoleOverTwiceRestoresHoleAndNote) {
-    BuildHole(ZED_TEXT("PlaneA"));
+    BuildHole(Pattern::PlaneA);
     const HoleLook first = Look();
     EXPECT_EQ(first.sideNote, "상면");
 
@@ -82,7 +82,7 @@ TEST_F(HoleEdit, TurningAnMcHoleOverTwiceRestoresHoleAndNote) {
 }
 
 TEST_F(HoleEdit, TurningIsKeptInTheSettingsRecordOnly) {
-    BuildHole(ZED_TEXT("PlaneA"));
+    BuildHole(Pattern::PlaneA);
     Toggle();
     EXPECT_EQ(ShoulderSettings.PA_HoleDir, 1);
     EXPECT_EQ(Stored("PA_HoleDir"), "(missing)");
@@ -90,7 +90,7 @@ TEST_F(HoleEdit, TurningIsKeptInTheSettingsRecordOnly) {
 
 TEST_F(HoleEdit, AnyNonZeroSideShowsTheBottomFaceAndTurnsToZero) {
     ShoulderSettings.PA_HoleDir = 5;
-    BuildHole(ZED_TEXT("PlaneA"));
+    BuildHole(Pattern::PlaneA);
     EXPECT_EQ(emu::NoteText(side_.id), "하면");
     EXPECT_EQ(Toggle(), 0);
     EXPECT_EQ(ShoulderSettings.PA_HoleDir, 0);
@@ -100,7 +100,7 @@ TEST_F(HoleEdit, AnyNonZeroSideShowsTheBottomFaceAndTurnsToZero) {
 }
 
 TEST_F(HoleEdit, EachPatternTurnsItsOwnSide) {
-    BuildHole(ZED_TEXT("PlaneB"));
+    BuildHole(Pattern::PlaneB);
     Toggle();
     EXPECT_EQ(ShoulderSettings.PB_HoleDir, 1);
     EXPECT_EQ(ShoulderSettings.PA_HoleDir, 0);
@@ -110,7 +110,7 @@ TEST_F(HoleEdit, EachPatternTurnsItsOwnSide) {
 TEST_F(HoleEdit, TurningAShapedHoleOverTwiceRestoresHoleAndNote) {
     SKIP_WITHOUT_SHAPED_HOLES();
     ShoulderSettings.PC_Hole = 1;
-    BuildHole(ZED_TEXT("PlaneC"), true);
+    BuildHole(Pattern::PlaneC, true);
     const HoleLook first = Look();
     EXPECT_EQ(Toggle(), 1);
     EXPECT_EQ(TestShapedHoleMemory().fromBelow, 1);
@@ -123,7 +123,7 @@ TEST_F(HoleEdit, TurningAShapedHoleOverTwiceRestoresHoleAndNote) {
 }
 
 TEST_F(HoleEdit, AFailedRebuildStillTurnsTheNote) {
-    BuildHole(ZED_TEXT("PlaneA"));
+    BuildHole(Pattern::PlaneA);
     UseEmptyInstallationFolder();
     EXPECT_EQ(Toggle(), 1);
     EXPECT_EQ(emu::NoteText(side_.id), "하면");
@@ -131,7 +131,7 @@ TEST_F(HoleEdit, AFailedRebuildStillTurnsTheNote) {
 }
 
 TEST_F(HoleEdit, ATypedDepthChangesOnlyTheMcHolesDepth) {
-    BuildHole(ZED_TEXT("PlaneA"));
+    BuildHole(Pattern::PlaneA);
     const ZedId hole = CurrentHole();
     ZedHoleShape expected = ShapeOf(hole);
     expected.depth = 12.345;
@@ -146,7 +146,7 @@ TEST_F(HoleEdit, ATypedDepthChangesOnlyTheMcHolesDepth) {
 TEST_F(HoleEdit, ATypedDepthRemakesAShapedHole) {
     SKIP_WITHOUT_SHAPED_HOLES();
     ShoulderSettings.PB_Hole = 2;
-    BuildHole(ZED_TEXT("PlaneB"), true);
+    BuildHole(Pattern::PlaneB, true);
     const ZedId hole = CurrentHole();
     EXPECT_TRUE(EnterDepth(4));
     EXPECT_NE(CurrentHole(), hole);
@@ -156,7 +156,7 @@ TEST_F(HoleEdit, ATypedDepthRemakesAShapedHole) {
 }
 
 TEST_F(HoleEdit, AnMcDepthThatCannotBeSetShowsThePatternsFirstMessage) {
-    BuildHole(ZED_TEXT("PlaneC"));
+    BuildHole(Pattern::PlaneC);
     emu::FailCall("ZedHolAmendHoleData", 1);
     EXPECT_FALSE(EnterDepth(3));
     EXPECT_EQ(TextsOn(emu::Channel::MessageBox),
@@ -165,8 +165,8 @@ TEST_F(HoleEdit, AnMcDepthThatCannotBeSetShowsThePatternsFirstMessage) {
 }
 
 TEST_F(HoleEdit, ADepthNoteThatCannotBeChangedShowsThePatternsSecondMessage) {
-    BuildHole(ZED_TEXT("PlaneB"));
-    EXPECT_FALSE(EnterHoleDepth(HoleRow(ZED_TEXT("PlaneB")), 4711, 3));
+    BuildHole(Pattern::PlaneB);
+    EXPECT_FALSE(EnterHoleDepth(HoleRow(Pattern::PlaneB), 4711, 3));
     EXPECT_EQ(TextsOn(emu::Channel::Error), std::vector<std::string>{Utf8(kMsgHoleNoteNotRead)});
     EXPECT_EQ(TextsOn(emu::Channel::MessageBox), std::vector<std::string>{Utf8(kMsgHoleDepthNotSetB2)});
 }
@@ -174,7 +174,7 @@ TEST_F(HoleEdit, ADepthNoteThatCannotBeChangedShowsThePatternsSecondMessage) {
 TEST_F(HoleEdit, AShapedHoleThatCannotBeRemadeEndsWithoutTouchingTheNote) {
     SKIP_WITHOUT_SHAPED_HOLES();
     ShoulderSettings.PA_Hole = 1;
-    BuildHole(ZED_TEXT("PlaneA"), true);
+    BuildHole(Pattern::PlaneA, true);
     UseEmptyInstallationFolder();
     EXPECT_FALSE(EnterDepth(9));
     EXPECT_EQ(TextsOn(emu::Channel::MessageBox),

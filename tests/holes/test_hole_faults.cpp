@@ -27,11 +27,11 @@ protected:
             ResetScene();
             ShoulderSettings.PA_Hole = shaped ? 1 : 0;
             if (shaped) {
-                ASSERT_TRUE(TestCreateShapedHole(plate_, {10, 10}, {30, 10}, 2, ZED_TEXT("PlaneA")));
+                ASSERT_TRUE(TestCreateShapedHole(plate_, {10, 10}, {30, 10}, 2, Pattern::PlaneA));
             } else {
-                ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, ZED_TEXT("PlaneA")));
+                ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, Pattern::PlaneA));
             }
-            ASSERT_TRUE(CreateSideNote({23, 13}, {28, 18}, side_, ZED_TEXT("PlaneA")));
+            ASSERT_TRUE(CreateSideNote({23, 13}, {28, 18}, side_, Pattern::PlaneA));
             ASSERT_TRUE(CreateDepthNote({23, 7}, {28, 2}, depth_));
             emu::ResetCallLog();
             emu::ClearMessages();
@@ -68,7 +68,7 @@ TEST_F(HoleFault, CreateMcHole) {
         {"ZedHolFreeHoleData#1", kQuietSuccess},
         {"ZedHolGetHoleSegmentId#1", kQuietSuccess},
     };
-    SweepEveryCall(Bare(), [this] { return CreateMcHole(plate_, {20, 10}, 4, ZED_TEXT("PlaneA")); }, table);
+    SweepEveryCall(Bare(), [this] { return CreateMcHole(plate_, {20, 10}, 4, Pattern::PlaneA); }, table);
 }
 
 TEST_F(HoleFault, SetMcHoleDiameterAndDepth) {
@@ -118,7 +118,7 @@ TEST_F(HoleFault, MoveMcHole) {
         {"ZedHolFreeHoleData#2", kQuietSuccess},
         {"ZedHolGetHoleSegmentId#2", kQuietSuccess},
     };
-    SweepEveryCall(WithHole(false), [] { return MoveMcHole({25, 12}, 3, ZED_TEXT("PlaneA")); }, table);
+    SweepEveryCall(WithHole(false), [] { return MoveMcHole({25, 12}, 3, Pattern::PlaneA); }, table);
 }
 
 TEST_F(HoleFault, CreateShapedHole) {
@@ -136,7 +136,7 @@ TEST_F(HoleFault, CreateShapedHole) {
         {"ZedSgmDeleteSegment#1", kQuietSuccess},
     };
     AddOutlineCalls(table, noHole);
-    SweepEveryCall(Bare(), [this] { return TestCreateShapedHole(plate_, {10, 10}, {30, 10}, 2, ZED_TEXT("PlaneA")); },
+    SweepEveryCall(Bare(), [this] { return TestCreateShapedHole(plate_, {10, 10}, {30, 10}, 2, Pattern::PlaneA); },
                    table);
 }
 
@@ -165,7 +165,7 @@ TEST_F(HoleFault, NotesAreMadeOrReported) {
         {"ZedCmtCreateLeader#1", {false, {OnError(kMsgDimensionNotCreated)}}},
     };
     ZedFigRef slot{0, 0};
-    SweepEveryCall(Bare(), [&slot] { return CreateSideNote({1, 2}, {3, 4}, slot, ZED_TEXT("PlaneA")); }, table);
+    SweepEveryCall(Bare(), [&slot] { return CreateSideNote({1, 2}, {3, 4}, slot, Pattern::PlaneA); }, table);
     SweepEveryCall(Bare(), [&slot] { return CreateDepthNote({1, 2}, {3, 4}, slot); }, table);
 }
 
@@ -207,7 +207,7 @@ TEST_F(HoleFault, TurningAnMcHoleOverAlwaysTurnsTheNote) {
     SweepEveryCall(
         WithHole(false),
         [this] {
-            const int side = ToggleDrillingSide(HoleRow(ZED_TEXT("PlaneA")), side_.id);
+            const int side = ToggleDrillingSide(HoleRow(Pattern::PlaneA), side_.id);
             return side == 1 && ShoulderSettings.PA_HoleDir == 1;
         },
         table);
@@ -233,7 +233,7 @@ TEST_F(HoleFault, TurningAShapedHoleOverAlwaysTurnsTheNote) {
     AddOutlineCalls(table, noHole);
     SweepEveryCall(
         WithHole(true),
-        [this] { return ToggleDrillingSide(HoleRow(ZED_TEXT("PlaneA")), side_.id) == 1; }, table);
+        [this] { return ToggleDrillingSide(HoleRow(Pattern::PlaneA), side_.id) == 1; }, table);
 }
 
 TEST_F(HoleFault, ATypedDepthForAnMcHole) {
@@ -245,7 +245,7 @@ TEST_F(HoleFault, ATypedDepthForAnMcHole) {
         {"ZedCmtAmendComment#1", {false, {OnError(kMsgNoteNotAmended), InBox(kMsgHoleDepthNotSetA2)}}},
     };
     SweepEveryCall(
-        WithHole(false), [this] { return EnterHoleDepth(HoleRow(ZED_TEXT("PlaneA")), depth_.id, 7.5); },
+        WithHole(false), [this] { return EnterHoleDepth(HoleRow(Pattern::PlaneA), depth_.id, 7.5); },
         table);
 }
 
@@ -271,7 +271,7 @@ TEST_F(HoleFault, ATypedDepthForAShapedHole) {
     };
     AddOutlineCalls(table, noHole);
     SweepEveryCall(
-        WithHole(true), [this] { return EnterHoleDepth(HoleRow(ZED_TEXT("PlaneA")), depth_.id, 7.5); },
+        WithHole(true), [this] { return EnterHoleDepth(HoleRow(Pattern::PlaneA), depth_.id, 7.5); },
         table);
 }
 

@@ -53,7 +53,7 @@ TEST_F(HoleLayer, AnEmptyTextOrOnlyABarShowsTheLayerMessage) {
 TEST_F(HoleLayer, NoMatchingPairMakesNoHole) {
     ShoulderSettings.PA_HoleLayer = ZED_TEXT("30:3|50:5");
     const ZedId outline = AddPlate(60);
-    EXPECT_FALSE(CreateMcHole(outline, {20, 10}, 4, ZED_TEXT("PlaneA")));
+    EXPECT_FALSE(CreateMcHole(outline, {20, 10}, 4, Pattern::PlaneA));
     EXPECT_EQ(Boxes(), std::vector<std::string>{Utf8(kMsgHoleLayerNotResolved)});
     EXPECT_TRUE(emu::HoleIds().empty());
     EXPECT_EQ(emu::LiveHoleData(), 0);
@@ -61,7 +61,7 @@ TEST_F(HoleLayer, NoMatchingPairMakesNoHole) {
 
 TEST_F(HoleLayer, TheHoleGoesOnTheResolvedLayer) {
     ShoulderSettings.PA_HoleLayer = ZED_TEXT("30:3|50:5");
-    ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, ZED_TEXT("PlaneA")));
+    ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, Pattern::PlaneA));
     EXPECT_EQ(ShapeOf(CurrentHole()).layer, 5);
     EXPECT_EQ(emu::SegmentLayer(Shoulder().holeSegment), 5);
 }

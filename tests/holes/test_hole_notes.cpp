@@ -49,18 +49,18 @@ TEST_F(HoleNote, TheDepthIgnoresTheProcesssDecimalComma) {
 }
 
 TEST_F(HoleNote, TheSideNoteNamesTheFaceTheHoleIsDrilledFrom) {
-    ASSERT_TRUE(CreateSideNote({1, 2}, {3, 4}, slot_, ZED_TEXT("PlaneA")));
+    ASSERT_TRUE(CreateSideNote({1, 2}, {3, 4}, slot_, Pattern::PlaneA));
     EXPECT_EQ(emu::NoteText(slot_.id), "상면");
     ShoulderSettings.PA_HoleDir = 5;
-    ASSERT_TRUE(CreateSideNote({1, 2}, {3, 4}, slot_, ZED_TEXT("PlaneA")));
+    ASSERT_TRUE(CreateSideNote({1, 2}, {3, 4}, slot_, Pattern::PlaneA));
     EXPECT_EQ(emu::NoteText(slot_.id), "하면");
     // The keyword chooses the pattern's setting.
-    ASSERT_TRUE(CreateSideNote({1, 2}, {3, 4}, slot_, ZED_TEXT("PlaneC")));
+    ASSERT_TRUE(CreateSideNote({1, 2}, {3, 4}, slot_, Pattern::PlaneC));
     EXPECT_EQ(emu::NoteText(slot_.id), "상면");
 }
 
 TEST_F(HoleNote, ANoteIsALeaderInASegmentOfItsOwn) {
-    ASSERT_TRUE(CreateSideNote({1, 2}, {3, 4}, slot_, ZED_TEXT("PlaneA")));
+    ASSERT_TRUE(CreateSideNote({1, 2}, {3, 4}, slot_, Pattern::PlaneA));
     EXPECT_EQ(slot_.instance, 0);
     const ZedId segment = ZedElmGetSegment(slot_.id);
     EXPECT_EQ(emu::SegmentType(segment), ZED_SGM_NOTE);
@@ -94,13 +94,13 @@ TEST_F(HoleNote, ARefusedNoteIsReportedAndFilesMinusOne) {
     EXPECT_EQ(slot_.id, -1);
     emu::FailCall("ZedSgmCreateSegment", 1);
     slot_ = ZedFigRef{0, 0};
-    EXPECT_FALSE(CreateSideNote({1, 2}, {3, 4}, slot_, ZED_TEXT("PlaneA")));
+    EXPECT_FALSE(CreateSideNote({1, 2}, {3, 4}, slot_, Pattern::PlaneA));
     EXPECT_EQ(slot_.id, -1);
     EXPECT_EQ(TextsOn(emu::Channel::Error), std::vector<std::string>(2, Utf8(kMsgDimensionNotCreated)));
 }
 
 TEST_F(HoleNote, ChangingTheTextKeepsTheRestOfTheNote) {
-    ASSERT_TRUE(CreateSideNote({1, 2}, {3, 4}, slot_, ZED_TEXT("PlaneA")));
+    ASSERT_TRUE(CreateSideNote({1, 2}, {3, 4}, slot_, Pattern::PlaneA));
     const ZedLeader before = LeaderOf(slot_.id);
     ASSERT_TRUE(SetNoteText(slot_.id, kNoteBottomFace));
     EXPECT_EQ(emu::NoteText(slot_.id), "하면");

@@ -65,13 +65,13 @@ protected:
 TEST_P(KoreanInstallationFolder, HoldsTheMcMasterThatTheHoleIsMadeFrom) {
     const std::string master = Utf8Of(folder_) + kSeparator + "zed_ap" + kSeparator + "Ledgewright.hol";
     EXPECT_EQ(Utf8(HoleMasterPath(HoleMaster::Mc).c_str()), master);
-    ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, ZED_TEXT("PlaneA")));
+    ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, Pattern::PlaneA));
     EXPECT_NE(CurrentHole(), -1);
     EXPECT_EQ(TextsOn(emu::Channel::MessageBox), std::vector<std::string>{});
 
     // Without the file the message names the folder as it is.
     fs::remove(folder_ / "zed_ap" / "Ledgewright.hol");
-    EXPECT_FALSE(CreateMcHole(plate_, {20, 10}, 4, ZED_TEXT("PlaneA")));
+    EXPECT_FALSE(CreateMcHole(plate_, {20, 10}, 4, Pattern::PlaneA));
     EXPECT_EQ(TextsOn(emu::Channel::MessageBox), std::vector<std::string>{McMasterMissing()});
     EXPECT_EQ(McMasterMissing(), Utf8(kMsgHoleMasterMissing) + master);
 }

@@ -22,7 +22,7 @@ class McHole : public HoleTest {
 protected:
     // An MC hole of pattern A at (20, 10) with radius 4.
     ZedId MakeHole() {
-        EXPECT_TRUE(CreateMcHole(plate_, {20, 10}, 4, ZED_TEXT("PlaneA")));
+        EXPECT_TRUE(CreateMcHole(plate_, {20, 10}, 4, Pattern::PlaneA));
         return CurrentHole();
     }
 };
@@ -56,21 +56,21 @@ TEST_F(McHole, AnyDrillingSideButZeroDrillsFromBelow) {
 
 TEST_F(McHole, TheKeywordChoosesThePatternsSettings) {
     ShoulderSettings.PB_HoleDir = 1;  // PB_HoleLayer "30:4|50:5", the plate is on 50
-    ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, ZED_TEXT("PlaneB")));
+    ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, Pattern::PlaneB));
     EXPECT_EQ(ShapeOf(CurrentHole()).layer, 5);
     EXPECT_EQ(ShapeOf(CurrentHole()).fromBelow, 1);
-    ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, ZED_TEXT("PlaneA")));
+    ASSERT_TRUE(CreateMcHole(plate_, {20, 10}, 4, Pattern::PlaneA));
     EXPECT_EQ(ShapeOf(CurrentHole()).layer, 3);
     EXPECT_EQ(ShapeOf(CurrentHole()).fromBelow, 0);
     // A pattern without a hole row draws nothing rather than plan A's hole.
     const std::vector<ZedId> before = emu::HoleIds();
-    EXPECT_FALSE(CreateMcHole(plate_, {20, 10}, 4, ZED_TEXT("SideA")));
+    EXPECT_FALSE(CreateMcHole(plate_, {20, 10}, 4, Pattern::SideA));
     EXPECT_EQ(emu::HoleIds(), before);
 }
 
 TEST_F(McHole, AMissingMasterNamesThePathThatWasTried) {
     UseEmptyInstallationFolder();
-    EXPECT_FALSE(CreateMcHole(plate_, {20, 10}, 4, ZED_TEXT("PlaneA")));
+    EXPECT_FALSE(CreateMcHole(plate_, {20, 10}, 4, Pattern::PlaneA));
     const std::vector<std::string> boxes = TextsOn(emu::Channel::MessageBox);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0], McMasterMissing());
@@ -83,7 +83,7 @@ TEST_F(McHole, ARefusedHoleIsReportedAndStillSucceeds) {
     const ZedId earlierSegment = Shoulder().holeSegment;
     emu::ClearMessages();
     emu::FailCall("ZedHolCreateHole", 1);
-    EXPECT_TRUE(CreateMcHole(plate_, {30, 10}, 2, ZED_TEXT("PlaneA")));
+    EXPECT_TRUE(CreateMcHole(plate_, {30, 10}, 2, Pattern::PlaneA));
     EXPECT_EQ(TextsOn(emu::Channel::Error), std::vector<std::string>{Utf8(kMsgMcHoleNotCreated01)});
     EXPECT_EQ(CurrentHole(), -1);
     EXPECT_EQ(Shoulder().holeSegment, earlierSegment);
@@ -97,7 +97,7 @@ TEST_F(McHole, TheBuildsOwnMastersAreFoundFromItsFolder) {
         GTEST_SKIP() << "LEDGEWRIGHT_BUILD_DIR is not set (run through ctest)";
     }
     InstallationFolder() = emu::FromUtf8(build);
-    EXPECT_TRUE(CreateMcHole(plate_, {20, 10}, 4, ZED_TEXT("PlaneA")));
+    EXPECT_TRUE(CreateMcHole(plate_, {20, 10}, 4, Pattern::PlaneA));
     EXPECT_NE(CurrentHole(), -1);
     EXPECT_TRUE(emu::Messages().empty());
 }
@@ -174,7 +174,7 @@ TEST_F(McHole, TheCentreIsTheFirstCircleOfTheHole) {
 
 TEST_F(McHole, AHoleWithoutACircleHasNoCentre) {
     SKIP_WITHOUT_SHAPED_HOLES();
-    ASSERT_TRUE(TestCreateShapedHole(plate_, {10, 10}, {30, 10}, 2, ZED_TEXT("PlaneA")));
+    ASSERT_TRUE(TestCreateShapedHole(plate_, {10, 10}, {30, 10}, 2, Pattern::PlaneA));
     ZedPoint centre{-1, -1};
     EXPECT_FALSE(FindHoleCentre(ZedSgmRef{1, Shoulder().holeSegment}, centre));
     EXPECT_EQ(emu::LiveHoleData(), 0);
@@ -187,7 +187,7 @@ TEST_F(McHole, MovingMakesANewHoleOnThePickedOutlinesLayer) {
     const ZedId hole = MakeHole();
     const ZedId picked = AddPlate(30);
     Picks().linePick.segment = picked;
-    ASSERT_TRUE(MoveMcHole({25, 12}, 3, ZED_TEXT("PlaneB")));  // PB_HoleLayer "30:4|50:5"
+    ASSERT_TRUE(MoveMcHole({25, 12}, 3, Pattern::PlaneB));  // PB_HoleLayer "30:4|50:5"
     const ZedId moved = CurrentHole();
     EXPECT_EQ(emu::HoleIds(), std::vector<ZedId>{moved});
     EXPECT_NE(moved, hole);
@@ -202,7 +202,7 @@ TEST_F(McHole, MovingMakesANewHoleOnThePickedOutlinesLayer) {
 TEST_F(McHole, AMoveWhoseNewHoleFailsSaysSoAfterTheHolesOwnReport) {
     MakeHole();
     UseEmptyInstallationFolder();
-    EXPECT_FALSE(MoveMcHole({25, 12}, 3, ZED_TEXT("PlaneA")));
+    EXPECT_FALSE(MoveMcHole({25, 12}, 3, Pattern::PlaneA));
     EXPECT_EQ(TextsOn(emu::Channel::MessageBox),
               (std::vector<std::string>{McMasterMissing(), Utf8(kMsgHoleNotCreated)}));
     EXPECT_TRUE(emu::HoleIds().empty());

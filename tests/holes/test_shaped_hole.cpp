@@ -56,7 +56,7 @@ ZedPoint ArcMiddle(const ZedFigure& arc) {
 class ShapedHole : public HoleTest {
 protected:
     bool MakeHole(ZedPoint b = {0, 0}, ZedPoint a = {10, 0}, double halfWidth = 2) {
-        return CreateShapedHole(plate_, b, a, halfWidth, ZED_TEXT("PlaneA"));
+        return CreateShapedHole(plate_, b, a, halfWidth, Pattern::PlaneA);
     }
 };
 

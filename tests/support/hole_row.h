@@ -1,5 +1,5 @@
-// The hole row of a keyword for tests that drive the hole operations directly;
-// a keyword without a row fails the test at once.
+// The hole row of a pattern for tests that drive the hole operations
+// directly; a pattern without a row fails the test at once.
 #ifndef LEDGEWRIGHT_TESTS_SUPPORT_HOLE_ROW_H
 #define LEDGEWRIGHT_TESTS_SUPPORT_HOLE_ROW_H
 
@@ -9,10 +9,10 @@
 
 #include "holes/hole_pattern.h"
 
-inline const HolePattern& HoleRow(const ZedString& keyword) {
-    const HolePattern* row = HolePatternOf(keyword);
+inline const HolePattern& HoleRow(Pattern pattern) {
+    const HolePattern* row = HolePatternOf(pattern);
     if (row == nullptr) {
-        ADD_FAILURE() << "no hole row for the keyword";
+        ADD_FAILURE() << "no hole row for the pattern";
         std::abort();
     }
     return *row;

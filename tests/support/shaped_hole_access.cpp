@@ -1,9 +1,9 @@
 #include "tests/support/shaped_hole_access.h"
 
 bool TestCreateShapedHole(ZedId outline, ZedPoint centreB, ZedPoint centreA, double halfWidth,
-                          const ZedString& keyword) {
+                          Pattern pattern) {
     if constexpr (build_profile::kShapedHoles) {
-        return CreateShapedHole(outline, centreB, centreA, halfWidth, keyword);
+        return CreateShapedHole(outline, centreB, centreA, halfWidth, pattern);
     } else {
         return false;
     }

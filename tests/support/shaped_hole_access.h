@@ -17,7 +17,7 @@
 // CreateShapedHole, RebuildShapedHole and the shaped-hole memory; false and an
 // empty memory in the legacy build.
 bool TestCreateShapedHole(ZedId outline, ZedPoint centreB, ZedPoint centreA, double halfWidth,
-                          const ZedString& keyword);
+                          Pattern pattern);
 bool TestRebuildShapedHole();
 ShapedHoleMemory TestShapedHoleMemory();
 
