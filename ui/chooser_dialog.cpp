@@ -49,22 +49,27 @@ bool LedgewrightDlg::Create() {
 
 void LedgewrightDlg::OnInit(DialogWindow& window) {
     initWindow_ = &window;
-    // In the patterns' order, so that PanelIndexOf names a pattern's panel.
-    panels_ = {std::make_unique<LedgewrightPlaneADlg>(), std::make_unique<LedgewrightPlaneBDlg>(),
-               std::make_unique<LedgewrightPlaneCDlg>(), std::make_unique<LedgewrightPlaneDDlg>(),
-               std::make_unique<LedgewrightSideADlg>(),  std::make_unique<LedgewrightSideBDlg>()};
+    for (Pattern pattern : kAllPatterns) {
+        panels_[static_cast<size_t>(pattern)] = MakePatternPanel(pattern);
+    }
     // Each panel sits at x = 1 below the list, as wide and high as the
     // chooser's client area less one, clipped by the chooser.
     const Rect client = window.ClientRect();
     const int top = window.ItemRect(kIdcPatternList).bottom;
     const int width = client.right - 1;
     const int height = client.bottom - 1;
-    for (size_t i = 0; i < panels_.size(); ++i) {
-        if (!panels_[i]->Create(window)) {
+    // The first pattern's panel shows until a row is chosen.
+    bool first = true;
+    for (auto& panel : panels_) {
+        if (panel == nullptr) {
+            continue;
+        }
+        if (!panel->Create(window)) {
             return;  // a chooser without its panels is no chooser
         }
-        panels_[i]->Window().Move({1, top, 1 + width, top + height});
-        panels_[i]->Window().Show(i == 0);
+        panel->Window().Move({1, top, 1 + width, top + height});
+        panel->Window().Show(first);
+        first = false;
     }
     panelsMade_ = true;
     SetUpList();
@@ -133,12 +138,13 @@ void LedgewrightDlg::ShowPicture() {
 
 void LedgewrightDlg::ShowPanel() {
     for (auto& panel : panels_) {
-        panel->Window().Show(false);
+        if (panel != nullptr) {
+            panel->Window().Show(false);
+        }
     }
     const std::optional<Pattern> pattern = ChooserItemOf(itemNo).pattern;
-    const int panel = pattern ? PanelIndexOf(*pattern) : -1;
-    if (panel >= 0) {
-        panels_[static_cast<size_t>(panel)]->Window().Show(true);
+    if (PatternPanel* panel = pattern ? Panel(*pattern) : nullptr) {
+        panel->Window().Show(true);
     }
 }
 

@@ -21,7 +21,8 @@ public:
     // window or one of its panels could not be made.
     bool Create();
     DialogWindow& Window() { return *window_; }
-    PatternPanel& Panel(int index) { return *panels_[static_cast<size_t>(index)]; }
+    // The pattern's panel; null for a pattern without one.
+    PatternPanel* Panel(Pattern pattern) { return panels_[static_cast<size_t>(pattern)].get(); }
 
     const ZedString settingsKeyName;
     ZedString protrudeText;
@@ -33,8 +34,6 @@ public:
 
     void OnInit(DialogWindow& window) override;
     void OnEvent(int controlId, Event event, int detail) override;
-
-    static constexpr int kPanelCount = 6;
 
 private:
     void SetUpList();
@@ -50,20 +49,15 @@ private:
     std::unique_ptr<DialogWindow> window_;
     DialogWindow* initWindow_ = nullptr;
     bool panelsMade_ = false;
-    std::array<std::unique_ptr<PatternPanel>, kPanelCount> panels_;
+    std::array<std::unique_ptr<PatternPanel>, kAllPatterns.size()> panels_;
 };
 
 // What one item number of the chooser stands for: its row and its pattern,
-// whose keyword, picture and panel (PanelIndexOf) the chooser shows.
+// whose keyword, picture and panel the chooser shows.
 struct ChooserItem {
     int row;                         // -1: no row
     std::optional<Pattern> pattern;  // none: the separator row
 };
-// The index of the pattern's panel in creation order (the patterns' order),
-// -1 for a pattern without a panel (side patterns C and D).
-constexpr int PanelIndexOf(Pattern pattern) {
-    return static_cast<int>(pattern) < LedgewrightDlg::kPanelCount ? static_cast<int>(pattern) : -1;
-}
 // The item of a number; an item with nothing for any number outside 1 to 9.
 ChooserItem ChooserItemOf(int itemNo);
 

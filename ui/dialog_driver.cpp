@@ -1,5 +1,7 @@
 #include "ui/dialog_driver.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -62,9 +64,17 @@ constexpr NamedControl kPickerNames[] = {
     {"cancel", kIdcPickerCancel, Takes::Click},
 };
 
-constexpr const char* kPanelNamesShown[LedgewrightDlg::kPanelCount] = {
-    "PlaneA panel", "PlaneB panel", "PlaneC panel", "PlaneD panel", "SideA panel", "SideB panel",
-};
+// The name the runner shows for a pattern's panel: its keyword and " panel".
+const char* PanelNameShown(Pattern pattern) {
+    static const auto names = [] {
+        std::array<std::string, kAllPatterns.size()> made;
+        for (Pattern each : kAllPatterns) {
+            made[static_cast<size_t>(each)] = ZedToUtf8(PatternKeyword(each)) + " panel";
+        }
+        return made;
+    }();
+    return names[static_cast<size_t>(pattern)].c_str();
+}
 
 struct DriverState {
     DialogWindow* openPicker = nullptr;
@@ -84,16 +94,30 @@ ZedEmuDialog* Handle(DialogWindow* window) { return reinterpret_cast<ZedEmuDialo
 
 DialogWindow* ChooserWindow() { return ChooserExists() ? &ChooserInstance()->Window() : nullptr; }
 
-int ShownPanelIndex() {
-    if (!ChooserExists()) {
-        return -1;
-    }
-    for (int i = 0; i < LedgewrightDlg::kPanelCount; ++i) {
-        if (ChooserInstance()->Panel(i).Window().Visible()) {
-            return i;
+// The pattern whose panel is this dialog; none for any other dialog.
+std::optional<Pattern> PanelPatternOf(ZedEmuDialog* dialog) {
+    if (ChooserExists()) {
+        for (Pattern pattern : kAllPatterns) {
+            PatternPanel* panel = ChooserInstance()->Panel(pattern);
+            if (panel != nullptr && dialog == Handle(&panel->Window())) {
+                return pattern;
+            }
         }
     }
-    return -1;
+    return std::nullopt;
+}
+
+// The panel shown in the chooser now; null for none.
+DialogWindow* ShownPanel() {
+    if (ChooserExists()) {
+        for (Pattern pattern : kAllPatterns) {
+            PatternPanel* panel = ChooserInstance()->Panel(pattern);
+            if (panel != nullptr && panel->Window().Visible()) {
+                return &panel->Window();
+            }
+        }
+    }
+    return nullptr;
 }
 
 DialogWindow* OpenPicker() {
@@ -111,12 +135,8 @@ Role RoleOf(ZedEmuDialog* dialog) {
     if (dialog == Handle(ChooserWindow())) {
         return Role::Chooser;
     }
-    if (ChooserExists()) {
-        for (int i = 0; i < LedgewrightDlg::kPanelCount; ++i) {
-            if (dialog == Handle(&ChooserInstance()->Panel(i).Window())) {
-                return Role::Panel;
-            }
-        }
+    if (PanelPatternOf(dialog)) {
+        return Role::Panel;
     }
     return dialog == Handle(OpenPicker()) ? Role::Picker : Role::None;
 }
@@ -268,22 +288,14 @@ void ReportWritten(const ZedString& name, const ZedString& text) {
 const ZedEmuDialogDriver kTable = {
     1,
     [] { return Handle(ChooserWindow()); },
-    [] {
-        const int shown = ShownPanelIndex();
-        return shown < 0 ? nullptr : Handle(&ChooserInstance()->Panel(shown).Window());
-    },
+    [] { return Handle(ShownPanel()); },
     [] { return Handle(OpenPicker()); },
     [](ZedEmuDialog* dialog) -> const char* {
         switch (RoleOf(dialog)) {
             case Role::Chooser:
                 return "chooser";
             case Role::Panel:
-                for (int i = 0; i < LedgewrightDlg::kPanelCount; ++i) {
-                    if (dialog == Handle(&ChooserInstance()->Panel(i).Window())) {
-                        return kPanelNamesShown[i];
-                    }
-                }
-                return "panel";
+                return PanelNameShown(*PanelPatternOf(dialog));
             case Role::Picker:
                 return Window(dialog).HasItem(kIdcColorCell01) ? "colour picker" : "line-type picker";
             case Role::None:

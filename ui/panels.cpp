@@ -108,3 +108,17 @@ LedgewrightPlaneCDlg::LedgewrightPlaneCDlg() : PatternPanel(kPlaneCLayout, kPlan
 LedgewrightPlaneDDlg::LedgewrightPlaneDDlg() : PatternPanel(kPlaneDLayout, kPlaneDValues, false) {}
 LedgewrightSideADlg::LedgewrightSideADlg() : PatternPanel(kSideALayout, kSideAValues, true) {}
 LedgewrightSideBDlg::LedgewrightSideBDlg() : PatternPanel(kSideBLayout, kSideBValues, true) {}
+
+std::unique_ptr<PatternPanel> MakePatternPanel(Pattern pattern) {
+    switch (pattern) {
+        case Pattern::PlaneA: return std::make_unique<LedgewrightPlaneADlg>();
+        case Pattern::PlaneB: return std::make_unique<LedgewrightPlaneBDlg>();
+        case Pattern::PlaneC: return std::make_unique<LedgewrightPlaneCDlg>();
+        case Pattern::PlaneD: return std::make_unique<LedgewrightPlaneDDlg>();
+        case Pattern::SideA: return std::make_unique<LedgewrightSideADlg>();
+        case Pattern::SideB: return std::make_unique<LedgewrightSideBDlg>();
+        case Pattern::SideC:
+        case Pattern::SideD: break;
+    }
+    return nullptr;
+}

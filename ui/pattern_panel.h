@@ -9,6 +9,7 @@
 #include <span>
 #include <vector>
 
+#include "base/pattern.h"
 #include "host/zedtext.h"
 #include "ui/layout.h"
 #include "ui/swatches.h"
@@ -90,5 +91,9 @@ class LedgewrightSideBDlg final : public PatternPanel {
 public:
     LedgewrightSideBDlg();
 };
+
+// The settings panel of the pattern, not yet created; null for a pattern
+// without settings of its own (side patterns C and D).
+std::unique_ptr<PatternPanel> MakePatternPanel(Pattern pattern);
 
 #endif  // LEDGEWRIGHT_UI_PATTERN_PANEL_H

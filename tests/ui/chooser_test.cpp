@@ -36,7 +36,7 @@ TEST_F(ChooserTest, FirstStartOnAnEmptyRegistryShowsAndStoresTheDefaults) {
     EXPECT_EQ(w.Item(kIdcPatternList).SelectedRow(), 0);
     EXPECT_EQ(w.Item(kIdcPatternList).RowCount(), 8);
     EXPECT_EQ(w.Item(kIdcPicture).BitmapShown(), kBitmapPlaneA);
-    EXPECT_EQ(VisiblePanel(), 0);
+    EXPECT_EQ(VisiblePanel(), Pattern::PlaneA);
     EXPECT_EQ(w.Focus(), kIdcPatternList);
     const Rect r = w.ScreenRect();
     std::vector<std::pair<std::string, std::string>> stored = {
@@ -60,7 +60,7 @@ struct RowCase {
     int row;
     std::string itemNo;
     int picture;  // after starting on row 0 (plan pattern A)
-    int panel;
+    std::optional<Pattern> panel;
     std::string entered;  // by a double click; "-" for nothing
 };
 
@@ -95,20 +95,20 @@ TEST_P(ChooserRows, DoubleClickActivatesTheHostAndTypesTheKeyword) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryRow, ChooserRows,
-                         ::testing::Values(RowCase{0, "1", kBitmapPlaneA, 0, "planea"},
-                                           RowCase{1, "2", kBitmapPlaneB, 1, "planeb"},
-                                           RowCase{2, "3", kBitmapPlaneC, 2, "planec"},
-                                           RowCase{3, "4", kBitmapPlaneD, 3, "planed"},
-                                           RowCase{4, "5", kBitmapPlaneA, -1, "-"},
-                                           RowCase{5, "6", kBitmapSideA, 4, "sidea"},
-                                           RowCase{6, "7", kBitmapSideB, 5, "sideb"},
-                                           RowCase{7, "8", kBitmapSideC, -1, "sidec"}));
+                         ::testing::Values(RowCase{0, "1", kBitmapPlaneA, Pattern::PlaneA, "planea"},
+                                           RowCase{1, "2", kBitmapPlaneB, Pattern::PlaneB, "planeb"},
+                                           RowCase{2, "3", kBitmapPlaneC, Pattern::PlaneC, "planec"},
+                                           RowCase{3, "4", kBitmapPlaneD, Pattern::PlaneD, "planed"},
+                                           RowCase{4, "5", kBitmapPlaneA, std::nullopt, "-"},
+                                           RowCase{5, "6", kBitmapSideA, Pattern::SideA, "sidea"},
+                                           RowCase{6, "7", kBitmapSideB, Pattern::SideB, "sideb"},
+                                           RowCase{7, "8", kBitmapSideC, std::nullopt, "sidec"}));
 
 struct StoredItemCase {
     std::string itemNo;
     int row;
     int picture;
-    int panel;
+    std::optional<Pattern> panel;
     std::string enteredOnPictureClick;  // "-" for nothing
 };
 
@@ -131,12 +131,12 @@ TEST_P(ChooserStoredItem, RestartShowsTheStoredItemAndThePictureTypesItsKeyword)
 }
 
 INSTANTIATE_TEST_SUITE_P(ItemNumbers, ChooserStoredItem,
-                         ::testing::Values(StoredItemCase{"2", 1, kBitmapPlaneB, 1, "planeb"},
-                                           StoredItemCase{"5", 4, kNoBitmap, -1, "-"},
-                                           StoredItemCase{"8", 7, kBitmapSideC, -1, "sidec"},
-                                           StoredItemCase{"9", -1, kBitmapSideD, -1, "sided"},
-                                           StoredItemCase{"0", -1, kNoBitmap, -1, "-"},
-                                           StoredItemCase{"10", -1, kNoBitmap, -1, "-"}));
+                         ::testing::Values(StoredItemCase{"2", 1, kBitmapPlaneB, Pattern::PlaneB, "planeb"},
+                                           StoredItemCase{"5", 4, kNoBitmap, std::nullopt, "-"},
+                                           StoredItemCase{"8", 7, kBitmapSideC, std::nullopt, "sidec"},
+                                           StoredItemCase{"9", -1, kBitmapSideD, std::nullopt, "sided"},
+                                           StoredItemCase{"0", -1, kNoBitmap, std::nullopt, "-"},
+                                           StoredItemCase{"10", -1, kNoBitmap, std::nullopt, "-"}));
 
 // Headless pop-ups: the client area starts 3 pixels right of the window's
 // left edge and 26 below its top.
@@ -145,13 +145,16 @@ TEST_F(ChooserTest, EveryPanelStandsBelowTheListAsWideAndHighAsTheClientAreaLess
     const Rect chooser = ChooserWindow().ScreenRect();
     const Rect client = ChooserWindow().ClientRect();
     const int listBottom = ChooserWindow().ItemRect(kIdcPatternList).bottom;
-    for (int i = 0; i < LedgewrightDlg::kPanelCount; ++i) {
-        const Rect r = PanelWindow(i).ScreenRect();
+    for (Pattern pattern : {Pattern::PlaneA, Pattern::PlaneB, Pattern::PlaneC, Pattern::PlaneD, Pattern::SideA,
+                            Pattern::SideB}) {
+        const Rect r = PanelWindow(pattern).ScreenRect();
         const Rect inClient = {r.left - chooser.left - 3, r.top - chooser.top - 26, r.right - chooser.left - 3,
                                r.bottom - chooser.top - 26};
         EXPECT_EQ(inClient, (Rect{1, listBottom, 1 + client.right - 1, listBottom + client.bottom - 1}))
-            << "panel " << i;
+            << "panel " << static_cast<int>(pattern);
     }
+    EXPECT_EQ(Chooser().Panel(Pattern::SideC), nullptr);
+    EXPECT_EQ(Chooser().Panel(Pattern::SideD), nullptr);
 }
 
 TEST_F(ChooserTest, ArrowKeysMoveTheSelectionButChooseNothing) {
@@ -164,7 +167,7 @@ TEST_F(ChooserTest, ArrowKeysMoveTheSelectionButChooseNothing) {
     EXPECT_EQ(ChooserWindow().Item(kIdcPatternList).SelectedRow(), 1);
     EXPECT_EQ(Stored("mMainItemNo"), before);
     EXPECT_EQ(ChooserWindow().Item(kIdcPicture).BitmapShown(), kBitmapPlaneA);
-    EXPECT_EQ(VisiblePanel(), 0);
+    EXPECT_EQ(VisiblePanel(), Pattern::PlaneA);
     EXPECT_TRUE(emu::KeyEvents().empty());
 }
 
@@ -211,7 +214,7 @@ TEST_F(ChooserTest, TheLayerListIsStoredAsTypedOnceTheBoxIsChecked) {
 }
 
 struct LongTextCase {
-    int panel;     // -1: the chooser itself
+    std::optional<Pattern> panel;  // none: the chooser itself
     int checkBox;  // clicked first to enable the edit; 0 for none
     int edit;
     std::string name;
@@ -223,7 +226,7 @@ void PrintTo(const LongTextCase& c, std::ostream* os) { *os << c.name << " of " 
 
 class ChooserLongTexts : public UiTest, public ::testing::WithParamInterface<LongTextCase> {
 protected:
-    DialogWindow& WindowOf(int panel) { return panel < 0 ? ChooserWindow() : PanelWindow(panel); }
+    DialogWindow& WindowOf(std::optional<Pattern> panel) { return panel ? PanelWindow(*panel) : ChooserWindow(); }
 };
 
 // A text typed into the chooser or a panel is stored whole and shown whole
@@ -258,9 +261,9 @@ TEST_P(ChooserLongTexts, ATypedTextOfAnyLengthIsKeptAtTheNextLoad) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, ChooserLongTexts,
-                         ::testing::Values(LongTextCase{-1, kIdcIsLayer, kIdcLayers, "mMainLayer", "30|50|60|", 131},
-                                           LongTextCase{0, 0, kIdcHoleLayer, "PA_HoleLayer", "30:3|", 200},
-                                           LongTextCase{3, 0, kIdcSlotLayer, "PD_SlotLayer", "50:5|", 5000}));
+                         ::testing::Values(LongTextCase{std::nullopt, kIdcIsLayer, kIdcLayers, "mMainLayer", "30|50|60|", 131},
+                                           LongTextCase{Pattern::PlaneA, 0, kIdcHoleLayer, "PA_HoleLayer", "30:3|", 200},
+                                           LongTextCase{Pattern::PlaneD, 0, kIdcSlotLayer, "PD_SlotLayer", "50:5|", 5000}));
 
 TEST_F(ChooserTest, TheLoaderTakesTheSharedValuesFromTheChooser) {
     StartWithChooser();
@@ -307,7 +310,7 @@ TEST_F(ChooserTest, AKeywordTypedAtThePromptLeavesTheChooserAsItWas) {
     EXPECT_EQ(Stored("mMainItemNo"), "2");
     EXPECT_EQ(ChooserWindow().Item(kIdcPatternList).SelectedRow(), 1);
     EXPECT_EQ(ChooserWindow().Item(kIdcPicture).BitmapShown(), kBitmapPlaneB);
-    EXPECT_EQ(VisiblePanel(), 1);
+    EXPECT_EQ(VisiblePanel(), Pattern::PlaneB);
 }
 
 TEST_F(ChooserTest, TheDeleteButtonTypesDelete) {

@@ -15,7 +15,9 @@
 
 namespace {
 
-enum Panel { kPlaneA, kPlaneB, kPlaneC, kPlaneD, kSideA, kSideB };
+using Panel = Pattern;
+constexpr Panel kPlaneA = Pattern::PlaneA, kPlaneB = Pattern::PlaneB, kPlaneC = Pattern::PlaneC,
+                kPlaneD = Pattern::PlaneD, kSideA = Pattern::SideA, kSideB = Pattern::SideB;
 
 using PanelTest = UiTest;
 
@@ -256,7 +258,7 @@ TEST_P(PanelPicks, ASwatchOpensItsPickerAndOnlyOkStoresAndShowsTheChoice) {
     }
     StartWithChooser();
     constexpr int kRowOfPanel[] = {0, 1, 2, 3, 5, 6};
-    headless::ClickRow(ChooserWindow(), kIdcPatternList, kRowOfPanel[c.panel]);
+    headless::ClickRow(ChooserWindow(), kIdcPatternList, kRowOfPanel[static_cast<int>(c.panel)]);
     DialogWindow& panel = PanelWindow(c.panel);
     headless::SetModalDriver(c.user);
     const int runsBefore = headless::ModalRuns();

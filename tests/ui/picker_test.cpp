@@ -99,7 +99,7 @@ TEST_P(Pickers, SelectFrameAndClose) {
             headless::PressKey(window, c.key);
         }
     });
-    EXPECT_EQ(picker.DoModal(PanelWindow(0)), c.ok);
+    EXPECT_EQ(picker.DoModal(PanelWindow(Pattern::PlaneA)), c.ok);
     EXPECT_EQ(U(picker.currentName), c.chosen);
     EXPECT_EQ(frames, c.framesBeforeClosing);
     // Every selection is repainted at once, and only the last one keeps its
@@ -149,7 +149,7 @@ TEST_F(PaintTest, CellsPaintTheirPositionsAndSwatchesTheirNames) {
         }
     });
     ZdStColorDlg picker;
-    EXPECT_FALSE(picker.DoModal(PanelWindow(0)));
+    EXPECT_FALSE(picker.DoModal(PanelWindow(Pattern::PlaneA)));
     ASSERT_EQ(cells.size(), 16u);
     EXPECT_EQ(cells[0], (Rgb{255, 255, 255}));
     EXPECT_EQ(cells[5], (Rgb{255, 0, 0}));
@@ -172,7 +172,7 @@ TEST_P(SwatchPaint, TheSwatchPaintsTheColourOfItsName) {
     Store("PC_Color", GetParam().name);
     StartWithChooser();
     std::vector<Rgb> fills;
-    for (const headless::PaintOp& op : headless::Paint(PanelWindow(2))) {
+    for (const headless::PaintOp& op : headless::Paint(PanelWindow(Pattern::PlaneC))) {
         if (op.controlId == kIdcColor) {
             fills.push_back(op.colour);
         }

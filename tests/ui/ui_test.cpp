@@ -21,11 +21,12 @@ void UiTest::StartWithChooser() {
 
 LedgewrightDlg& UiTest::Chooser() { return *ChooserInstance(); }
 
-int UiTest::VisiblePanel() {
-    int visible = -1;
-    for (int i = 0; i < LedgewrightDlg::kPanelCount; ++i) {
-        if (PanelWindow(i).Visible()) {
-            visible = visible == -1 ? i : -2;
+std::optional<Pattern> UiTest::VisiblePanel() {
+    std::optional<Pattern> visible;
+    for (Pattern pattern : kAllPatterns) {
+        if (Chooser().Panel(pattern) != nullptr && PanelWindow(pattern).Visible()) {
+            EXPECT_FALSE(visible) << "two panels shown";
+            visible = pattern;
         }
     }
     return visible;

@@ -4,6 +4,7 @@
 #ifndef LEDGEWRIGHT_TESTS_UI_UI_TEST_H
 #define LEDGEWRIGHT_TESTS_UI_UI_TEST_H
 
+#include <optional>
 #include <string>
 
 #include "tests/support/plugin_test.h"
@@ -19,9 +20,10 @@ protected:
     void StartWithChooser();
     LedgewrightDlg& Chooser();
     DialogWindow& ChooserWindow() { return Chooser().Window(); }
-    DialogWindow& PanelWindow(int index) { return Chooser().Panel(index).Window(); }
-    // Index of the one visible panel, -1 for none, -2 for more than one.
-    int VisiblePanel();
+    DialogWindow& PanelWindow(Pattern pattern) { return Chooser().Panel(pattern)->Window(); }
+    // The pattern of the one visible panel, none for no panel; a second
+    // visible panel fails the test.
+    std::optional<Pattern> VisiblePanel();
 
     static ZedString Z(const std::string& utf8) { return emu::FromUtf8(utf8); }
     static std::string U(const ZedString& text) { return emu::ToUtf8(text.c_str()); }

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kPlaneDPanel = 3;
+constexpr int kPlaneDRow = 3;
 
 }  // namespace
 
@@ -41,9 +41,9 @@ TEST_F(RealDialogsTest, DoubleClickOnRowZeroTypesPlaneAIntoTheHostWindow) {
 
 TEST_F(RealDialogsTest, PickersRunModallyOwnedByThePanelAndGiveBackTheName) {
     ASSERT_NO_FATAL_FAILURE(StartWithChooser());
-    ClickRow(kPlaneDPanel, false);
-    ASSERT_TRUE(PumpUntil([this] { return IsWindowVisible(PanelHandle(kPlaneDPanel)) != FALSE; }));
-    HWND panel = PanelHandle(kPlaneDPanel);
+    ClickRow(kPlaneDRow, false);
+    ASSERT_TRUE(PumpUntil([this] { return IsWindowVisible(PanelHandle(Pattern::PlaneD)) != FALSE; }));
+    HWND panel = PanelHandle(Pattern::PlaneD);
     const auto openFrom = [&](int swatch) { return [=] { ClickAt(GetDlgItem(panel, swatch), false); }; };
     const auto expectModal = [&](HWND picker) {
         EXPECT_EQ(GetWindow(picker, GW_OWNER), GetAncestor(panel, GA_ROOT));
@@ -111,7 +111,7 @@ TEST_F(RealDialogsTest, EnterClosesAnOpenDropDownOfAPanel) {
     ASSERT_NO_FATAL_FAILURE(StartWithChooser());
     SetForegroundWindow(ChooserHandle());
     ASSERT_TRUE(PumpUntil([this] { return GetForegroundWindow() == ChooserHandle(); }));
-    HWND side = GetDlgItem(PanelHandle(0), kIdcHoleDir);
+    HWND side = GetDlgItem(PanelHandle(Pattern::PlaneA), kIdcHoleDir);
     SetFocus(side);
     PressKey(VK_F4);
     ASSERT_TRUE(PumpUntil([&] { return SendMessageW(side, CB_GETDROPPEDSTATE, 0, 0) != FALSE; }))
@@ -163,9 +163,9 @@ TEST_F(RealDialogsTest, EnterPressesTheFocusedDeleteButtonAndNothingElse) {
 TEST_F(RealDialogsTest, TheModalDriverRunsInTheShownPickerAndItsCloseBoxKeepsTheValue) {
     ASSERT_NO_FATAL_FAILURE(StartWithChooser());
     UserActions& user = *Backend().UserInput();
-    DialogWindow& panel = Chooser().Panel(kPlaneDPanel).Window();
-    user.ClickRow(Chooser().Window(), kIdcPatternList, kPlaneDPanel);
-    ASSERT_TRUE(IsWindowVisible(PanelHandle(kPlaneDPanel)));
+    DialogWindow& panel = Chooser().Panel(Pattern::PlaneD)->Window();
+    user.ClickRow(Chooser().Window(), kIdcPatternList, kPlaneDRow);
+    ASSERT_TRUE(IsWindowVisible(PanelHandle(Pattern::PlaneD)));
     const std::string before = Stored("PD_Color");
     HWND picker = nullptr;
     bool shown = false;

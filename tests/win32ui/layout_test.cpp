@@ -6,6 +6,7 @@
 
 #include <cwctype>
 #include <string>
+#include <utility>
 #include "ui/chooser.h"
 #include "ui/chooser_layout.h"
 #include "ui/panel_layouts.h"
@@ -23,7 +24,13 @@ constexpr PickerCase kPickers[] = {
     {kIdcColor, L"Color Property", &kColorPickerLayout},
     {kIdcLineType, L"Line Type Property", &kLineTypePickerLayout},
 };
-constexpr int kPlaneDPanel = 3;
+constexpr int kPlaneDRow = 3;
+
+// Each pattern's panel and the layout it must have.
+constexpr std::pair<Pattern, const DialogLayout*> kPanels[] = {
+    {Pattern::PlaneA, &kPlaneALayout}, {Pattern::PlaneB, &kPlaneBLayout}, {Pattern::PlaneC, &kPlaneCLayout},
+    {Pattern::PlaneD, &kPlaneDLayout}, {Pattern::SideA, &kSideALayout},   {Pattern::SideB, &kSideBLayout},
+};
 
 // Whether the window's procedure lies in the comctl32 of the common controls
 // 6 assembly (which also answers CCM_GETVERSION with 5 under Wine).
@@ -98,16 +105,14 @@ void ExpectCaptionsFitWithRoom(HWND dialog, const DialogLayout& layout, const st
 TEST_F(RealDialogsTest, EveryCaptionFitsItsControlWithRoomForAWiderFont) {
     ASSERT_NO_FATAL_FAILURE(StartWithChooser());
     ExpectCaptionsFitWithRoom(ChooserHandle(), kChooserLayout, "chooser");
-    const DialogLayout* const panels[] = {&kPlaneALayout, &kPlaneBLayout, &kPlaneCLayout,
-                                          &kPlaneDLayout, &kSideALayout,  &kSideBLayout};
-    for (int i = 0; i < LedgewrightDlg::kPanelCount; ++i) {
-        ExpectCaptionsFitWithRoom(PanelHandle(i), *panels[i], "panel " + std::to_string(i));
+    for (const auto& [pattern, layout] : kPanels) {
+        ExpectCaptionsFitWithRoom(PanelHandle(pattern), *layout, "panel " + std::to_string(static_cast<int>(pattern)));
     }
-    ClickRow(kPlaneDPanel, false);
-    ASSERT_TRUE(PumpUntil([this] { return IsWindowVisible(PanelHandle(kPlaneDPanel)) != FALSE; }));
+    ClickRow(kPlaneDRow, false);
+    ASSERT_TRUE(PumpUntil([this] { return IsWindowVisible(PanelHandle(Pattern::PlaneD)) != FALSE; }));
     for (const PickerCase& picker : kPickers) {
         EXPECT_TRUE(WithModal(
-            picker.caption, [&] { ClickAt(GetDlgItem(PanelHandle(kPlaneDPanel), picker.swatchId), false); },
+            picker.caption, [&] { ClickAt(GetDlgItem(PanelHandle(Pattern::PlaneD), picker.swatchId), false); },
             [&](HWND dialog) {
                 ExpectCaptionsFitWithRoom(dialog, *picker.layout, picker.layout == &kColorPickerLayout
                                                                       ? "colour picker"
@@ -120,17 +125,15 @@ TEST_F(RealDialogsTest, EveryCaptionFitsItsControlWithRoomForAWiderFont) {
 TEST_F(RealDialogsTest, EveryDialogStandsAsItsLayoutSays) {
     ASSERT_NO_FATAL_FAILURE(StartWithChooser());
     ExpectMatchesLayout(ChooserHandle(), kChooserLayout, "chooser");
-    const DialogLayout* const panels[] = {&kPlaneALayout, &kPlaneBLayout, &kPlaneCLayout,
-                                          &kPlaneDLayout, &kSideALayout,  &kSideBLayout};
-    for (int i = 0; i < LedgewrightDlg::kPanelCount; ++i) {
-        ExpectMatchesLayout(PanelHandle(i), *panels[i], "panel " + std::to_string(i));
+    for (const auto& [pattern, layout] : kPanels) {
+        ExpectMatchesLayout(PanelHandle(pattern), *layout, "panel " + std::to_string(static_cast<int>(pattern)));
     }
     // The pickers, opened from the plan pattern D panel, whose swatches are always shown.
-    ClickRow(kPlaneDPanel, false);
-    ASSERT_TRUE(PumpUntil([this] { return IsWindowVisible(PanelHandle(kPlaneDPanel)) != FALSE; }));
+    ClickRow(kPlaneDRow, false);
+    ASSERT_TRUE(PumpUntil([this] { return IsWindowVisible(PanelHandle(Pattern::PlaneD)) != FALSE; }));
     for (const PickerCase& picker : kPickers) {
         const bool opened = WithModal(
-            picker.caption, [&] { ClickAt(GetDlgItem(PanelHandle(kPlaneDPanel), picker.swatchId), false); },
+            picker.caption, [&] { ClickAt(GetDlgItem(PanelHandle(Pattern::PlaneD), picker.swatchId), false); },
             [&](HWND dialog) {
                 ExpectMatchesLayout(dialog, *picker.layout, "picker");
                 PostMessageW(dialog, WM_CLOSE, 0, 0);
@@ -172,7 +175,7 @@ TEST_F(RealDialogsTest, DialogsComeFromTheirOwnModuleWithCommonControlsSix) {
     GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                        reinterpret_cast<LPCWSTR>(&ShowChooser), &own);
     EXPECT_EQ(reinterpret_cast<HMODULE>(GetWindowLongPtrW(ChooserHandle(), GWLP_HINSTANCE)), own);
-    EXPECT_EQ(reinterpret_cast<HMODULE>(GetWindowLongPtrW(PanelHandle(0), GWLP_HINSTANCE)), own);
+    EXPECT_EQ(reinterpret_cast<HMODULE>(GetWindowLongPtrW(PanelHandle(Pattern::PlaneA), GWLP_HINSTANCE)), own);
     // The list view and the buttons (the layer check box is one in every
     // build) are common controls 6's (the library of that assembly runs them),
     // through the activation context around the plug-in's windows.

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kPlaneDPanel = 3;
+constexpr int kPlaneDRow = 3;
 constexpr int kRounds = 1000;
 
 // The process's GDI objects. Wine's GetGuiResources is a stub that answers 0;
@@ -89,9 +89,9 @@ LRESULT CALLBACK CloseActivatedPicker(int code, WPARAM wParam, LPARAM lParam) {
 
 TEST_F(RealDialogsTest, NoGdiObjectOrWindowIsLeftAcrossRepaintsAndPickerOpenings) {
     ASSERT_NO_FATAL_FAILURE(StartWithChooser());
-    ClickRow(kPlaneDPanel, false);
-    ASSERT_TRUE(PumpUntil([this] { return IsWindowVisible(PanelHandle(kPlaneDPanel)) != FALSE; }));
-    HWND panel = PanelHandle(kPlaneDPanel);
+    ClickRow(kPlaneDRow, false);
+    ASSERT_TRUE(PumpUntil([this] { return IsWindowVisible(PanelHandle(Pattern::PlaneD)) != FALSE; }));
+    HWND panel = PanelHandle(Pattern::PlaneD);
     HWND swatch = GetDlgItem(panel, kIdcColor);
     const auto repaint = [&] { RedrawWindow(swatch, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); };
     // The click that a swatch reports, the colour and line-type pickers in

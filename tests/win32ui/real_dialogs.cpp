@@ -103,7 +103,9 @@ void RealDialogsTest::StartWithChooser() {
 
 LedgewrightDlg& RealDialogsTest::Chooser() { return *ChooserInstance(); }
 HWND RealDialogsTest::ChooserHandle() { return static_cast<HWND>(NativeWindow(Chooser().Window())); }
-HWND RealDialogsTest::PanelHandle(int index) { return static_cast<HWND>(NativeWindow(Chooser().Panel(index).Window())); }
+HWND RealDialogsTest::PanelHandle(Pattern pattern) {
+    return static_cast<HWND>(NativeWindow(Chooser().Panel(pattern)->Window()));
+}
 HWND RealDialogsTest::HostWindow() { return static_cast<HWND>(runner::HostWindowHandle()); }
 
 bool RealDialogsTest::PumpUntil(const std::function<bool()>& condition, int timeoutMs) {

@@ -23,7 +23,7 @@ protected:
     void StartWithChooser();
     LedgewrightDlg& Chooser();
     HWND ChooserHandle();
-    HWND PanelHandle(int index);
+    HWND PanelHandle(Pattern pattern);
     HWND HostWindow();
 
     // Handles this thread's messages until the condition holds; false when it

@@ -7,14 +7,15 @@ namespace {
 
 struct Shot {
     int row;
-    int panel;
+    Pattern panel;
     const char* name;
 };
 constexpr Shot kChooserShots[] = {
-    {0, 0, "chooser-planea"}, {1, 1, "chooser-planeb"}, {2, 2, "chooser-planec"},
-    {3, 3, "chooser-planed"}, {5, 4, "chooser-sidea"},  {6, 5, "chooser-sideb"},
+    {0, Pattern::PlaneA, "chooser-planea"}, {1, Pattern::PlaneB, "chooser-planeb"},
+    {2, Pattern::PlaneC, "chooser-planec"}, {3, Pattern::PlaneD, "chooser-planed"},
+    {5, Pattern::SideA, "chooser-sidea"},   {6, Pattern::SideB, "chooser-sideb"},
 };
-constexpr int kPlaneDPanel = 3;
+constexpr int kPlaneDRow = 3;
 
 }  // namespace
 
@@ -28,9 +29,9 @@ TEST_F(RealDialogsTest, ScreenshotsOfTheChooserWithEachPanelAndOfThePickers) {
         PumpFor(600);  // the next click is no double click
     }
     // The pickers from the plan pattern D panel, whose swatches are always shown.
-    ClickRow(kPlaneDPanel, false);
-    ASSERT_TRUE(PumpUntil([this] { return IsWindowVisible(PanelHandle(kPlaneDPanel)) != FALSE; }));
-    HWND panel = PanelHandle(kPlaneDPanel);
+    ClickRow(kPlaneDRow, false);
+    ASSERT_TRUE(PumpUntil([this] { return IsWindowVisible(PanelHandle(Pattern::PlaneD)) != FALSE; }));
+    HWND panel = PanelHandle(Pattern::PlaneD);
     const struct {
         int swatch;
         const wchar_t* caption;
