@@ -165,8 +165,7 @@ PlaneAChange PlanPlaneAWidth() {
         change.target = PlaneAWidthChanged(was, (fullLine ? lineLength : width) / 2.0);
         change.steps = fullLine ? TakeWholeLine(was, change.target) : MoveInPlace(change.target);
     } else if (wholeLine) {
-        change.refusal = kMsgWidthTooLarge;
-        return change;
+        return RefusedPlan<PlaneAChange>(kMsgWidthTooLarge);
     } else {
         change.target = PlaneAWidthChanged(was, width / 2.0);
         change.steps = GiveLineBack(was, change.target);

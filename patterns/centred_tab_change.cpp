@@ -21,8 +21,6 @@
 
 namespace {
 
-TabChange Refused(const ZedChar* message) { return TabChange{message, {}, false, {}, {}}; }
-
 TabChange Planned(const ShoulderCorners& c, std::vector<TabAmend> amends, bool baseMoved) {
     const ShoulderMemory& before = Unfinished().before;
     return TabChange{nullptr, c, baseMoved, ShoulderLinePieces(BaseLineStart(before), BaseLineEnd(before), c, false),
@@ -63,12 +61,12 @@ TabChange PlanWidth(double width, const TabChangeRefusals& refusals) {
     const ShoulderMemory& b = Unfinished().before;
     const bool fromStart = MeasuredFromStart(b);
     if (LineLengthOf(b) <= (fromStart ? Len(b.tail) : Len(b.head)) + width) {
-        return Refused(refusals.tooFar);
+        return RefusedPlan<TabChange>(refusals.tooFar);
     }
     const ShoulderCorners was = CornersOf(b);
     const ShoulderCorners c = PlaneBWidthChanged(was, width, fromStart);
     if (!KeepsLineOrder(c)) {
-        return Refused(refusals.outOfOrder);
+        return RefusedPlan<TabChange>(refusals.outOfOrder);
     }
     if (fromStart) {
         return Planned(c,
@@ -87,14 +85,14 @@ TabChange PlanWidth(double width, const TabChangeRefusals& refusals) {
 TabChange PlanDistance(double distance, const TabChangeRefusals& refusals) {
     const ShoulderMemory& b = Unfinished().before;
     if (LineLengthOf(b) <= Len(b.innerSide) + distance) {
-        return Refused(refusals.tooFar);
+        return RefusedPlan<TabChange>(refusals.tooFar);
     }
     const bool fromStart = MeasuredFromStart(b);
     const ShoulderCorners was = CornersOf(b);
     const ShoulderCorners c =
         PlaneBDistanceChanged(was, distance, fromStart ? Len(b.tail) : Len(b.head), fromStart);
     if (!KeepsLineOrder(c)) {
-        return Refused(refusals.outOfOrder);
+        return RefusedPlan<TabChange>(refusals.outOfOrder);
     }
     return Planned(c,
                    {{&M::tail, Moved(b.tail, was.p1, c.p1), kMsgLineNotAmended31},

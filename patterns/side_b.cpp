@@ -76,11 +76,10 @@ bool MakeDisplayDimension(const SideStep& step, const DisplayEnds& ends) {
 }
 
 SideStepPlan PlanDisplayLength(const ShoulderMemory& before, double length) {
-    SideStepPlan plan;
     if (!IsUsableSize(length)) {
-        plan.refusal = kMsgWidthTooLarge;
-        return plan;
+        return RefusedPlan<SideStepPlan>(kMsgWidthTooLarge);
     }
+    SideStepPlan plan;
     plan.changesOutline = false;
     const ZedPoint d1 = LineStart(before.display.record);
     const ZedPoint d2 = d1 + length * UnitFrom(d1, LineEnd(before.display.record));

@@ -122,12 +122,6 @@ StepEnd StepEndOf(const ShoulderMemory& m) {
     return headRuns() ? StepEnd::Start : tailRuns() ? StepEnd::End : StepEnd::Unknown;
 }
 
-SideStepPlan Refused(const ZedChar* message) {
-    SideStepPlan plan;
-    plan.refusal = message;
-    return plan;
-}
-
 }  // namespace
 
 SideStep PlaceSideStep(ZedPoint s, ZedPoint e, ZedPoint picked, const OutwardSide& side, double height,
@@ -247,7 +241,7 @@ SideStepPlan PlanSideOffset(const ShoulderMemory& before, double offset) {
 SideStepPlan PlanSideLength(const ShoulderMemory& before, double length) {
     const StepEnd end = StepEndOf(before);
     if (end == StepEnd::Unknown) {
-        return Refused(kMsgDirectionNotMatched);
+        return RefusedPlan<SideStepPlan>(kMsgDirectionNotMatched);
     }
     const ShoulderCorners was = CornersOf(before);
     const double inner = Distance(was.q1, was.q2);
@@ -259,7 +253,7 @@ SideStepPlan PlanSideLength(const ShoulderMemory& before, double length) {
         // or takes the difference.
         const ZedPoint e = LineEndAwayFrom(before.head.record, was.p2);
         if (length <= kOutlineTouchTolerance || length >= Distance(was.p2, e) + inner - kOutlineTouchTolerance) {
-            return Refused(kMsgWidthTooLarge);
+            return RefusedPlan<SideStepPlan>(kMsgWidthTooLarge);
         }
         const ZedPoint u = UnitFrom(was.q1, was.q2);
         plan.c = ShoulderCorners{was.p1, was.q1, was.q1 + length * u, was.p1 + length * u};
@@ -274,7 +268,7 @@ SideStepPlan PlanSideLength(const ShoulderMemory& before, double length) {
         // F2 and A2 stay; A1 and Q move, the tail piece takes the difference.
         const ZedPoint s = LineEndAwayFrom(before.tail.record, was.p1);
         if (length <= kOutlineTouchTolerance || length >= Distance(s, was.p1) + inner - kOutlineTouchTolerance) {
-            return Refused(kMsgWidthTooLarge);
+            return RefusedPlan<SideStepPlan>(kMsgWidthTooLarge);
         }
         const ZedPoint u = UnitFrom(was.q2, was.q1);
         plan.c = ShoulderCorners{was.p2 + length * u, was.q2 + length * u, was.q2, was.p2};
