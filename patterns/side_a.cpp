@@ -1,8 +1,6 @@
 // BuildSideA and RebuildSideA: the end step with side pattern A's cut line.
 #include "patterns/side_a.h"
 
-#include <cmath>
-
 #include "base/line_pick.h"
 #include "base/messages.h"
 #include "base/report.h"
@@ -17,13 +15,7 @@ SideStepPlan Plan(int editMode, double value) {
     return editMode == kEditFirst ? PlanSideOffset(before, value) : PlanSideLength(before, value);
 }
 
-bool Begin(int editMode, double value) {
-    if (!std::isfinite(value)) {
-        return ReportError(kMsgWidthTooLarge);
-    }
-    BeginChange(editMode, value);
-    return CheckSideStepPlan(Plan(editMode, value));
-}
+bool Begin(int editMode, double value) { return BeginSideStepChange(editMode, value, Plan); }
 
 }  // namespace
 

@@ -112,13 +112,7 @@ SideStepPlan Plan(int editMode, double value) {
     }
 }
 
-bool Begin(int editMode, double value) {
-    if (!std::isfinite(value)) {
-        return ReportError(kMsgWidthTooLarge);
-    }
-    BeginChange(editMode, value);
-    return CheckSideStepPlan(Plan(editMode, value));
-}
+bool Begin(int editMode, double value) { return BeginSideStepChange(editMode, value, Plan); }
 
 }  // namespace
 

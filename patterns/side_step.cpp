@@ -289,6 +289,14 @@ SideStepPlan PlanSideLength(const ShoulderMemory& before, double length) {
     return plan;
 }
 
+bool BeginSideStepChange(int editMode, double value, SideStepPlan (*plan)(int editMode, double value)) {
+    if (!std::isfinite(value)) {
+        return ReportError(kMsgWidthTooLarge);
+    }
+    BeginChange(editMode, value);
+    return CheckSideStepPlan(plan(editMode, value));
+}
+
 bool CheckSideStepPlan(const SideStepPlan& plan) {
     if (plan.refusal != nullptr) {
         return ReportError(plan.refusal);

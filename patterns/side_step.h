@@ -103,6 +103,11 @@ SideStepPlan PlanSideLength(const ShoulderMemory& before, double length);
 // message, when the plan is refused or would break the outline.
 bool CheckSideStepPlan(const SideStepPlan& plan);
 
+// Opens a change of the step to the typed value: a value that is not a finite
+// number is refused before anything changes; otherwise the change begins and
+// the pattern's plan for the edit mode is checked as above.
+bool BeginSideStepChange(int editMode, double value, SideStepPlan (*plan)(int editMode, double value));
+
 // The plan's steps: each amend, the memory taking the records, the
 // dimensions, the cut line (when drawn), then the tag.
 std::vector<ChangeStep> SideStepSteps(const SideStepPlan& plan, int lineDraw);
