@@ -17,6 +17,7 @@
 #include "geometry/outline_soundness.h"
 #include "geometry/plane_a_parts.h"
 #include "geometry/splice.h"
+#include "geometry/three_sides.h"
 #include "geometry/unfinished_change.h"
 #include "geometry/vec2.h"
 #include "holes/cut_line.h"
@@ -96,25 +97,8 @@ PlaneAChange PlanPlaneADepth() {
     const ShoulderCorners c = PlaneADepthChanged(CornersOf(before), Unfinished().value);
     change.target = c;
     change.pieces = ShoulderLinePieces(BaseLineStart(before), BaseLineEnd(before), c, IsFullLine(before));
-    ZedFigure first = before.firstSide.record;
-    SetLineEnd(first, c.q1);
-    ZedFigure inner = before.innerSide.record;
-    SetLineStart(inner, c.q1);
-    SetLineEnd(inner, c.q2);
-    ZedFigure second = before.secondSide.record;
-    SetLineStart(second, c.q2);
-    change.steps = {
-        [first, ref = before.firstSide.ref] { return AmendFigure(ref, first, kMsgLineNotAmended11); },
-        [inner, ref = before.innerSide.ref] { return AmendFigure(ref, inner, kMsgLineNotAmended12); },
-        [second, ref = before.secondSide.ref] { return AmendFigure(ref, second, kMsgLineNotAmended13); },
-        [first, inner, second] {
-            Shoulder().firstSide.record = first;
-            Shoulder().innerSide.record = inner;
-            Shoulder().secondSide.record = second;
-            return true;
-        },
-        [c] { return FollowPlaneACorners(c); },
-    };
+    change.steps = MoveThreeSidesSteps(before, c.q1, c.q2);
+    change.steps.push_back([c] { return FollowPlaneACorners(c); });
     return change;
 }
 

@@ -10,6 +10,7 @@
 #include "geometry/outline_soundness.h"
 #include "geometry/plane_a_parts.h"
 #include "geometry/splice.h"
+#include "geometry/three_sides.h"
 #include "geometry/vec2.h"
 #include "settings/shoulder_settings.h"
 #include "tagging/shoulder_tag.h"
@@ -153,31 +154,15 @@ bool BeginRaisedDepthChange(int editMode, double value) {
 std::vector<ChangeStep> PlanRaisedDepth(const ZedChar* dimensionNotRead, bool (*follow)(const RaisedCorners&)) {
     const ShoulderMemory& before = Unfinished().before;
     const RaisedCorners c = AtDepth(RaisedCornersOf(before), Unfinished().value);
-    ZedFigure first = before.firstSide.record;
-    SetLineEnd(first, c.sRaised);
-    ZedFigure inner = before.innerSide.record;
-    SetLineStart(inner, c.sRaised);
-    SetLineEnd(inner, c.eRaised);
-    ZedFigure second = before.secondSide.record;
-    SetLineStart(second, c.eRaised);
-    return {
-        [first, ref = before.firstSide.ref] { return AmendFigure(ref, first, kMsgLineNotAmended11); },
-        [inner, ref = before.innerSide.ref] { return AmendFigure(ref, inner, kMsgLineNotAmended12); },
-        [second, ref = before.secondSide.ref] { return AmendFigure(ref, second, kMsgLineNotAmended13); },
-        [first, inner, second] {
-            Shoulder().firstSide.record = first;
-            Shoulder().innerSide.record = inner;
-            Shoulder().secondSide.record = second;
-            return true;
-        },
-        [c, dimensionNotRead, follow] {
-            if (!MoveLengthDimension(TemporaryElements()[kSlotFirstDimension].id, c.s, c.sRaised, dimensionNotRead,
-                                     kMsgDimensionNotAmended01) ||
-                (follow != nullptr && !follow(c))) {
-                return false;
-            }
-            TagRaisedChain();
-            return true;
-        },
-    };
+    std::vector<ChangeStep> steps = MoveThreeSidesSteps(before, c.sRaised, c.eRaised);
+    steps.push_back([c, dimensionNotRead, follow] {
+        if (!MoveLengthDimension(TemporaryElements()[kSlotFirstDimension].id, c.s, c.sRaised, dimensionNotRead,
+                                 kMsgDimensionNotAmended01) ||
+            (follow != nullptr && !follow(c))) {
+            return false;
+        }
+        TagRaisedChain();
+        return true;
+    });
+    return steps;
 }
