@@ -260,3 +260,83 @@ TEST_P(EightShouldersTest, GoInAnyOrder) {
 INSTANTIATE_TEST_SUITE_P(Runs, EightShouldersTest, ::testing::Values(0u, 1u, 2u, 3u));
 
 }  // namespace
+
+namespace {
+
+// A shoulder built on a side of an earlier one changes that side: cut into it,
+// or taking it whole, or its part next to a corner. The earlier shoulder is
+// then refused, with the reason on the error line and nothing changed, until
+// the later one is deleted; that gives the side back, and the earlier one
+// then goes too, giving the plate back.
+struct Touching {
+    const char* name;
+    const char* pattern;  // of the later shoulder, built on the earlier one's inner side
+    ZedPoint pick;
+    std::vector<std::pair<const char*, const char*>> settings;
+    bool sideGone;  // the build deletes the element of the earlier one's inner side
+};
+void PrintTo(const Touching& t, std::ostream* os) { *os << t.name; }
+
+class TouchingTest : public MultiShoulderTest, public ::testing::WithParamInterface<Touching> {};
+
+TEST_P(TouchingTest, TheEarlierGoesOnlyAfterTheLater) {
+    // The earlier one: plan A, 40 wide and 10 deep, in the middle of the
+    // bottom edge; its inner side runs from (80, -10) to (120, -10).
+    const std::vector<ZedId> earlier = BuildPlate({{"PlaneA", 0, 0.5}}, 40, 10, 5);
+    ASSERT_FALSE(HasFailure());
+    Store("mMainWidth", "10");
+    Store("mMainProtrude", "4");
+    for (const auto& [name, value] : GetParam().settings) {
+        Store(name, value);
+    }
+    ASSERT_TRUE(emu::StartCommand());
+    ASSERT_TRUE(emu::Type(GetParam().pattern));
+    ASSERT_TRUE(emu::PickAt(GetParam().pick.x, GetParam().pick.y));
+    emu::EndCommand();
+    ASSERT_EQ(TextsOn(emu::Channel::Error), std::vector<std::string>{});
+    const ZedId later = Shoulder().innerSide.ref.id;
+    ASSERT_NE(later, -1);
+    EXPECT_EQ(emu::ElementExists(earlier[0]), !GetParam().sideGone);
+
+    ASSERT_TRUE(emu::StartCommand());
+    ASSERT_TRUE(emu::Type("Delete"));
+    emu::ClearMessages();
+    const std::string drawing = emu::Dump();
+    // A pick on the earlier one's first side, from (80, 0) to (80, -10).
+    ASSERT_TRUE(emu::PickAt(80, -5));
+    EXPECT_EQ(TextsOn(emu::Channel::Error), std::vector<std::string>{"나중에 작성한 턱걸이가 걸쳐 있어서 삭제할 수 없습니다."});
+    EXPECT_EQ(emu::Dump(), drawing);
+    emu::EndCommand();
+
+    ASSERT_TRUE(DeleteInOrder({earlier[0], later}, {1}));
+    // The side the later one stood on is one line again, as built.
+    EXPECT_EQ(OutlineMismatch(plate_,
+                              {emu::Line(0, 0, 80, 0), emu::Line(80, 0, 80, -10), emu::Line(80, -10, 120, -10),
+                               emu::Line(120, -10, 120, 0), emu::Line(120, 0, kWidth, 0), Rectangle()[1],
+                               Rectangle()[2], Rectangle()[3]},
+                              true),
+              "");
+    ASSERT_TRUE(emu::StartCommand());
+    ASSERT_TRUE(emu::Type("Delete"));
+    emu::ClearMessages();
+    ASSERT_TRUE(emu::PickAt(80, -5));
+    emu::EndCommand();
+    EXPECT_EQ(TextsOn(emu::Channel::Error), std::vector<std::string>{});
+    ExpectPlateBack(GetParam().name);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TouchingTest,
+    ::testing::Values(
+        // Cut into the middle of the side: the side keeps its id for the piece before.
+        Touching{"PlanACentredOnTheSide", "PlaneA", {100, -10}, {}, false},
+        // The whole side taken: its id is gone, and the line that Delete
+        // draws along the later one's root takes its place in the entry.
+        Touching{"PlanAOverTheWholeSide", "PlaneA", {100, -10}, {{"PA_WidthValueDistance", "0"}}, true},
+        // Steps at either end of the side: the piece at the side's start
+        // goes (its id with it), or the piece at its end.
+        Touching{"SideAAtTheSidesStart", "SideA", {81, -10}, {}, true},
+        Touching{"SideAAtTheSidesEnd", "SideA", {119, -10}, {}, false}),
+    [](const ::testing::TestParamInfo<Touching>& info) { return std::string(info.param.name); });
+
+}  // namespace
