@@ -50,6 +50,13 @@ struct ShoulderMemory {
     ZedId fourthSegment = -1;  // no pattern makes this part
     ZedId slotSegment = -1;
     ZedId displaySegment = -1;
+
+    // What the last tagging of this shoulder wrote: its segment and element
+    // list, by which a later tagging finds the shoulder's own entry among the
+    // segment's shoulders even when a change gave it new elements. Segment -1
+    // until the shoulder is first tagged.
+    ZedId taggedSegment = -1;
+    ZedId taggedElements[3] = {-1, -1, -1};
 };
 
 ShoulderMemory& Shoulder();

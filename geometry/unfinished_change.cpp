@@ -62,6 +62,7 @@ void ForgetShoulder() {
     m.fourthSegment = -1;
     m.slotSegment = -1;
     m.displaySegment = -1;
+    m.taggedSegment = -1;
     // A change left unfinished on the last shoulder is no longer the user's to retry.
     ClearUnfinishedChange();
 }

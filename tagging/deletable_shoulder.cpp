@@ -1,7 +1,5 @@
 #include "tagging/deletable_shoulder.h"
 
-#include "base/messages.h"
-#include "base/report.h"
 #include "geometry/figure_record.h"
 #include "geometry/outline.h"
 #include "geometry/outline_soundness.h"
@@ -54,13 +52,13 @@ bool RootFits(ZedId instance, ZedId segment, const DeletableShoulder& shoulder, 
 
 }  // namespace
 
-bool CheckDeletableShoulder(ZedId instance, ZedId segment, std::span<const ZedId> ids, DeletableShoulder& shoulder) {
+ShoulderState ExamineShoulder(ZedId instance, ZedId segment, std::span<const ZedId> ids, DeletableShoulder& shoulder) {
     shoulder = DeletableShoulder{};
     bool fits = true;
     if (!FindChainNeighbours(segment, ids, shoulder.neighbours) || !ReadRun(instance, ids.size(), shoulder) ||
         !ShoulderRootOf(shoulder.sides, shoulder.root) || !IsJoinable(instance, shoulder.neighbours.before) ||
         !IsJoinable(instance, shoulder.neighbours.after) || !RootFits(instance, segment, shoulder, fits)) {
-        return ReportError(kMsgShoulderNotDeleted);
+        return ShoulderState::NoShoulder;
     }
-    return fits || ReportError(kMsgShoulderOverlapsEdit);
+    return fits ? ShoulderState::Deletable : ShoulderState::Overlaps;
 }

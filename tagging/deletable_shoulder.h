@@ -21,10 +21,15 @@ struct DeletableShoulder {
     ChainNeighbours neighbours;    // the elements on either side of the run
 };
 
-// True with the shoulder filled in; false after the refusal has been
-// reported: "형상이 겹쳐서 수정할 수 없습니다." when the joined outline would
-// overlap, touch or cross itself, "요소삭제를 진행할 수 없습니다." for any
-// other reason (also when the host cannot read what is checked).
-bool CheckDeletableShoulder(ZedId instance, ZedId segment, std::span<const ZedId> ids, DeletableShoulder& shoulder);
+enum class ShoulderState {
+    Deletable,
+    NoShoulder,  // not a run of the outline with a shoulder's shape, or unreadable
+    Overlaps,    // the outline joined along the root would overlap, touch or cross itself
+};
+// The checks above, with the shoulder filled in when it is deletable. Nothing
+// is reported: Delete tells the user why it refuses ("요소삭제를 진행할 수
+// 없습니다." for no shoulder, "형상이 겹쳐서 수정할 수 없습니다." for an
+// overlap), and the tagging asks the same of a list it might take.
+ShoulderState ExamineShoulder(ZedId instance, ZedId segment, std::span<const ZedId> ids, DeletableShoulder& shoulder);
 
 #endif  // LEDGEWRIGHT_TAGGING_DELETABLE_SHOULDER_H

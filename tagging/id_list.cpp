@@ -52,13 +52,21 @@ ZedString FormatIdList(std::span<const ZedId> ids) {
 }
 
 ShoulderElementIds ParseIdText(const ZedChar* text) {
-    ShoulderElementIds ids;
     if (text == nullptr) {
-        return ids;
+        return {};
     }
-    const ZedChar* piece = text;
-    for (const ZedChar* p = text;; ++p) {
-        if (*p != ZED_TEXT(',') && *p != 0) {
+    const ZedChar* end = text;
+    while (*end != 0) {
+        ++end;
+    }
+    return ParseIdRange(text, end);
+}
+
+ShoulderElementIds ParseIdRange(const ZedChar* begin, const ZedChar* end) {
+    ShoulderElementIds ids;
+    const ZedChar* piece = begin;
+    for (const ZedChar* p = begin;; ++p) {
+        if (p != end && *p != ZED_TEXT(',')) {
             continue;
         }
         if (p != piece) {
@@ -68,7 +76,7 @@ ShoulderElementIds ParseIdText(const ZedChar* text) {
             }
             ids.push_back(id);
         }
-        if (*p == 0) {
+        if (p == end) {
             return ids;
         }
         piece = p + 1;

@@ -25,6 +25,8 @@ ZedString FormatIdList(std::span<const ZedId> ids);
 // tagging: acting on part of it could delete elements that are no shoulder's,
 // so the whole text gives no ids.
 ShoulderElementIds ParseIdText(const ZedChar* text);
+// The same reading of the characters from `begin` up to `end` (not included).
+ShoulderElementIds ParseIdRange(const ZedChar* begin, const ZedChar* end);
 
 // The element list of an attribute value: ParseIdText of a text value; a value
 // of any other kind, or a text value without text, gives no ids.

@@ -6,7 +6,7 @@
 
 #include "geometry/figure_record.h"
 #include "tagging/shoulder_check.h"
-#include "tagging/shoulder_tag.h"
+#include "tagging/shoulder_attributes.h"
 
 namespace {
 

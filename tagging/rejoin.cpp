@@ -103,7 +103,21 @@ bool BridgeWithLine(Rejoin& r) {
         ZedElmDeleteElement(edgeRef.id);
         return false;
     }
+    r.edge = edgeRef.id;
     return true;
+}
+
+// Makes a corner beside an end element plain while the end element goes; the
+// element that then stands there, and whether it was a corner.
+ZedId MadePlain(ZedId neighbour, bool& wasCorner) {
+    wasCorner = neighbour != -1 && IsCorner(ZedElmGetType(neighbour));
+    if (neighbour != -1) {
+        const ZedId plain = ZedFigChangeCorner(neighbour);
+        if (plain > 0) {
+            return plain;
+        }
+    }
+    return neighbour;
 }
 
 }  // namespace
@@ -118,14 +132,8 @@ bool RejoinByLine(Rejoin& r) { return BridgeWithLine(r); }
 bool RejoinCollinearLines(Rejoin& r) {
     // b goes and c takes over the whole edge. A corner before b is made plain
     // while b is taken away and made a corner again once the edge is whole.
-    ZedId before = PreviousInChain(r.b.ref.id);
-    const bool cornerBefore = before != -1 && IsCorner(ZedElmGetType(before));
-    if (before != -1) {
-        const ZedId plain = ZedFigChangeCorner(before);
-        if (plain > 0) {
-            before = plain;
-        }
-    }
+    bool cornerBefore = false;
+    const ZedId before = MadePlain(PreviousInChain(r.b.ref.id), cornerBefore);
     DeleteEnd(r.b.ref.id, r.bSegment, r.bSegmentGone);
     // b's own record gives its start, corner or no corner: a host may list
     // b together with a straight piece before it as one line.
@@ -141,6 +149,27 @@ bool RejoinCollinearLines(Rejoin& r) {
     if (cornerBefore) {
         ZedFigChangeCorner(before);
     }
+    r.edge = r.c.ref.id;
+    return true;
+}
+
+bool RejoinCollinearKeepingB(Rejoin& r) {
+    bool cornerAfter = false;
+    const ZedId after = MadePlain(NextInChain(r.c.ref.id), cornerAfter);
+    DeleteEnd(r.c.ref.id, r.cSegment, r.cSegmentGone);
+    ZedFigure b = r.b.figure;
+    SetLineEnd(b, LineEnd(r.c.figure));
+    if (!AmendEnd(r.b, b, kMsgLineNotAmended1)) {
+        return false;
+    }
+    const ZedChar* joinFailure = cornerAfter ? kMsgNotJoined1 : kMsgNotJoined2;
+    if (!Join(r, joinFailure, joinFailure)) {
+        return false;
+    }
+    if (cornerAfter) {
+        ZedFigChangeCorner(after);
+    }
+    r.edge = r.b.ref.id;
     return true;
 }
 
@@ -148,6 +177,7 @@ bool RejoinByB(Rejoin& r) {
     const bool cIsLine = r.c.figure.kind == ZED_FIG_LINE;
     ZedFigure b = r.b.figure;
     SetLineEnd(b, GapEnd(r));
+    r.edge = r.b.ref.id;
     return AmendEnd(r.b, b, cIsLine ? kMsgLineNotAmended9 : kMsgLineNotAmended101) &&
            Join(r, cIsLine ? kMsgNotJoined11 : kMsgNotJoined103, cIsLine ? kMsgNotJoined12 : kMsgNotJoined104);
 }
@@ -156,6 +186,7 @@ bool RejoinByC(Rejoin& r) {
     const bool bIsLine = r.b.figure.kind == ZED_FIG_LINE;
     ZedFigure c = r.c.figure;
     SetLineStart(c, GapStart(r));
+    r.edge = r.c.ref.id;
     return AmendEnd(r.c, c, bIsLine ? kMsgLineNotAmended10 : kMsgLineNotAmended201) &&
            Join(r, bIsLine ? kMsgNotJoined11 : kMsgNotJoined203, bIsLine ? kMsgNotJoined12 : kMsgNotJoined204);
 }

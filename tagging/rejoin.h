@@ -29,6 +29,9 @@ struct Rejoin {
     // Set when joining deleted b (or c) and its segment went with it.
     bool bSegmentGone = false;
     bool cSegmentGone = false;
+    // The element that runs along the edge once the join is made: b, c or
+    // the line that bridges the gap; -1 when none does.
+    ZedId edge = -1;
 };
 
 // The edge ran from b's end to c's start (the gap). Each way below joins the
@@ -38,6 +41,9 @@ struct Rejoin {
 // b and c both run on along the gap: c takes over the whole edge from b's
 // start, and b goes.
 bool RejoinCollinearLines(Rejoin& r);
+// The same, the other way round, for a b that another shoulder lists and
+// that must stay: b takes over the whole edge to c's end, and c goes.
+bool RejoinCollinearKeepingB(Rejoin& r);
 // b alone runs on along the gap: its end moves to c's start.
 bool RejoinByB(Rejoin& r);
 // c alone runs on along the gap: its start moves to b's end.

@@ -1,5 +1,7 @@
 #include "tagging/restore_outline.h"
 
+#include <algorithm>
+
 #include "geometry/figure_record.h"
 #include "geometry/line_ends.h"
 #include "tagging/rejoin.h"
@@ -49,7 +51,9 @@ bool MakePlain(GapEnd gap, RejoinEnd& end) {
 
 }  // namespace
 
-bool RestoreOutline(ZedId instance, ZedId segment, const DeletableShoulder& shoulder) {
+bool RestoreOutline(ZedId instance, ZedId segment, const DeletableShoulder& shoulder, std::span<const ZedId> kept,
+                    ZedId& edge) {
+    edge = -1;
     const ZedId before = shoulder.neighbours.before;
     const ZedId after = shoulder.neighbours.after;
     // With nothing on one side there is nothing to join.
@@ -76,14 +80,19 @@ bool RestoreOutline(ZedId instance, ZedId segment, const DeletableShoulder& shou
     // of its own.
     const bool bRunsOn = RunsAlongGap(r.b.figure, r);
     const bool cRunsOn = RunsAlongGap(r.c.figure, r);
-    if (bRunsOn && cRunsOn) {
-        return RejoinCollinearLines(r);
+    const auto isKept = [kept](ZedId id) { return std::find(kept.begin(), kept.end(), id) != kept.end(); };
+    bool joined = false;
+    if (bRunsOn && cRunsOn && isKept(r.b.ref.id)) {
+        joined = isKept(r.c.ref.id) ? RejoinByLine(r) : RejoinCollinearKeepingB(r);
+    } else if (bRunsOn && cRunsOn) {
+        joined = RejoinCollinearLines(r);
+    } else if (bRunsOn) {
+        joined = RejoinByB(r);
+    } else if (cRunsOn) {
+        joined = RejoinByC(r);
+    } else {
+        joined = RejoinByLine(r);
     }
-    if (bRunsOn) {
-        return RejoinByB(r);
-    }
-    if (cRunsOn) {
-        return RejoinByC(r);
-    }
-    return RejoinByLine(r);
+    edge = joined ? r.edge : -1;
+    return joined;
 }

@@ -1,7 +1,7 @@
 #include "tagging/shoulder_check.h"
 
 #include "tagging/segment_attributes.h"
-#include "tagging/shoulder_tag.h"
+#include "tagging/shoulder_attributes.h"
 
 namespace {
 

@@ -6,35 +6,14 @@
 #include "base/build_profile.h"
 #include "geometry/shoulder_memory.h"
 #include "host/zedlib.h"
-
-// Attribute numbers on a shoulder's segment.
-enum ShoulderAttribute : int32_t {
-    kAttrShoulderType = 40270,    // text "SymbolShoulder"
-    kAttrElementList = 40271,     // the shoulder's element ids, "101,205"
-    kAttrHoleSegment = 40272,
-    kAttrCutLineSegment = 40273,
-    kAttrFourthSegment = 40274,
-    kAttrSlotSegment = 40275,
-    kAttrDisplaySegment = 40276,
-};
-
-// The attributes that name a shoulder's separate parts, in the order Delete
-// removes them, each with the shoulder memory's field it is written from.
-struct ShoulderPartAttribute {
-    int32_t number;
-    ZedId ShoulderMemory::*segment;
-};
-inline constexpr ShoulderPartAttribute kShoulderPartAttributes[] = {
-    {kAttrHoleSegment, &ShoulderMemory::holeSegment},       {kAttrCutLineSegment, &ShoulderMemory::cutLineSegment},
-    {kAttrFourthSegment, &ShoulderMemory::fourthSegment},   {kAttrSlotSegment, &ShoulderMemory::slotSegment},
-    {kAttrDisplaySegment, &ShoulderMemory::displaySegment},
-};
-
-// The text of 40270 that marks a shoulder (read back in any letter case).
-inline constexpr const ZedChar kShoulderTypeText[] = ZED_TEXT("SymbolShoulder");
+#include "tagging/shoulder_attributes.h"
 
 // Writes the attributes of the shoulder memory's shoulder on the segment that
-// holds its outline elements.
+// holds its outline elements. The first tagging of a shoulder makes it the
+// segment's most recent one (40270 to 40276) and keeps the one it replaces
+// there as the newest earlier shoulder (40277); a later tagging of the same
+// shoulder (a change, a hole made again) rewrites that shoulder's own entry,
+// wherever it stands.
 void WriteShoulderTag(ZedId segment);
 
 // Tags the shoulder where the build tags shoulders: the older host keeps no

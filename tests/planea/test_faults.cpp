@@ -34,13 +34,15 @@ const FaultOp kAllOps[] = {FaultOp::BuildCentre,     FaultOp::BuildFullLine,    
 // elements, the neighbour lookups that fall back on the chain's ends, corners
 // that stay corners, a hole the host refuses (reported, not fatal), the
 // hole's segment lookup, a refused free (retried with the second call), the
-// tag, and the question whether the host took a shaped hole's outline into
+// tag and the reading of the outline's mark before it (a mark that cannot be
+// read counts as none), and the question whether the host took a shaped hole's outline into
 // the hole and the outline's deletion when it did not (the outline stays).
 const std::set<std::string> kRiddenOut = {
     "ZedFigSetLineType2",      "ZedFigSetLineType",       "ZedElmGetPrevElementId", "ZedElmGetNextElementId",
     "ZedSgmGetTailElementId",  "ZedFigChangeCorner",      "ZedHolCreateHole",       "ZedHolCreateFigHole",
     "ZedHolGetHoleSegmentId",  "ZedHolFreeHoleData",      "ZedElmGetSegment",       "ZedSgmSetAttribute",
-    "ZedSgmDeleteAttribute",   "ZedHolGetHoleId",         "ZedSgmDeleteSegment"};
+    "ZedSgmDeleteAttribute",   "ZedHolGetHoleId",         "ZedSgmDeleteSegment",    "ZedSgmGetType",
+    "ZedSgmGetAttribute"};
 
 // Failures that end the operation without a message of the plug-in's own: a
 // dimension segment the host refuses, and a shaped hole whose old parts
