@@ -35,6 +35,12 @@ const EscapeRow kEscapeRows[] = {
     {"korean kept", "<평면도-타입A>", "&lt;평면도-타입A&gt;"},
     {"four bytes kept", "\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
     {"tab and line end kept", "a\tb\nc", "a\tb\nc"},
+    // The ends of each length's range are text: U+0080, U+07FF, U+0800, U+D7FF,
+    // U+E000, U+FFFF, U+10000, U+10FFFF.
+    {"range ends kept",
+     "\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF",
+     "\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
+    {"lead bytes that start nothing", "\xC1\xBF\xF5\x80", kFffd + kFffd + kFffd + kFffd},
     {"stray continuation byte", "a\x80z", "a" + kFffd + "z"},
     {"lead byte cut short", "\xED\x95", kFffd + kFffd},
     {"overlong slash", "\xC0\xAF", kFffd + kFffd},
