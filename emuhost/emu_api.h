@@ -175,6 +175,9 @@ EMU_API bool Type(const std::string& utf8);
 EMU_API bool PickAt(double x, double y);
 // A click on the element itself (at a point on it), screened like PickAt.
 EMU_API bool PickElement(ZedId element);
+// Where PickElement clicks for the element (the middle of a line or arc, the
+// text point of a radius dimension or note); false when there is no such element.
+EMU_API bool ClickPointOf(ZedId element, ZedPoint* point);
 // An event of any other type (not 1, 5 or 7, which PickAt, Type and EndCommand
 // deliver), carrying no text, point or ids, as the host sends under the mask bit
 // given. Screened like the others: false, and nothing delivered, when the mask

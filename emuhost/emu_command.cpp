@@ -279,10 +279,14 @@ bool Type(const std::string& utf8) {
 
 bool PickAt(double x, double y) { return Click(x, y, -1); }
 
-bool PickElement(ZedId element) {
+bool ClickPointOf(ZedId element, ZedPoint* point) {
     const Element* found = FindElement(element);
+    return found != nullptr && PointOnElement(*found, point);
+}
+
+bool PickElement(ZedId element) {
     ZedPoint point{};
-    if (found == nullptr || !PointOnElement(*found, &point)) {
+    if (!ClickPointOf(element, &point)) {
         return false;
     }
     return Click(point.x, point.y, element);

@@ -73,6 +73,9 @@ void Driver::RunPicker() {
 void Driver::Note(const std::string& text) { out_ << "(" << text << ")\n"; }
 
 void Driver::Perform(const Action& action, bool echo) {
+    if (observer_ != nullptr) {
+        observer_->Begun(action);
+    }
     if (echo) {
         out_ << "> " << action.echo << "\n";
     }
@@ -84,6 +87,9 @@ void Driver::Perform(const Action& action, bool echo) {
             Deliver(emu::Type(action.text), true);
             break;
         case Action::Kind::Pick:
+            if (observer_ != nullptr) {
+                observer_->Clicked(ZedPoint{action.x, action.y});
+            }
             Deliver(emu::PickAt(action.x, action.y), false);
             break;
         case Action::Kind::PickElement:
@@ -116,6 +122,9 @@ void Driver::Perform(const Action& action, bool echo) {
     // message loop would.
     PumpHostMessages();
     ReportChanges();
+    if (observer_ != nullptr) {
+        observer_->Done(action);
+    }
 }
 
 void Driver::Start() {
@@ -153,6 +162,10 @@ void Driver::PickOn(const PickTarget& target) {
         return;
     }
     Note("click on element " + std::to_string(target.element));
+    ZedPoint point{};
+    if (observer_ != nullptr && emu::ClickPointOf(target.element, &point)) {
+        observer_->Clicked(point);
+    }
     Deliver(emu::PickElement(target.element), false);
 }
 

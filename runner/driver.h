@@ -35,6 +35,19 @@ public:
     virtual void PutBack(Action action) = 0;
 };
 
+// Told of every action the driver plays, nested ones included (the actions in
+// a picker come while the action that opened it is still being played).
+class StepObserver {
+public:
+    virtual ~StepObserver() = default;
+    // Before the action is echoed and played.
+    virtual void Begun(const Action& action) = 0;
+    // Where a pick action clicked, in drawing units.
+    virtual void Clicked(const ZedPoint& point) = 0;
+    // After what the action changed was reported.
+    virtual void Done(const Action& action) = 0;
+};
+
 class Driver {
 public:
     // Messages already in the host when the driver is made are reported by the
@@ -51,6 +64,8 @@ public:
     void Finish();
     // Performs every action of the source, echoing each or not.
     void Run(ActionSource& source, bool echo);
+    // Tells the observer of every action from now on (nullptr for none).
+    void Observe(StepObserver* observer) { observer_ = observer; }
 
 private:
     // While a picker is open: the source's picker actions, up to the first
@@ -65,6 +80,7 @@ private:
     LoadedDrawing drawing_;
     DialogActions dialogs_;
     ActionSource* source_ = nullptr;
+    StepObserver* observer_ = nullptr;
     bool echo_ = true;
     size_t messagesSeen_ = 0;
     size_t protocolErrorsSeen_ = 0;

@@ -12,11 +12,13 @@
 #include "runner/driver.h"
 #include "runner/dxf_files.h"
 #include "runner/host_window.h"
+#include "runner/html_session.h"
 #include "runner/options.h"
 #include "runner/plugin_library.h"
 #include "runner/process_env.h"
 #include "runner/script_file.h"
 #include "runner/session.h"
+#include "runner/session_record.h"
 #include "runner/svg_writer.h"
 #include "runner/text_files.h"
 #include "runner/tokens.h"
@@ -109,6 +111,28 @@ bool WriteOutput(const std::string& path, const std::string& text, const char* w
     return false;
 }
 
+// The session's page: named after the script, described by its opening
+// comment; file names without their folders, so that the page is the same
+// wherever the files lie.
+runner::SessionRecord SessionPage(const runner::Options& options, const std::string& scriptText,
+                                  runner::SessionRecorder& recorder) {
+    runner::SessionRecord record = recorder.Finish();
+    const auto name = [](const std::string& path) { return runner::PathToUtf8(runner::PathFromUtf8(path).filename()); };
+    record.title =
+        options.script.empty() ? "typed actions" : runner::PathToUtf8(runner::PathFromUtf8(options.script).stem());
+    record.description = runner::ScriptDescription(scriptText);
+    record.about.push_back("drawing " + (options.drawing.empty() ? std::string("(empty)") : name(options.drawing)));
+    if (!options.script.empty()) {
+        record.about.push_back("script " + name(options.script));
+    }
+    std::string version = runner::VersionText();
+    while (!version.empty() && version.back() == '\n') {
+        version.pop_back();
+    }
+    record.about.push_back(version);
+    return record;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -149,11 +173,13 @@ int main(int argc, char** argv) {
         }
     }
     std::optional<std::vector<runner::Action>> actions;
+    std::string scriptText;
     if (!options->script.empty()) {
         const std::optional<std::string> text = ReadInput(options->script, "script");
         if (!text) {
             return kBadInput;
         }
+        scriptText = *text;
         actions = runner::ParseScript(*text, options->script, error);
         if (!actions) {
             Complain(error.ToString());
@@ -186,7 +212,13 @@ int main(int argc, char** argv) {
         return kRunFailed;
     }
 
-    runner::Driver driver(std::cout, std::move(*loaded));
+    // With --html the transcript passes through the session's recorder.
+    std::optional<runner::SessionRecorder> recorder;
+    if (!options->html.empty()) {
+        recorder.emplace(std::cout);
+    }
+    runner::Driver driver(recorder ? recorder->Transcript() : std::cout, std::move(*loaded));
+    driver.Observe(recorder ? &*recorder : nullptr);
     driver.ReportChanges();  // anything the plug-in showed while starting up
     if (actions) {
         runner::RunScript(*actions, driver);
@@ -196,6 +228,10 @@ int main(int argc, char** argv) {
     std::cout << std::flush;
 
     bool written = true;
+    if (recorder) {
+        const runner::SessionRecord record = SessionPage(*options, scriptText, *recorder);
+        written = WriteOutput(options->html, runner::RenderSessionHtml(record), "page") && written;
+    }
     if (!options->svg.empty()) {
         written = WriteOutput(options->svg, runner::RenderDrawingSvg(), "picture") && written;
     }

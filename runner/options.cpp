@@ -21,6 +21,7 @@ constexpr ValueOption kValueOptions[] = {
     {"--svg", &Options::svg},
     {"--dump", &Options::dump},
     {"--dxf", &Options::dxf},
+    {"--html", &Options::html},
     {"--dxf-tolerance", &Options::dxfTolerance},
     {"--registry", &Options::registry},
     {"--install-dir", &Options::installDir},
@@ -113,6 +114,9 @@ std::string UsageText() {
         "  --svg FILE          write a picture of the drawing at the end\n"
         "  --dump FILE         write the host's text dump of the drawing at the end\n"
         "  --dxf FILE          write the drawing as DXF at the end\n"
+        "  --html FILE         write the session as one self-contained HTML page: every\n"
+        "                      action with what the host showed, and the drawing after\n"
+        "                      each action that changed it or asked something\n"
         "  --dxf-tolerance T   join loose lines and arcs of a DXF drawing whose ends lie\n"
         "                      within T (default 1e-6)\n"
         "  --registry FILE     the plug-in's settings file (sets ZED_REGISTRY_FILE;\n"

@@ -22,6 +22,7 @@ struct Options {
     std::string svg;         // "" for no picture
     std::string dump;        // "" for no dump
     std::string dxf;         // "" for no DXF of the drawing
+    std::string html;        // "" for no page of the session
     std::string dxfTolerance;  // "" for the default; checked to be a number above 0
     std::string registry;    // "" to leave ZED_REGISTRY_FILE as it is
     std::string installDir;  // "" to leave ZED_HOST_EXE as it is

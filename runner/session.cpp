@@ -16,6 +16,7 @@ const char kHelp[] =
     "  pick-element <s>:<n>   click on element n of shape s of the drawing file\n"
     "  pick-dimension <n>     click on dimension n (1 the oldest, -1 the newest)\n"
     "  pick-note <n>          click on note n, counted the same way\n"
+    "  picture <file>         write the drawing as SVG now\n"
     "  end                    end the command\n"
     "  chooser-row <n>, chooser-double-row <n>, chooser-click <control>, chooser-enter <control> <text>,\n"
     "  chooser-key <key>, panel-click <control>, panel-double-click <control>, panel-enter <control> <text>,\n"

@@ -57,7 +57,7 @@ const char* SegmentClass(int type) {
 
 class SvgBuilder {
 public:
-    explicit SvgBuilder(const Extent& extent) {
+    SvgBuilder(const Extent& extent, const Marks& marks) : marks_(marks) {
         double width = extent.empty ? 0.0 : extent.maxX - extent.minX;
         double height = extent.empty ? 0.0 : extent.maxY - extent.minY;
         size_ = std::max(width, height);
@@ -91,6 +91,9 @@ public:
         for (const SceneSegment& segment : scene.segments) {
             Segment(segment);
         }
+        if (marks_.clicked) {
+            ClickMark(marks_.click);
+        }
         out_ << "</g>\n</svg>\n";
         return out_.str();
     }
@@ -108,29 +111,60 @@ private:
         }
         out_ << ">\n";
         for (const SceneItem& item : segment.items) {
-            switch (item.kind) {
-                case SceneItem::Kind::Figure:
-                    Figure(item);
-                    break;
-                case SceneItem::Kind::LengthDimension:
-                    LengthDimension(item);
-                    break;
-                case SceneItem::Kind::RadiusDimension:
-                    RadiusDimension(item);
-                    break;
-                case SceneItem::Kind::Note:
-                    Note(item);
-                    break;
-                case SceneItem::Kind::Unreadable:
-                    out_ << "<!-- element " << item.element << " could not be read -->\n";
-                    break;
+            if (marks_.blinking >= 0 && item.element == marks_.blinking) {
+                // The same item again underneath, wide and pale: a halo that
+                // shows on any kind of element.
+                out_ << "<g class=\"blink-halo\" stroke-width=\"" << N(stroke_ * 7.0) << "\" opacity=\"0.55\">\n";
+                halo_ = true;
+                Item(item);
+                halo_ = false;
+                out_ << "</g>\n";
             }
+            Item(item);
         }
         out_ << "</g>\n";
     }
 
+    void Item(const SceneItem& item) {
+        switch (item.kind) {
+            case SceneItem::Kind::Figure:
+                Figure(item);
+                break;
+            case SceneItem::Kind::LengthDimension:
+                LengthDimension(item);
+                break;
+            case SceneItem::Kind::RadiusDimension:
+                RadiusDimension(item);
+                break;
+            case SceneItem::Kind::Note:
+                Note(item);
+                break;
+            case SceneItem::Kind::Unreadable:
+                out_ << "<!-- element " << item.element << " could not be read -->\n";
+                break;
+        }
+    }
+
+    // A cross in a ring about the point, sized like the arrows.
+    void ClickMark(const ZedPoint& at) {
+        const double r = arrow_ * 1.2;
+        out_ << "<g class=\"click-mark\" stroke=\"" << kClickMarkColour << "\" stroke-width=\"" << N(stroke_ * 2.0)
+             << "\">\n";
+        out_ << "<circle cx=\"" << X(at.x) << "\" cy=\"" << Y(at.y) << "\" r=\"" << N(r) << "\"/>\n";
+        out_ << "<line x1=\"" << X(at.x - 2 * r) << "\" y1=\"" << Y(at.y) << "\" x2=\"" << X(at.x + 2 * r) << "\" y2=\""
+             << Y(at.y) << "\"/>\n";
+        out_ << "<line x1=\"" << X(at.x) << "\" y1=\"" << Y(at.y - 2 * r) << "\" x2=\"" << X(at.x) << "\" y2=\""
+             << Y(at.y + 2 * r) << "\"/>\n";
+        out_ << "</g>\n";
+    }
+
+    // An item's colour, or the halo's while the halo is drawn.
+    std::string Colour(const SceneItem& item) const { return halo_ ? kBlinkHaloColour : ColourHex(item.colour); }
+    // Texts and arrowheads are filled; in the halo they are outlined as well.
+    std::string FillStroke(const std::string& colour) const { return halo_ ? colour : "none"; }
+
     std::string Stroke(const SceneItem& item) const {
-        std::string text = " stroke=\"" + ColourHex(item.colour) + "\"";
+        std::string text = " stroke=\"" + Colour(item) + "\"";
         const std::vector<double> dashes = DashPattern(item.lineType);
         if (!dashes.empty()) {
             text += " stroke-dasharray=\"";
@@ -194,7 +228,7 @@ private:
         const double bx = x - dx * length, by = y - dy * length;
         out_ << "<polygon class=\"arrow\" points=\"" << X(x) << "," << Y(y) << " " << X(bx - dy * width) << ","
              << Y(by + dx * width) << " " << X(bx + dy * width) << "," << Y(by - dx * width) << "\" fill=\"" << colour
-             << "\" stroke=\"none\"/>\n";
+             << "\" stroke=\"" << FillStroke(colour) << "\"/>\n";
     }
 
     void Line(double x1, double y1, double x2, double y2, const char* cls, const std::string& colour) {
@@ -214,7 +248,7 @@ private:
             degrees += 180.0;
         }
         out_ << "<text class=\"" << cls << "\" x=\"" << X(x) << "\" y=\"" << Y(y) << "\" text-anchor=\"" << anchor
-             << "\" dominant-baseline=\"middle\" fill=\"" << colour << "\" stroke=\"none\"";
+             << "\" dominant-baseline=\"middle\" fill=\"" << colour << "\" stroke=\"" << FillStroke(colour) << "\"";
         if (std::fabs(degrees) > 1e-9) {
             out_ << " transform=\"rotate(" << N(-degrees) << " " << X(x) << " " << Y(y) << ")\"";
         }
@@ -222,7 +256,7 @@ private:
     }
 
     void LengthDimension(const SceneItem& item) {
-        const std::string colour = ColourHex(item.colour);
+        const std::string colour = Colour(item);
         const ZedPoint a = item.first, b = item.second;
         const double length = std::hypot(b.x - a.x, b.y - a.y);
         out_ << "<g class=\"length-dimension\" data-element=\"" << item.element << "\" data-offset=\"" << N(item.offset)
@@ -263,7 +297,7 @@ private:
     }
 
     void RadiusDimension(const SceneItem& item) {
-        const std::string colour = ColourHex(item.colour);
+        const std::string colour = Colour(item);
         out_ << "<g class=\"radius-dimension\" data-element=\"" << item.element << "\">\n";
         ArrowedLine(item, "dimension-line", colour);
         Text(item.second.x, item.second.y, 0.0, "dimension-value", "R" + FormatNumber(item.radius, 2), colour, "start");
@@ -271,13 +305,15 @@ private:
     }
 
     void Note(const SceneItem& item) {
-        const std::string colour = ColourHex(item.colour);
+        const std::string colour = Colour(item);
         out_ << "<g class=\"leader-note\" data-element=\"" << item.element << "\">\n";
         ArrowedLine(item, "leader", colour);
         Text(item.second.x + fontSize_ * 0.3, item.second.y, 0.0, "note-text", item.text, colour, "start");
         out_ << "</g>\n";
     }
 
+    const Marks marks_;
+    bool halo_ = false;  // drawing the blinking item's halo
     std::ostringstream out_;
     double size_ = 100.0;  // the drawing's larger side
     double viewX_ = 0.0, viewY_ = 0.0, viewWidth_ = 0.0, viewHeight_ = 0.0;
@@ -286,6 +322,6 @@ private:
 
 }  // namespace
 
-std::string RenderSvg(const Scene& scene) { return SvgBuilder(scene.extent).Build(scene); }
+std::string RenderSvg(const Scene& scene, const Marks& marks) { return SvgBuilder(scene.extent, marks).Build(scene); }
 
 }  // namespace runner

@@ -7,6 +7,8 @@ set -euo pipefail
 # and the build use them when they are there).
 want=(cmake g++ make ninja-build ccache libgtest-dev libgmock-dev googletest libbenchmark-dev librapidcheck-dev
       python3-ezdxf)
+# Chromium, headless, loads a session page in the browser test.
+want+=(chromium)
 if [ "${1:-}" = "--fuzz" ]; then
   # clang with its libFuzzer runtime, for scripts/fuzz.sh.
   want+=(clang libclang-rt-14-dev)
@@ -14,6 +16,11 @@ fi
 if [ "${1:-}" = "--bitmaps" ]; then
   # rsvg-convert and the font of the dimension values, for scripts/make-bitmaps.sh.
   want+=(librsvg2-bin fonts-dejavu-core)
+fi
+if [ "${1:-}" = "--pages" ]; then
+  # The Korean messages and the sans-serif text in the session pages' pictures,
+  # for scripts/make-session-pages.sh.
+  want+=(fonts-nanum fonts-dejavu-core)
 fi
 if [ "${1:-}" = "--windows" ]; then
   # wine64-preloader keeps the address ranges Wine needs free; without it a

@@ -147,9 +147,70 @@ INSTANTIATE_TEST_SUITE_P(
                     ListedActions{"--help", [] { return HelpDialogActions(UsageText()); }}),
     [](const testing::TestParamInfo<ListedActions>& info) { return info.index == 0 ? "Readme" : "Help"; });
 
+// The plain actions: the first words of the README's script table (less its
+// row of dialog actions) and of --help's "actions" paragraph ("start | type <text> | ...").
+Names ReadmePlainActions(const std::string& readme) {
+    Names names;
+    bool inSection = false;
+    const std::regex firstCell("^\\| `([a-z-]+)[^`]*`");
+    for (const std::string& line : Lines(readme)) {
+        if (line.rfind("## ", 0) == 0) {
+            inSection = line == "## Script format";
+            continue;
+        }
+        std::smatch match;
+        if (inSection && std::regex_search(line, match, firstCell) && line.find("…") == std::string::npos) {
+            names.insert(match[1]);
+        }
+    }
+    return names;
+}
+
+Names HelpPlainActions(const std::string& help) {
+    Names names;
+    bool inSection = false;
+    const std::regex word("(^ +|\\| )([a-z-]+)");
+    for (const std::string& line : Lines(help)) {
+        if (line.rfind("actions (", 0) == 0) {
+            inSection = true;
+            continue;
+        }
+        if (inSection && line.empty()) {
+            break;
+        }
+        for (std::sregex_iterator it(line.begin(), line.end(), word), end; inSection && it != end; ++it) {
+            names.insert((*it)[2]);
+        }
+    }
+    return names;
+}
+
+// --help and the README name the same actions besides the dialog actions, and
+// each is an action of the parser that is no dialog action.
+TEST(RunnerHelp, ReadmeAndHelpListTheSamePlainActions) {
+    const std::string readme = ReadmeText();
+    ASSERT_FALSE(readme.empty()) << "runner/README.md through LEDGEWRIGHT_SOURCE_DIR";
+    const Names documented = ReadmePlainActions(readme);
+    const Names helped = HelpPlainActions(UsageText());
+    EXPECT_EQ(documented, helped);
+    EXPECT_EQ(helped.size(), 9u);  // start, type, pick, pick-element, pick-dimension, pick-note, picture, end, quit
+    for (const std::string& name : helped) {
+        Action action;
+        std::string problem;
+        ParseActionLine(name, action, problem);
+        EXPECT_EQ(problem.rfind("unknown action", 0), std::string::npos) << name;
+        EXPECT_NE(action.kind, Action::Kind::Dialog) << name;
+    }
+}
+
 // Every option of the parser is in --help and in the README's usage line.
 TEST(RunnerHelp, NamesEveryOption) {
     const std::string help = UsageText();
+    // The options that show and record what the runner did are the parser's.
+    for (const char* option : {"--html", "--version", "--svg", "--help"}) {
+        const std::vector<std::string> names = OptionNames();
+        EXPECT_NE(std::find(names.begin(), names.end(), option), names.end()) << option;
+    }
     const std::string readme = ReadmeText();
     ASSERT_FALSE(readme.empty());
     const std::string usage = readme.substr(readme.find("zedrunner [--plugin"));
