@@ -13,6 +13,13 @@ if(TARGET release_tests AND TARGET settings_defaults_reg)
   add_dependencies(release_tests settings_defaults_reg)
 endif()
 
+# A Windows tree imports the settings file of the native tree it is compared
+# with, the one the package takes, with regedit and reads it back.
+if(MINGW AND TARGET release_tests AND LEDGEWRIGHT_NATIVE_BUILD_DIR)
+  set_property(TEST release.all APPEND PROPERTY ENVIRONMENT
+    "LEDGEWRIGHT_DEFAULTS_REG=${LEDGEWRIGHT_NATIVE_BUILD_DIR}/settings/Ledgewright-defaults.reg")
+endif()
+
 # The release package (scripts/package.sh) unpacked and checked by the native
 # tree, whose release_tests reads the settings file back through the portable
 # store; skipped until the package exists. The test command runs it again

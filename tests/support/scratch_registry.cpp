@@ -33,6 +33,57 @@ ScratchRegistry::ScratchRegistry() {
     }
 }
 
+bool ScratchRegistry::ImportWithRegedit(const std::string& file) {
+    // regedit runs in a process of its own, whose current user hive is the
+    // real one: the keys are moved below the scratch key, which this
+    // process's hive stands for.
+    const std::string hive = "[HKEY_CURRENT_USER\\";
+    const std::string scratch(scratchPath_.begin(), scratchPath_.end());  // ASCII
+    std::string moved;
+    size_t at = 0;
+    for (size_t hit; (hit = file.find(hive, at)) != std::string::npos; at = hit + hive.size()) {
+        moved.append(file, at, hit + hive.size() - at);
+        moved += scratch + "\\";
+    }
+    moved.append(file, at, std::string::npos);
+    wchar_t folder[MAX_PATH];
+    wchar_t path[MAX_PATH];
+    if (GetTempPathW(MAX_PATH, folder) == 0 || GetTempFileNameW(folder, L"reg", 0, path) == 0) {
+        return false;
+    }
+    FILE* out = _wfopen(path, L"wb");
+    bool done = out != nullptr && std::fwrite(moved.data(), 1, moved.size(), out) == moved.size();
+    if (out != nullptr) {
+        done = std::fclose(out) == 0 && done;
+    }
+    std::wstring command = L"regedit.exe /S \"" + std::wstring(path) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (done && CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process)) {
+        done = WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0;
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    } else {
+        done = false;
+    }
+    DeleteFileW(path);
+    return done;
+}
+
+DWORD ScratchRegistry::SettingsValueCount() const {
+    HKEY key = nullptr;
+    DWORD values = 0;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Quorvane\\ZED\\Ledgewright", 0, KEY_READ, &key) ==
+        ERROR_SUCCESS) {
+        RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
+                         nullptr, nullptr);
+        RegCloseKey(key);
+    }
+    return values;
+}
+
 ScratchRegistry::~ScratchRegistry() {
     if (ok_) {
         RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);

@@ -26,6 +26,11 @@ public:
 #ifdef _WIN32
     // Stores raw data of any type under the plug-in's settings key.
     bool SetRawValue(const wchar_t* name, DWORD type, const void* data, DWORD size);
+    // Imports a file in regedit's format with Windows' own regedit, as a user
+    // would: its keys under HKEY_CURRENT_USER land in the scratch key.
+    bool ImportWithRegedit(const std::string& file);
+    // The number of values under the plug-in's settings key.
+    DWORD SettingsValueCount() const;
 #else
     const std::string& folder() const { return folder_; }
     const std::string& file() const { return file_; }
