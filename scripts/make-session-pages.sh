@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the session pages of docs/sessions/ from the runner's examples: one
-# page per pattern (and one of the chooser driven as a user would), each
+# page per pattern (and one of Delete mode and one of the chooser driven as a
+# user would), each
 # written by `zedrunner --html` from runner/examples/NAME.drw and NAME.script
 # (with NAME.reg when there is one, the plug-in's defaults otherwise), and a
 # picture of each page as the browser shows it (NAME.png, for the README).
@@ -15,7 +16,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 examples=$root/runner/examples
 pages=$root/docs/sessions
 # The pages, in the README's order.
-names=(planea planeb planec planed sidea sideb sidec chooser)
+names=(planea planeb planec planed sidea sideb sidec delete chooser)
 
 check=0
 runner=""
