@@ -239,6 +239,10 @@ INSTANTIATE_TEST_SUITE_P(
         SmallPlate{"TwoPlanAOnOneEdge", {{"PlaneA", 0, 1.0 / 3}, {"PlaneA", 0, 2.0 / 3}}},
         SmallPlate{"PlanBAndSideAOnOneEdge", {{"PlaneB", 0, 1.0 / 3}, {"SideA", 0, 1}}},
         SmallPlate{"PlanCAndPlanAOnOpposite", {{"PlaneC", 1, 0.5}, {"PlaneA", 3, 0.5}}},
+        // Steps at either side of one corner: the second starts where the
+        // first ends, and neither's sides may change with the other's Delete.
+        SmallPlate{"SideAAndSideBAtOneCorner", {{"SideA", 0, 1}, {"SideB", 1, 0}}},
+        SmallPlate{"SideBAndSideAAtOneCorner", {{"SideB", 0, 1}, {"SideA", 1, 0}}},
         SmallPlate{"FourMixed",
                    {{"PlaneA", 0, 0.5}, {"SideB", 1, 0}, {"PlaneD", 2, 0.5}, {"SideC", 3, 1}}},
         SmallPlate{"FourOnTwoEdges",
