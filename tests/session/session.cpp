@@ -97,16 +97,21 @@ std::vector<ZedId> ListedElements(std::string list, const std::set<ZedId>& figur
     return elements;
 }
 
-// The recent shoulders' lists; steps that leave them as they were and mark
-// fewer shoulders took an earlier one.
-std::vector<std::vector<ZedId>> RecentLists(const std::vector<MarkedShoulder>& shoulders) {
-    std::vector<std::vector<ZedId>> lists;
-    for (const MarkedShoulder& shoulder : shoulders) {
-        if (!shoulder.earlier) {
-            lists.push_back(shoulder.elements);
+// The segments' marks as texts, read after every step: the lists of 40271
+// and the entries of 40277 (a step that marks fewer shoulders deleted one,
+// and one that leaves the lists of 40271 as they were an earlier one).
+Marks ReadMarks() {
+    Marks marks;
+    for (const ZedId segment : emu::SegmentIds()) {
+        std::istringstream entries(emu::AttributeText(segment, 40277));
+        for (std::string entry; std::getline(entries, entry, ';');) {
+            ++marks.shoulders;
         }
+        const std::string recent = emu::AttributeText(segment, 40271);
+        marks.shoulders += recent.empty() ? 0 : 1;
+        marks.recent += recent + "\n";
     }
-    return lists;
+    return marks;
 }
 
 std::string Number(double v) {
@@ -206,7 +211,7 @@ std::string Session::Begin(const std::string& drawing, bool keepChooser) {
     shapes_ = emu::SegmentIds();
     stats_ = {};
     dimensions_.clear();
-    marked_ = MarkedShoulders();
+    marked_ = ReadMarks();
     deleteWaits_ = false;
     if (RegisterLedgewright() != 0) {
         return "the command does not register";
@@ -421,12 +426,12 @@ std::string Session::CheckStep(bool wasActive, const std::string& closedBefore) 
     const std::vector<ZedId> dimensions = ElementsOfType(ZED_SGM_DIMENSION);
     stats_.builds += !dimensions.empty() && (dimensions_.empty() || dimensions.back() > dimensions_.back()) ? 1 : 0;
     dimensions_ = dimensions;
-    std::vector<MarkedShoulder> marked = MarkedShoulders();
-    if (marked.size() < marked_.size()) {
+    const Marks marked = ReadMarks();
+    if (marked.shoulders < marked_.shoulders) {
         ++stats_.deletes;
-        stats_.earlierDeletes += RecentLists(marked) == RecentLists(marked_) ? 1 : 0;
+        stats_.earlierDeletes += marked.recent == marked_.recent ? 1 : 0;
     }
-    marked_ = std::move(marked);
+    marked_ = marked;
     stats_.errors += errorShown ? 1 : 0;
     deleteWaits_ = deleteWaits_ && emu::CommandActive();
     if (wasActive && !emu::CommandActive()) {

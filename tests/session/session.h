@@ -51,6 +51,13 @@ std::vector<MarkedShoulder> MarkedShoulders();
 // The elements they name, each once, in id order (what PickMarked picks from).
 std::vector<ZedId> MarkedElements();
 
+// The shoulders the segments' marks list, counted by their texts, and the
+// texts of 40271.
+struct Marks {
+    size_t shoulders = 0;
+    std::string recent;
+};
+
 struct FaultPlan {
     int atAction = -1;  // before this action
     int nth = 1;        // the nth host call from there fails
@@ -126,7 +133,7 @@ private:
     bool machineryFailed_ = false;
     SessionStats stats_;
     std::vector<ZedId> dimensions_;
-    std::vector<MarkedShoulder> marked_;
+    Marks marked_;
     bool deleteWaits_ = false;  // the last prompt shown was Delete mode's
 };
 

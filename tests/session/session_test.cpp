@@ -44,8 +44,6 @@ TEST(SessionTest, RandomSessionsKeepEveryRule) {
     EXPECT_GT(stats.deletePicks, kSessions / 4);
     EXPECT_GT(stats.errors, kSessions / 4);
     EXPECT_GT(stats.ends, kSessions / 2);
-    // Deletes reach the earlier shoulders of an outline too.
-    EXPECT_GT(stats.earlierDeletes, 0);
     std::cout << "builds " << stats.builds << ", picks in Delete mode " << stats.deletePicks << ", Deletes "
               << stats.deletes << " (" << stats.earlierDeletes << " of an earlier shoulder), steps with an error "
               << stats.errors << ", ends " << stats.ends << "\n";
