@@ -78,11 +78,12 @@ bool RestoreOutline(ZedId instance, ZedId segment, const DeletableShoulder& shou
     }
     // The edge ran from b's end to c's start, where the shoulder stood: b or
     // c takes it back when it runs on along it, else it comes back as a line
-    // of its own. An element another shoulder lists takes it only when the
-    // gap lies inside that shoulder's run (this one was cut into its side,
-    // and the element beyond the gap is listed too): a side of a shoulder
-    // that merely stands beside the gap keeps its extent, as that shoulder
-    // is found again by its sides' ends.
+    // of its own. Of two lines that continue each other across the gap, one
+    // that another shoulder lists takes it only when the gap lies inside
+    // that shoulder's run (this one was cut into its side, and the element
+    // beyond the gap is listed too): a side of a shoulder that merely stands
+    // beside the gap keeps its extent, as that shoulder is found again by its
+    // sides' ends.
     const bool bRunsOn = RunsAlongGap(r.b.figure, r);
     const bool cRunsOn = RunsAlongGap(r.c.figure, r);
     const auto isKept = [kept](ZedId id) { return std::find(kept.begin(), kept.end(), id) != kept.end(); };
@@ -98,9 +99,9 @@ bool RestoreOutline(ZedId instance, ZedId segment, const DeletableShoulder& shou
     } else if (bRunsOn && cRunsOn) {
         joined = RejoinCollinearLines(r);
     } else if (bRunsOn) {
-        joined = bKept && !cKept ? RejoinByLine(r) : RejoinByB(r);
+        joined = RejoinByB(r);
     } else if (cRunsOn) {
-        joined = cKept && !bKept ? RejoinByLine(r) : RejoinByC(r);
+        joined = RejoinByC(r);
     } else {
         joined = RejoinByLine(r);
     }
