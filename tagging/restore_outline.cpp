@@ -4,6 +4,7 @@
 
 #include "geometry/figure_record.h"
 #include "geometry/line_ends.h"
+#include "tagging/chain_walk.h"
 #include "tagging/rejoin.h"
 
 namespace {
@@ -77,13 +78,24 @@ bool RestoreOutline(ZedId instance, ZedId segment, const DeletableShoulder& shou
     }
     // The edge ran from b's end to c's start, where the shoulder stood: b or
     // c takes it back when it runs on along it, else it comes back as a line
-    // of its own.
+    // of its own. Of two lines that continue each other across the gap, one
+    // that another shoulder lists takes it only when the gap lies inside
+    // that shoulder's run (this one was cut into its side, and the element
+    // beyond the gap is listed too): a side of a shoulder that merely stands
+    // beside the gap keeps its extent, as that shoulder is found again by its
+    // sides' ends.
     const bool bRunsOn = RunsAlongGap(r.b.figure, r);
     const bool cRunsOn = RunsAlongGap(r.c.figure, r);
     const auto isKept = [kept](ZedId id) { return std::find(kept.begin(), kept.end(), id) != kept.end(); };
+    const bool bKept = isKept(r.b.ref.id);
+    const bool cKept = isKept(r.c.ref.id);
     bool joined = false;
-    if (bRunsOn && cRunsOn && isKept(r.b.ref.id)) {
-        joined = isKept(r.c.ref.id) ? RejoinByLine(r) : RejoinCollinearKeepingB(r);
+    if (bRunsOn && cRunsOn && bKept && cKept) {
+        joined = RejoinByLine(r);
+    } else if (bRunsOn && cRunsOn && bKept) {
+        joined = isKept(NextInChain(r.c.ref.id)) ? RejoinCollinearKeepingB(r) : RejoinByC(r);
+    } else if (bRunsOn && cRunsOn && cKept) {
+        joined = isKept(PreviousInChain(r.b.ref.id)) ? RejoinCollinearLines(r) : RejoinByB(r);
     } else if (bRunsOn && cRunsOn) {
         joined = RejoinCollinearLines(r);
     } else if (bRunsOn) {

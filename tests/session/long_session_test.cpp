@@ -44,14 +44,6 @@ double HeapInUse() {
 #endif
 }
 
-int MarkedSegments() {
-    int marked = 0;
-    for (const ZedId segment : emu::SegmentIds()) {
-        marked += emu::HasAttribute(segment, 40270) ? 1 : 0;
-    }
-    return marked;
-}
-
 size_t ElementCount() {
     size_t elements = 0;
     for (const ZedId segment : emu::SegmentIds()) {
@@ -80,7 +72,7 @@ TEST(LongSessionTest, TenThousandActionsKeepMemoryAndTimeFlat) {
     Session s;
     s.CheckIntegrityEvery(10);  // the host's whole-drawing check is the costliest
     ASSERT_EQ(s.Begin(MakeDrawing(20261208, DrawingOptions{true, true})), "");
-    const int marksAtStart = MarkedSegments();
+    const size_t marksAtStart = MarkedShoulders().size();
     SeededChoices choices(10000);
     const ActionWeights weights{true};
     std::vector<Action> pending;
@@ -92,7 +84,7 @@ TEST(LongSessionTest, TenThousandActionsKeepMemoryAndTimeFlat) {
             if (!emu::CommandActive()) {
                 pending = {Action{}};
                 ++restarts;
-            } else if (deleteNext && MarkedSegments() > marksAtStart + 2) {
+            } else if (deleteNext && MarkedShoulders().size() > marksAtStart + 2) {
                 Action type;
                 type.kind = ActionKind::Type;
                 type.text = "Delete";

@@ -81,12 +81,37 @@ ZedId ElementSegment(ZedId element) {
     return -1;
 }
 
-int MarkedOutlines() {
-    int marked = 0;
-    for (const ZedId segment : emu::SegmentIds()) {
-        marked += emu::HasAttribute(segment, 40270) ? 1 : 0;
+// The ids a list of decimal numbers names that are among the figure
+// elements; anything but digits separates two numbers.
+std::vector<ZedId> ListedElements(std::string list, const std::set<ZedId>& figureElements) {
+    for (char& c : list) {
+        c = c >= '0' && c <= '9' ? c : ' ';
     }
-    return marked;
+    std::istringstream ids(list);
+    std::vector<ZedId> elements;
+    for (long long id = 0; ids >> id;) {
+        if (id <= INT32_MAX && figureElements.count(static_cast<ZedId>(id)) != 0) {
+            elements.push_back(static_cast<ZedId>(id));
+        }
+    }
+    return elements;
+}
+
+// The segments' marks as texts, read after every step: the lists of 40271
+// and the entries of 40277 (a step that marks fewer shoulders deleted one,
+// and one that leaves the lists of 40271 as they were an earlier one).
+Marks ReadMarks() {
+    Marks marks;
+    for (const ZedId segment : emu::SegmentIds()) {
+        std::istringstream entries(emu::AttributeText(segment, 40277));
+        for (std::string entry; std::getline(entries, entry, ';');) {
+            ++marks.shoulders;
+        }
+        const std::string recent = emu::AttributeText(segment, 40271);
+        marks.shoulders += recent.empty() ? 0 : 1;
+        marks.recent += recent + "\n";
+    }
+    return marks;
 }
 
 std::string Number(double v) {
@@ -96,6 +121,35 @@ std::string Number(double v) {
 }
 
 }  // namespace
+
+std::vector<MarkedShoulder> MarkedShoulders() {
+    const std::vector<ZedId> figureElements = ElementsOfType(ZED_SGM_FIGURE);
+    const std::set<ZedId> figure(figureElements.begin(), figureElements.end());
+    std::vector<MarkedShoulder> shoulders;
+    const auto add = [&shoulders, &figure](ZedId segment, bool earlier, const std::string& list) {
+        std::vector<ZedId> elements = ListedElements(list, figure);
+        if (!elements.empty()) {
+            shoulders.push_back(MarkedShoulder{segment, earlier, std::move(elements)});
+        }
+    };
+    for (const ZedId segment : emu::SegmentIds()) {
+        // 40277: entries joined by ";", the element list before an entry's first ":".
+        std::istringstream entries(emu::AttributeText(segment, 40277));
+        for (std::string entry; std::getline(entries, entry, ';');) {
+            add(segment, true, entry.substr(0, entry.find(':')));
+        }
+        add(segment, false, emu::AttributeText(segment, 40271));
+    }
+    return shoulders;
+}
+
+std::vector<ZedId> MarkedElements() {
+    std::set<ZedId> named;
+    for (const MarkedShoulder& shoulder : MarkedShoulders()) {
+        named.insert(shoulder.elements.begin(), shoulder.elements.end());
+    }
+    return {named.begin(), named.end()};
+}
 
 uint32_t SessionSeed(uint32_t fixed) {
     const char* given = std::getenv("LEDGEWRIGHT_SESSION_SEED");
@@ -157,7 +211,7 @@ std::string Session::Begin(const std::string& drawing, bool keepChooser) {
     shapes_ = emu::SegmentIds();
     stats_ = {};
     dimensions_.clear();
-    marked_ = MarkedOutlines();
+    marked_ = ReadMarks();
     deleteWaits_ = false;
     if (RegisterLedgewright() != 0) {
         return "the command does not register";
@@ -256,26 +310,12 @@ std::string Session::Step(const Action& a) {
             break;
         }
         case ActionKind::PickMarked: {
-            // Elements that some mark's element list names, in id order.
-            std::set<ZedId> named;
-            for (const ZedId segment : emu::SegmentIds()) {
-                std::string list = emu::AttributeText(segment, 40271);
-                for (char& c : list) {
-                    c = c >= '0' && c <= '9' ? c : ' ';
-                }
-                std::istringstream ids(list);
-                for (long long id = 0; ids >> id;) {
-                    if (id <= INT32_MAX && emu::ElementExists(static_cast<ZedId>(id)) &&
-                        emu::SegmentType(ElementSegment(static_cast<ZedId>(id))) == ZED_SGM_FIGURE) {
-                        named.insert(static_cast<ZedId>(id));
-                    }
-                }
-            }
+            const std::vector<ZedId> named = MarkedElements();
             if (named.empty()) {
                 script_.push_back("# no marked element to pick");
                 break;
             }
-            const ZedId element = *std::next(named.begin(), a.index % static_cast<int>(named.size()));
+            const ZedId element = named[static_cast<size_t>(a.index) % named.size()];
             script_.push_back(PickOn(element));
             break;
         }
@@ -386,8 +426,11 @@ std::string Session::CheckStep(bool wasActive, const std::string& closedBefore) 
     const std::vector<ZedId> dimensions = ElementsOfType(ZED_SGM_DIMENSION);
     stats_.builds += !dimensions.empty() && (dimensions_.empty() || dimensions.back() > dimensions_.back()) ? 1 : 0;
     dimensions_ = dimensions;
-    const int marked = MarkedOutlines();
-    stats_.deletes += marked < marked_ ? 1 : 0;
+    const Marks marked = ReadMarks();
+    if (marked.shoulders < marked_.shoulders) {
+        ++stats_.deletes;
+        stats_.earlierDeletes += marked.recent == marked_.recent ? 1 : 0;
+    }
     marked_ = marked;
     stats_.errors += errorShown ? 1 : 0;
     deleteWaits_ = deleteWaits_ && emu::CommandActive();
@@ -464,6 +507,7 @@ std::string RunSession(const std::string& drawing, const std::vector<Action>& ac
     if (stats != nullptr) {
         stats->builds += s.Stats().builds;
         stats->deletes += s.Stats().deletes;
+        stats->earlierDeletes += s.Stats().earlierDeletes;
         stats->deletePicks += s.Stats().deletePicks;
         stats->errors += s.Stats().errors;
         stats->ends += s.Stats().ends;

@@ -37,6 +37,27 @@ uint32_t SessionSeed(uint32_t fixed);
 // Every text of the message catalogue (base/message_texts.inc), in UTF-8.
 const std::set<std::string>& Catalogue();
 
+// A shoulder as a mark lists it: the most recent one of a segment (40271) or
+// one of its earlier ones (an entry of 40277), with the listed ids that are
+// elements of a figure segment now.
+struct MarkedShoulder {
+    ZedId segment = -1;
+    bool earlier = false;
+    std::vector<ZedId> elements;
+};
+// Every shoulder the segments' marks list, whatever the rest of the mark
+// says; a list that names no element now is left out.
+std::vector<MarkedShoulder> MarkedShoulders();
+// The elements they name, each once, in id order (what PickMarked picks from).
+std::vector<ZedId> MarkedElements();
+
+// The shoulders the segments' marks list, counted by their texts, and the
+// texts of 40271.
+struct Marks {
+    size_t shoulders = 0;
+    std::string recent;
+};
+
 struct FaultPlan {
     int atAction = -1;  // before this action
     int nth = 1;        // the nth host call from there fails
@@ -47,7 +68,8 @@ struct FaultPlan {
 // reaches every kind of step.
 struct SessionStats {
     int builds = 0;        // steps that made new temporary dimensions (builds, some changes)
-    int deletes = 0;       // steps after which fewer outlines were marked
+    int deletes = 0;       // steps after which fewer shoulders were marked
+    int earlierDeletes = 0;  // of those, steps that took an earlier shoulder (40277) of its outline
     int deletePicks = 0;   // picks made while Delete mode waited
     int errors = 0;        // steps that showed an error
     int ends = 0;          // ends of the command
@@ -111,7 +133,7 @@ private:
     bool machineryFailed_ = false;
     SessionStats stats_;
     std::vector<ZedId> dimensions_;
-    int marked_ = 0;
+    Marks marked_;
     bool deleteWaits_ = false;  // the last prompt shown was Delete mode's
 };
 

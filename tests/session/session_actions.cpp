@@ -125,6 +125,21 @@ std::vector<Action> RandomChunk(Choices& choices, const ActionWeights& weights) 
                 chunk.push_back(Typed(choices.Int(0, 3) < 3 ? Any(kGoodValues, choices) : Any(kValues, choices)));
             }
         }
+    } else if (k >= 40 && weights.endings) {
+        // Shoulders on one outline, each in a command of its own, then
+        // Delete mode and picks on what the marks name, earlier shoulders'
+        // elements too.
+        for (int n = choices.Int(2, 3); n > 0; --n) {
+            chunk.push_back(Of(ActionKind::Start, choices));
+            chunk.push_back(Typed(AnyCase(Any(kBuilt, choices), choices)));
+            chunk.push_back(Of(ActionKind::PickElement, choices));
+            chunk.push_back(Of(ActionKind::End, choices));
+        }
+        chunk.push_back(Of(ActionKind::Start, choices));
+        chunk.push_back(Typed("Delete"));
+        for (int picks = choices.Int(1, 3); picks > 0; --picks) {
+            chunk.push_back(Of(ActionKind::PickMarked, choices));
+        }
     } else {
         // Delete mode and a pick or two on what the marks name.
         chunk.push_back(Typed(AnyCase("Delete", choices)));

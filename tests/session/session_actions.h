@@ -59,7 +59,8 @@ struct ActionWeights {
 // One action, weighted towards what builds, changes and deletes shoulders.
 Action RandomAction(Choices& choices, const ActionWeights& weights = {});
 // A few actions that belong together (a keyword, a line pick, then changes of
-// the shoulder; Delete and picks on marked elements), or one random action.
+// the shoulder; Delete and picks on marked elements; a few shoulders on one
+// outline, each ended, then Delete and picks), or one random action.
 std::vector<Action> RandomChunk(Choices& choices, const ActionWeights& weights = {});
 // The command's start, then chunks up to `count` actions.
 std::vector<Action> RandomActions(Choices& choices, int count, const ActionWeights& weights = {});

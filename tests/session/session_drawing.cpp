@@ -227,6 +227,26 @@ std::string TaggedAttributes(ZedId own, const std::vector<ZedId>& ownElements, c
             text += "  attribute " + std::to_string(attribute) + " text " + Quoted(std::to_string(number())) + "\n";
         }
     }
+    // Earlier shoulders: entries of the outline's own elements or of any
+    // ids, each with five parts of any value or none, or text of no entry.
+    const int earlier = percent(rng);
+    if (earlier < 40) {
+        std::string entries;
+        for (int n = std::uniform_int_distribution<int>(1, 3)(rng); n > 0; --n) {
+            const size_t start = std::uniform_int_distribution<size_t>(0, ownElements.size() - 1)(rng);
+            std::string entry = percent(rng) < 70 ? std::to_string(ownElements[start]) + "," +
+                                                        std::to_string(ownElements[(start + 1) % ownElements.size()])
+                                                  : std::to_string(any(elements));
+            for (int part = 0; part < 5; ++part) {
+                entry += ":" + (percent(rng) < 30 ? std::to_string(number()) : std::string());
+            }
+            entries += (entries.empty() ? "" : ";") + entry;
+        }
+        text += "  attribute 40277 text " + Quoted(entries) + "\n";
+    } else if (earlier < 50) {
+        static const char* kNoEntries[] = {"1,2,3", "1:2:3:4:5:6:7", ";", "x:::::", ":::::"};
+        text += "  attribute 40277 text " + Quoted(kNoEntries[percent(rng) % 5]) + "\n";
+    }
     return text;
 }
 

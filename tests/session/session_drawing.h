@@ -5,7 +5,7 @@
 // way round, elements stored either way round) and, now and then, a second
 // plate, an open figure, a loose line lying on a plate edge and a circle.
 // A drawing "from elsewhere" also carries shoulder attributes (40270 to
-// 40276) with any values: the outline's own or another outline's elements
+// 40277) with any values: the outline's own or another outline's elements
 // and segments, numbers of nothing or of segments the session makes later
 // (dimensions), huge and negative numbers, and malformed lists.
 #ifndef LEDGEWRIGHT_TESTS_SESSION_SESSION_DRAWING_H

@@ -45,7 +45,7 @@ TEST(SessionTest, RandomSessionsKeepEveryRule) {
     EXPECT_GT(stats.errors, kSessions / 4);
     EXPECT_GT(stats.ends, kSessions / 2);
     std::cout << "builds " << stats.builds << ", picks in Delete mode " << stats.deletePicks << ", Deletes "
-              << stats.deletes << ", steps with an error "
+              << stats.deletes << " (" << stats.earlierDeletes << " of an earlier shoulder), steps with an error "
               << stats.errors << ", ends " << stats.ends << "\n";
 }
 

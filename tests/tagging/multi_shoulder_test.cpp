@@ -1,10 +1,11 @@
 // Several shoulders on one plate, built through the command, then deleted one
 // by one in every order (small plates) or in random orders (eight shoulders):
-// after every Delete no error shows, the drawing is sound and every shoulder
-// left is still there to delete; after the last the plate is the rectangle it
-// was, element for element within 1e-9, and nothing else is left but side
-// pattern B's line across its step's root, which stays by design and lies
-// on the plate's edge.
+// after every Delete no error shows, the drawing is sound, every shoulder
+// left is still there to delete and the plate's mark names exactly those
+// left, the most recent in 40271 to 40276 and the others in 40277; after the
+// last the plate is the rectangle it was, element for element within 1e-9,
+// and nothing else is left but side pattern B's line across its step's root,
+// which stays by design and lies on the plate's edge.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -83,9 +84,54 @@ protected:
         Register();
     }
 
+    // One shoulder as the plate's mark names it: its sides' ids joined by
+    // ",", then its hole, cut line, fourth part, slot and display part, each
+    // a segment id or nothing, joined by ":" (empty for a shoulder whose mark
+    // is not followed: plan C and D stand in chains of their own).
+    struct Built {
+        ZedId inner = -1;
+        std::string entry;
+    };
+    static std::string EntryOfMemory() {
+        const ShoulderMemory& m = Shoulder();
+        std::string entry;
+        for (const ZedId side : {m.firstSide.ref.id, m.innerSide.ref.id, m.secondSide.ref.id}) {
+            entry += side == -1 ? "" : (entry.empty() ? "" : ",") + std::to_string(side);
+        }
+        for (const ZedId part : {m.holeSegment, m.cutLineSegment, m.fourthSegment, m.slotSegment, m.displaySegment}) {
+            entry += ":" + (part == -1 ? std::string() : std::to_string(part));
+        }
+        return entry;
+    }
+
+    // The plate's mark names the shoulders with an entry, in build order: the
+    // most recent in 40271 to 40276, the others as the entries of 40277, one
+    // ";" between two; no mark when none stands.
+    void ExpectMark(const std::vector<Built>& standing, const std::string& where) {
+        std::vector<std::string> entries;
+        for (const Built& b : standing) {
+            if (!b.entry.empty()) {
+                entries.push_back(b.entry);
+            }
+        }
+        std::string earlier, recent;
+        for (size_t i = 0; i + 1 < entries.size(); ++i) {
+            earlier += (i == 0 ? "" : ";") + entries[i];
+        }
+        if (!entries.empty()) {
+            recent = emu::AttributeText(plate_, kAttrElementList);
+            for (int32_t number = kAttrHoleSegment; number <= kAttrDisplaySegment; ++number) {
+                recent += ":" + emu::AttributeText(plate_, number);
+            }
+        }
+        EXPECT_EQ(emu::AttributeText(plate_, kAttrEarlierShoulders), earlier) << where;
+        EXPECT_EQ(recent, entries.empty() ? "" : entries.back()) << where;
+        EXPECT_EQ(emu::HasAttribute(plate_, kAttrShoulderType), !entries.empty()) << where;
+    }
+
     // A fresh plate with shoulders at the sites, each with its cut line, hole
-    // or slot where the pattern has one; their inner sides, in build order.
-    std::vector<ZedId> BuildPlate(const std::vector<Site>& sites, double width, double depth, double height) {
+    // or slot where the pattern has one, in build order.
+    std::vector<Built> BuildPlate(const std::vector<Site>& sites, double width, double depth, double height) {
         for (const ZedId segment : emu::SegmentIds()) {
             ZedSgmDeleteSegment(segment);
         }
@@ -95,7 +141,7 @@ protected:
         Store("mMainWidth", std::to_string(width));
         Store("mMainProtrude", std::to_string(depth));
         Store("mMainHeight", std::to_string(height));
-        std::vector<ZedId> inner;
+        std::vector<Built> built;
         for (const Site& site : sites) {
             const ZedPoint p = PickPoint(site);
             EXPECT_TRUE(emu::StartCommand());
@@ -103,32 +149,32 @@ protected:
             EXPECT_TRUE(emu::PickAt(p.x, p.y)) << site;
             emu::EndCommand();
             EXPECT_EQ(TextsOn(emu::Channel::Error), std::vector<std::string>{}) << site;
-            inner.push_back(Shoulder().innerSide.ref.id);
+            const bool raised = std::string(site.pattern) == "PlaneC" || std::string(site.pattern) == "PlaneD";
+            built.push_back({Shoulder().innerSide.ref.id, raised ? "" : EntryOfMemory()});
         }
-        // The plate's mark holds them all but those of plan C and D, which
-        // stand in chains of their own: the most recent in 40271, the others
-        // as entries of 40277, one ";" between two.
-        const auto onPlate = std::count_if(sites.begin(), sites.end(), [](const Site& s) {
-            return std::string(s.pattern) != "PlaneC" && std::string(s.pattern) != "PlaneD";
-        });
-        const std::string earlier = emu::AttributeText(plate_, kAttrEarlierShoulders);
-        EXPECT_EQ(earlier.empty() ? 0 : std::count(earlier.begin(), earlier.end(), ';') + 1, onPlate - 1) << earlier;
-        return inner;
+        ExpectMark(built, "built");
+        return built;
     }
 
-    // Deletes the shoulders in the order given (positions in `inner`); false
-    // after the first check that failed.
-    bool DeleteInOrder(const std::vector<ZedId>& inner, const std::vector<size_t>& order) {
+    // Deletes the shoulders in the order given (positions in `built`), with
+    // the plate's mark after each when it is followed; false after the first
+    // check that failed.
+    bool DeleteInOrder(std::vector<Built> built, const std::vector<size_t>& order, bool followMark = true) {
         EXPECT_TRUE(emu::StartCommand());
         EXPECT_TRUE(emu::Type("Delete"));
         for (size_t n = 0; n < order.size(); ++n) {
+            const ZedId inner = built[order[n]].inner;
             emu::ClearMessages();
-            EXPECT_TRUE(emu::PickElement(inner[order[n]])) << "delete " << n;
+            EXPECT_TRUE(emu::PickElement(inner)) << "delete " << n;
             EXPECT_EQ(TextsOn(emu::Channel::Error), std::vector<std::string>{}) << "delete " << n;
-            EXPECT_FALSE(emu::ElementExists(inner[order[n]])) << "delete " << n;
+            EXPECT_FALSE(emu::ElementExists(inner)) << "delete " << n;
             EXPECT_EQ(emu::CheckAllIntegrity(), "") << "delete " << n;
             for (size_t m = n + 1; m < order.size(); ++m) {
-                EXPECT_TRUE(emu::ElementExists(inner[order[m]])) << "delete " << n << " took " << m;
+                EXPECT_TRUE(emu::ElementExists(built[order[m]].inner)) << "delete " << n << " took " << m;
+            }
+            built[order[n]].entry.clear();
+            if (followMark) {
+                ExpectMark(built, "delete " + std::to_string(n));
             }
             if (::testing::Test::HasFailure()) {
                 emu::EndCommand();
@@ -177,9 +223,9 @@ TEST_P(EveryOrderTest, AnyShoulderGoesAtAnyPointAndTheLastGivesThePlateBack) {
     std::iota(order.begin(), order.end(), 0);
     int orders = 0;
     do {
-        const std::vector<ZedId> inner = BuildPlate(sites, 20, 5, 10);
+        const std::vector<Built> built = BuildPlate(sites, 20, 5, 10);
         ASSERT_FALSE(HasFailure()) << emu::Dump();
-        ASSERT_TRUE(DeleteInOrder(inner, order)) << "order " << orders;
+        ASSERT_TRUE(DeleteInOrder(built, order)) << "order " << orders;
         ExpectPlateBack("order " + std::to_string(orders));
         ASSERT_FALSE(HasFailure());
         ++orders;
@@ -193,6 +239,10 @@ INSTANTIATE_TEST_SUITE_P(
         SmallPlate{"TwoPlanAOnOneEdge", {{"PlaneA", 0, 1.0 / 3}, {"PlaneA", 0, 2.0 / 3}}},
         SmallPlate{"PlanBAndSideAOnOneEdge", {{"PlaneB", 0, 1.0 / 3}, {"SideA", 0, 1}}},
         SmallPlate{"PlanCAndPlanAOnOpposite", {{"PlaneC", 1, 0.5}, {"PlaneA", 3, 0.5}}},
+        // Steps at either side of one corner: the second starts where the
+        // first ends, and neither's sides may change with the other's Delete.
+        SmallPlate{"SideAAndSideBAtOneCorner", {{"SideA", 0, 1}, {"SideB", 1, 0}}},
+        SmallPlate{"SideBAndSideAAtOneCorner", {{"SideB", 0, 1}, {"SideA", 1, 0}}},
         SmallPlate{"FourMixed",
                    {{"PlaneA", 0, 0.5}, {"SideB", 1, 0}, {"PlaneD", 2, 0.5}, {"SideC", 3, 1}}},
         SmallPlate{"FourOnTwoEdges",
@@ -245,12 +295,12 @@ TEST_P(EightShouldersTest, GoInAnyOrder) {
         const double width = 5 + pick(16);
         const double depth = 2 + pick(7);
         const double height = 4 + pick(12);
-        const std::vector<ZedId> inner = BuildPlate(sites, width, depth, height);
+        const std::vector<Built> built = BuildPlate(sites, width, depth, height);
         ASSERT_FALSE(HasFailure()) << "plate " << plate;
         std::vector<size_t> order(sites.size());
         std::iota(order.begin(), order.end(), 0);
         std::shuffle(order.begin(), order.end(), rng);
-        ASSERT_TRUE(DeleteInOrder(inner, order)) << "plate " << plate;
+        ASSERT_TRUE(DeleteInOrder(built, order)) << "plate " << plate;
         ExpectPlateBack("plate " + std::to_string(plate));
         ASSERT_FALSE(HasFailure());
     }
@@ -282,7 +332,7 @@ class TouchingTest : public MultiShoulderTest, public ::testing::WithParamInterf
 TEST_P(TouchingTest, TheEarlierGoesOnlyAfterTheLater) {
     // The earlier one: plan A, 40 wide and 10 deep, in the middle of the
     // bottom edge; its inner side runs from (80, -10) to (120, -10).
-    const std::vector<ZedId> earlier = BuildPlate({{"PlaneA", 0, 0.5}}, 40, 10, 5);
+    const ZedId earlier = BuildPlate({{"PlaneA", 0, 0.5}}, 40, 10, 5)[0].inner;
     ASSERT_FALSE(HasFailure());
     Store("mMainWidth", "10");
     Store("mMainProtrude", "4");
@@ -296,7 +346,7 @@ TEST_P(TouchingTest, TheEarlierGoesOnlyAfterTheLater) {
     ASSERT_EQ(TextsOn(emu::Channel::Error), std::vector<std::string>{});
     const ZedId later = Shoulder().innerSide.ref.id;
     ASSERT_NE(later, -1);
-    EXPECT_EQ(emu::ElementExists(earlier[0]), !GetParam().sideGone);
+    EXPECT_EQ(emu::ElementExists(earlier), !GetParam().sideGone);
 
     ASSERT_TRUE(emu::StartCommand());
     ASSERT_TRUE(emu::Type("Delete"));
@@ -308,7 +358,8 @@ TEST_P(TouchingTest, TheEarlierGoesOnlyAfterTheLater) {
     EXPECT_EQ(emu::Dump(), drawing);
     emu::EndCommand();
 
-    ASSERT_TRUE(DeleteInOrder({earlier[0], later}, {1}));
+    // The earlier one's entry changed with its side.
+    ASSERT_TRUE(DeleteInOrder({{earlier, ""}, {later, ""}}, {1}, false));
     // The side the later one stood on is one line again, as built.
     EXPECT_EQ(OutlineMismatch(plate_,
                               {emu::Line(0, 0, 80, 0), emu::Line(80, 0, 80, -10), emu::Line(80, -10, 120, -10),
