@@ -14,11 +14,6 @@
 
 namespace runner {
 
-// Text made safe for HTML text and attribute values: & < > " ' as character
-// references; bytes that are no valid UTF-8 and control characters other than
-// tab and line end as U+FFFD.
-std::string HtmlEscaped(std::string_view text);
-
 // The page (deterministic: the same record gives the same text).
 std::string RenderSessionHtml(const SessionRecord& record);
 

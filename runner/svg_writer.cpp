@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "runner/arc_geometry.h"
+#include "runner/markup_text.h"
 #include "runner/palette.h"
 #include "runner/tokens.h"
 
@@ -20,29 +21,6 @@ std::string N(double value) { return FormatNumber(value, 3); }
 // Drawing coordinates to picture coordinates: y flips.
 std::string X(double x) { return N(x); }
 std::string Y(double y) { return N(-y); }
-
-std::string Escaped(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
 
 const char* SegmentClass(int type) {
     switch (type) {
@@ -252,7 +230,7 @@ private:
         if (std::fabs(degrees) > 1e-9) {
             out_ << " transform=\"rotate(" << N(-degrees) << " " << X(x) << " " << Y(y) << ")\"";
         }
-        out_ << ">" << Escaped(text) << "</text>\n";
+        out_ << ">" << HtmlEscaped(text) << "</text>\n";
     }
 
     void LengthDimension(const SceneItem& item) {

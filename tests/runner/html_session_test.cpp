@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "emuhost/emu_api.h"
+#include "runner/markup_text.h"
 #include "runner/session.h"
 #include "runner/session_record.h"
 #include "runner/svg_writer.h"
