@@ -11,10 +11,8 @@ namespace {
 
 using R = ShoulderSettingsRecord;
 
-// Stores a value's text in its field, converted according to the value's kind.
-// The field's type is part of the template, so a kind cannot be paired with a
-// field of the wrong type.
-using Store = void (*)(const ZedString& text);
+// The stores of SettingValue: the field's type is part of the template, so a
+// kind cannot be paired with a field of the wrong type.
 
 template <double R::*Field>
 void Number(const ZedString& text) {
@@ -46,23 +44,11 @@ void LineType(const ZedString& text) {
     ShoulderSettings.*Field = SettingLineType(text);
 }
 
-// One registry value: its name, the default that the command's loader writes
-// when it finds the value missing, the default that the dialogs (the chooser
-// and the pattern panels) write, and how the loader stores it.
-struct ValueSpec {
-    const ZedChar* name;
-    const ZedChar* commandDefault;
-    const ZedChar* dialogDefault;
-    Store store;
-    // The hole kind of plan patterns A to C, a value the legacy build does not
-    // have: it neither reads nor writes it, so its holes stay MC holes.
-    bool holeKind = false;
-};
 constexpr bool kShapedHoleKind = true;
 
-void LoadValues(std::span<const ValueSpec> values) {
-    for (const ValueSpec& value : values) {
-        if (value.holeKind && !build_profile::kShapedHoles) {
+void LoadValues(std::span<const SettingValue> values) {
+    for (const SettingValue& value : values) {
+        if (!value.InThisBuild()) {
             continue;
         }
         value.store(ReadPluginSettingOrDefault(kSettingsKeyName, value.name, value.commandDefault));
@@ -72,7 +58,7 @@ void LoadValues(std::span<const ValueSpec> values) {
 // Each table lists its values in loading order (the panels show theirs in the
 // same order), with both defaults.
 
-const ValueSpec kMainValues[] = {
+const SettingValue kMainValues[] = {
     {ZED_TEXT("mMainProtrude"), ZED_TEXT("1.0"), ZED_TEXT("1.0"), Number<&R::mMainProtrude>},
     {ZED_TEXT("mMainWidth"), ZED_TEXT("3.0"), ZED_TEXT("3.0"), Number<&R::mMainWidth>},
     {ZED_TEXT("mMainHeight"), ZED_TEXT("2.0"), ZED_TEXT("2.0"), Number<&R::mMainHeight>},
@@ -80,7 +66,7 @@ const ValueSpec kMainValues[] = {
     {ZED_TEXT("mMainLayer"), ZED_TEXT("30|50|60"), ZED_TEXT("30|50|60"), Text<&R::mMainLayer>},
 };
 
-const ValueSpec kPlaneAValues[] = {
+const SettingValue kPlaneAValues[] = {
     {ZED_TEXT("PA_IsWidthValue"), ZED_TEXT("1"), ZED_TEXT("1"), Flag<&R::PA_IsWidthValue>},
     {ZED_TEXT("PA_WidthValue"), ZED_TEXT("10.0"), ZED_TEXT("10.0"), Number<&R::PA_WidthValue>},
     {ZED_TEXT("PA_WidthValueDistance"), ZED_TEXT("0.5"), ZED_TEXT("0.5"), Number<&R::PA_WidthValueDistance>},
@@ -95,7 +81,7 @@ const ValueSpec kPlaneAValues[] = {
     {ZED_TEXT("PA_LType"), ZED_TEXT("LINETYPE05"), ZED_TEXT("LINETYPE01"), LineType<&R::PA_LType>},
 };
 
-const ValueSpec kPlaneBValues[] = {
+const SettingValue kPlaneBValues[] = {
     {ZED_TEXT("PB_IsHoleDraw"), ZED_TEXT("1"), ZED_TEXT("1"), Flag<&R::PB_IsHoleDraw>},
     {ZED_TEXT("PB_Hole"), ZED_TEXT("0"), ZED_TEXT("0"), Integer<&R::PB_Hole>, kShapedHoleKind},
     {ZED_TEXT("PB_HoleLayer"), ZED_TEXT("3"), ZED_TEXT("3"), Text<&R::PB_HoleLayer>},
@@ -107,7 +93,7 @@ const ValueSpec kPlaneBValues[] = {
     {ZED_TEXT("PB_LType"), ZED_TEXT("LINETYPE05"), ZED_TEXT("LINETYPE01"), LineType<&R::PB_LType>},
 };
 
-const ValueSpec kPlaneCValues[] = {
+const SettingValue kPlaneCValues[] = {
     {ZED_TEXT("PC_IsHoleDraw"), ZED_TEXT("1"), ZED_TEXT("1"), Flag<&R::PC_IsHoleDraw>},
     {ZED_TEXT("PC_Hole"), ZED_TEXT("0"), ZED_TEXT("0"), Integer<&R::PC_Hole>, kShapedHoleKind},
     {ZED_TEXT("PC_HoleLayer"), ZED_TEXT("3"), ZED_TEXT("3"), Text<&R::PC_HoleLayer>},
@@ -118,7 +104,7 @@ const ValueSpec kPlaneCValues[] = {
     {ZED_TEXT("PC_LType"), ZED_TEXT("LINETYPE05"), ZED_TEXT("LINETYPE01"), LineType<&R::PC_LType>},
 };
 
-const ValueSpec kPlaneDValues[] = {
+const SettingValue kPlaneDValues[] = {
     {ZED_TEXT("PD_IsSlotDraw"), ZED_TEXT("1"), ZED_TEXT("1"), Flag<&R::PD_IsSlotDraw>},
     {ZED_TEXT("PD_SlotLayer"), ZED_TEXT("3"), ZED_TEXT("3"), Text<&R::PD_SlotLayer>},
     {ZED_TEXT("PD_SlotR"), ZED_TEXT("3.0"), ZED_TEXT("3.0"), Text<&R::PD_SlotR>},
@@ -129,14 +115,14 @@ const ValueSpec kPlaneDValues[] = {
     {ZED_TEXT("PD_LType"), ZED_TEXT("LINETYPE05"), ZED_TEXT("LINETYPE05"), LineType<&R::PD_LType>},
 };
 
-const ValueSpec kSideAValues[] = {
+const SettingValue kSideAValues[] = {
     {ZED_TEXT("SA_IsLineDraw"), ZED_TEXT("0"), ZED_TEXT("0"), Flag<&R::SA_IsLineDraw>},
     {ZED_TEXT("SA_LineValue"), ZED_TEXT("0"), ZED_TEXT("0"), Integer<&R::SA_LineValue>},
     {ZED_TEXT("SA_Color"), ZED_TEXT("MAINCOLOR12"), ZED_TEXT("MAINCOLOR06"), Color<&R::SA_Color>},
     {ZED_TEXT("SA_LType"), ZED_TEXT("LINETYPE05"), ZED_TEXT("LINETYPE01"), LineType<&R::SA_LType>},
 };
 
-const ValueSpec kSideBValues[] = {
+const SettingValue kSideBValues[] = {
     {ZED_TEXT("SB_IsLineDraw"), ZED_TEXT("0"), ZED_TEXT("0"), Flag<&R::SB_IsLineDraw>},
     {ZED_TEXT("SB_LineValue"), ZED_TEXT("0"), ZED_TEXT("0"), Integer<&R::SB_LineValue>},
     {ZED_TEXT("SB_Color"), ZED_TEXT("MAINCOLOR12"), ZED_TEXT("MAINCOLOR06"), Color<&R::SB_Color>},
@@ -147,8 +133,11 @@ const ValueSpec kSideBValues[] = {
     {ZED_TEXT("SB_DisplayLType"), ZED_TEXT("LINETYPE05"), ZED_TEXT("LINETYPE01"), LineType<&R::SB_DisplayLType>},
 };
 
-// The pattern's own values; none for side patterns C and D.
-std::span<const ValueSpec> PatternValues(Pattern pattern) {
+}  // namespace
+
+bool SettingValue::InThisBuild() const { return !holeKind || build_profile::kShapedHoles; }
+
+std::span<const SettingValue> PatternSettingValues(Pattern pattern) {
     switch (pattern) {
         case Pattern::PlaneA: return kPlaneAValues;
         case Pattern::PlaneB: return kPlaneBValues;
@@ -162,8 +151,6 @@ std::span<const ValueSpec> PatternValues(Pattern pattern) {
     return {};
 }
 
-}  // namespace
-
 void LoadMainSettings() { LoadValues(kMainValues); }
 
 void LoadMainSettings(const ChooserSharedValues& values) {
@@ -174,16 +161,16 @@ void LoadMainSettings(const ChooserSharedValues& values) {
     ShoulderSettings.mMainLayer = values.layers;
 }
 
-void LoadPatternSettings(Pattern pattern) { LoadValues(PatternValues(pattern)); }
+void LoadPatternSettings(Pattern pattern) { LoadValues(PatternSettingValues(pattern)); }
 
 const ZedChar* DialogDefault(const ZedChar* name) {
-    for (const ValueSpec& value : kMainValues) {
+    for (const SettingValue& value : kMainValues) {
         if (ZedString(value.name) == name) {
             return value.dialogDefault;
         }
     }
     for (Pattern pattern : kAllPatterns) {
-        for (const ValueSpec& value : PatternValues(pattern)) {
+        for (const SettingValue& value : PatternSettingValues(pattern)) {
             if (ZedString(value.name) == name) {
                 return value.dialogDefault;
             }

@@ -24,6 +24,7 @@ inline constexpr int kLineTypeCount = 10;
 // The picture of the pattern: the ids follow the patterns' order.
 constexpr int PatternBitmap(Pattern pattern) { return kBitmapPlaneA + static_cast<int>(pattern); }
 static_assert(PatternBitmap(Pattern::SideD) == kBitmapSideD);
+static_assert(PatternBitmap(kAllPatterns.back()) < kBitmapLineType01);
 
 struct BitmapSize {
     int width;
@@ -33,11 +34,10 @@ struct BitmapSize {
 // Size in pixels; 0 × 0 for an id that is no bitmap of the module. The files
 // are ui/bitmaps/*.bmp, made by ui/bitmaps/make_bitmaps.py.
 constexpr BitmapSize SizeOfBitmap(int id) {
-    if (id == kBitmapSideC || id == kBitmapSideD) {
-        return {146, 145};
-    }
-    if (id >= kBitmapPlaneA && id <= kBitmapSideD) {
-        return {146, 146};
+    for (const PatternDescription& pattern : kPatternDescriptions) {
+        if (id == PatternBitmap(pattern.pattern)) {
+            return {pattern.pictureWidth, pattern.pictureHeight};
+        }
     }
     if (id >= kBitmapLineType01 && id < kBitmapLineType01 + kLineTypeCount) {
         return {62, 23};

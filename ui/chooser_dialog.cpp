@@ -11,25 +11,30 @@
 
 namespace {
 
-constexpr ChooserItem kItems[] = {
-    {0, Pattern::PlaneA}, {1, Pattern::PlaneB}, {2, Pattern::PlaneC}, {3, Pattern::PlaneD}, {4, std::nullopt},
-    {5, Pattern::SideA},  {6, Pattern::SideB},  {7, Pattern::SideC},  {-1, Pattern::SideD},
-};
-
-struct ListRow {
-    const ZedChar* view;
-    const ZedChar* method;
-};
-constexpr ListRow kRows[] = {
-    {kCapPlanView, kCapRowPlaneA},
-    {kCapPlanView, kCapRowPlaneB},
-    {kCapPlanView, kCapRowPlaneC},
-    {kCapPlanView, kCapRowPlaneD},
-    {ZED_TEXT("====="), ZED_TEXT("======================")},
-    {kCapSideView, kCapRowSideA},
-    {kCapSideView, kCapRowSideB},
-    {kCapSideView, kCapRowSideC},
-};
+// The items in order: the listed patterns of the plan view, the separator row,
+// those of the side view, then the patterns the list shows no row for.
+std::array<ChooserItem, kPatternCount + 1> ChooserItems() {
+    std::array<ChooserItem, kPatternCount + 1> items{};
+    size_t count = 0;
+    int row = 0;
+    for (PatternView view : {PatternView::Plan, PatternView::Side}) {
+        if (view == PatternView::Side) {
+            items[count++] = {row++, std::nullopt};
+        }
+        for (const PatternDescription& pattern : kPatternDescriptions) {
+            if (pattern.view == view && pattern.chooserCaption != nullptr) {
+                items[count++] = {row++, pattern.pattern};
+            }
+        }
+    }
+    for (const PatternDescription& pattern : kPatternDescriptions) {
+        if (pattern.chooserCaption == nullptr) {
+            items[count++] = {-1, pattern.pattern};
+        }
+    }
+    return items;
+}
+const std::array<ChooserItem, kPatternCount + 1> kItems = ChooserItems();
 
 }  // namespace
 
@@ -84,8 +89,16 @@ void LedgewrightDlg::SetUpList() {
     Control& list = initWindow_->Item(kIdcPatternList);
     list.AddColumn(kCapColumnView, 50, true);
     list.AddColumn(kCapColumnPattern, 220, false);
-    for (const ListRow& row : kRows) {
-        list.AddRow({row.view, row.method});
+    for (const ChooserItem& item : kItems) {
+        if (item.row < 0) {
+            continue;
+        }
+        if (!item.pattern) {
+            list.AddRow({ZED_TEXT("====="), ZED_TEXT("======================")});
+            continue;
+        }
+        const PatternDescription& pattern = DescriptionOf(*item.pattern);
+        list.AddRow({pattern.view == PatternView::Plan ? kCapPlanView : kCapSideView, pattern.chooserCaption});
     }
     list.DisableHeader();
 }

@@ -1,13 +1,15 @@
-// Layouts of the six pattern panels. Controls of the same role carry the same
-// id in every panel.
+// The six pattern panels: their layouts and the values their controls show.
+// Controls of the same role carry the same id in every panel.
 #ifndef LEDGEWRIGHT_UI_PANEL_LAYOUTS_H
 #define LEDGEWRIGHT_UI_PANEL_LAYOUTS_H
 
 #include <array>
 #include <cstddef>
+#include <span>
 
 #include "base/build_profile.h"
 #include "base/messages.h"
+#include "base/pattern.h"
 #include "ui/layout.h"
 
 enum PanelControlId : int {
@@ -187,5 +189,125 @@ inline constexpr DialogLayout kSideALayout = {DialogKind::Child, ZED_TEXT(""), 2
                                               panel_layout::kSideAControls};
 inline constexpr DialogLayout kSideBLayout = {DialogKind::Child, ZED_TEXT(""), 279, 230, kDialogFont, kDialogPointSize,
                                               panel_layout::kSideBControls};
+
+// One value of a panel and the control that shows it. A panel's values are
+// those of its pattern's settings table (settings/loaders.h), one row each and
+// in the same order, which gives each its registry name and its default.
+struct PanelValue {
+    enum class Kind {
+        Flag,      // check box: "1" or "0"
+        Radio,     // radio pair (control: the first): "0" or "1"
+        List,      // drop-down list: "1" for any index but 0, else "0"
+        Text,      // edit
+        Colour,    // colour swatch: the colour name
+        LineType,  // line-type swatch: the line-type name
+    };
+    Kind kind;
+    int controlId;
+    bool showAsNumber = false;   // edit: shown at load in the settings number format
+    bool storeAsNumber = false;  // edit: stored in the settings number format
+};
+
+namespace panel_layout {
+
+using V = PanelValue::Kind;
+
+inline constexpr PanelValue kPlaneAValues[] = {
+    {V::Flag, kIdcIsWidthValue},
+    {V::Text, kIdcWidthValue, true, true},
+    {V::Text, kIdcWidthValueDistance, true, true},
+    {V::Flag, kIdcIsHoleDraw},
+    {V::List, kIdcHoleKind},
+    {V::Text, kIdcHoleLayer},
+    {V::List, kIdcHoleDir},
+    {V::Text, kIdcHoleWidth, false, true},
+    {V::Flag, kIdcIsLineDraw},
+    {V::Radio, kIdcLineSame},
+    {V::Colour, kIdcColor},
+    {V::LineType, kIdcLineType},
+};
+
+inline constexpr PanelValue kPlaneBValues[] = {
+    {V::Flag, kIdcIsHoleDraw},
+    {V::List, kIdcHoleKind},
+    {V::Text, kIdcHoleLayer},
+    {V::List, kIdcHoleDir},
+    {V::Text, kIdcHoleWidth, false, true},
+    {V::Flag, kIdcIsLineDraw},
+    {V::Radio, kIdcLineSame},
+    {V::Colour, kIdcColor},
+    {V::LineType, kIdcLineType},
+};
+
+inline constexpr PanelValue kPlaneCValues[] = {
+    {V::Flag, kIdcIsHoleDraw},
+    {V::List, kIdcHoleKind},
+    {V::Text, kIdcHoleLayer},
+    {V::List, kIdcHoleDir},
+    {V::Text, kIdcHoleWidth, false, true},
+    {V::Radio, kIdcLineSame},
+    {V::Colour, kIdcColor},
+    {V::LineType, kIdcLineType},
+};
+
+inline constexpr PanelValue kPlaneDValues[] = {
+    {V::Flag, kIdcIsSlotDraw},
+    {V::Text, kIdcSlotLayer},
+    {V::Text, kIdcSlotR},
+    {V::Colour, kIdcSlotColor},
+    {V::LineType, kIdcSlotLineType},
+    {V::Radio, kIdcLineSame},
+    {V::Colour, kIdcColor},
+    {V::LineType, kIdcLineType},
+};
+
+inline constexpr PanelValue kSideAValues[] = {
+    {V::Flag, kIdcIsLineDraw},
+    {V::Radio, kIdcLineSame},
+    {V::Colour, kIdcColor},
+    {V::LineType, kIdcLineType},
+};
+
+inline constexpr PanelValue kSideBValues[] = {
+    {V::Flag, kIdcIsLineDraw},
+    {V::Radio, kIdcLineSame},
+    {V::Colour, kIdcColor},
+    {V::LineType, kIdcLineType},
+    {V::Text, kIdcDisplayWidth, false, true},
+    {V::Text, kIdcDisplayProtrude, false, true},
+    {V::Colour, kIdcDisplayColor},
+    {V::LineType, kIdcDisplayLineType},
+};
+
+}  // namespace panel_layout
+
+// A pattern's panel: its layout, its values and whether the line group's
+// enabling rule applies.
+struct PanelDescription {
+    Pattern pattern;
+    const DialogLayout* layout;
+    std::span<const PanelValue> values;
+    bool lineGroupRule;
+};
+
+inline constexpr PanelDescription kPanelDescriptions[] = {
+    {Pattern::PlaneA, &kPlaneALayout, panel_layout::kPlaneAValues, true},
+    {Pattern::PlaneB, &kPlaneBLayout, panel_layout::kPlaneBValues, true},
+    {Pattern::PlaneC, &kPlaneCLayout, panel_layout::kPlaneCValues, false},
+    {Pattern::PlaneD, &kPlaneDLayout, panel_layout::kPlaneDValues, false},
+    {Pattern::SideA, &kSideALayout, panel_layout::kSideAValues, true},
+    {Pattern::SideB, &kSideBLayout, panel_layout::kSideBValues, true},
+};
+
+// The pattern's panel; null for a pattern without settings of its own (side
+// patterns C and D).
+constexpr const PanelDescription* PanelOf(Pattern pattern) {
+    for (const PanelDescription& panel : kPanelDescriptions) {
+        if (panel.pattern == pattern) {
+            return &panel;
+        }
+    }
+    return nullptr;
+}
 
 #endif  // LEDGEWRIGHT_UI_PANEL_LAYOUTS_H

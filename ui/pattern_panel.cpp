@@ -2,13 +2,26 @@
 
 #include "base/messages.h"
 #include "settings/conversions.h"
+#include "settings/loaders.h"
 #include "ui/bitmaps.h"
 #include "ui/dialog_settings.h"
 #include "ui/panel_layouts.h"
 #include "ui/pickers.h"
 
-PatternPanel::PatternPanel(const DialogLayout& layout, std::span<const PanelValue> values, bool lineGroupRule)
-    : layout_(layout), values_(values), lineGroupRule_(lineGroupRule), members_(values.size()) {}
+PatternPanel::PatternPanel(Pattern pattern)
+    : layout_(*PanelOf(pattern)->layout), lineGroupRule_(PanelOf(pattern)->lineGroupRule) {
+    const std::span<const PanelValue> rows = PanelOf(pattern)->values;
+    const std::span<const SettingValue> settings = PatternSettingValues(pattern);
+    // The rows and the settings table run side by side (a test holds them to
+    // the same length and kinds).
+    for (size_t i = 0; i < rows.size() && i < settings.size(); ++i) {
+        if (settings[i].InThisBuild()) {
+            values_.push_back(rows[i]);
+            names_.push_back(settings[i].name);
+        }
+    }
+    members_.resize(values_.size());
+}
 
 bool PatternPanel::Create(DialogWindow& chooser) {
     window_ = Backend().Create(layout_, &chooser, *this);
@@ -47,7 +60,7 @@ void PatternPanel::Load() {
     DialogWindow& window = *initWindow_;
     for (size_t i = 0; i < values_.size(); ++i) {
         const PanelValue& value = values_[i];
-        const ZedString text = LoadDialogSetting(value.name);
+        const ZedString text = LoadDialogSetting(names_[i]);
         Member& member = members_[i];
         Control& control = window.Item(value.controlId);
         switch (value.kind) {
@@ -91,7 +104,7 @@ void PatternPanel::ApplyLineGroupRule() {
     window.Item(kIdcLineType).SetVisible(drawLine && ownLine);
 }
 
-void PatternPanel::Store(size_t index, const ZedString& text) const { StoreDialogSetting(values_[index].name, text); }
+void PatternPanel::Store(size_t index, const ZedString& text) const { StoreDialogSetting(names_[index], text); }
 
 void PatternPanel::OnEvent(int controlId, Event event, int /*detail*/) {
     DialogWindow& window = *initWindow_;

@@ -1,7 +1,7 @@
 // A pattern panel: a borderless child of the chooser that shows one pattern's
-// settings and stores each change at once. The six panel classes differ only
-// in their layout, their values and whether the line group's enabling rule
-// applies.
+// settings and stores each change at once. The panel classes differ only in
+// their pattern's panel description (ui/panel_layouts.h): the layout, the
+// values and whether the line group's enabling rule applies.
 #ifndef LEDGEWRIGHT_UI_PATTERN_PANEL_H
 #define LEDGEWRIGHT_UI_PATTERN_PANEL_H
 
@@ -12,25 +12,9 @@
 #include "base/pattern.h"
 #include "host/zedtext.h"
 #include "ui/layout.h"
+#include "ui/panel_layouts.h"
 #include "ui/swatches.h"
 #include "ui/window.h"
-
-// One value of a panel and the control that shows it.
-struct PanelValue {
-    enum class Kind {
-        Flag,      // check box: "1" or "0"
-        Radio,     // radio pair (control: the first): "0" or "1"
-        List,      // drop-down list: "1" for any index but 0, else "0"
-        Text,      // edit
-        Colour,    // colour swatch: the colour name
-        LineType,  // line-type swatch: the line-type name
-    };
-    Kind kind;
-    int controlId;
-    const ZedChar* name;  // the registry value, whose dialog default settings/loaders.h gives
-    bool showAsNumber = false;   // edit: shown at load in the settings number format
-    bool storeAsNumber = false;  // edit: stored in the settings number format
-};
 
 class PatternPanel : public DialogHandler {
 public:
@@ -44,7 +28,7 @@ public:
     void PaintControl(int controlId, Canvas& canvas, const Rect& client) override;
 
 protected:
-    PatternPanel(const DialogLayout& layout, std::span<const PanelValue> values, bool lineGroupRule);
+    explicit PatternPanel(Pattern pattern);
 
 private:
     struct Member {
@@ -60,37 +44,26 @@ private:
     void Store(size_t index, const ZedString& text) const;
 
     const DialogLayout& layout_;
-    std::span<const PanelValue> values_;
+    std::vector<PanelValue> values_;  // those of this build, each with its registry name in names_
+    std::vector<const ZedChar*> names_;
     bool lineGroupRule_;
     std::vector<Member> members_;
     std::unique_ptr<DialogWindow> window_;
     DialogWindow* initWindow_ = nullptr;
 };
 
-class LedgewrightPlaneADlg final : public PatternPanel {
+template <Pattern kPattern>
+class PatternPanelOf final : public PatternPanel {
 public:
-    LedgewrightPlaneADlg();
+    PatternPanelOf() : PatternPanel(kPattern) {}
 };
-class LedgewrightPlaneBDlg final : public PatternPanel {
-public:
-    LedgewrightPlaneBDlg();
-};
-class LedgewrightPlaneCDlg final : public PatternPanel {
-public:
-    LedgewrightPlaneCDlg();
-};
-class LedgewrightPlaneDDlg final : public PatternPanel {
-public:
-    LedgewrightPlaneDDlg();
-};
-class LedgewrightSideADlg final : public PatternPanel {
-public:
-    LedgewrightSideADlg();
-};
-class LedgewrightSideBDlg final : public PatternPanel {
-public:
-    LedgewrightSideBDlg();
-};
+
+using LedgewrightPlaneADlg = PatternPanelOf<Pattern::PlaneA>;
+using LedgewrightPlaneBDlg = PatternPanelOf<Pattern::PlaneB>;
+using LedgewrightPlaneCDlg = PatternPanelOf<Pattern::PlaneC>;
+using LedgewrightPlaneDDlg = PatternPanelOf<Pattern::PlaneD>;
+using LedgewrightSideADlg = PatternPanelOf<Pattern::SideA>;
+using LedgewrightSideBDlg = PatternPanelOf<Pattern::SideB>;
 
 // The settings panel of the pattern, not yet created; null for a pattern
 // without settings of its own (side patterns C and D).

@@ -1,5 +1,6 @@
-// The module's bitmaps as ui/ledgewright.rc links them: every id of
-// ui/bitmaps.h names a 24-bit BMP file of the size the table gives.
+// The module's bitmaps as the resource script links them (ui/ledgewright.rc
+// includes the lines ui/bitmaps/bitmaps.rc holds): every pattern's picture and
+// every line type's names a 24-bit BMP file of the size ui/bitmaps.h gives.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -34,7 +35,8 @@ TEST(BitmapResources, EveryIdNamesABmpOfItsSizeAndDepth) {
         GTEST_SKIP() << "LEDGEWRIGHT_SOURCE_DIR is set by ctest";
     }
     const std::string ui = std::string(source) + "/ui/";
-    const std::string rc = ReadFile(ui + "ledgewright.rc");
+    ASSERT_NE(ReadFile(ui + "ledgewright.rc").find("\n#include \"bitmaps/bitmaps.rc\""), std::string::npos);
+    const std::string rc = ReadFile(ui + "bitmaps/bitmaps.rc");
     std::map<int, std::string> files;
     const std::regex line(R"re((?:^|\n)(\d+) +BITMAP +"([^"]+)")re");
     for (auto it = std::sregex_iterator(rc.begin(), rc.end(), line); it != std::sregex_iterator(); ++it) {
@@ -43,8 +45,8 @@ TEST(BitmapResources, EveryIdNamesABmpOfItsSizeAndDepth) {
         EXPECT_GT(SizeOfBitmap(id).width, 0) << "bitmap " << id << " has no size in ui/bitmaps.h";
     }
     std::vector<int> ids;
-    for (int id = kBitmapPlaneA; id <= kBitmapSideD; ++id) {
-        ids.push_back(id);
+    for (Pattern pattern : kAllPatterns) {
+        ids.push_back(PatternBitmap(pattern));
     }
     for (int k = 0; k < kLineTypeCount; ++k) {
         ids.push_back(kBitmapLineType01 + k);
@@ -52,7 +54,7 @@ TEST(BitmapResources, EveryIdNamesABmpOfItsSizeAndDepth) {
     EXPECT_EQ(files.size(), ids.size());
     for (int id : ids) {
         SCOPED_TRACE("bitmap " + std::to_string(id));
-        ASSERT_TRUE(files.count(id)) << "not linked in ui/ledgewright.rc";
+        ASSERT_TRUE(files.count(id)) << "not linked in ui/bitmaps/bitmaps.rc";
         const std::string bmp = ReadFile(ui + files[id]);
         ASSERT_GE(bmp.size(), 54u) << files[id];
         EXPECT_EQ(bmp.substr(0, 2), "BM");

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Makes the module's bitmaps: the eight pattern pictures and the ten line-type
-pictures, 24-bit BMP files.
+pictures, 24-bit BMP files, and the resource script's lines that link them
+(bitmaps.rc).
 
 Each pattern picture is the host runner's own drawing of the pattern: the
 runner plays sources/NAME.script on sources/NAME.drw with the settings of
@@ -26,17 +27,35 @@ import zlib
 HERE = os.path.dirname(os.path.abspath(__file__))
 SOURCES = os.path.join(HERE, "sources")
 
-# File, width, height; the resource ids are in ui/ledgewright.rc.
-PATTERN_PICTURES = [
-    ("planea", 146, 146),
-    ("planeb", 146, 146),
-    ("planec", 146, 146),
-    ("planed", 146, 146),
-    ("sidea", 146, 146),
-    ("sideb", 146, 146),
-    ("sidec", 146, 145),
-    ("sided", 146, 145),
-]
+# The patterns' pictures, read from their descriptions in base/pattern.h (in
+# order; the first one's resource id is 201): the keyword in lower case names
+# the source and the file, then the width and the height.
+PATTERN_DESCRIPTION = re.compile(
+    r'\{Pattern::\w+, ZED_TEXT\("(\w+)"\), PatternView::\w+, \w+, (\d+), (\d+)\}')
+
+
+def pattern_pictures():
+    with open(os.path.join(HERE, "..", "..", "base", "pattern.h"), encoding="utf-8") as f:
+        found = PATTERN_DESCRIPTION.findall(f.read())
+    if not found:
+        sys.exit("no pattern description found in base/pattern.h")
+    return [(keyword.lower(), int(width), int(height)) for keyword, width, height in found]
+
+
+FIRST_PATTERN_ID = 201
+FIRST_LINE_TYPE_ID = 211
+
+
+def resource_lines(pictures):
+    """The resource script's bitmap lines (ui/bitmaps/bitmaps.rc)."""
+    lines = ["// Made by ui/bitmaps/make_bitmaps.py from the patterns' descriptions: the",
+             "// pattern pictures and the line-type pictures, by the ids of ui/bitmaps.h."]
+    for k, (name, _, _) in enumerate(pictures):
+        lines.append('%d BITMAP "bitmaps/%s.bmp"' % (FIRST_PATTERN_ID + k, name))
+    for k in range(len(LINE_TYPE_DASHES)):
+        lines.append('%d BITMAP "bitmaps/linetype%02d.bmp"' % (FIRST_LINE_TYPE_ID + k, k + 1))
+    return ("\n".join(lines) + "\n").encode()
+
 
 LINE_TYPE_SIZE = (62, 23)
 # Dash and gap lengths in pixels, repeated along the line; [] is continuous.
@@ -226,9 +245,10 @@ def main():
     if len(args) != 2:
         sys.exit(__doc__)
     runner, out = os.path.abspath(args[0]), os.path.abspath(args[1])
-    made = {}
+    pictures = pattern_pictures()
+    made = {"bitmaps.rc": resource_lines(pictures)}
     with tempfile.TemporaryDirectory() as work:
-        for name, width, height in PATTERN_PICTURES:
+        for name, width, height in pictures:
             made[name + ".bmp"] = pattern_picture(runner, name, width, height, work)
     for k, dashes in enumerate(LINE_TYPE_DASHES):
         made["linetype%02d.bmp" % (k + 1)] = line_type_picture(dashes)
@@ -244,7 +264,7 @@ def main():
             os.makedirs(out, exist_ok=True)
             with open(path, "wb") as f:
                 f.write(data)
-    print("%d bitmaps %s" % (len(made), "checked, %d differ" % differ if check else "written to " + out))
+    print("%d bitmaps and their resource lines %s" % (len(made) - 1, "checked, %d differ" % differ if check else "written to " + out))
     return 1 if differ else 0
 
 
