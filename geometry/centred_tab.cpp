@@ -6,7 +6,7 @@
 #include "geometry/length_dimension.h"
 #include "geometry/line_ends.h"
 #include "geometry/outline_soundness.h"
-#include "geometry/plane_a_parts.h"
+#include "geometry/remembered_shoulder.h"
 #include "geometry/splice.h"
 #include "geometry/vec2.h"
 

@@ -4,7 +4,7 @@
 #include "base/report.h"
 #include "geometry/outline.h"
 #include "geometry/outline_soundness.h"
-#include "geometry/plane_a_parts.h"
+#include "geometry/remembered_shoulder.h"
 #include "geometry/unfinished_change.h"
 
 bool PlannedChangeFits(const ZedChar* refusal, const std::vector<ZedFigure>& pieces, const ZedChar* listFailure) {

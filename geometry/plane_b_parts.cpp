@@ -1,7 +1,4 @@
 #include "geometry/plane_b_parts.h"
 
-
 double PlaneBDistanceOffset(bool flipped) { return flipped ? -15.0 : 15.0; }
-
-bool MeasuredFromStart(const ShoulderMemory& m) { return m.measured.id == m.tail.ref.id; }
 

@@ -11,8 +11,8 @@
 #include "geometry/centred_tab.h"
 #include "geometry/outline_soundness.h"
 #include "geometry/picked_line.h"
-#include "geometry/plane_a_parts.h"
 #include "geometry/plane_b_parts.h"
+#include "geometry/remembered_shoulder.h"
 #include "geometry/plane_b_placement.h"
 #include "geometry/vec2.h"
 #include "holes/cut_line.h"
@@ -32,14 +32,8 @@ namespace {
 // on, which is where a typed distance is measured from.
 bool MakeDimensions(const ShoulderCorners& c, bool flipped) {
     const ShoulderMemory& m = Shoulder();
-    const double offset = LengthDimensionOffset(flipped);
-    const bool fromStart = MeasuredFromStart(m);
-    return MakeDimensionInOwnSegment({c.p1, m.firstSide.ref}, {c.q1, m.firstSide.ref}, offset, kSlotFirstDimension) &&
-           MakeDimensionInOwnSegment({c.q1, m.innerSide.ref}, {c.q2, m.innerSide.ref}, offset,
-                                     kSlotSecondDimension) &&
-           MakeDimensionInOwnSegment({fromStart ? BaseLineStart(m) : c.p2, m.measured},
-                                     {fromStart ? c.p1 : BaseLineEnd(m), m.measured}, PlaneBDistanceOffset(flipped),
-                                     kSlotThirdDimension);
+    return MakeMeasuredTabDimensions(c, m.firstSide.ref, m.innerSide.ref, LengthDimensionOffset(flipped),
+                                     PlaneBDistanceOffset(flipped));
 }
 
 }  // namespace

@@ -9,8 +9,6 @@
 #include "base/build_profile.h"
 #include "base/line_pick.h"
 #include "base/messages.h"
-#include "geometry/plane_a_parts.h"
-#include "geometry/plane_b_parts.h"
 #include "geometry/unfinished_change.h"
 #include "geometry/vec2.h"
 #include "holes/cut_line.h"

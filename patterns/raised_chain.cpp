@@ -8,7 +8,7 @@
 #include "geometry/figure_record.h"
 #include "geometry/length_dimension.h"
 #include "geometry/outline_soundness.h"
-#include "geometry/plane_a_parts.h"
+#include "geometry/remembered_shoulder.h"
 #include "geometry/splice.h"
 #include "geometry/three_sides.h"
 #include "geometry/vec2.h"

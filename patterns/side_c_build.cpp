@@ -12,8 +12,7 @@
 #include "geometry/length_dimension.h"
 #include "geometry/outline_soundness.h"
 #include "geometry/picked_line.h"
-#include "geometry/plane_a_parts.h"
-#include "geometry/plane_b_parts.h"
+#include "geometry/remembered_shoulder.h"
 #include "geometry/side_c_placement.h"
 #include "geometry/vec2.h"
 #include "patterns/side_c.h"
@@ -28,15 +27,9 @@ namespace {
 // holds the line as a run of pieces, the end of the piece the mouth's edge
 // lies on, which is where a typed distance is measured from.
 bool MakeDimensions(const PickedLine& line, const ShoulderCorners& c, bool flipped) {
-    const ShoulderMemory& m = Shoulder();
     const ZedFigRef none{line.ref.instance, -1};
-    const double offset = SideCSideDimensionOffset(flipped);
-    const bool fromStart = MeasuredFromStart(m);
-    return MakeDimensionInOwnSegment({c.p1, none}, {c.q1, none}, offset, kSlotFirstDimension) &&
-           MakeDimensionInOwnSegment({c.q1, none}, {c.q2, none}, offset, kSlotSecondDimension) &&
-           MakeDimensionInOwnSegment({fromStart ? BaseLineStart(m) : c.p2, m.measured},
-                                     {fromStart ? c.p1 : BaseLineEnd(m), m.measured},
-                                     SideCDistanceDimensionOffset(flipped), kSlotThirdDimension);
+    return MakeMeasuredTabDimensions(c, none, none, SideCSideDimensionOffset(flipped),
+                                     SideCDistanceDimensionOffset(flipped));
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "geometry/line_ends.h"
 #include "geometry/outline.h"
 #include "geometry/outline_soundness.h"
-#include "geometry/plane_a_parts.h"
+#include "geometry/remembered_shoulder.h"
 #include "geometry/splice.h"
 #include "geometry/vec2.h"
 #include "settings/shoulder_settings.h"

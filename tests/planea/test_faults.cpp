@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "geometry/plane_a_parts.h"
+#include "geometry/remembered_shoulder.h"
 #include "geometry/unfinished_change.h"
 #include "tests/planea/fault_scenarios.h"
 

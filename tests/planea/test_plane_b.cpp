@@ -10,7 +10,7 @@
 
 #include "base/messages.h"
 #include "geometry/figure_record.h"
-#include "geometry/plane_a_parts.h"
+#include "geometry/remembered_shoulder.h"
 #include "geometry/vec2.h"
 #include "holes/hole_state.h"
 #include "tests/planea/planea_fixture.h"

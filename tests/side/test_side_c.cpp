@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "base/messages.h"
-#include "geometry/plane_a_parts.h"
+#include "geometry/remembered_shoulder.h"
 #include "patterns/side_c.h"
 #include "tests/planea/planea_fixture.h"
 #include "tests/support/build_profile_test.h"

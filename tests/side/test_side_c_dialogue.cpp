@@ -7,7 +7,7 @@
 #include "base/line_pick.h"
 #include "base/temporary_elements.h"
 #include "geometry/figure_record.h"
-#include "geometry/plane_a_parts.h"
+#include "geometry/remembered_shoulder.h"
 #include "tests/planea/planea_fixture.h"
 
 namespace {
