@@ -59,11 +59,11 @@ void LoadValues(std::span<const SettingValue> values) {
 // same order), with both defaults.
 
 const SettingValue kMainValues[] = {
-    {ZED_TEXT("mMainProtrude"), ZED_TEXT("1.0"), ZED_TEXT("1.0"), Number<&R::mMainProtrude>},
-    {ZED_TEXT("mMainWidth"), ZED_TEXT("3.0"), ZED_TEXT("3.0"), Number<&R::mMainWidth>},
-    {ZED_TEXT("mMainHeight"), ZED_TEXT("2.0"), ZED_TEXT("2.0"), Number<&R::mMainHeight>},
-    {ZED_TEXT("mMainIsLayer"), ZED_TEXT("0"), ZED_TEXT("0"), Flag<&R::mMainIsLayer>},
-    {ZED_TEXT("mMainLayer"), ZED_TEXT("30|50|60"), ZED_TEXT("30|50|60"), Text<&R::mMainLayer>},
+    {kMainProtrude, ZED_TEXT("1.0"), ZED_TEXT("1.0"), Number<&R::mMainProtrude>},
+    {kMainWidth, ZED_TEXT("3.0"), ZED_TEXT("3.0"), Number<&R::mMainWidth>},
+    {kMainHeight, ZED_TEXT("2.0"), ZED_TEXT("2.0"), Number<&R::mMainHeight>},
+    {kMainIsLayer, ZED_TEXT("0"), ZED_TEXT("0"), Flag<&R::mMainIsLayer>},
+    {kMainLayer, ZED_TEXT("30|50|60"), ZED_TEXT("30|50|60"), Text<&R::mMainLayer>},
 };
 
 const SettingValue kPlaneAValues[] = {

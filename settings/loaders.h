@@ -31,6 +31,16 @@ struct SettingValue {
     bool InThisBuild() const;
 };
 
+// The chooser's own values: the shared sizes and the layer filter (in the
+// settings table with their defaults), and the chosen item (the chooser's
+// alone, "1" when missing).
+inline constexpr ZedChar kMainProtrude[] = ZED_TEXT("mMainProtrude");
+inline constexpr ZedChar kMainWidth[] = ZED_TEXT("mMainWidth");
+inline constexpr ZedChar kMainHeight[] = ZED_TEXT("mMainHeight");
+inline constexpr ZedChar kMainIsLayer[] = ZED_TEXT("mMainIsLayer");
+inline constexpr ZedChar kMainLayer[] = ZED_TEXT("mMainLayer");
+inline constexpr ZedChar kMainItemNo[] = ZED_TEXT("mMainItemNo");
+
 // The shared sizes and layer filter from the registry (no chooser exists).
 void LoadMainSettings();
 

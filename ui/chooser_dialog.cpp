@@ -3,6 +3,7 @@
 #include "base/build_profile.h"
 #include "base/messages.h"
 #include "settings/conversions.h"
+#include "settings/loaders.h"
 #include "settings/registry_store.h"
 #include "ui/bitmaps.h"
 #include "ui/chooser_layout.h"
@@ -105,12 +106,12 @@ void LedgewrightDlg::SetUpList() {
 
 void LedgewrightDlg::LoadValues() {
     DialogWindow& window = *initWindow_;
-    protrudeText = LoadDialogSetting(ZED_TEXT("mMainProtrude"));
-    widthText = LoadDialogSetting(ZED_TEXT("mMainWidth"));
-    heightText = LoadDialogSetting(ZED_TEXT("mMainHeight"));
-    isLayer = LoadDialogSetting(ZED_TEXT("mMainIsLayer")) == ZED_TEXT("1") ? 1 : 0;
-    layers = LoadDialogSetting(ZED_TEXT("mMainLayer"));
-    itemNo = SettingInteger(LoadDialogSetting(ZED_TEXT("mMainItemNo"), ZED_TEXT("1")));
+    protrudeText = LoadDialogSetting(kMainProtrude);
+    widthText = LoadDialogSetting(kMainWidth);
+    heightText = LoadDialogSetting(kMainHeight);
+    isLayer = LoadDialogSetting(kMainIsLayer) == ZED_TEXT("1") ? 1 : 0;
+    layers = LoadDialogSetting(kMainLayer);
+    itemNo = SettingInteger(LoadDialogSetting(kMainItemNo, ZED_TEXT("1")));
     window.Item(kIdcProtrude).SetText(AsSettingNumber(protrudeText));
     window.Item(kIdcWidth).SetText(AsSettingNumber(widthText));
     window.Item(kIdcHeight).SetText(AsSettingNumber(heightText));
@@ -134,12 +135,12 @@ void LedgewrightDlg::RefreshControls() {
 }
 
 void LedgewrightDlg::StoreAllValues() {
-    StoreDialogSetting(ZED_TEXT("mMainProtrude"), AsSettingNumber(protrudeText));
-    StoreDialogSetting(ZED_TEXT("mMainWidth"), AsSettingNumber(widthText));
-    StoreDialogSetting(ZED_TEXT("mMainHeight"), AsSettingNumber(heightText));
-    StoreDialogSetting(ZED_TEXT("mMainIsLayer"), FlagText(isLayer == 1));
-    StoreDialogSetting(ZED_TEXT("mMainLayer"), layers);
-    StoreDialogSetting(ZED_TEXT("mMainItemNo"), DecimalText(itemNo));
+    StoreDialogSetting(kMainProtrude, AsSettingNumber(protrudeText));
+    StoreDialogSetting(kMainWidth, AsSettingNumber(widthText));
+    StoreDialogSetting(kMainHeight, AsSettingNumber(heightText));
+    StoreDialogSetting(kMainIsLayer, FlagText(isLayer == 1));
+    StoreDialogSetting(kMainLayer, layers);
+    StoreDialogSetting(kMainItemNo, DecimalText(itemNo));
 }
 
 void LedgewrightDlg::ShowPicture() {
@@ -192,16 +193,16 @@ void LedgewrightDlg::OnEvent(int controlId, Event event, int detail) {
                 ZedString& member =
                     controlId == kIdcProtrude ? protrudeText : (controlId == kIdcWidth ? widthText : heightText);
                 member = window.Item(controlId).Text();
-                const ZedChar* name = controlId == kIdcProtrude ? ZED_TEXT("mMainProtrude")
-                                            : controlId == kIdcWidth  ? ZED_TEXT("mMainWidth")
-                                                                      : ZED_TEXT("mMainHeight");
+                const ZedChar* name = controlId == kIdcProtrude ? kMainProtrude
+                                            : controlId == kIdcWidth  ? kMainWidth
+                                                                      : kMainHeight;
                 StoreDialogSetting(name, AsSettingNumber(member));
             }
             break;
         case kIdcLayers:
             if (event == Event::FocusLost) {
                 layers = window.Item(kIdcLayers).Text();
-                StoreDialogSetting(ZED_TEXT("mMainLayer"), layers);
+                StoreDialogSetting(kMainLayer, layers);
             }
             break;
         case kIdcIsLayer:
@@ -209,7 +210,7 @@ void LedgewrightDlg::OnEvent(int controlId, Event event, int detail) {
                 isLayer = isLayer == 1 ? 0 : 1;
                 window.Item(kIdcIsLayer).SetChecked(isLayer == 1);
                 EnableLayerControls();
-                StoreDialogSetting(ZED_TEXT("mMainIsLayer"), FlagText(isLayer == 1));
+                StoreDialogSetting(kMainIsLayer, FlagText(isLayer == 1));
             }
             break;
         case kIdcPatternList:
