@@ -32,7 +32,10 @@ struct PatternDescription {
     int pictureHeight;
 };
 
-// In the patterns' order: a pattern's value is its place here.
+// In the patterns' order: a pattern's value is its place here. The chooser's
+// item numbers, which it stores (mMainItemNo), follow from this order: the plan
+// view's listed patterns, a separator row, the side view's, then the patterns
+// without a row; a pattern listed in the plan view moves the side view's.
 inline constexpr PatternDescription kPatternDescriptions[] = {
     {Pattern::PlaneA, ZED_TEXT("PlaneA"), PatternView::Plan, kCapRowPlaneA, 146, 146},
     {Pattern::PlaneB, ZED_TEXT("PlaneB"), PatternView::Plan, kCapRowPlaneB, 146, 146},
