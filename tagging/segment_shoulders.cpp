@@ -73,6 +73,36 @@ void WriteSegmentShoulders(ZedId segment, const std::vector<ShoulderEntry>& shou
     }
 }
 
+bool RewriteMostRecentShoulder(ZedId segment, const ShoulderElementIds& listed, const ShoulderEntry& entry) {
+    if (listed.empty() || ZedSgmGetType(segment) != ZED_SGM_FIGURE) {
+        return false;
+    }
+    ZedString type;
+    if (!ReadTextAttribute(segment, kAttrShoulderType, type) || type != kShoulderTypeText) {
+        return false;
+    }
+    ZedAttrValue value{};
+    if (ZedSgmGetAttribute(segment, kAttrElementList, &value) == -1 || ParseIdList(value) != listed) {
+        return false;
+    }
+    // 40277 stays only when it is what WriteSegmentShoulders would write from it.
+    ZedAttrValue earlier{};
+    if (ZedSgmGetAttribute(segment, kAttrEarlierShoulders, &earlier) != -1) {
+        if (earlier.kind != ZED_ATTR_TEXT) {
+            return false;
+        }
+        const ZedString text = earlier.value.text;
+        if (text.empty() || FormatEarlierShoulders(ParseEarlierShoulders(text.c_str())) != text) {
+            return false;
+        }
+    }
+    WriteTextAttribute(segment, kAttrElementList, FormatIdList(entry.elements.empty() ? listed : entry.elements));
+    for (size_t i = 0; i < kShoulderPartCount; ++i) {
+        WritePart(segment, kShoulderPartAttributes[i].number, entry.parts[i]);
+    }
+    return true;
+}
+
 int ShoulderListing(const std::vector<ShoulderEntry>& shoulders, ZedId element) {
     for (size_t i = shoulders.size(); i-- > 0;) {
         const ShoulderElementIds& ids = shoulders[i].elements;

@@ -21,6 +21,14 @@ std::vector<ShoulderEntry> ReadSegmentShoulders(ZedId segment);
 // of the segment goes.
 void WriteSegmentShoulders(ZedId segment, const std::vector<ShoulderEntry>& shoulders);
 
+// Rewrites the most recent shoulder of a segment marked as WriteSegmentShoulders
+// marks it with a most recent shoulder listing `listed`: its element list (the
+// entry's, or `listed` when the entry names none) and its parts, leaving the
+// mark's type and 40277 as they are. False, changing nothing, when the segment
+// holds anything else: the whole mark is then to be read and written again.
+// A change to a shoulder re-marks it this way with half the host calls.
+bool RewriteMostRecentShoulder(ZedId segment, const ShoulderElementIds& listed, const ShoulderEntry& entry);
+
 // The position of the most recent shoulder that lists the element, or -1.
 int ShoulderListing(const std::vector<ShoulderEntry>& shoulders, ZedId element);
 

@@ -57,8 +57,17 @@ int OwnEntry(const ShoulderMemory& memory, ZedId segment, const std::vector<Shou
 
 void WriteShoulderTag(ZedId segment) {
     ShoulderMemory& memory = Shoulder();
-    std::vector<ShoulderEntry> shoulders = ReadSegmentShoulders(segment);
     ShoulderEntry entry = EntryOfMemory(memory);
+    // A shoulder tagged again (a change) that is still the segment's most recent
+    // rewrites only its own attributes.
+    if (memory.taggedSegment == segment && RewriteMostRecentShoulder(segment, TaggedElements(memory), entry)) {
+        if (entry.elements.empty()) {
+            entry.elements = TaggedElements(memory);
+        }
+        RememberTagging(memory, segment, entry);
+        return;
+    }
+    std::vector<ShoulderEntry> shoulders = ReadSegmentShoulders(segment);
     int own = OwnEntry(memory, segment, shoulders);
     // A tagging that knows no element cannot name a new shoulder: it writes
     // the parts of the most recent one and leaves its list as it was.

@@ -3,6 +3,9 @@
 // host; the attributes are read back with its inspection calls.
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include "geometry/shoulder_memory.h"
 #include "geometry/unfinished_change.h"
 #include "tagging/shoulder_check.h"
@@ -155,5 +158,56 @@ TEST_F(ShoulderTagTest, AHostThatCannotReadTheMarkOffersNothing) {
     }
     EXPECT_EQ(IsShoulderSegment(element_), 1);
 }
+
+// A change tags its shoulder again. Whatever another program left in the mark
+// since, the mark then reads as a first tagging writes it: the type in its own
+// letters, the shoulder's list and parts, and 40277 only when it is a list of
+// earlier shoulders, as the earlier-shoulders format writes it.
+struct RetagRow {
+    const char* name;
+    const char* type;            // 40270 before the change
+    const char* earlier;         // 40277 before the change as text; nullptr absent
+    bool earlierAsInteger;       // 40277 an integer instead
+    const char* earlierAfter;    // nullptr: absent
+};
+void PrintTo(const RetagRow& row, std::ostream* os) { *os << row.name; }
+
+class RetagTest : public ShoulderTagTest, public ::testing::WithParamInterface<RetagRow> {};
+
+TEST_P(RetagTest, TaggingAgainLeavesTheMarkAFirstTaggingWrites) {
+    const RetagRow& row = GetParam();
+    SetSides(101, 102, 103);
+    ShoulderTag(segment_);
+    SetText(segment_, kAttrShoulderType, row.type);
+    if (row.earlierAsInteger) {
+        SetInteger(segment_, kAttrEarlierShoulders, 7);
+    } else if (row.earlier != nullptr) {
+        SetText(segment_, kAttrEarlierShoulders, row.earlier);
+    }
+
+    SetSides(101, 102, 104);
+    Shoulder().holeSegment = 41;
+    ShoulderTag(segment_);
+    EXPECT_EQ(emu::AttributeText(segment_, kAttrShoulderType), "SymbolShoulder");
+    EXPECT_EQ(emu::AttributeText(segment_, kAttrElementList), "101,102,104");
+    EXPECT_EQ(emu::AttributeText(segment_, kAttrHoleSegment), "41");
+    EXPECT_FALSE(emu::HasAttribute(segment_, kAttrCutLineSegment));
+    if (row.earlierAfter == nullptr) {
+        EXPECT_FALSE(emu::HasAttribute(segment_, kAttrEarlierShoulders));
+    } else {
+        EXPECT_EQ(emu::AttributeText(segment_, kAttrEarlierShoulders), row.earlierAfter);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Marks, RetagTest,
+    ::testing::Values(RetagRow{"AsWritten", "SymbolShoulder", nullptr, false, nullptr},
+                      RetagRow{"TypeInOtherLetters", "SYMBOLSHOULDER", nullptr, false, nullptr},
+                      RetagRow{"EarlierShoulderKept", "SymbolShoulder", "301,302,303::305:::306", false,
+                               "301,302,303::305:::306"},
+                      RetagRow{"EarlierEmpty", "SymbolShoulder", "", false, nullptr},
+                      RetagRow{"EarlierDamaged", "SymbolShoulder", "301,302,303::305:::306;", false, nullptr},
+                      RetagRow{"EarlierAnInteger", "SymbolShoulder", nullptr, true, nullptr}),
+    [](const ::testing::TestParamInfo<RetagRow>& info) { return std::string(info.param.name); });
 
 }  // namespace
