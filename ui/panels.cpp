@@ -8,6 +8,8 @@
 
 namespace {
 
+// Makes the panel class of the pattern asked for: one comparison per pattern,
+// each with its own class, so that no pattern needs a case written here.
 template <size_t... Place>
 std::unique_ptr<PatternPanel> MakePanelOf(Pattern pattern, std::index_sequence<Place...>) {
     std::unique_ptr<PatternPanel> made;
