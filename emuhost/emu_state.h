@@ -237,9 +237,13 @@ struct Drawing {
     // The hole-master files parsed so far, each with the size and time the
     // file had then: a plug-in reads its master for every hole it makes, and
     // a file not changed since need not be read and parsed again.
+    struct MasterStamp {
+        int64_t writeTime = 0;  // in the file system's own units
+        int64_t size = 0;
+        bool operator==(const MasterStamp&) const = default;
+    };
     struct ParsedMaster {
-        std::filesystem::file_time_type time;
-        std::uintmax_t size = 0;
+        MasterStamp stamp;
         ZedHoleShape shape{};
     };
     std::map<std::filesystem::path, ParsedMaster> parsedMasters;
