@@ -8,6 +8,7 @@
 #include "base/line_pick.h"
 #include "base/temporary_elements.h"
 #include "holes/hole_state.h"
+#include "tests/dialogue/dialogue_prompts.h"
 #include "tests/planea/planea_fixture.h"
 #include "tests/support/build_profile_test.h"
 #include "ui/chooser_dialog.h"
@@ -21,8 +22,6 @@ using plate::Dist;
 using plate::Pt;
 
 const char* const kLinePrompt = "<평면도-타입A>턱걸이를 작성할 라인선택 :";
-const char* const kDimensionPrompt = "수치변경하실 치수지시 :";
-const char* const kValuePrompt = "변경수치 입력 :";
 
 // A plan shoulder with a hole, as the dialogue builds it: the pattern's hole
 // settings stored (kind, layer, drilled from the top), its keyword typed and
@@ -582,8 +581,6 @@ TEST_F(DialogueTest, EveryStateWaitsThroughAnEventItDoesNotUse) {
     }
 }
 
-}  // namespace
-
 // Pattern B runs the same states from its own row: its prompt, the pick's
 // point as the shoulder's place, a third dimension (slot 5) for the distance,
 // and its own hole settings for the notes.
@@ -614,3 +611,5 @@ TEST_F(DialogueTest, PatternBBuildsAtThePickAndTakesItsDistanceDimension) {
     ASSERT_TRUE(emu::Type("3.5"));
     EXPECT_DOUBLE_EQ(CurrentHoleShape().depth, 3.5);
 }
+
+}  // namespace

@@ -9,14 +9,13 @@
 #include "base/temporary_elements.h"
 #include "geometry/figure_record.h"
 #include "holes/slot.h"
+#include "tests/dialogue/dialogue_prompts.h"
 #include "tests/planea/planea_fixture.h"
 
 namespace {
 
 using plate::Pt;
 
-const char* const kDimensionPrompt = "수치변경하실 치수지시 :";
-const char* const kValuePrompt = "변경수치 입력 :";
 
 class PlaneCDDialogueTest : public PlaneATest {
 protected:

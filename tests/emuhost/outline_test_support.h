@@ -32,6 +32,11 @@ inline ZedFigRef Ref(ZedId id) { return ZedFigRef{0, id}; }
 
 inline ZedPoint Pt(double x, double y) { return ZedPoint{x, y}; }
 
+inline void ExpectPoint(const ZedPoint& actual, double x, double y) {
+    EXPECT_NEAR(actual.x, x, 1e-9);
+    EXPECT_NEAR(actual.y, y, 1e-9);
+}
+
 // The outline list of a segment, as the plug-in reads it.
 inline std::vector<ZedFigure> OutlineList(ZedId segment) {
     std::vector<ZedFigure> figures(1000);

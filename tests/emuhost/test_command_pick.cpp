@@ -47,8 +47,8 @@ int Ready() {
     return 0;
 }
 
-int Admit() { return 1; }
-void End() {}
+int AdmitEveryPick() { return 1; }
+void EndQuietly() {}
 
 // Admits the elements of segments that carry attribute 40270, as a Delete mode would.
 int CompareTagged(ZedId element) {
@@ -85,7 +85,7 @@ protected:
     void TearDown() override { emu::Reset(); }
 
     void Start() {
-        ASSERT_EQ(ZedCtlRegisterZedLib2(Ready, Admit, End), 1);
+        ASSERT_EQ(ZedCtlRegisterZedLib2(Ready, AdmitEveryPick, EndQuietly), 1);
         ASSERT_TRUE(emu::StartCommand());
     }
 

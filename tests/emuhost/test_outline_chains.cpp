@@ -11,11 +11,6 @@ using namespace outline_test;
 
 using OutlineChainTest = EmuDrawingTest;
 
-void ExpectPoint(const ZedPoint& actual, double x, double y) {
-    EXPECT_NEAR(actual.x, x, 1e-9);
-    EXPECT_NEAR(actual.y, y, 1e-9);
-}
-
 // An open chain of lines through the points.
 ZedId Polyline(const std::vector<ZedPoint>& points, int layer = kLayer) {
     std::vector<ZedFigure> figures;

@@ -11,11 +11,6 @@ using namespace outline_test;
 
 using OutlineCornerTest = EmuDrawingTest;
 
-void ExpectPoint(const ZedPoint& actual, double x, double y) {
-    EXPECT_NEAR(actual.x, x, 1e-9);
-    EXPECT_NEAR(actual.y, y, 1e-9);
-}
-
 std::vector<int> Kinds(const std::vector<ZedFigure>& figures) {
     std::vector<int> kinds;
     for (const ZedFigure& figure : figures) {

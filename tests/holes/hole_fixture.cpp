@@ -45,12 +45,6 @@ ZedString Zed(const fs::path& path) {
 #endif
 }
 
-#if defined(_WIN32)
-constexpr char kSeparator[] = "\\";
-#else
-constexpr char kSeparator[] = "/";
-#endif
-
 }  // namespace
 
 void HoleTest::SetUp() {

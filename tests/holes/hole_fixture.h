@@ -11,6 +11,13 @@
 #include "emuhost/emu_api.h"
 #include "tests/support/plugin_test.h"
 
+// The separator of the paths the plug-in builds on this system.
+#if defined(_WIN32)
+inline constexpr char kSeparator[] = "\\";
+#else
+inline constexpr char kSeparator[] = "/";
+#endif
+
 class HoleTest : public PluginTest {
 protected:
     void SetUp() override;

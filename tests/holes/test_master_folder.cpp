@@ -20,12 +20,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-#if defined(_WIN32)
-constexpr char kSeparator[] = "\\";
-#else
-constexpr char kSeparator[] = "/";
-#endif
-
 std::string Utf8Of(const fs::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());

@@ -23,6 +23,9 @@ inline bool Near(ZedPoint a, ZedPoint b, double tolerance = 1e-9) {
 
 inline double Dist(ZedPoint a, ZedPoint b) { return std::hypot(b.x - a.x, b.y - a.y); }
 
+// A plate 50 high whose bottom edge runs `width` from the origin.
+inline std::vector<ZedPoint> Narrow(double width) { return {Pt(0, 0), Pt(width, 0), Pt(width, 50), Pt(0, 50)}; }
+
 inline ZedPoint StartOf(const ZedFigure& f) {
     return f.kind == ZED_FIG_ARC || f.kind == ZED_FIG_FILLET ? Pt(f.v[2], f.v[3]) : Pt(f.v[0], f.v[1]);
 }

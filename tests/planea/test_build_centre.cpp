@@ -199,7 +199,7 @@ TEST_P(PlaneANoRoomTest, TheBuildIsRefusedBeforeAnyChange) {
 }
 
 constexpr const char* kSizeInvalid = "턱걸이 치수가 올바르지 않습니다.";
-constexpr const char* kOverlaps = "형상이 겹쳐서 작성할 수 없습니다.";
+constexpr const char* kOverlapsOnBuild = "형상이 겹쳐서 작성할 수 없습니다.";
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, PlaneANoRoomTest,
@@ -207,8 +207,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NoRoomCase{"NoDepth", 20.0, 0.0, kSizeInvalid},
                       NoRoomCase{"NegativeDepth", 20.0, -1.0, kSizeInvalid},
                       NoRoomCase{"InfiniteDepth", 20.0, std::numeric_limits<double>::infinity(), kSizeInvalid},
-                      NoRoomCase{"AcrossTheNotch", 20.0, 45.0, kOverlaps},
-                      NoRoomCase{"TouchingTheWallAcross", 20.0, 40.0, kOverlaps},
+                      NoRoomCase{"AcrossTheNotch", 20.0, 45.0, kOverlapsOnBuild},
+                      NoRoomCase{"TouchingTheWallAcross", 20.0, 40.0, kOverlapsOnBuild},
                       NoRoomCase{"ShortOfTheWallAcross", 20.0, 39.5, nullptr}),
     [](const ::testing::TestParamInfo<NoRoomCase>& info) { return std::string(info.param.name); });
 

@@ -9,11 +9,9 @@
 
 namespace {
 
+using plate::Narrow;
 using plate::Near;
 using plate::Pt;
-
-// A plate whose bottom edge is `width` long.
-std::vector<ZedPoint> Narrow(double width) { return {Pt(0, 0), Pt(width, 0), Pt(width, 50), Pt(0, 50)}; }
 
 TEST_F(PlaneATest, ALineExactlyAsLongAsTheWidthIsInsetNotCentred) {
     ShoulderSettings.PA_IsWidthValue = 0;

@@ -160,16 +160,16 @@ TEST_P(PlaneAValueTest, AValueThatBreaksTheOutlineChangesNothing) {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr const char* kTooLarge = "수정거리가 너무 큽니다.";
-constexpr const char* kOverlaps = "형상이 겹쳐서 수정할 수 없습니다.";
+constexpr const char* kOverlapsOnChange = "형상이 겹쳐서 수정할 수 없습니다.";
 
 INSTANTIATE_TEST_SUITE_P(
     Values, PlaneAValueTest,
     ::testing::Values(ValueCase{"InfiniteWidth", kEditSecond, kInfinity, kTooLarge},
-                      ValueCase{"NoWidth", kEditSecond, 0.0, kOverlaps},
-                      ValueCase{"NegativeWidth", kEditSecond, -20.0, kOverlaps},
+                      ValueCase{"NoWidth", kEditSecond, 0.0, kOverlapsOnChange},
+                      ValueCase{"NegativeWidth", kEditSecond, -20.0, kOverlapsOnChange},
                       ValueCase{"InfiniteDepth", kEditFirst, -kInfinity, kTooLarge},
-                      ValueCase{"NoDepth", kEditFirst, 0.0, kOverlaps},
-                      ValueCase{"DepthUpToTheFarEdge", kEditFirst, -50.0, kOverlaps},
+                      ValueCase{"NoDepth", kEditFirst, 0.0, kOverlapsOnChange},
+                      ValueCase{"DepthUpToTheFarEdge", kEditFirst, -50.0, kOverlapsOnChange},
                       ValueCase{"NegativeDepthCutsANotch", kEditFirst, -5.0, nullptr}),
     [](const ::testing::TestParamInfo<ValueCase>& info) { return std::string(info.param.name); });
 
@@ -201,7 +201,7 @@ TEST_F(PlaneATest, AtTheDefaultsThroughTheCommand) {
         EXPECT_EQ(emu::CurrentPrompt(), "") << "no new prompt: the entry waits for the next value";
         EXPECT_EQ(emu::Dump(), shoulder);
     }
-    EXPECT_EQ(Errors(), std::vector<std::string>{kOverlaps});
+    EXPECT_EQ(Errors(), std::vector<std::string>{kOverlapsOnChange});
     ASSERT_TRUE(emu::Type("10"));
     EXPECT_EQ(emu::CurrentPrompt(), "수치변경하실 치수지시 :");
     EXPECT_GT(plate::LineFromTo(outline, Pt(45, -1), Pt(55, -1)), 0);

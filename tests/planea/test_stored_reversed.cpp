@@ -14,7 +14,7 @@
 
 namespace {
 
-using plate::Pt;
+using plate::Narrow;
 
 // What stands beside the shoulder at the end: no line pieces (it spans the
 // line), the picked line's own pieces, or pieces the plug-in made anew.
@@ -29,8 +29,6 @@ struct ReversedRow {
 };
 
 void PrintTo(const ReversedRow& row, std::ostream* out) { *out << row.name; }
-
-std::vector<ZedPoint> Narrow(double width) { return {Pt(0, 0), Pt(width, 0), Pt(width, 50), Pt(0, 50)}; }
 
 const ReversedRow kRows[] = {
     {"Centre", plate::Rectangle(), 0.5, {}, Pieces::Kept},

@@ -6,7 +6,7 @@
 namespace runner {
 namespace {
 
-std::string ErrorOf(const std::string& text) {
+std::string DrawingErrorOf(const std::string& text) {
     SourceError error;
     const std::optional<DrawingFile> drawing = ParseDrawing(text, "plate.drw", error);
     EXPECT_FALSE(drawing.has_value()) << "accepted:\n" << text;
@@ -87,7 +87,7 @@ TEST(ZedrunnerDrawingFile, DeclaresLayerZeroWhenTheFileDeclaresNone) {
     EXPECT_TRUE(empty->shapes.empty());
 
     // Only layer 0 then.
-    EXPECT_EQ(ErrorOf("outline layer 2\n line 0 0 1 0\n line 1 0 0 0\nend\n"),
+    EXPECT_EQ(DrawingErrorOf("outline layer 2\n line 0 0 1 0\n line 1 0 0 0\nend\n"),
               "plate.drw:1: layer 2 is not declared (add a 'layer 2' line)");
 }
 
@@ -101,38 +101,38 @@ TEST(ZedrunnerDrawingFile, ArcsAreClockwiseOnlyWhenSaid) {
 }
 
 TEST(ZedrunnerDrawingFile, NamesTheLineAndWhatWasExpected) {
-    EXPECT_EQ(ErrorOf("outline\n  line 0 0 100\nend\n"),
+    EXPECT_EQ(DrawingErrorOf("outline\n  line 0 0 100\nend\n"),
               "plate.drw:2: expected 4 numbers after 'line' (start x, y, end x, y)");
-    EXPECT_EQ(ErrorOf("outline\n  line 0 0 100 zero\nend\n"),
+    EXPECT_EQ(DrawingErrorOf("outline\n  line 0 0 100 zero\nend\n"),
               "plate.drw:2: expected 4 numbers after 'line' (start x, y, end x, y), found 'zero'");
-    EXPECT_EQ(ErrorOf("outline\n  line 0 0 1 0 5\nend\n"), "plate.drw:2: expected 4 numbers after 'line', found more");
-    EXPECT_EQ(ErrorOf("outline\n arc 0 0 5 0 0 5\nend\n"),
+    EXPECT_EQ(DrawingErrorOf("outline\n  line 0 0 1 0 5\nend\n"), "plate.drw:2: expected 4 numbers after 'line', found more");
+    EXPECT_EQ(DrawingErrorOf("outline\n arc 0 0 5 0 0 5\nend\n"),
               "plate.drw:2: expected cw or ccw after the 6 numbers of 'arc'");
-    EXPECT_EQ(ErrorOf("outline\n arc 0 0 5 0 0 5 left\nend\n"),
+    EXPECT_EQ(DrawingErrorOf("outline\n arc 0 0 5 0 0 5 left\nend\n"),
               "plate.drw:2: expected cw or ccw after the 6 numbers of 'arc'");
-    EXPECT_EQ(ErrorOf("\n\nrectangle 0 0 5 5\n"),
+    EXPECT_EQ(DrawingErrorOf("\n\nrectangle 0 0 5 5\n"),
               "plate.drw:3: unknown statement 'rectangle' (expected layer, current-layer, outline, line, arc, fillet, "
               "chamfer, attribute, end or circle)");
-    EXPECT_EQ(ErrorOf("layer 1 name \"open\n"), "plate.drw:1: quoted text has no closing quote");
-    EXPECT_EQ(ErrorOf("layer 1 colour 16\n"), "plate.drw:1: expected a whole number from 0 to 15 after 'colour'");
-    EXPECT_EQ(ErrorOf("layer 1 colour 2 colour 3\n"), "plate.drw:1: 'colour' given twice");
-    EXPECT_EQ(ErrorOf("layer 1\nlayer 2\nlayer 1\n"), "plate.drw:3: layer 1 already declared on line 1");
-    EXPECT_EQ(ErrorOf("layer 1 shade 3\n"),
+    EXPECT_EQ(DrawingErrorOf("layer 1 name \"open\n"), "plate.drw:1: quoted text has no closing quote");
+    EXPECT_EQ(DrawingErrorOf("layer 1 colour 16\n"), "plate.drw:1: expected a whole number from 0 to 15 after 'colour'");
+    EXPECT_EQ(DrawingErrorOf("layer 1 colour 2 colour 3\n"), "plate.drw:1: 'colour' given twice");
+    EXPECT_EQ(DrawingErrorOf("layer 1\nlayer 2\nlayer 1\n"), "plate.drw:3: layer 1 already declared on line 1");
+    EXPECT_EQ(DrawingErrorOf("layer 1 shade 3\n"),
               "plate.drw:1: unknown layer option 'shade' (expected name, colour, visible or detect)");
-    EXPECT_EQ(ErrorOf("circle 1 2\n"), "plate.drw:1: expected 3 numbers after 'circle' (centre x, y and radius)");
-    EXPECT_EQ(ErrorOf("circle 1 2 0\n"), "plate.drw:1: circle radius must be above 0");
+    EXPECT_EQ(DrawingErrorOf("circle 1 2\n"), "plate.drw:1: expected 3 numbers after 'circle' (centre x, y and radius)");
+    EXPECT_EQ(DrawingErrorOf("circle 1 2 0\n"), "plate.drw:1: circle radius must be above 0");
 }
 
 TEST(ZedrunnerDrawingFile, RefusesOutlinesThatAreNotChains) {
-    EXPECT_EQ(ErrorOf("outline\n line 0 0 10 0\n line 10 1 0 0\nend\n"),
+    EXPECT_EQ(DrawingErrorOf("outline\n line 0 0 10 0\n line 10 1 0 0\nend\n"),
               "plate.drw:3: line starts at (10, 1) but the element before ends at (10, 0)");
-    EXPECT_EQ(ErrorOf("outline closed\n line 0 0 10 0\n line 10 0 10 10\nend\n"),
+    EXPECT_EQ(DrawingErrorOf("outline closed\n line 0 0 10 0\n line 10 0 10 10\nend\n"),
               "plate.drw:4: closed outline ends at (10, 10), not where it starts (0, 0)");
-    EXPECT_EQ(ErrorOf("outline open\n arc 0 0 5 0 0 6 ccw\nend\n"),
+    EXPECT_EQ(DrawingErrorOf("outline open\n arc 0 0 5 0 0 6 ccw\nend\n"),
               "plate.drw:2: arc end (0, 6) is not on the circle through its start (radius 5)");
-    EXPECT_EQ(ErrorOf("outline open\n arc 0 0 5 0 5 0 ccw\nend\n"),
+    EXPECT_EQ(DrawingErrorOf("outline open\n arc 0 0 5 0 5 0 ccw\nend\n"),
               "plate.drw:2: arc ends where it starts (draw a whole circle with 'circle')");
-    EXPECT_EQ(ErrorOf("outline open\n line 3 3 3 3\nend\n"), "plate.drw:2: line has no length");
+    EXPECT_EQ(DrawingErrorOf("outline open\n line 3 3 3 3\nend\n"), "plate.drw:2: line has no length");
     // Points closer than a millionth meet.
     SourceError error;
     EXPECT_TRUE(ParseDrawing("outline\n line 0 0 10 0\n line 10.0000001 0 0 0\nend\n", "p", error).has_value())
@@ -140,29 +140,29 @@ TEST(ZedrunnerDrawingFile, RefusesOutlinesThatAreNotChains) {
 }
 
 TEST(ZedrunnerDrawingFile, RefusesMisplacedStatements) {
-    EXPECT_EQ(ErrorOf("line 0 0 1 0\n"), "plate.drw:1: 'line' outside an outline (start one with 'outline')");
-    EXPECT_EQ(ErrorOf("end\n"), "plate.drw:1: 'end' without an outline");
-    EXPECT_EQ(ErrorOf("outline\n fillet 2\n"), "plate.drw:2: 'fillet' must follow a line or arc of an outline");
-    EXPECT_EQ(ErrorOf("outline\n line 0 0 1 0\n fillet 0\n"), "plate.drw:3: fillet size must be above 0");
-    EXPECT_EQ(ErrorOf("outline\n line 0 0 1 0\n chamfer 1\n fillet 1\n"),
+    EXPECT_EQ(DrawingErrorOf("line 0 0 1 0\n"), "plate.drw:1: 'line' outside an outline (start one with 'outline')");
+    EXPECT_EQ(DrawingErrorOf("end\n"), "plate.drw:1: 'end' without an outline");
+    EXPECT_EQ(DrawingErrorOf("outline\n fillet 2\n"), "plate.drw:2: 'fillet' must follow a line or arc of an outline");
+    EXPECT_EQ(DrawingErrorOf("outline\n line 0 0 1 0\n fillet 0\n"), "plate.drw:3: fillet size must be above 0");
+    EXPECT_EQ(DrawingErrorOf("outline\n line 0 0 1 0\n chamfer 1\n fillet 1\n"),
               "plate.drw:4: the corner after line 2 already has a chamfer");
-    EXPECT_EQ(ErrorOf("outline open\n line 0 0 1 0\n line 1 0 1 1\n fillet 0.2\nend\n"),
+    EXPECT_EQ(DrawingErrorOf("outline open\n line 0 0 1 0\n line 1 0 1 1\n fillet 0.2\nend\n"),
               "plate.drw:4: an open outline has no corner after its last element");
     const std::string attribute = "expected 'attribute <number> text \"<text>\"' or 'attribute <number> integer <value>'";
-    EXPECT_EQ(ErrorOf("attribute 40270 text \"x\"\n"), "plate.drw:1: 'attribute' must stand inside an outline");
-    EXPECT_EQ(ErrorOf("outline\n attribute 40270 text x\n"), "plate.drw:2: " + attribute);
-    EXPECT_EQ(ErrorOf("outline\n attribute 40272 integer 1.5\n"), "plate.drw:2: " + attribute);
-    EXPECT_EQ(ErrorOf("outline\n attribute 40272\n"), "plate.drw:2: " + attribute);
-    EXPECT_EQ(ErrorOf("outline\n line 0 0 1 0\noutline\n"),
+    EXPECT_EQ(DrawingErrorOf("attribute 40270 text \"x\"\n"), "plate.drw:1: 'attribute' must stand inside an outline");
+    EXPECT_EQ(DrawingErrorOf("outline\n attribute 40270 text x\n"), "plate.drw:2: " + attribute);
+    EXPECT_EQ(DrawingErrorOf("outline\n attribute 40272 integer 1.5\n"), "plate.drw:2: " + attribute);
+    EXPECT_EQ(DrawingErrorOf("outline\n attribute 40272\n"), "plate.drw:2: " + attribute);
+    EXPECT_EQ(DrawingErrorOf("outline\n line 0 0 1 0\noutline\n"),
               "plate.drw:3: 'outline' inside an outline (missing 'end' for the outline of line 1?)");
-    EXPECT_EQ(ErrorOf("# two\n\noutline\n line 0 0 1 0\n line 1 0 0 0\n"), "plate.drw:3: outline has no 'end'");
-    EXPECT_EQ(ErrorOf("outline\nend\n"), "plate.drw:2: outline of line 1 has no elements");
+    EXPECT_EQ(DrawingErrorOf("# two\n\noutline\n line 0 0 1 0\n line 1 0 0 0\n"), "plate.drw:3: outline has no 'end'");
+    EXPECT_EQ(DrawingErrorOf("outline\nend\n"), "plate.drw:2: outline of line 1 has no elements");
 }
 
 TEST(ZedrunnerDrawingFile, LayersMustBeDeclared) {
-    EXPECT_EQ(ErrorOf("layer 0\ncircle 0 0 1 layer 4\n"),
+    EXPECT_EQ(DrawingErrorOf("layer 0\ncircle 0 0 1 layer 4\n"),
               "plate.drw:2: layer 4 is not declared (add a 'layer 4' line)");
-    EXPECT_EQ(ErrorOf("layer 1\ncurrent-layer 0\n"), "plate.drw:2: layer 0 is not declared (add a 'layer 0' line)");
+    EXPECT_EQ(DrawingErrorOf("layer 1\ncurrent-layer 0\n"), "plate.drw:2: layer 0 is not declared (add a 'layer 0' line)");
     // Declared later in the file is declared.
     SourceError error;
     EXPECT_TRUE(ParseDrawing("current-layer 3\nlayer 3\n", "p", error).has_value()) << error.ToString();

@@ -20,18 +20,16 @@
 #include "runner/drawing_loader.h"
 #include "runner/dxf_files.h"
 #include "runner/text_files.h"
+#include "tests/runner/program_test_support.h"
 
 namespace runner {
 namespace {
 
 namespace fs = std::filesystem;
 
-[[maybe_unused]] std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr ? std::string() : value;
-}
-
-std::string Read(const fs::path& path) { return ReadTextFile(PathToUtf8(path)).value_or("(missing)"); }
+using runner_test::Environment;
+using runner_test::Outcome;
+using runner_test::Read;
 
 // The drawing as the host holds it, with corners as the plain arcs and lines
 // they are: what a round trip through DXF must keep.
@@ -112,11 +110,6 @@ void ExpectSameDrawing(const HostDrawing& before, const HostDrawing& after) {
         }
     }
 }
-
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
 
 class DxfTest : public testing::Test {
 protected:

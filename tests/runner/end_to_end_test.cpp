@@ -16,6 +16,7 @@
 #include "runner/drawing_file.h"
 #include "runner/drawing_loader.h"
 #include "runner/text_files.h"
+#include "tests/runner/program_test_support.h"
 
 namespace runner {
 namespace {
@@ -28,18 +29,9 @@ constexpr const char* kLibrarySuffix = ".dll";
 constexpr const char* kLibrarySuffix = ".so";
 #endif
 
-[[maybe_unused]] std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr ? std::string() : value;
-}
-
-std::string Read(const fs::path& path) { return ReadTextFile(PathToUtf8(path)).value_or("(missing)"); }
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using runner_test::Environment;
+using runner_test::Outcome;
+using runner_test::Read;
 
 class ZedrunnerEndToEndTest : public testing::Test {
 protected:

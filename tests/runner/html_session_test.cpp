@@ -131,9 +131,9 @@ TEST(RenderSessionHtml, ShowsEachStepWithItsPictureAndTexts) {
 // names it on the error line.
 ZedId g_picked = -1;
 
-void Put(const std::string& utf8) { ZedMsgPutMessage(emu::FromUtf8(utf8).c_str()); }
+void SayWords(const std::string& utf8) { ZedMsgPutMessage(emu::FromUtf8(utf8).c_str()); }
 
-int Execute(int type, ZedEvent* event) {
+int AnswerWord(int type, ZedEvent* event) {
     double x = 0.0, y = 0.0;
     if (ZedEvtGetPoint(type, event, &x, &y) == 0) {
         g_picked = ZedEvtGetElementId(type, event);
@@ -156,16 +156,16 @@ int Execute(int type, ZedEvent* event) {
     return ZED_EXEC_WAIT;
 }
 
-int Start() {
+int StartWordCommand() {
     ZedEvtSetEventMask(ZED_MASK_KEYIN | ZED_MASK_ELEMENT_PICK);
-    Put("word :");
-    ZedCtlSetExecuteFunc(Execute, ZED_TEXT(""));
+    SayWords("word :");
+    ZedCtlSetExecuteFunc(AnswerWord, ZED_TEXT(""));
     return 0;
 }
 
-int Admit() { return 1; }
+int AdmitEvery() { return 1; }
 
-void End() { Put("bye"); }
+void SayBye() { SayWords("bye"); }
 
 class SessionRecorderTest : public testing::Test {
 protected:
@@ -178,7 +178,7 @@ protected:
                                                   {emu::Line(0, 0, 100, 0), emu::Line(100, 0, 100, 50),
                                                    emu::Line(100, 50, 0, 50), emu::Line(0, 50, 0, 0)},
                                                   true)};
-        ASSERT_GT(ZedCtlRegisterZedLib2(Start, Admit, End), 0);
+        ASSERT_GT(ZedCtlRegisterZedLib2(StartWordCommand, AdmitEvery, SayBye), 0);
     }
     void TearDown() override { emu::Reset(); }
 
@@ -198,7 +198,7 @@ protected:
     LoadedDrawing drawing_;
 };
 
-using Lines = std::vector<std::string>;
+using ShownLines = std::vector<std::string>;
 
 TEST_F(SessionRecorderTest, PicturesTheStepsThatChangedTheDrawingOrAskedSomething) {
     const SessionRecord record = Record("start\ntype quiet\ntype line\npick 50 0\ntype quiet\nend\n");
@@ -209,7 +209,7 @@ TEST_F(SessionRecorderTest, PicturesTheStepsThatChangedTheDrawingOrAskedSomethin
     ASSERT_EQ(record.steps.size(), 6u);
     const struct {
         const char* action;
-        Lines lines;
+        ShownLines lines;
         bool pictured;
     } expected[] = {
         {"start", {"prompt: word :"}, true},
@@ -251,7 +251,7 @@ TEST_F(SessionRecorderTest, PicturesTheStepsThatChangedTheDrawingOrAskedSomethin
 TEST_F(SessionRecorderTest, KeepsWhatCameAfterTheLastAction) {
     const SessionRecord record = Record("start\n");
     ASSERT_EQ(record.steps.size(), 1u);
-    EXPECT_EQ(record.after, Lines{"(the command is still running after the last action)"});
+    EXPECT_EQ(record.after, ShownLines{"(the command is still running after the last action)"});
 }
 
 }  // namespace

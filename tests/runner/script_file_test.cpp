@@ -76,40 +76,40 @@ TEST(ZedrunnerScriptFile, BlankAndCommentLinesAreNoActions) {
     EXPECT_EQ(ParseActionLine("  # type PlaneA", action, problem), LineResult::Blank);
 }
 
-std::string ErrorOf(const std::string& text) {
+std::string ScriptErrorOf(const std::string& text) {
     SourceError error;
     EXPECT_FALSE(ParseScript(text, "demo.script", error).has_value()) << "accepted: " << text;
     return error.ToString();
 }
 
 TEST(ZedrunnerScriptFile, NamesTheLineAndWhatWasExpected) {
-    EXPECT_EQ(ErrorOf("start\npick 5\n"), "demo.script:2: expected 2 numbers (x y) after 'pick'");
-    EXPECT_EQ(ErrorOf("start\n\npick 5 y\n"), "demo.script:3: expected 2 numbers (x y) after 'pick'");
-    EXPECT_EQ(ErrorOf("pick 1 2 3\n"), "demo.script:1: expected 2 numbers (x y) after 'pick'");
-    EXPECT_EQ(ErrorOf("start now\n"), "demo.script:1: expected nothing after 'start'");
-    EXPECT_EQ(ErrorOf("pick-element 3\n"),
+    EXPECT_EQ(ScriptErrorOf("start\npick 5\n"), "demo.script:2: expected 2 numbers (x y) after 'pick'");
+    EXPECT_EQ(ScriptErrorOf("start\n\npick 5 y\n"), "demo.script:3: expected 2 numbers (x y) after 'pick'");
+    EXPECT_EQ(ScriptErrorOf("pick 1 2 3\n"), "demo.script:1: expected 2 numbers (x y) after 'pick'");
+    EXPECT_EQ(ScriptErrorOf("start now\n"), "demo.script:1: expected nothing after 'start'");
+    EXPECT_EQ(ScriptErrorOf("pick-element 3\n"),
               "demo.script:1: expected <shape>:<position> after 'pick-element', both from 1 (e.g. 1:3)");
-    EXPECT_EQ(ErrorOf("pick-element 0:1\n"),
+    EXPECT_EQ(ScriptErrorOf("pick-element 0:1\n"),
               "demo.script:1: expected <shape>:<position> after 'pick-element', both from 1 (e.g. 1:3)");
-    EXPECT_EQ(ErrorOf("pick-element 1:x\n"),
+    EXPECT_EQ(ScriptErrorOf("pick-element 1:x\n"),
               "demo.script:1: expected <shape>:<position> after 'pick-element', both from 1 (e.g. 1:3)");
-    EXPECT_EQ(ErrorOf("pick-dimension 0\n"),
+    EXPECT_EQ(ScriptErrorOf("pick-dimension 0\n"),
               "demo.script:1: expected a number after 'pick-dimension': 1 for the oldest, -1 for the newest");
-    EXPECT_EQ(ErrorOf("picture\n"), "demo.script:1: expected a file name after 'picture'");
-    EXPECT_EQ(ErrorOf("pick-note\n"),
+    EXPECT_EQ(ScriptErrorOf("picture\n"), "demo.script:1: expected a file name after 'picture'");
+    EXPECT_EQ(ScriptErrorOf("pick-note\n"),
               "demo.script:1: expected a number after 'pick-note': 1 for the oldest, -1 for the newest");
-    EXPECT_EQ(ErrorOf("start\nclick 1 2\n"),
+    EXPECT_EQ(ScriptErrorOf("start\nclick 1 2\n"),
               "demo.script:2: unknown action 'click' (expected start, type, pick, pick-element, pick-dimension, "
               "pick-note, picture, end, quit or a dialog action (chooser-..., panel-..., picker-...))");
-    EXPECT_EQ(ErrorOf("chooser-enter width\n"),
+    EXPECT_EQ(ScriptErrorOf("chooser-enter width\n"),
               "demo.script:1: expected a control name and a text (in quotes if it holds blanks) after 'chooser-enter'");
-    EXPECT_EQ(ErrorOf("picker-cell 1\n"), "demo.script:1: expected a row and a column (from 1) after 'picker-cell'");
-    EXPECT_EQ(ErrorOf("chooser-key home\n"),
+    EXPECT_EQ(ScriptErrorOf("picker-cell 1\n"), "demo.script:1: expected a row and a column (from 1) after 'picker-cell'");
+    EXPECT_EQ(ScriptErrorOf("chooser-key home\n"),
               "demo.script:1: expected a key: up, down, left, right, enter, escape or space after 'chooser-key'");
-    EXPECT_EQ(ErrorOf("picker-ok now\n"), "demo.script:1: expected nothing after 'picker-ok'");
-    EXPECT_EQ(ErrorOf("panel-choose hole-kind x\n"),
+    EXPECT_EQ(ScriptErrorOf("picker-ok now\n"), "demo.script:1: expected nothing after 'picker-ok'");
+    EXPECT_EQ(ScriptErrorOf("panel-choose hole-kind x\n"),
               "demo.script:1: expected a control name and an item number (from 0) after 'panel-choose'");
-    EXPECT_NE(ErrorOf("window-click ok\n").find("unknown action 'window-click'"), std::string::npos);
+    EXPECT_NE(ScriptErrorOf("window-click ok\n").find("unknown action 'window-click'"), std::string::npos);
 }
 
 struct DialogLine {

@@ -48,8 +48,6 @@ std::vector<ZedFigure> ReversedOutline(const std::vector<ZedFigure>& figures) {
     return reversed;
 }
 
-ZedFigure L(double x1, double y1, double x2, double y2) { return emu::Line(x1, y1, x2, y2); }
-
 // A rectangle 20 × 10 whose bottom edge carries a step 8..12 standing 3 out.
 std::vector<ZedFigure> CollinearOutline() {
     return {L(20, 0, 20, 10), L(20, 10, 0, 10), L(0, 10, 0, 0), L(0, 0, 8, 0),

@@ -17,8 +17,6 @@ namespace {
 
 using namespace tagging_test;
 
-ZedFigure L(double x1, double y1, double x2, double y2) { return emu::Line(x1, y1, x2, y2); }
-
 ZedFigure Fillet(double cx, double cy, double sx, double sy, double ex, double ey, int flag) {
     ZedFigure f = emu::Arc(cx, cy, sx, sy, ex, ey, flag);
     f.kind = ZED_FIG_FILLET;

@@ -16,9 +16,7 @@ namespace {
 
 using namespace tagging_test;
 
-ZedFigure L(double x1, double y1, double x2, double y2) { return emu::Line(x1, y1, x2, y2); }
-
-const std::vector<ZedFigure> kRectangle = {L(0, 0, 20, 0), L(20, 0, 20, 10), L(20, 10, 0, 10), L(0, 10, 0, 0)};
+const std::vector<ZedFigure> kRectangleFromOrigin = {L(0, 0, 20, 0), L(20, 0, 20, 10), L(20, 10, 0, 10), L(0, 10, 0, 0)};
 // The rectangle with the bottom shoulder, 5 to 9 along and 3 deep.
 const std::vector<ZedFigure> kWithBottom = {L(0, 0, 5, 0),    L(5, 0, 5, -3),   L(5, -3, 9, -3), L(9, -3, 9, 0),
                                             L(9, 0, 20, 0),   L(20, 0, 20, 10), L(20, 10, 0, 10), L(0, 10, 0, 0)};
@@ -39,7 +37,7 @@ void PrintTo(const MarkRow& row, std::ostream* os) { *os << row.name; }
 
 class MarkedBeforeTest : public TaggingTest, public ::testing::WithParamInterface<MarkRow> {};
 
-std::string Ids(const Sides& s) {
+std::string IdText(const Sides& s) {
     return std::to_string(s.first) + "," + std::to_string(s.inner) + "," + std::to_string(s.second);
 }
 
@@ -53,7 +51,7 @@ void SetText(ZedId segment, int32_t number, const std::string& text) {
 
 TEST_P(MarkedBeforeTest, DeleteActsAsOnTheMarkItReads) {
     const MarkRow& row = GetParam();
-    const ZedId rectangle = emu::AddOutline(kLayer, kRectangle, true);
+    const ZedId rectangle = emu::AddOutline(kLayer, kRectangleFromOrigin, true);
     const CutShoulder bottom = CutShoulderInto(rectangle, {5, 0}, {9, 0}, {5, -3}, {9, -3});
     const CutShoulder top = CutShoulderInto(bottom.outline, {15, 10}, {11, 10}, {15, 13}, {11, 13});
     ASSERT_NE(top.outline, -1);
@@ -61,7 +59,7 @@ TEST_P(MarkedBeforeTest, DeleteActsAsOnTheMarkItReads) {
     ASSERT_NE(hole, -1);
     const auto put = [&](std::string text) {
         for (size_t at = 0; (at = text.find_first_of("BTH", at)) != std::string::npos;) {
-            const std::string ids = text[at] == 'B' ? Ids(bottom.sides) : text[at] == 'T' ? Ids(top.sides)
+            const std::string ids = text[at] == 'B' ? IdText(bottom.sides) : text[at] == 'T' ? IdText(top.sides)
                                                                                          : std::to_string(hole);
             text.replace(at, 1, ids);
             at += ids.size();

@@ -17,6 +17,9 @@ inline constexpr const char* kNotDeleted = "요소삭제를 진행할 수 없습
 inline constexpr const char* kOverlaps = "형상이 겹쳐서 수정할 수 없습니다.";
 inline constexpr const char* kPickShoulderElement = "턱걸이 형상의 요소를 지시하십시오.";
 
+// A line from (x1, y1) to (x2, y2).
+inline ZedFigure L(double x1, double y1, double x2, double y2) { return emu::Line(x1, y1, x2, y2); }
+
 // A fresh drawing with layer 1 as the current layer and an empty shoulder
 // memory.
 class TaggingTest : public PluginTest {

@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int kVkReturn = 0x0D;
-constexpr int kVkEscape = 0x1B;
 constexpr int kVkUp = 0x26;
 constexpr int kVkDown = 0x28;
 

@@ -296,7 +296,6 @@ void PickLineType08WithEscape(DialogWindow& picker) {
 
 constexpr Rgb kBlue = {0, 0, 255};        // MAINCOLOR12
 constexpr Rgb kGreen = {60, 255, 80};     // MAINCOLOR03
-constexpr Rgb kRed = {255, 0, 0};         // MAINCOLOR06
 
 // Cancel and Escape start from a stored value that is not the default, so
 // that the value kept is told from one written again.

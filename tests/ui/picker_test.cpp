@@ -10,10 +10,7 @@
 
 namespace {
 
-constexpr int kVkReturn = 0x0D;
-constexpr int kVkEscape = 0x1B;
 constexpr int kVkSpace = 0x20;
-constexpr Rgb kRed = {255, 0, 0};
 
 // The frames that paint operations draw, as (cell, colour): the cell whose
 // rectangle the frame surrounds by 3 pixels.

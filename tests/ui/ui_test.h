@@ -11,6 +11,12 @@
 #include "ui/chooser_dialog.h"
 #include "ui/headless.h"
 
+// The virtual keys the tests press.
+inline constexpr int kVkReturn = 0x0D;
+inline constexpr int kVkEscape = 0x1B;
+
+inline constexpr Rgb kRed = {255, 0, 0};  // MAINCOLOR06
+
 class UiTest : public PluginTest {
 protected:
     void SetUp() override;

@@ -11,12 +11,6 @@
 #include "ui/user_actions.h"
 #include "ui/win32_backend.h"
 
-namespace {
-
-constexpr int kPlaneDRow = 3;
-
-}  // namespace
-
 TEST_F(RealDialogsTest, DoubleClickOnRowZeroTypesPlaneAIntoTheHostWindow) {
     ASSERT_NO_FATAL_FAILURE(StartWithChooser());
     ClickRow(0, true);

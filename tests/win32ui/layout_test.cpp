@@ -24,7 +24,6 @@ constexpr PickerCase kPickers[] = {
     {kIdcColor, L"Color Property", &kColorPickerLayout},
     {kIdcLineType, L"Line Type Property", &kLineTypePickerLayout},
 };
-constexpr int kPlaneDRow = 3;
 
 // Each pattern's panel and the layout it must have.
 constexpr std::pair<Pattern, const DialogLayout*> kPanels[] = {
@@ -46,14 +45,6 @@ bool RunByCommonControlsSix(HWND window) {
     }
     return lower.find(L"microsoft.windows.common-controls_") != std::wstring::npos &&
            lower.find(L"_6.0.") != std::wstring::npos && lower.ends_with(L"\\comctl32.dll");
-}
-
-std::string Utf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(size > 0 ? size : 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), size, nullptr, nullptr);
-    out.resize(out.size() - 1);
-    return out;
 }
 
 // How much wider than the dialog font under Wine (NanumGothic standing in for

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kPlaneDRow = 3;
 constexpr int kRounds = 1000;
 
 // The process's GDI objects. Wine's GetGuiResources is a stub that answers 0;

@@ -13,8 +13,6 @@
 #include "ui/dialog_template_win32.h"
 #include "ui/win32_backend.h"
 
-namespace {
-
 std::string Utf8(const std::wstring& text) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(size > 0 ? size : 1), '\0');
@@ -22,6 +20,8 @@ std::string Utf8(const std::wstring& text) {
     out.resize(out.size() - 1);
     return out;
 }
+
+namespace {
 
 RECT ClientRectOf(HWND dialog, RECT screen) {
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&screen), 2);

@@ -14,6 +14,12 @@
 #include "ui/chooser_dialog.h"
 #include "ui/layout.h"
 
+// The chooser's row of plan pattern D, whose panel shows the picker buttons.
+inline constexpr int kPlaneDRow = 3;
+
+// Wide text as UTF-8, for messages.
+std::string Utf8(const std::wstring& text);
+
 class RealDialogsTest : public PluginTest {
 protected:
     void SetUp() override;

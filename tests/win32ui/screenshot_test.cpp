@@ -15,7 +15,6 @@ constexpr Shot kChooserShots[] = {
     {2, Pattern::PlaneC, "chooser-planec"}, {3, Pattern::PlaneD, "chooser-planed"},
     {5, Pattern::SideA, "chooser-sidea"},   {6, Pattern::SideB, "chooser-sideb"},
 };
-constexpr int kPlaneDRow = 3;
 
 }  // namespace
 
