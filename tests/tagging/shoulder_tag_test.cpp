@@ -162,9 +162,11 @@ TEST_F(ShoulderTagTest, AHostThatCannotReadTheMarkOffersNothing) {
 // A change tags its shoulder again. Whatever another program left in the mark
 // since, the mark then reads as a first tagging writes it: the type in its own
 // letters, the shoulder's list and parts, and 40277 only when it is a list of
-// earlier shoulders, as the earlier-shoulders format writes it.
+// earlier shoulders, as the earlier-shoulders format writes it. A list that
+// another program put in 40271 names another shoulder, which becomes earlier.
 struct RetagRow {
     const char* name;
+    const char* list;            // 40271 before the change; nullptr as tagged
     const char* type;            // 40270 before the change
     const char* earlier;         // 40277 before the change as text; nullptr absent
     bool earlierAsInteger;       // 40277 an integer instead
@@ -179,6 +181,9 @@ TEST_P(RetagTest, TaggingAgainLeavesTheMarkAFirstTaggingWrites) {
     SetSides(101, 102, 103);
     ShoulderTag(segment_);
     SetText(segment_, kAttrShoulderType, row.type);
+    if (row.list != nullptr) {
+        SetText(segment_, kAttrElementList, row.list);
+    }
     if (row.earlierAsInteger) {
         SetInteger(segment_, kAttrEarlierShoulders, 7);
     } else if (row.earlier != nullptr) {
@@ -201,13 +206,15 @@ TEST_P(RetagTest, TaggingAgainLeavesTheMarkAFirstTaggingWrites) {
 
 INSTANTIATE_TEST_SUITE_P(
     Marks, RetagTest,
-    ::testing::Values(RetagRow{"AsWritten", "SymbolShoulder", nullptr, false, nullptr},
-                      RetagRow{"TypeInOtherLetters", "SYMBOLSHOULDER", nullptr, false, nullptr},
-                      RetagRow{"EarlierShoulderKept", "SymbolShoulder", "301,302,303::305:::306", false,
+    ::testing::Values(RetagRow{"AsWritten", nullptr, "SymbolShoulder", nullptr, false, nullptr},
+                      RetagRow{"TypeInOtherLetters", nullptr, "SYMBOLSHOULDER", nullptr, false, nullptr},
+                      RetagRow{"EarlierShoulderKept", nullptr, "SymbolShoulder", "301,302,303::305:::306", false,
                                "301,302,303::305:::306"},
-                      RetagRow{"EarlierEmpty", "SymbolShoulder", "", false, nullptr},
-                      RetagRow{"EarlierDamaged", "SymbolShoulder", "301,302,303::305:::306;", false, nullptr},
-                      RetagRow{"EarlierAnInteger", "SymbolShoulder", nullptr, true, nullptr}),
+                      RetagRow{"EarlierEmpty", nullptr, "SymbolShoulder", "", false, nullptr},
+                      RetagRow{"EarlierDamaged", nullptr, "SymbolShoulder", "301,302,303::305:::306;", false, nullptr},
+                      RetagRow{"EarlierAnInteger", nullptr, "SymbolShoulder", nullptr, true, nullptr},
+                      RetagRow{"ListOfAnotherShoulder", "201,202,203", "SymbolShoulder", nullptr, false,
+                               "201,202,203:::::"}),
     [](const ::testing::TestParamInfo<RetagRow>& info) { return std::string(info.param.name); });
 
 }  // namespace
