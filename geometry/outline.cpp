@@ -65,17 +65,19 @@ bool ReadOutlineList(ZedId instance, ZedId segment, OutlineList& list, int capac
     // The host is offered room for one more record than the last outline read
     // had: an outline read again after a change is then read once, not first
     // cut short. It writes straight into a list that already has the room (a
-    // list kept from one read to the next); a new list is filled from a buffer
-    // kept from one read to the next, so that a thousand records of room are
-    // not cleared for every read.
+    // long list kept from one read to the next); other lists are filled from a
+    // buffer kept from one read to the next. Growing a list to the room clears
+    // the records it adds, which for a short outline would be nearly all of a
+    // thousand on every read, where copying its few records costs little.
     static OutlineList buffer;
     static int lastCount = 0;
     int size = std::max({capacity, kOutlineCapacity, lastCount + 1});
     for (;;) {
-        const bool direct = list.capacity() >= static_cast<size_t>(size);
+        const size_t room = static_cast<size_t>(size);
+        const bool direct = list.capacity() >= room && room - std::min(room, list.size()) <= list.size();
         OutlineList& target = direct ? list : buffer;
-        if (target.size() < static_cast<size_t>(size)) {
-            target.resize(static_cast<size_t>(size));
+        if (target.size() < room) {
+            target.resize(room);
         }
         const int count = ZedFigGetFigure2(&ref, target.data(), size);
         if (count < 0) {
@@ -91,7 +93,7 @@ bool ReadOutlineList(ZedId instance, ZedId segment, OutlineList& list, int capac
                 list.resize(static_cast<size_t>(lastCount));
             } else {
                 // With room for the outline to grow, should the list be kept.
-                list.reserve(static_cast<size_t>(size) + static_cast<size_t>(size) / 4);
+                list.reserve(room + room / 4);
                 list.assign(buffer.begin(), buffer.begin() + lastCount);
             }
             return true;

@@ -102,6 +102,42 @@ TEST_F(OutlineLookupTest, APieceFindsTheLongerListedLineWhenCountsDiffer) {
     EXPECT_TRUE(SameFigure(next, emu::Line(0, 0, 100, 0)));
 }
 
+// A list kept from one read to the next, as the changes keep theirs, read
+// from outlines long and short in turn: each read holds that outline's records
+// and no more. A second read of a long outline needs one call of the host,
+// with the room the first read found; after a short outline, a long one past
+// the thousand records of room is read again with twice the room.
+TEST_F(OutlineLookupTest, AKeptListHoldsEachOutlineReadIntoIt) {
+    std::vector<ZedFigure> pieces;
+    for (int i = 0; i < 1500; ++i) {
+        pieces.push_back(emu::Line(i, 100, i + 1, 100));
+    }
+    pieces.push_back(emu::Line(1500, 100, 1500, 0));
+    pieces.push_back(emu::Line(1500, 0, 0, 0));
+    pieces.push_back(emu::Line(0, 0, 0, 100));
+    const ZedId longOutline = emu::AddOutline(0, pieces, true);
+    ASSERT_GT(longOutline, 0);
+    OutlineList kept;
+    const struct {
+        ZedId segment;
+        size_t records;
+        int calls;  // -1: as many as the reads before it leave room for
+    } reads[] = {{longOutline, 1503, -1}, {longOutline, 1503, 1}, {outline_, 5, 1}, {longOutline, 1503, 2},
+                 {outline_, 5, 1},        {outline_, 5, 1}};
+    for (size_t r = 0; r < std::size(reads); ++r) {
+        emu::ResetCallLog();
+        ASSERT_TRUE(ReadOutlineList(0, reads[r].segment, kept)) << r;
+        if (reads[r].calls != -1) {
+            EXPECT_EQ(emu::CallCount(), reads[r].calls) << r;
+        }
+        const std::vector<ZedId> chain = emu::Chain(reads[r].segment);
+        ASSERT_EQ(kept.size(), reads[r].records) << r;
+        for (size_t i = 0; i < chain.size(); ++i) {
+            ASSERT_TRUE(SameFigure(kept[i], emu::FigureOf(chain[i]))) << r << " " << i;
+        }
+    }
+}
+
 TEST(FindOutlineIndex, ALinePieceMatchesTheLongerLineItLiesOn) {
     const OutlineList list = {emu::Line(0, 0, 0, 40), emu::Line(0, 40, 80, 40), emu::Line(80, 40, 0, 0)};
     EXPECT_EQ(FindOutlineIndex(list, 3, emu::Line(10, 40, 30, 40)), 1);
