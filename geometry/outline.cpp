@@ -65,16 +65,17 @@ bool ReadOutlineList(ZedId instance, ZedId segment, OutlineList& list, int capac
     // The host is offered room for one more record than the last outline read
     // had: an outline read again after a change is then read once, not first
     // cut short. It writes straight into a list that already has the room (a
-    // long list kept from one read to the next); other lists are filled from a
-    // buffer kept from one read to the next. Growing a list to the room clears
-    // the records it adds, which for a short outline would be nearly all of a
-    // thousand on every read, where copying its few records costs little.
+    // list kept from one read to the next that at most doubles to reach it);
+    // other lists are filled from a buffer kept from one read to the next.
+    // Growing a list to the room clears the records it adds, which for a short
+    // outline would be nearly all of a thousand on every read, where copying
+    // its few records costs little.
     static OutlineList buffer;
     static int lastCount = 0;
     int size = std::max({capacity, kOutlineCapacity, lastCount + 1});
     for (;;) {
         const size_t room = static_cast<size_t>(size);
-        const bool direct = list.capacity() >= room && room - std::min(room, list.size()) <= list.size();
+        const bool direct = list.capacity() >= room && room <= 2 * list.size();
         OutlineList& target = direct ? list : buffer;
         if (target.size() < room) {
             target.resize(room);
